@@ -1,0 +1,16 @@
+// The application title: the executable's file name without extension, with
+// all but its first byte in lower case (KASUMIRO.EXE gives Kasumiro).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+// The rule itself: keep what follows the last separator, cut at the first
+// ".", lower-case from the second byte on. Both searches go character by
+// character, so a trail byte is never taken for a separator or a dot.
+std::string ApplicationTitleFromPath(std::string_view path, char separator,
+                                     const std::function<std::string(std::string)>& lowerCase);
+
+// The running program's title, computed once from its own path.
+const std::string& ApplicationTitle();

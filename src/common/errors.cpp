@@ -1,0 +1,50 @@
+// Error kinds, the I/O error texts and the period rule of the error box.
+#include "common/errors.h"
+
+#include <cstdio>
+#include <new>
+
+#include "common/system_text.h"
+
+EInOutError::EInOutError(std::int32_t code) : Exception(IoErrorMessage(code)), code_(code) {}
+
+EOutOfMemory::EOutOfMemory() : Exception("メモリが足りません") {}
+
+std::string IoErrorMessage(std::int32_t code) {
+    switch (code) {
+    case 2: return "ファイルが見つかりません";
+    case 3: return "不正なファイル名です";
+    case 4: return "オープンしたファイルが多すぎます";
+    case 5: return "ファイルへのアクセスが拒否されました";
+    case 100: return "ファイルの末尾以降を読み込みました";
+    case 101: return "ディスクがいっぱいです";
+    case 106: return "入力値が数値ではありません";
+    default: break;
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, "I/O エラー (%d)", static_cast<int>(code));
+    return text;
+}
+
+std::string ErrorBoxText(const std::string& message) {
+    if (message.empty()) return message;
+    // Compare the whole last character (both bytes of a double-byte one) with
+    // "." as unsigned bytes, as a string comparison would.
+    const std::string last = message.substr(LastCharacterStart(message));
+    if (last.compare(".") > 0) return message + ".";
+    return message;
+}
+
+Exception CurrentExceptionAsError() {
+    try {
+        throw;
+    } catch (const Exception& e) {
+        return e;
+    } catch (const std::bad_alloc&) {
+        return EOutOfMemory();
+    } catch (const std::exception& e) {
+        return Exception(e.what());
+    } catch (...) {
+        return Exception("");
+    }
+}

@@ -1,0 +1,50 @@
+// The error kinds of the program: every failure is raised as one of these and
+// shown to the user by ReportError where the event was dispatched.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+class Exception : public std::exception {
+public:
+    explicit Exception(std::string message) : message_(std::move(message)) {}
+    const std::string& Message() const noexcept { return message_; }
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
+};
+
+// A failed officer file operation; the message is chosen by the I/O code.
+class EInOutError : public Exception {
+public:
+    explicit EInOutError(std::int32_t code);
+    std::int32_t ErrorCode() const noexcept { return code_; }
+
+private:
+    std::int32_t code_;
+};
+
+// A write to the settings file that the platform refused.
+class EIniFileException : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// An allocation that could not be satisfied.
+class EOutOfMemory : public Exception {
+public:
+    EOutOfMemory();
+};
+
+// The message of an I/O error with the given code, in the system code page.
+std::string IoErrorMessage(std::int32_t code);
+
+// The text the error box shows for a message: "." is appended when the
+// message's last character orders after ".".
+std::string ErrorBoxText(const std::string& message);
+
+// Turns the exception being handled into one of ours, so that every caught
+// failure can be reported the same way. Call only inside a catch block.
+Exception CurrentExceptionAsError();

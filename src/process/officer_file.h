@@ -1,0 +1,48 @@
+// The officer file BUSYO21.BIN: a headerless array of 38-byte records, with
+// record-level access that hands every call straight to the operating system.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#pragma pack(push, 1)
+struct TOfficerRecord {
+    std::uint8_t Head[6];          // not interpreted; carried through unchanged
+    std::uint8_t OfficerName[12];  // CP932 bytes, padded, no terminator
+    std::uint8_t Tail[20];         // not interpreted; carried through unchanged
+};
+#pragma pack(pop)
+static_assert(sizeof(TOfficerRecord) == 38, "an officer record is 38 bytes on disk");
+
+constexpr std::int32_t kOfficerRecordSize = sizeof(TOfficerRecord);
+constexpr std::int32_t kOfficerCount = 2000;  // records 0 to 1999
+
+// One open officer file. Every failure raises EInOutError with a Windows error
+// code (2 missing file, 3 missing folder, 5 access denied, 32 sharing
+// violation, ...) or the layer's own 100 (short read), 101 (short write) and
+// 1 (failed close). The destructor closes a file still open, silently.
+class TOfficerFile {
+public:
+    enum class TAccess { ReadWrite, ReadOnly };
+
+    TOfficerFile() = default;
+    ~TOfficerFile();
+    TOfficerFile(const TOfficerFile&) = delete;
+    TOfficerFile& operator=(const TOfficerFile&) = delete;
+
+    // Opens an existing file, never creating or truncating it. The game's
+    // files are always opened for reading and writing, also when only read;
+    // ReadOnly serves the dry run, which must not need write access.
+    void Open(const std::string& path, std::int32_t recordSize, TAccess access = TAccess::ReadWrite);
+    void Seek(std::int32_t recordIndex);
+    void Read(TOfficerRecord& record);
+    void Write(const TOfficerRecord& record);
+    void Close();
+    bool IsOpen() const { return handle_ != kClosed; }
+
+private:
+    static constexpr std::intptr_t kClosed = -1;
+    std::intptr_t handle_ = kClosed;  // a HANDLE on Windows, a descriptor on Linux
+    std::int32_t recordSize_ = 0;
+    std::int64_t position_ = 0;       // used where the platform keeps no file pointer for us
+};

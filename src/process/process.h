@@ -1,0 +1,37 @@
+// Unit Process: the rewrite of a save slot's officer names from the scenario's.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "process/officer_file.h"
+
+// The suffix "嗣" in CP932, on every platform.
+inline constexpr char kOfficerNameSuffix[] = "\x8E\x6B";
+inline constexpr char kOfficerFileName[] = "BUSYO21.BIN";
+
+// The new name for a scenario name N of 12 bytes: 10 to 12 bytes, never
+// ending in half a double-byte character.
+std::string BuildNewOfficerName(std::string_view scenarioName);
+
+// Puts a built name into a record's 12 name bytes, padded with 0x00.
+void StoreOfficerName(TOfficerRecord& record, std::string_view builtName);
+
+// Walks records 0 to 1999 of both officer files and writes back every save
+// record whose name differs from the scenario's, then shows the completion
+// message. Both folders end in a separator; the file name is appended as is.
+// Raises EInOutError at the first failing file operation; the files opened so
+// far are closed before the error leaves.
+void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& saveFolder);
+
+// What a rewrite would change, found without writing anything (both files are
+// opened for reading only).
+struct TOfficerNameChange {
+    std::int32_t Index;
+    std::string CurrentName;  // the save's 12 name bytes
+    std::string NewName;      // the 12 bytes a rewrite would store
+};
+std::vector<TOfficerNameChange> PlanOfficerNameRewrite(const std::string& scenarioFolder,
+                                                       const std::string& saveFolder);

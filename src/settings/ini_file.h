@@ -1,0 +1,38 @@
+// The settings file: an INI (profile) file read and written key by key. The
+// object holds only the path; every read and write goes straight to the file.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class TIniFile {
+public:
+    explicit TIniFile(std::string fileName);
+    // Release: flushes once more.
+    ~TIniFile();
+    TIniFile(const TIniFile&) = delete;
+    TIniFile& operator=(const TIniFile&) = delete;
+
+    const std::string& FileName() const { return fileName_; }
+
+    // At most 2047 bytes of value; the default for a missing file, section or
+    // key; an empty text for a key with an empty value.
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
+    std::int32_t ReadInteger(const std::string& section, const std::string& key, std::int32_t defaultValue) const;
+    // Raise EIniFileException("<path> に書き込めません") when the write is refused.
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+    void WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
+    // Asks the platform to write out what it holds of the file; never fails.
+    void UpdateFile();
+
+private:
+    std::string fileName_;
+};
+
+// Text to 32-bit integer: leading spaces, a sign, decimal digits or
+// hexadecimal after "$", "x", "X", "0x" or "0X"; the default otherwise.
+std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue);
+
+// The settings file beside the executable.
+std::string SettingsFilePath();

@@ -1,0 +1,25 @@
+// Boxes on a terminal: information on standard output, errors on standard error.
+#include "ui/console_frame.h"
+
+#include <iostream>
+
+TConsoleFrame::TConsoleFrame(std::istream& in, std::ostream& out, std::ostream& err, bool assumeYes)
+    : in_(in), out_(out), err_(err), assumeYes_(assumeYes) {}
+
+std::int32_t TConsoleFrame::AskConfirmation(const std::string& text) {
+    if (assumeYes_) return mrYes;
+    out_ << text << " [y/N] " << std::flush;
+    std::string answer;
+    if (!std::getline(in_, answer)) return mrCancel;
+    return (answer == "y" || answer == "Y") ? mrYes : mrNo;
+}
+
+void TConsoleFrame::ShowInformationBox(const std::string& text) { out_ << text << '\n' << std::flush; }
+
+void TConsoleFrame::DefaultBeep() { err_ << '\a' << std::flush; }
+
+void TConsoleFrame::ReportError(const Exception& error) {
+    err_ << ErrorBoxText(error.Message()) << '\n' << std::flush;
+}
+
+void TConsoleFrame::RequestQuit() { quitRequested_ = true; }

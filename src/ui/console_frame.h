@@ -1,0 +1,27 @@
+// The frame operations on a terminal: boxes become lines of text.
+#pragma once
+
+#include <iosfwd>
+
+#include "ui/frame.h"
+
+class TConsoleFrame : public IFrame {
+public:
+    // assumeYes answers every confirmation with はい without asking.
+    TConsoleFrame(std::istream& in, std::ostream& out, std::ostream& err, bool assumeYes);
+
+    std::int32_t AskConfirmation(const std::string& text) override;
+    void ShowInformationBox(const std::string& text) override;
+    void DefaultBeep() override;
+    void ReportError(const Exception& error) override;
+    void RequestQuit() override;
+
+    bool QuitRequested() const { return quitRequested_; }
+
+private:
+    std::istream& in_;
+    std::ostream& out_;
+    std::ostream& err_;
+    bool assumeYes_;
+    bool quitRequested_ = false;
+};

@@ -1,0 +1,59 @@
+// The frame operations every part of the program reports through: the
+// confirmation and information boxes, the beep, the error box and quitting.
+// The Win32 front end, the console and the tests each install their own.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "common/errors.h"
+
+// Answer codes of the boxes (the platform's IDOK, IDCANCEL, IDYES, IDNO).
+constexpr std::int32_t mrOk = 1;
+constexpr std::int32_t mrCancel = 2;
+constexpr std::int32_t mrYes = 6;
+constexpr std::int32_t mrNo = 7;
+
+class IFrame {
+public:
+    virtual ~IFrame() = default;
+    virtual std::int32_t AskConfirmation(const std::string& text) = 0;
+    virtual void ShowInformationBox(const std::string& text) = 0;
+    virtual void DefaultBeep() = 0;
+    virtual void ReportError(const Exception& error) = 0;
+    virtual void RequestQuit() = 0;
+};
+
+// Installs a frame for the life of the object and puts the previous one back.
+class TScopedFrame {
+public:
+    explicit TScopedFrame(IFrame& frame);
+    ~TScopedFrame();
+    TScopedFrame(const TScopedFrame&) = delete;
+    TScopedFrame& operator=(const TScopedFrame&) = delete;
+
+private:
+    IFrame* previous_;
+};
+
+// Forward to the installed frame (a console frame when none is installed).
+std::int32_t AskConfirmation(const std::string& text);
+void ShowInformationBox(const std::string& text);
+void DefaultBeep();
+void ReportError(const Exception& error);
+void RequestQuit();
+
+// Runs a handler and reports whatever it raises, so that no error escapes
+// into the toolkit that dispatched the event.
+template <typename Handler>
+void DispatchEvent(Handler&& handler) noexcept {
+    try {
+        try {
+            handler();
+        } catch (...) {
+            ReportError(CurrentExceptionAsError());
+        }
+    } catch (...) {
+        // Reporting itself failed (no memory for the box): nothing more can be shown.
+    }
+}

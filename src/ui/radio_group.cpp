@@ -1,0 +1,33 @@
+// The radio group's selection rules.
+#include "ui/radio_group.h"
+
+#include <algorithm>
+
+TRadioGroup::TRadioGroup(std::string caption, std::vector<std::string> items, std::int32_t itemIndex)
+    : caption_(std::move(caption)), items_(std::move(items)),
+      itemIndex_(std::clamp<std::int32_t>(itemIndex, -1, static_cast<std::int32_t>(items_.size()) - 1)) {}
+
+void TRadioGroup::SetItem(std::int32_t index, std::string label) {
+    items_.at(static_cast<std::size_t>(index)) = std::move(label);
+    Changed();
+}
+
+void TRadioGroup::SetItemIndex(std::int32_t value) {
+    value = std::max<std::int32_t>(value, -1);
+    value = std::min<std::int32_t>(value, Count() - 1);
+    if (value == itemIndex_) return;
+    itemIndex_ = value;
+    Changed();
+    if (value >= 0 && OnClick) OnClick();
+}
+
+void TRadioGroup::UserClick(std::int32_t index) {
+    if (index < 0 || index >= Count() || index == itemIndex_) return;
+    itemIndex_ = index;
+    Changed();
+    if (OnClick) OnClick();
+}
+
+void TRadioGroup::Changed() {
+    if (OnChange) OnChange();
+}

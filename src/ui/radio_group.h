@@ -1,0 +1,43 @@
+// A radio group as the program's logic sees it, apart from any toolkit: a
+// list of labels, the selected index and one click handler. A toolkit's view
+// mirrors it through the observer and forwards a user's clicks to UserClick.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+class TRadioGroup {
+public:
+    // The described state: the item at itemIndex is checked and no handler runs.
+    TRadioGroup(std::string caption, std::vector<std::string> items, std::int32_t itemIndex);
+
+    const std::string& Caption() const { return caption_; }
+    std::int32_t Count() const { return static_cast<std::int32_t>(items_.size()); }
+    const std::string& Item(std::int32_t index) const { return items_.at(static_cast<std::size_t>(index)); }
+
+    // Replaces a label; keeps the selection and runs no handler.
+    void SetItem(std::int32_t index, std::string label);
+
+    std::int32_t ItemIndex() const { return itemIndex_; }
+    // Clamps v to -1 .. Count()-1; when that moves the selection, checks the
+    // item and runs OnClick before returning (nothing runs for -1).
+    void SetItemIndex(std::int32_t value);
+
+    // A user's click on item index: runs OnClick only when it checks an item
+    // that was not checked. A click on the frame or caption never gets here.
+    void UserClick(std::int32_t index);
+
+    std::function<void()> OnClick;
+    // Called after the checked item or a label changed, so that a view can
+    // mirror the model before any click handler runs.
+    std::function<void()> OnChange;
+
+private:
+    void Changed();
+
+    std::string caption_;
+    std::vector<std::string> items_;
+    std::int32_t itemIndex_;
+};

@@ -1,0 +1,41 @@
+// Unit Unit1: the main window's logic and the program's global state, apart
+// from any toolkit. A front end builds the window from this state, mirrors the
+// two radio-group models and forwards events to the handlers.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "settings/ini_file.h"
+#include "ui/folder_dialog2.h"
+#include "ui/radio_group.h"
+
+using TObject = void;
+
+class TForm1 {
+public:
+    // settingsPath: the settings file (SettingsFilePath() in the program).
+    TForm1(IFolderShell& shell, std::function<TWindowHandle()> ownerWindow, std::string settingsPath);
+
+    TRadioGroup ScenarioGroup;
+    TRadioGroup SaveDataGroup;
+    TFolderDialog FolderDialog1;
+
+    void Button3Click(TObject* Sender);
+    void Button2Click(TObject* Sender);
+    void FormCreate(TObject* Sender);
+    void FormDestroy(TObject* Sender);
+    void ScenarioGroupClick(TObject* Sender);
+    void SaveDataGroupClick(TObject* Sender);
+    void Button1Click(TObject* Sender);
+
+private:
+    std::string settingsPath_;
+};
+
+extern TForm1* Form1;
+extern std::string BaseDir;
+extern std::unique_ptr<TIniFile> IniFile;
+extern std::int32_t LastSaveDataIndex;
