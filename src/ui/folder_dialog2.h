@@ -8,26 +8,29 @@
 
 #include "ui/folder_shell.h"
 
-enum TOption : std::uint8_t {
-    ofBrowseForComputer,
-    ofBrowseForPrinter,
-    ofDontGoBelowDomain,
-    ofReturnFSAncestors,
-    ofReturnOnlyFSDirs,
-    ofStatusText,
-};
+// The browser's flags word for a set of options.
+std::uint32_t BrowseFlags(TOptions options);
 
 class TFolderDialog {
 public:
     // ownerWindow gives the owner's window handle, creating the window on demand.
     TFolderDialog(IFolderShell& shell, std::function<TWindowHandle()> ownerWindow);
+    TFolderDialog(const TFolderDialog&) = delete;
+    TFolderDialog& operator=(const TFolderDialog&) = delete;
 
     std::string Directory;
     std::string Title;
     bool RootIsDesktop;
     TOptions Options;
 
+    // Shows the browser modally. true when the user pressed OK; Directory then
+    // holds the chosen folder's path when it has one. false on Cancel or when
+    // the browser could not be set up (the allocator included).
     bool Execute();
+
+    // The browser's callback; data is the TFolderDialog. Always returns 0.
+    static std::int32_t BrowseCallback(TWindowHandle dialog, std::uint32_t message, std::intptr_t param,
+                                       std::intptr_t data) noexcept;
 
 private:
     IFolderShell& shell_;
