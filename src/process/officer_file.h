@@ -2,6 +2,7 @@
 // record-level access that hands every call straight to the operating system.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -17,10 +18,16 @@ static_assert(sizeof(TOfficerRecord) == 38, "an officer record is 38 bytes on di
 constexpr std::int32_t kOfficerRecordSize = sizeof(TOfficerRecord);
 constexpr std::int32_t kOfficerCount = 2000;  // records 0 to 1999
 
+// Longest path the officer files may have on Windows (MAX_PATH less the NUL);
+// a longer one is refused with code 206 before the system is asked.
+constexpr std::size_t kMaxOfficerPathLength = 259;
+
 // One open officer file. Every failure raises EInOutError with a Windows error
 // code (2 missing file, 3 missing folder, 5 access denied, 32 sharing
 // violation, ...) or the layer's own 100 (short read), 101 (short write) and
-// 1 (failed close). The destructor closes a file still open, silently.
+// 1 (failed close). Read and Write move exactly one 38-byte record; the record
+// size given to Open places records for Seek. The destructor closes a file
+// still open, silently.
 class TOfficerFile {
 public:
     enum class TAccess { ReadWrite, ReadOnly };
@@ -41,6 +48,11 @@ public:
     bool IsOpen() const { return handle_ != kClosed; }
 
 private:
+    // The byte offset of a record as the 32-bit value the system is given.
+    std::int32_t RecordOffset(std::int32_t recordIndex) const;
+    // Raises code 6 (invalid handle) when the file is not open.
+    void RequireOpen() const;
+
     static constexpr std::intptr_t kClosed = -1;
     std::intptr_t handle_ = kClosed;  // a HANDLE on Windows, a descriptor on Linux
     std::int32_t recordSize_ = 0;

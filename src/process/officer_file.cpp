@@ -1,0 +1,35 @@
+// The platform-independent part of the officer file: record offsets, the
+// open-state check and the closing destructor.
+#include "process/officer_file.h"
+
+#include <limits>
+
+#include "common/errors.h"
+
+namespace {
+constexpr std::int32_t kErrorInvalidHandle = 6;     // ERROR_INVALID_HANDLE
+constexpr std::int32_t kErrorInvalidParameter = 87; // ERROR_INVALID_PARAMETER
+constexpr std::int32_t kErrorNegativeSeek = 131;    // ERROR_NEGATIVE_SEEK
+}  // namespace
+
+TOfficerFile::~TOfficerFile() {
+    if (!IsOpen()) return;
+    try {
+        Close();
+    } catch (...) {
+        // A file closed on the way out of a failed run: its own error would
+        // only hide the one that is already travelling.
+    }
+}
+
+std::int32_t TOfficerFile::RecordOffset(std::int32_t recordIndex) const {
+    // Computed wide so that a large index cannot wrap round to a valid offset.
+    const std::int64_t offset = std::int64_t{recordIndex} * recordSize_;
+    if (offset < 0) throw EInOutError(kErrorNegativeSeek);
+    if (offset > std::numeric_limits<std::int32_t>::max()) throw EInOutError(kErrorInvalidParameter);
+    return static_cast<std::int32_t>(offset);
+}
+
+void TOfficerFile::RequireOpen() const {
+    if (!IsOpen()) throw EInOutError(kErrorInvalidHandle);
+}

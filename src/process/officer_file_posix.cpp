@@ -1,0 +1,96 @@
+// The officer file on Linux: open(), one pread or pwrite per record at the
+// position kept here, close(), with errno turned into Windows error codes.
+#include "process/officer_file.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "common/errors.h"
+#include "process/error_code_posix.h"
+
+namespace {
+
+constexpr std::int32_t kAccessDenied = 5;
+constexpr std::int32_t kShortRead = 100;
+constexpr std::int32_t kShortWrite = 101;
+constexpr std::int32_t kCloseFailed = 1;
+
+int AsDescriptor(std::intptr_t handle) { return static_cast<int>(handle); }
+
+// Why an open descriptor must be refused, as a Windows code; 0 when it may stay.
+// A folder opens for reading on Linux but never on Windows. A file without any
+// write permission bit stands for the Windows read-only attribute: root may
+// still open it for writing, yet the game's users must see it refused.
+std::int32_t RefusalOf(int fd, bool forWriting) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0) return WindowsErrorCode(errno);
+    if (S_ISDIR(info.st_mode)) return kAccessDenied;
+    if (forWriting && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return kAccessDenied;
+    return 0;
+}
+
+}  // namespace
+
+void TOfficerFile::Open(const std::string& path, std::int32_t recordSize, TAccess access) {
+    if (IsOpen()) {
+        try {
+            Close();
+        } catch (const EInOutError&) {
+            // The old descriptor is released all the same; the new file is what was asked for.
+        }
+    }
+    const bool forWriting = access == TAccess::ReadWrite;
+    // Never created, never truncated; nothing is locked against other programs.
+    const int flags = (forWriting ? O_RDWR : O_RDONLY) | O_CLOEXEC;
+    int fd;
+    do {
+        fd = open(path.c_str(), flags);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0) throw EInOutError(OpenErrorCode(errno, path));
+    if (const std::int32_t refusal = RefusalOf(fd, forWriting)) {
+        close(fd);
+        throw EInOutError(refusal);
+    }
+    handle_ = fd;
+    recordSize_ = recordSize;
+    position_ = 0;
+}
+
+void TOfficerFile::Seek(std::int32_t recordIndex) {
+    RequireOpen();
+    // pread/pwrite take the position with them, so seeking only remembers it;
+    // like Windows, a position past the end is not an error.
+    position_ = RecordOffset(recordIndex);
+}
+
+void TOfficerFile::Read(TOfficerRecord& record) {
+    RequireOpen();
+    ssize_t done;
+    do {
+        done = pread(AsDescriptor(handle_), &record, sizeof record, static_cast<off_t>(position_));
+    } while (done < 0 && errno == EINTR);
+    if (done < 0) throw EInOutError(WindowsErrorCode(errno));
+    position_ += done;
+    if (static_cast<std::size_t>(done) < sizeof record) throw EInOutError(kShortRead);
+}
+
+void TOfficerFile::Write(const TOfficerRecord& record) {
+    RequireOpen();
+    ssize_t done;
+    do {
+        done = pwrite(AsDescriptor(handle_), &record, sizeof record, static_cast<off_t>(position_));
+    } while (done < 0 && errno == EINTR);
+    if (done < 0) throw EInOutError(WindowsErrorCode(errno));
+    position_ += done;
+    if (static_cast<std::size_t>(done) < sizeof record) throw EInOutError(kShortWrite);
+}
+
+void TOfficerFile::Close() {
+    if (!IsOpen()) return;
+    const int fd = AsDescriptor(handle_);
+    handle_ = kClosed;  // closed from here on, whatever the system answers
+    // close() is not retried: after EINTR the descriptor is already gone on Linux.
+    if (close(fd) != 0) throw EInOutError(kCloseFailed);
+}
