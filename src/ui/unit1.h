@@ -17,12 +17,17 @@ using TObject = void;
 class TForm1 {
 public:
     // settingsPath: the settings file (SettingsFilePath() in the program).
+    // Sets Form1 to the new window; the destructor clears it again.
     TForm1(IFolderShell& shell, std::function<TWindowHandle()> ownerWindow, std::string settingsPath);
+    ~TForm1();
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
 
     TRadioGroup ScenarioGroup;
     TRadioGroup SaveDataGroup;
     TFolderDialog FolderDialog1;
 
+    // The handlers never catch: an error travels out to the event dispatch.
     void Button3Click(TObject* Sender);
     void Button2Click(TObject* Sender);
     void FormCreate(TObject* Sender);
@@ -32,6 +37,8 @@ public:
     void Button1Click(TObject* Sender);
 
 private:
+    TIniFile& Settings();
+
     std::string settingsPath_;
 };
 

@@ -1,0 +1,121 @@
+// TFolderDialog: sets up the shell's folder browser, shows it and gives back
+// every shell resource it took, on every path out.
+#include "ui/folder_dialog2.h"
+
+#include <array>
+#include <cstring>
+#include <utility>
+
+namespace {
+
+constexpr std::array<std::uint32_t, 6> kOptionFlags{
+    0x1000,  // ofBrowseForComputer: BIF_BROWSEFORCOMPUTER
+    0x2000,  // ofBrowseForPrinter: BIF_BROWSEFORPRINTER
+    0x0002,  // ofDontGoBelowDomain: BIF_DONTGOBELOWDOMAIN
+    0x0008,  // ofReturnFSAncestors: BIF_RETURNFSANCESTORS
+    0x0001,  // ofReturnOnlyFSDirs: BIF_RETURNONLYFSDIRS
+    0x0004,  // ofStatusText: BIF_STATUSTEXT
+};
+
+// Holds the task allocator and releases it once.
+class TAllocatorHolder {
+public:
+    explicit TAllocatorHolder(IShellAllocator* allocator) : allocator_(allocator) {}
+    ~TAllocatorHolder() {
+        if (allocator_ != nullptr) allocator_->Release();
+    }
+    TAllocatorHolder(const TAllocatorHolder&) = delete;
+    TAllocatorHolder& operator=(const TAllocatorHolder&) = delete;
+
+    IShellAllocator* Get() const { return allocator_; }
+
+private:
+    IShellAllocator* allocator_;
+};
+
+// Holds one block (a buffer or an item list) and frees it through the allocator.
+class TShellBlock {
+public:
+    explicit TShellBlock(IShellAllocator& allocator, void* block = nullptr) : allocator_(allocator), block_(block) {}
+    ~TShellBlock() {
+        if (block_ != nullptr) allocator_.Free(block_);
+    }
+    TShellBlock(const TShellBlock&) = delete;
+    TShellBlock& operator=(const TShellBlock&) = delete;
+
+    void* Get() const { return block_; }
+
+private:
+    IShellAllocator& allocator_;
+    void* block_;
+};
+
+}  // namespace
+
+std::uint32_t BrowseFlags(TOptions options) {
+    std::uint32_t flags = 0;
+    for (std::size_t member = 0; member < kOptionFlags.size(); ++member) {
+        if (options.Contains(static_cast<TOption>(member))) flags |= kOptionFlags[member];
+    }
+    return flags;
+}
+
+TFolderDialog::TFolderDialog(IFolderShell& shell, std::function<TWindowHandle()> ownerWindow)
+    : Directory(), Title("フォルダーの選択"), RootIsDesktop(false), Options{ofStatusText}, shell_(shell),
+      ownerWindow_(std::move(ownerWindow)) {}
+
+bool TFolderDialog::Execute() {
+    bool result = false;
+    // Without the shell's allocator nothing can be set up: treated like any
+    // other set-up failure.
+    TAllocatorHolder allocator(shell_.SHGetMalloc());
+    if (allocator.Get() == nullptr) return false;
+
+    // Declared in this order so that they are freed in the reverse one: the
+    // returned list, the My Computer list, the buffer, then the allocator.
+    TShellBlock buffer(*allocator.Get(), allocator.Get()->Alloc(kMaxPath));
+    if (buffer.Get() == nullptr) return false;
+    char* const path = static_cast<char*>(buffer.Get());
+
+    const TWindowHandle owner = ownerWindow_ ? ownerWindow_() : nullptr;
+    TItemIdList myComputer = nullptr;
+    if (shell_.SHGetSpecialFolderLocation(owner, kCsidlDrives, myComputer) < 0) return false;
+    TShellBlock rootList(*allocator.Get(), myComputer);
+
+    TBrowseInfo info;
+    info.Owner = owner;
+    info.Root = RootIsDesktop ? nullptr : myComputer;
+    info.DisplayName = path;
+    info.Title = Title.c_str();
+    info.Flags = BrowseFlags(Options);
+    info.Callback = &TFolderDialog::BrowseCallback;
+    info.Data = reinterpret_cast<std::intptr_t>(this);
+
+    TShellBlock chosen(*allocator.Get(), shell_.SHBrowseForFolderA(info));
+    if (chosen.Get() != nullptr) {
+        result = true;
+        if (shell_.SHGetPathFromIDListA(chosen.Get(), path)) {
+            Directory.assign(path, ::strnlen(path, kMaxPath));
+        }
+    }
+    return result;
+}
+
+std::int32_t TFolderDialog::BrowseCallback(TWindowHandle dialog, std::uint32_t message, std::intptr_t param,
+                                           std::intptr_t data) noexcept {
+    auto& self = *reinterpret_cast<TFolderDialog*>(data);
+    // 512 bytes of text and one more that stays zero, so the text always ends.
+    std::array<char, 513> text{};
+    if (message == kBffmInitialized) {
+        const std::uint32_t attributes = self.shell_.GetFileAttributesA(self.Directory.c_str());
+        if (attributes != kInvalidFileAttributes && (attributes & kFileAttributeDirectory) != 0) {
+            self.shell_.SendMessageA(dialog, kBffmSetSelectionA, 1,
+                                     reinterpret_cast<std::intptr_t>(self.Directory.c_str()));
+        }
+    }
+    if (message == kBffmSelChanged) {
+        self.shell_.SHGetPathFromIDListA(reinterpret_cast<TItemIdList>(param), text.data());
+    }
+    self.shell_.SendMessageA(dialog, kBffmSetStatusTextA, 0, reinterpret_cast<std::intptr_t>(text.data()));
+    return 0;
+}
