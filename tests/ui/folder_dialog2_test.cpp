@@ -1,0 +1,234 @@
+// The folder chooser against a scripted shell: flags, set-up and release
+// order, what Directory becomes, and the browser callback's messages.
+#include "ui/folder_dialog2.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "ui/fake_folder_shell.h"
+
+namespace {
+
+using Calls = std::vector<std::string>;
+
+TWindowHandle const kOwner = reinterpret_cast<TWindowHandle>(0x1234);
+TWindowHandle const kDialog = reinterpret_cast<TWindowHandle>(0x5678);
+
+class FolderDialogTest : public testing::Test {
+protected:
+    TFakeFolderShell shell;
+    int ownerRequests = 0;
+    TFolderDialog dialog{shell, [this] {
+                             ++ownerRequests;
+                             return kOwner;
+                         }};
+
+    void TearDown() override { EXPECT_EQ(shell.Outstanding(), 0) << "a shell resource was not given back"; }
+
+    // Runs the callback as the open browser would.
+    void Notify(std::uint32_t message, std::intptr_t param = 0) {
+        EXPECT_EQ(TFolderDialog::BrowseCallback(kDialog, message, param, reinterpret_cast<std::intptr_t>(&dialog)), 0);
+    }
+};
+
+TEST(BrowseFlagsTest, MapsEachOptionToItsFlagAndNothingElse) {
+    struct Row {
+        TOptions options;
+        std::uint32_t flags;
+    };
+    const Row rows[] = {
+        {{}, 0x0000},
+        {{ofBrowseForComputer}, 0x1000},
+        {{ofBrowseForPrinter}, 0x2000},
+        {{ofDontGoBelowDomain}, 0x0002},
+        {{ofReturnFSAncestors}, 0x0008},
+        {{ofReturnOnlyFSDirs}, 0x0001},
+        {{ofStatusText}, 0x0004},
+        {{ofBrowseForComputer, ofReturnOnlyFSDirs, ofStatusText}, 0x1005},
+        {{ofBrowseForComputer, ofBrowseForPrinter, ofDontGoBelowDomain, ofReturnFSAncestors, ofReturnOnlyFSDirs,
+          ofStatusText},
+         0x300F},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(BrowseFlags(row.options), row.flags) << "options bits " << int(row.options.Bits());
+    }
+}
+
+TEST(OptionsTest, MemberNIsBitN) {
+    TOptions options{ofStatusText, ofBrowseForComputer};
+    EXPECT_EQ(options.Bits(), 0x21);
+    options.Exclude(ofStatusText);
+    options.Include(ofReturnOnlyFSDirs);
+    EXPECT_EQ(options.Bits(), 0x11);
+    EXPECT_TRUE(options.Contains(ofReturnOnlyFSDirs));
+    EXPECT_FALSE(options.Contains(ofStatusText));
+}
+
+TEST_F(FolderDialogTest, FreshComponentHasTheDefaults) {
+    EXPECT_EQ(dialog.Directory, "");
+    EXPECT_EQ(dialog.Title, "フォルダーの選択");
+    EXPECT_FALSE(dialog.RootIsDesktop);
+    EXPECT_TRUE(dialog.Options == TOptions{ofStatusText});
+    EXPECT_EQ(ownerRequests, 0);
+}
+
+TEST_F(FolderDialogTest, OkOnAFolderSetsDirectoryAndGivesEverythingBackInOrder) {
+    dialog.Title = "T";
+    dialog.Options = {ofBrowseForComputer, ofReturnOnlyFSDirs, ofStatusText};
+    shell.ChooseFolder("C:\\Game");
+
+    EXPECT_TRUE(dialog.Execute());
+
+    EXPECT_EQ(dialog.Directory, "C:\\Game");
+    EXPECT_EQ(shell.Calls, (Calls{"SHGetMalloc", "Alloc 260", "SHGetSpecialFolderLocation 17", "SHBrowseForFolderA",
+                                  "SHGetPathFromIDListA chosen", "Free chosen", "Free MyComputer", "Free buffer",
+                                  "Release"}));
+    const TBrowseInfo& info = shell.LastInfo;
+    EXPECT_EQ(info.Owner, kOwner);
+    EXPECT_EQ(info.Root, shell.MyComputer());
+    EXPECT_NE(info.DisplayName, nullptr);
+    EXPECT_EQ(shell.LastTitle, "T");
+    EXPECT_EQ(info.Flags, 0x1005u);
+    EXPECT_EQ(info.Callback, &TFolderDialog::BrowseCallback);
+    EXPECT_EQ(info.Data, reinterpret_cast<std::intptr_t>(&dialog));
+}
+
+TEST_F(FolderDialogTest, DesktopRootStillObtainsAndFreesMyComputer) {
+    dialog.RootIsDesktop = true;
+    shell.ChooseFolder("D:\\");
+
+    EXPECT_TRUE(dialog.Execute());
+
+    EXPECT_EQ(shell.LastInfo.Root, nullptr);
+    EXPECT_EQ(dialog.Directory, "D:\\");
+    EXPECT_NE(std::find(shell.Calls.begin(), shell.Calls.end(), "Free MyComputer"), shell.Calls.end());
+}
+
+TEST_F(FolderDialogTest, CancelOrAPathlessItemLeavesDirectory) {
+    struct Row {
+        const char* name;
+        bool cancel;
+        bool result;
+    };
+    for (const Row row : {Row{"cancel", true, false}, Row{"no path", false, true}}) {
+        TFakeFolderShell rowShell;
+        TFolderDialog rowDialog(rowShell, [] { return kOwner; });
+        rowDialog.Directory = "C:\\Old";
+        if (row.cancel) {
+            rowShell.CancelBrowser();
+        } else {
+            rowShell.Browse = [&rowShell](TBrowseInfo&) { return rowShell.MakeItem("chosen", std::nullopt); };
+        }
+        EXPECT_EQ(rowDialog.Execute(), row.result) << row.name;
+        EXPECT_EQ(rowDialog.Directory, "C:\\Old") << row.name;
+        EXPECT_EQ(rowShell.Outstanding(), 0) << row.name;
+    }
+}
+
+TEST_F(FolderDialogTest, SetUpFailuresShowNothingAndGiveBackWhatWasTaken) {
+    struct Row {
+        const char* name;
+        bool allocator;
+        bool buffer;
+        std::int32_t specialFolder;
+        Calls calls;
+    };
+    const Row rows[] = {
+        {"no allocator", false, true, 0, {"SHGetMalloc"}},
+        {"no buffer", true, false, 0, {"SHGetMalloc", "Alloc 260", "Release"}},
+        {"no My Computer",
+         true,
+         true,
+         static_cast<std::int32_t>(0x80004005),
+         {"SHGetMalloc", "Alloc 260", "SHGetSpecialFolderLocation 17", "Free buffer", "Release"}},
+    };
+    for (const Row& row : rows) {
+        TFakeFolderShell rowShell;
+        rowShell.AllocatorAvailable = row.allocator;
+        rowShell.BufferAvailable = row.buffer;
+        rowShell.SpecialFolderResult = row.specialFolder;
+        rowShell.ChooseFolder("C:\\New");
+        TFolderDialog rowDialog(rowShell, [] { return kOwner; });
+
+        EXPECT_FALSE(rowDialog.Execute()) << row.name;
+        EXPECT_EQ(rowShell.Calls, row.calls) << row.name;
+        EXPECT_EQ(rowShell.BrowseCount, 0) << row.name;
+        EXPECT_EQ(rowDialog.Directory, "") << row.name;
+        EXPECT_EQ(rowShell.Outstanding(), 0) << row.name;
+    }
+}
+
+TEST_F(FolderDialogTest, AnErrorWhileOpenGivesBackEverythingAndPassesOn) {
+    shell.Browse = [](TBrowseInfo&) -> TItemIdList { throw std::runtime_error("browser failed"); };
+    EXPECT_THROW(dialog.Execute(), std::runtime_error);
+    EXPECT_EQ(shell.Calls, (Calls{"SHGetMalloc", "Alloc 260", "SHGetSpecialFolderLocation 17", "SHBrowseForFolderA",
+                                  "Free MyComputer", "Free buffer", "Release"}));
+}
+
+TEST_F(FolderDialogTest, AnErrorGettingTheOwnerWindowGivesBackBufferAndAllocator) {
+    TFolderDialog failing(shell, []() -> TWindowHandle { throw std::runtime_error("no window"); });
+    EXPECT_THROW(failing.Execute(), std::runtime_error);
+    EXPECT_EQ(shell.BrowseCount, 0);
+    EXPECT_EQ(shell.Calls.back(), "Release");
+}
+
+TEST_F(FolderDialogTest, InitialSelectionOnlyForAnExistingDirectory) {
+    shell.Attributes = {{"C:\\Game", 0x10 | 0x01}, {"C:\\file.txt", 0x20}};
+    struct Row {
+        const char* directory;
+        bool selects;
+    };
+    for (const Row row : {Row{"", false}, Row{"C:\\file.txt", false}, Row{"C:\\Missing", false},
+                          Row{"C:\\Game", true}}) {
+        shell.Sent.clear();
+        dialog.Directory = row.directory;
+        Notify(kBffmInitialized);
+
+        ASSERT_EQ(shell.Sent.size(), row.selects ? 2u : 1u) << row.directory;
+        if (row.selects) {
+            EXPECT_EQ(shell.Sent[0].Message, 0x466u);
+            EXPECT_EQ(shell.Sent[0].WParam, 1u);
+            EXPECT_EQ(shell.Sent[0].Text, "C:\\Game");
+            EXPECT_EQ(shell.Sent[0].Window, kDialog);
+        }
+        // The status line is emptied after the initial selection was asked for.
+        EXPECT_EQ(shell.Sent.back().Message, 0x464u) << row.directory;
+        EXPECT_EQ(shell.Sent.back().WParam, 0u) << row.directory;
+        EXPECT_EQ(shell.Sent.back().Text, "") << row.directory;
+    }
+}
+
+TEST_F(FolderDialogTest, StatusLineFollowsTheSelection) {
+    const TItemIdList folder = shell.MakeItem("folder", "C:\\Game\\天下");
+    const TItemIdList network = shell.MakeItem("network", std::nullopt);
+    struct Row {
+        std::uint32_t message;
+        TItemIdList item;
+        const char* status;
+    };
+    for (const Row row : {Row{kBffmSelChanged, folder, "C:\\Game\\天下"}, Row{kBffmSelChanged, network, ""},
+                          Row{3 /* validate failed */, folder, ""}}) {
+        shell.Sent.clear();
+        Notify(row.message, reinterpret_cast<std::intptr_t>(row.item));
+        ASSERT_EQ(shell.Sent.size(), 1u);
+        EXPECT_EQ(shell.Sent[0].Message, 0x464u);
+        EXPECT_EQ(shell.Sent[0].Text, row.status);
+    }
+}
+
+TEST_F(FolderDialogTest, CancelledBrowserOpensAtTheSameFolderNextTime) {
+    shell.Attributes = {{"C:\\Game", 0x10}};
+    dialog.Directory = "C:\\Game";
+    shell.Browse = [this](TBrowseInfo& info) -> TItemIdList {
+        info.Callback(kDialog, kBffmInitialized, 0, info.Data);
+        return nullptr;
+    };
+    for (int run = 0; run < 2; ++run) EXPECT_FALSE(dialog.Execute());
+    ASSERT_EQ(shell.Sent.size(), 4u);
+    EXPECT_EQ(shell.Sent[0].Text, "C:\\Game");
+    EXPECT_EQ(shell.Sent[2].Text, "C:\\Game");
+}
+
+}  // namespace
