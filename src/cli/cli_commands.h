@@ -1,0 +1,17 @@
+// The commands of kasumiro-cli; each returns the process exit code.
+#pragma once
+
+#include <iosfwd>
+
+#include "cli/cli_arguments.h"
+
+inline constexpr int kExitSuccess = 0;
+inline constexpr int kExitFailure = 1;  // an I/O error, reported with the error box's text
+inline constexpr int kExitUsage = 2;
+
+// Rewrites the slot's officer names without asking, or lists what a rewrite
+// would change when arguments.DryRun is set.
+int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err);
+
+// Prints the five save slot labels, one a line.
+int RunSlotsCommand(const TCliArguments& arguments, std::ostream& out);

@@ -1,0 +1,238 @@
+// kasumiro-cli run as a user runs it, on the generated sample game and on hand-made game folders.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli/run_program.h"
+#include "cli/sample_game.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+const std::string kDone = "データを書き換えました.\n";
+const std::string kYamadaTaro("\x8E\x52\x93\x63   \x91\xBE\x98\x59 ", 12);  // 山田, separator, 太郎
+
+TProgramResult RunCli(const std::vector<std::string>& args) { return RunProgram(KASUMIRO_CLI_PATH, args); }
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// A hand-made game folder: a scenario and save slot 1 with the given officer files.
+struct THandMadeGame {
+    TTempDir Dir;
+    std::string Scenario = SubFolder(Dir.Path(), "NEW.DAT") + "BUSYO21.BIN";
+    std::string Save = SubFolder(Dir.Path(), "LOG1.DAT") + "BUSYO21.BIN";
+
+    THandMadeGame(const std::string& scenarioBytes, const std::string& saveBytes) {
+        MakeFolder(SubFolder(Dir.Path(), "NEW.DAT"));
+        MakeFolder(SubFolder(Dir.Path(), "LOG1.DAT"));
+        WriteFileBytes(Scenario, scenarioBytes);
+        WriteFileBytes(Save, saveBytes);
+    }
+};
+
+TEST(KasumiroCli, RewriteChangesExactlyTheDifferingNamesOnce) {
+    TTempDir game;
+    MakeSampleGame(game.Path());
+    const std::string savePath = SubFolder(game.Path(), "LOG2.DAT") + "BUSYO21.BIN";
+    const std::string scenario = ReadFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN");
+    const std::string before = ReadFileBytes(savePath);
+    const std::vector<int> differing = DifferingNames(scenario, before);
+    ASSERT_FALSE(differing.empty());
+
+    const TProgramResult first = RunCli({"rewrite", game.Path(), "2"});
+    EXPECT_EQ(first.ExitCode, 0) << first.Err;
+    EXPECT_EQ(first.Out, kDone);
+    EXPECT_EQ(first.Err, "");
+
+    const std::string after = ReadFileBytes(savePath);
+    ASSERT_EQ(after.size(), before.size());
+    std::size_t next = 0;
+    for (int i = 0; i < 2000; ++i) {
+        const std::string was = before.substr(i * 38, 38);
+        const std::string now = after.substr(i * 38, 38);
+        if (next < differing.size() && differing[next] == i) {
+            ++next;
+            EXPECT_NE(NameAt(after, i), NameAt(before, i)) << "record " << i;
+            EXPECT_EQ(now.substr(0, 6) + now.substr(18), was.substr(0, 6) + was.substr(18)) << "record " << i;
+        } else {
+            EXPECT_EQ(now, was) << "record " << i;
+        }
+    }
+
+    const TProgramResult second = RunCli({"rewrite", game.Path(), "2"});
+    EXPECT_EQ(second.ExitCode, 0) << second.Err;
+    EXPECT_EQ(ReadFileBytes(savePath), after);
+    EXPECT_EQ(ReadFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN"), scenario);
+}
+
+TEST(KasumiroCli, DryRunListsTheSampleGamesDifferingRecordsAndWritesNothing) {
+    TTempDir game;
+    MakeSampleGame(game.Path());
+    const std::string savePath = SubFolder(game.Path(), "LOG1.DAT") + "BUSYO21.BIN";
+    const std::string before = ReadFileBytes(savePath);
+    const std::vector<int> differing =
+        DifferingNames(ReadFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN"), before);
+
+    for (const auto& args : {std::vector<std::string>{"--dry-run", "rewrite", game.Path(), "1"},
+                             std::vector<std::string>{"rewrite", game.Path(), "1", "--dry-run"}}) {
+        const TProgramResult result = RunCli(args);
+        EXPECT_EQ(result.ExitCode, 0) << result.Err;
+        EXPECT_EQ(result.Err, "");
+        const std::vector<std::string> lines = Lines(result.Out);
+        ASSERT_EQ(lines.size(), differing.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            EXPECT_EQ(lines[i].substr(0, lines[i].find('\t')), std::to_string(differing[i]));
+            // Only the 0x00 padding may show as bytes; every character is readable text.
+            for (std::size_t at = lines[i].find("\\x"); at != std::string::npos; at = lines[i].find("\\x", at + 1)) {
+                EXPECT_EQ(lines[i].substr(at, 4), "\\x00") << lines[i];
+            }
+        }
+        EXPECT_EQ(ReadFileBytes(savePath), before);
+    }
+}
+
+TEST(KasumiroCli, DryRunShowsNamesAsReadableText) {
+    const std::string yamadaCaseB("\x8E\x52\x93\x63\0\0\0\0\0\0\0\0", 12);
+    const std::string jiro("\x8E\x52\x93\x63   \x8E\x9F\x98\x59 ", 12);  // 山田 次郎
+    std::vector<std::string> scenarioNames(2000, kYamadaTaro);
+    scenarioNames[1999] = yamadaCaseB;
+    std::vector<std::string> saveNames = scenarioNames;
+    saveNames[7] = jiro;
+    saveNames[1999] = std::string(12, ' ');
+    THandMadeGame game(OfficerFileBytes(scenarioNames), OfficerFileBytes(saveNames));
+    SetReadOnly(game.Save, true);  // a dry run needs no write access
+
+    const TProgramResult result = RunCli({"rewrite", "--dry-run", game.Dir.Path(), "1"});
+    EXPECT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_EQ(result.Out,
+              "7\t山田   次郎 \t山田  太郎嗣\n"
+              "1999\t            \t山田\\x00\\x00\\x00\\x00\\x00嗣\\x00\n");
+    SetReadOnly(game.Save, false);
+}
+
+TEST(KasumiroCli, IoErrorsGiveTheErrorBoxTextAndExitCode1) {
+    TTempDir missing;
+    const std::string full = OfficerFileBytes({});
+    struct TCase {
+        const char* What;
+        std::string Scenario;  // officer file contents; empty: no file
+        std::string Save;
+        std::string Expected;
+    } cases[] = {
+        {"missing save file", full, "", "ファイルが見つかりません.\n"},
+        {"missing scenario file", "", full, "ファイルが見つかりません.\n"},
+        {"short save file", full, full.substr(0, 1000 * 38), "ファイルの末尾以降を読み込みました.\n"},
+        {"short scenario file", full.substr(0, 38 * 5 + 20), full, "ファイルの末尾以降を読み込みました.\n"},
+    };
+    for (const TCase& c : cases) {
+        TTempDir game;
+        MakeFolder(SubFolder(game.Path(), "NEW.DAT"));
+        MakeFolder(SubFolder(game.Path(), "LOG3.DAT"));
+        if (!c.Scenario.empty()) WriteFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN", c.Scenario);
+        if (!c.Save.empty()) WriteFileBytes(SubFolder(game.Path(), "LOG3.DAT") + "BUSYO21.BIN", c.Save);
+        for (bool dryRun : {false, true}) {
+            std::vector<std::string> args = {"rewrite", game.Path(), "3"};
+            if (dryRun) args.push_back("--dry-run");
+            const TProgramResult result = RunCli(args);
+            EXPECT_EQ(result.ExitCode, 1) << c.What;
+            EXPECT_EQ(result.Err, c.Expected) << c.What;
+            EXPECT_EQ(result.Out, "") << c.What;
+        }
+    }
+}
+
+TEST(KasumiroCli, MissingFoldersAreReportedAsBadFileNames) {
+    TTempDir game;
+    MakeFolder(SubFolder(game.Path(), "NEW.DAT"));
+    WriteFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN", OfficerFileBytes({}));
+    const std::string cases[] = {game.Path() + "no-such-game", game.Path()};  // then LOG5.DAT is missing
+    for (const std::string& folder : cases) {
+        const TProgramResult result = RunCli({"rewrite", folder, "5"});
+        EXPECT_EQ(result.ExitCode, 1) << folder;
+        EXPECT_EQ(result.Err, "不正なファイル名です.\n") << folder;
+        EXPECT_EQ(result.Out, "") << folder;
+    }
+}
+
+TEST(KasumiroCli, ShortSaveKeepsTheRecordsRewrittenBeforeTheError) {
+    std::vector<std::string> saveNames(1000, std::string(12, '\0'));
+    THandMadeGame game(OfficerFileBytes({kYamadaTaro}), OfficerFileBytes(saveNames, 1000));
+    const TProgramResult result = RunCli({"rewrite", game.Dir.Path(), "1"});
+    EXPECT_EQ(result.ExitCode, 1);
+    const std::string after = ReadFileBytes(game.Save);
+    EXPECT_EQ(NameAt(after, 0), std::string("\x8E\x52\x93\x63  \x91\xBE\x98\x59\x8E\x6B", 12));
+    EXPECT_EQ(NameAt(after, 999), NameAt(after, 1));
+    EXPECT_NE(NameAt(after, 999), std::string(12, '\0'));
+}
+
+TEST(KasumiroCli, UsageErrorsExitWith2) {
+    const std::vector<std::string> cases[] = {
+        {},
+        {"rewrite", "game"},
+        {"rewrite", "game", "0"},
+        {"rewrite", "game", "6"},
+        {"rewrite", "game", "x"},
+        {"rewrite", "game", "1x"},
+        {"rewrite", "game", "1", "2"},
+        {"slots"},
+        {"slots", "game", "--dry-run"},
+        {"--frobnicate"},
+        {"erase", "game"},
+    };
+    for (const auto& args : cases) {
+        const TProgramResult result = RunCli(args);
+        EXPECT_EQ(result.ExitCode, 2) << ::testing::PrintToString(args);
+        EXPECT_EQ(result.Out, "") << ::testing::PrintToString(args);
+        EXPECT_NE(result.Err.find("usage: kasumiro-cli"), std::string::npos) << ::testing::PrintToString(args);
+    }
+}
+
+TEST(KasumiroCli, HelpAndVersion) {
+    const TProgramResult help = RunCli({"--help"});
+    EXPECT_EQ(help.ExitCode, 0);
+    EXPECT_EQ(help.Out.rfind("usage: kasumiro-cli", 0), 0u);
+    EXPECT_EQ(help.Err, "");
+
+    const TProgramResult version = RunCli({"--version"});
+    EXPECT_EQ(version.ExitCode, 0);
+    EXPECT_EQ(version.Out, "kasumiro-cli 1.0.0\n");
+}
+
+TEST(KasumiroCli, SlotsShowsSaveTimesAndEmptySlots) {
+    TTempDir game;
+    MakeSampleGame(game.Path());
+    const std::string withoutSeparator = game.Path().substr(0, game.Path().size() - 1);
+    for (const std::string& folder : {game.Path(), withoutSeparator}) {
+        const TProgramResult result = RunCli({"slots", folder});
+        EXPECT_EQ(result.ExitCode, 0) << result.Err;
+        const std::vector<std::string> lines = Lines(result.Out);
+        ASSERT_EQ(lines.size(), 5u) << result.Out;
+        const struct {
+            std::size_t Line;
+            std::string Start, Year, End;
+        } used[] = {{0, "LOG1.DAT  ", "1998", " 21:05"}, {1, "LOG2.DAT  ", "1998", " 09:07"},
+                    {3, "LOG4.DAT  ", "1999", " 00:00"}};
+        for (const auto& u : used) {
+            const std::string& line = lines[u.Line];
+            EXPECT_EQ(line.rfind(u.Start, 0), 0u) << line;
+            EXPECT_NE(line.find(u.Year), std::string::npos) << line;
+            EXPECT_TRUE(line.size() > 16 && line.compare(line.size() - u.End.size(), u.End.size(), u.End) == 0) << line;
+        }
+        EXPECT_EQ(lines[2], "LOG3.DAT  ---");
+        EXPECT_EQ(lines[4], "LOG5.DAT  ---");
+    }
+}
+
+TEST(KasumiroCli, SlotsOfAMissingFolderAreAllEmpty) {
+    TTempDir dir;
+    const TProgramResult result = RunCli({"slots", dir.Path() + "no-such-game"});
+    EXPECT_EQ(result.ExitCode, 0);
+    EXPECT_EQ(result.Out, "LOG1.DAT  ---\nLOG2.DAT  ---\nLOG3.DAT  ---\nLOG4.DAT  ---\nLOG5.DAT  ---\n");
+}
+
+}  // namespace

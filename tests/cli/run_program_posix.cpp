@@ -1,0 +1,18 @@
+// Linux: the command line runs through /bin/sh with popen.
+#include "cli/run_program.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <stdexcept>
+
+int RunShellCommand(const std::string& commandLine, std::string& out) {
+    FILE* pipe = popen(commandLine.c_str(), "r");
+    if (pipe == nullptr) throw std::runtime_error("cannot run " + commandLine);
+    char buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, got);
+    const int status = pclose(pipe);
+    if (status == -1 || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}

@@ -1,0 +1,17 @@
+// Windows: the command line runs through cmd.exe with _popen.
+#include "cli/run_program.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+int RunShellCommand(const std::string& commandLine, std::string& out) {
+    // cmd.exe /c drops the first and the last quote of a line that starts with
+    // one, so the whole line gets one more pair around it.
+    const std::string wrapped = "\"" + commandLine + "\"";
+    FILE* pipe = _popen(wrapped.c_str(), "rb");
+    if (pipe == nullptr) throw std::runtime_error("cannot run " + commandLine);
+    char buffer[4096];
+    std::size_t got;
+    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, got);
+    return _pclose(pipe);
+}
