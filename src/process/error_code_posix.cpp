@@ -14,7 +14,7 @@ std::int32_t WindowsErrorCode(int error) {
     case EPERM:
     case EROFS:
     case EISDIR: return 5;                  // ERROR_ACCESS_DENIED (Windows says so for a folder too)
-    case EBADF: return 6;                   // ERROR_INVALID_HANDLE
+    case EBADF: return 5;                   // ERROR_ACCESS_DENIED: only a write through a read-only descriptor gets here
     case ENOMEM: return 8;                  // ERROR_NOT_ENOUGH_MEMORY
     case EBUSY:
     case ETXTBSY: return 32;                // ERROR_SHARING_VIOLATION

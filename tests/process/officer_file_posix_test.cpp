@@ -1,0 +1,67 @@
+// Linux only: errno values reported as the Windows codes, and no descriptor
+// left behind by a failed run.
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "process/error_code_posix.h"
+#include "process/officer_test_files.h"
+#include "process/process.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+TEST(WindowsErrorCode, MapsErrnoByMeaning) {
+    const struct {
+        int error;
+        std::int32_t code;
+    } cases[] = {
+        {ENOENT, 2},   {ENOTDIR, 3},   {EMFILE, 4},     {ENFILE, 4},    {EACCES, 5},
+        {EPERM, 5},    {EROFS, 5},     {EISDIR, 5},     {ENOSPC, 112},  {ENAMETOOLONG, 206},
+        {EIO, 1117},   {EBUSY, 32},    {ETXTBSY, 32},   {ELOOP, 1921},  {EXDEV, 31},
+    };
+    for (const auto& c : cases) EXPECT_EQ(WindowsErrorCode(c.error), c.code) << "errno " << c.error;
+}
+
+TEST(OpenErrorCode, TellsAMissingFileFromAMissingFolder) {
+    TTempDir dir;
+    const struct {
+        std::string path;
+        std::int32_t code;
+    } cases[] = {
+        {dir.Path() + "MISSING.BIN", 2},
+        {dir.Path() + "NOPE.DAT/BUSYO21.BIN", 3},
+        {dir.Path() + "NOPE.DAT/DEEPER/BUSYO21.BIN", 3},
+        {"MISSING-IN-THE-WORKING-FOLDER.BIN", 2},
+        {"/MISSING-AT-THE-ROOT.BIN", 2},
+        {"", 3},
+    };
+    for (const auto& c : cases) EXPECT_EQ(OpenErrorCode(ENOENT, c.path), c.code) << "'" << c.path << "'";
+}
+
+std::size_t OpenDescriptorCount() {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) ++count;
+    return count;
+}
+
+TEST(RewriteOfficerNames, FailedRunsLeaveNoDescriptorOpen) {
+    TTempDir dir;
+    const TGameFolders game = MakeGameFolders(dir.Path());
+    WriteFileBytes(game.ScenarioFile, OfficerFileBytes(kOfficerCount, ScenarioName, 1));
+    TRecordingFrame frame;
+    TScopedFrame installed(frame);
+    const std::size_t before = OpenDescriptorCount();
+    // Failing in the loop (both open), at the second open (one open) and at the first.
+    for (const char* saveFolder : {"short", "missing", "no scenario"}) {
+        const std::string which = saveFolder;
+        if (which == "short") WriteFileBytes(game.SaveFile, OfficerFileBytes(10, SaveName, 2));
+        if (which == "missing") std::filesystem::remove(game.SaveFile);
+        if (which == "no scenario") std::filesystem::remove(game.ScenarioFile);
+        EXPECT_THROW(RewriteOfficerNames(game.Scenario, game.Save), EInOutError) << which;
+        EXPECT_EQ(OpenDescriptorCount(), before) << which;
+    }
+}
+
+}  // namespace

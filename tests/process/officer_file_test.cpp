@@ -1,0 +1,195 @@
+// The officer file's record access on real files: whole records only, the
+// short-file and missing-file codes, and nothing touched beyond one record.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "common/path_separator.h"
+#include "process/officer_file.h"
+#include "process/officer_test_files.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+std::string Name(std::int32_t i) { return ScenarioName(i); }
+
+std::int32_t CodeOf(void (*action)(TOfficerFile&), TOfficerFile& file) {
+    try {
+        action(file);
+    } catch (const EInOutError& error) {
+        return error.ErrorCode();
+    }
+    return 0;
+}
+
+std::string AsBytes(const TOfficerRecord& record) {
+    return std::string(reinterpret_cast<const char*>(&record), sizeof record);
+}
+
+TEST(OfficerFile, ReadsAndWritesBackAllRecordsOfAFullFile) {
+    TTempDir dir;
+    const std::string path = dir.Path() + "BUSYO21.BIN";
+    const std::string original = OfficerFileBytes(kOfficerCount, Name, 1);
+    ASSERT_EQ(original.size(), 76000u);
+    WriteFileBytes(path, original);
+
+    std::string expected;
+    TOfficerFile file;
+    file.Open(path, kOfficerRecordSize);
+    for (std::int32_t i = 0; i < kOfficerCount; ++i) {
+        TOfficerRecord record;
+        file.Seek(i);
+        file.Read(record);
+        ASSERT_EQ(AsBytes(record), RecordAt(original, i)) << i;
+        record.OfficerName[0] ^= 0xFF;
+        record.Tail[19] ^= 0x5A;
+        file.Seek(i);
+        file.Write(record);
+        expected += AsBytes(record);
+    }
+    file.Close();
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_EQ(ReadFileBytes(path), expected);
+}
+
+TEST(OfficerFile, ReadAtOrPastTheEndGivesShortReadButSeekSucceeds) {
+    const struct {
+        std::size_t fileSize;
+        std::int32_t index;
+        std::int32_t readCode;
+    } cases[] = {
+        {75999, 1998, 0},   {75999, 1999, 100}, {76000, 1999, 0}, {76000, 2000, 100},
+        {0, 0, 100},        {37, 0, 100},       {38, 0, 0},       {38, 100000, 100},
+    };
+    for (const auto& c : cases) {
+        TTempDir dir;
+        const std::string path = dir.Path() + "BUSYO21.BIN";
+        WriteFileBytes(path, OfficerFileBytes(kOfficerCount + 1, Name, 2).substr(0, c.fileSize));
+        TOfficerFile file;
+        file.Open(path, kOfficerRecordSize);
+        file.Seek(c.index);  // never fails, whatever the file's length
+        TOfficerRecord record;
+        std::int32_t code = 0;
+        try {
+            file.Read(record);
+        } catch (const EInOutError& error) {
+            code = error.ErrorCode();
+        }
+        EXPECT_EQ(code, c.readCode) << c.fileSize << " bytes, record " << c.index;
+        file.Close();
+        EXPECT_EQ(ReadFileBytes(path).size(), c.fileSize) << "a read never grows the file";
+    }
+}
+
+TEST(OfficerFile, WriteChangesExactlyOneRecord) {
+    for (std::int32_t k : {0, 1, 1000, 1999}) {
+        TTempDir dir;
+        const std::string path = dir.Path() + "BUSYO21.BIN";
+        const std::string original = OfficerFileBytes(kOfficerCount + 5, Name, 3);
+        WriteFileBytes(path, original);
+        const std::string replacement = RecordBytes(k, Bytes({0x8E, 0x6B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), 99);
+        TOfficerRecord record;
+        std::memcpy(&record, replacement.data(), sizeof record);
+
+        TOfficerFile file;
+        file.Open(path, kOfficerRecordSize);
+        file.Seek(k);
+        file.Write(record);
+        file.Close();
+
+        std::string expected = original;
+        expected.replace(static_cast<std::size_t>(k) * 38, 38, replacement);
+        EXPECT_EQ(ReadFileBytes(path), expected) << "record " << k;
+    }
+}
+
+TEST(OfficerFile, OpenFailuresLeaveTheObjectClosedAndCreateNothing) {
+    TTempDir dir;
+    const std::string readOnly = dir.Path() + "READONLY.BIN";
+    WriteFileBytes(readOnly, OfficerFileBytes(3, Name, 4));
+    SetReadOnly(readOnly, true);
+    const std::string folder = dir.Path() + "FOLDER.DAT";
+    MakeFolder(folder);
+
+    const struct {
+        const char* what;
+        std::string path;
+        TOfficerFile::TAccess access;
+        std::int32_t code;
+    } cases[] = {
+        {"read-only file opened to read and write", readOnly, TOfficerFile::TAccess::ReadWrite, 5},
+        {"missing file", dir.Path() + "MISSING.BIN", TOfficerFile::TAccess::ReadWrite, 2},
+        {"missing file, read only", dir.Path() + "MISSING.BIN", TOfficerFile::TAccess::ReadOnly, 2},
+        {"missing folder", dir.Path() + "NOPE.DAT" + kPathSeparator + "BUSYO21.BIN", TOfficerFile::TAccess::ReadWrite, 3},
+        {"a folder is not a file", folder, TOfficerFile::TAccess::ReadWrite, 5},
+        {"a folder is not a file, read only", folder, TOfficerFile::TAccess::ReadOnly, 5},
+    };
+    for (const auto& c : cases) {
+        TOfficerFile file;
+        std::int32_t code = 0;
+        try {
+            file.Open(c.path, kOfficerRecordSize, c.access);
+        } catch (const EInOutError& error) {
+            code = error.ErrorCode();
+        }
+        EXPECT_EQ(code, c.code) << c.what;
+        EXPECT_FALSE(file.IsOpen()) << c.what;
+    }
+    EXPECT_FALSE(FileExists(dir.Path() + "MISSING.BIN"));
+    EXPECT_FALSE(FileExists(dir.Path() + "NOPE.DAT"));
+}
+
+TEST(OfficerFile, ReadOnlyAccessReadsAReadOnlyFileButCannotWrite) {
+    TTempDir dir;
+    const std::string path = dir.Path() + "BUSYO21.BIN";
+    const std::string original = OfficerFileBytes(2, Name, 5);
+    WriteFileBytes(path, original);
+    SetReadOnly(path, true);
+
+    TOfficerFile file;
+    file.Open(path, kOfficerRecordSize, TOfficerFile::TAccess::ReadOnly);
+    TOfficerRecord record;
+    file.Seek(1);
+    file.Read(record);
+    EXPECT_EQ(AsBytes(record), RecordAt(original, 1));
+    file.Seek(0);
+    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Write(TOfficerRecord{}); }, file), 5);
+    file.Close();
+    EXPECT_EQ(ReadFileBytes(path), original);
+}
+
+TEST(OfficerFile, RecordOperationsOnAClosedFileFail) {
+    TOfficerFile file;
+    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Seek(0); }, file), 6);
+    EXPECT_EQ(CodeOf([](TOfficerFile& f) {
+                  TOfficerRecord record;
+                  f.Read(record);
+              }, file), 6);
+    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Write(TOfficerRecord{}); }, file), 6);
+    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Close(); }, file), 0);
+}
+
+TEST(OfficerFile, SeekRefusesAnOffsetOutsideThirtyTwoBits) {
+    TTempDir dir;
+    const std::string path = dir.Path() + "BUSYO21.BIN";
+    WriteFileBytes(path, OfficerFileBytes(1, Name, 6));
+    TOfficerFile file;
+    file.Open(path, kOfficerRecordSize);
+    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Seek(-1); }, file), 131);
+    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Seek(100000000); }, file), 87);
+    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Seek(0); }, file), 0);
+}
+
+TEST(OfficerFile, DestructorReleasesAnOpenFile) {
+    TTempDir dir;
+    const std::string path = dir.Path() + "BUSYO21.BIN";
+    WriteFileBytes(path, OfficerFileBytes(1, Name, 7));
+    {
+        TOfficerFile file;
+        file.Open(path, kOfficerRecordSize);
+        EXPECT_TRUE(HeldOpenByThisProcess(path));
+    }
+    EXPECT_FALSE(HeldOpenByThisProcess(path));
+}
+
+}  // namespace

@@ -1,0 +1,17 @@
+// Whether this process holds a file open, from the links in /proc/self/fd.
+#include <filesystem>
+
+#include "process/officer_test_files.h"
+
+namespace fs = std::filesystem;
+
+bool HeldOpenByThisProcess(const std::string& path) {
+    std::error_code error;
+    const fs::path target = fs::canonical(path, error);
+    if (error) return false;
+    for (const auto& entry : fs::directory_iterator("/proc/self/fd", error)) {
+        std::error_code linkError;
+        if (fs::read_symlink(entry.path(), linkError) == target) return true;
+    }
+    return false;
+}

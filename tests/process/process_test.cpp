@@ -1,0 +1,187 @@
+// The name rewrite end to end on synthetic game folders: what is written,
+// what is left alone, how a failing run ends, and the dry-run plan.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "common/path_separator.h"
+#include "process/officer_test_files.h"
+#include "process/process.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+constexpr unsigned kScenarioSalt = 11;
+constexpr unsigned kSaveSalt = 22;
+
+std::string BuiltFor(std::int32_t i) {
+    TOfficerRecord record{};
+    StoreOfficerName(record, BuildNewOfficerName(ScenarioName(i)));
+    return std::string(reinterpret_cast<const char*>(record.OfficerName), 12);
+}
+
+// Checks the save file record by record against what a run up to `upTo`
+// (exclusive) must have left: differing names rewritten, everything else as it was.
+void ExpectRewrittenUpTo(const std::string& before, const std::string& after, std::int32_t upTo) {
+    ASSERT_EQ(after.size(), before.size());
+    const std::int32_t records = static_cast<std::int32_t>(before.size() / kOfficerRecordSize);
+    for (std::int32_t i = 0; i < records; ++i) {
+        std::string expected = RecordAt(before, i);
+        if (i < upTo && i < kOfficerCount && SaveNameDiffers(i)) expected.replace(6, 12, BuiltFor(i));
+        ASSERT_EQ(RecordAt(after, i), expected) << "record " << i;
+    }
+}
+
+struct TRun {
+    std::int32_t Code = 0;  // 0 when the run succeeded
+    TRecordingFrame Frame;
+};
+
+void Rewrite(const TGameFolders& game, TRun& run) {
+    TScopedFrame installed(run.Frame);
+    try {
+        RewriteOfficerNames(game.Scenario, game.Save);
+    } catch (const EInOutError& error) {
+        run.Code = error.ErrorCode();
+    }
+}
+
+TEST(RewriteOfficerNames, RewritesOnlyDifferingNamesAndNeverTheScenario) {
+    TTempDir dir;
+    const TGameFolders game = MakeGameFolders(dir.Path());
+    // Longer files than 2000 records: what lies after record 1999 is never touched.
+    const std::string scenario = OfficerFileBytes(kOfficerCount + 3, ScenarioName, kScenarioSalt);
+    std::string save = OfficerFileBytes(kOfficerCount + 7, SaveName, kSaveSalt);
+    const std::string differentTail = Bytes({0x41, 0x42, 0x43, 0x20, 0x20, 0x20, 0x20, 0x44, 0x45, 0x46, 0x47, 0x00});
+    for (std::int32_t i = kOfficerCount; i < kOfficerCount + 7; ++i) save.replace(i * 38 + 6, 12, differentTail);
+    WriteFileBytes(game.ScenarioFile, scenario);
+    WriteFileBytes(game.SaveFile, save);
+
+    TRun run;
+    Rewrite(game, run);
+
+    EXPECT_EQ(run.Code, 0);
+    EXPECT_EQ(run.Frame.Informations, std::vector<std::string>{"データを書き換えました."});
+    EXPECT_EQ(ReadFileBytes(game.ScenarioFile), scenario);
+    ExpectRewrittenUpTo(save, ReadFileBytes(game.SaveFile), kOfficerCount);
+    EXPECT_FALSE(HeldOpenByThisProcess(game.ScenarioFile));
+    EXPECT_FALSE(HeldOpenByThisProcess(game.SaveFile));
+}
+
+TEST(RewriteOfficerNames, SecondRunLeavesTheFileAsTheFirstLeftIt) {
+    TTempDir dir;
+    const TGameFolders game = MakeGameFolders(dir.Path());
+    WriteFileBytes(game.ScenarioFile, OfficerFileBytes(kOfficerCount, ScenarioName, kScenarioSalt));
+    WriteFileBytes(game.SaveFile, OfficerFileBytes(kOfficerCount, SaveName, kSaveSalt));
+
+    TRun first;
+    Rewrite(game, first);
+    ASSERT_EQ(first.Code, 0);
+    const std::string afterFirst = ReadFileBytes(game.SaveFile);
+    TRun second;
+    Rewrite(game, second);
+    EXPECT_EQ(second.Code, 0);
+    EXPECT_EQ(ReadFileBytes(game.SaveFile), afterFirst);
+}
+
+// Failed runs: the code, what was written before the failure, no completion
+// message, and no file left open so the next run or the game can open them.
+TEST(RewriteOfficerNames, FailedRunStopsAtTheFailureAndReleasesTheFiles) {
+    const struct {
+        const char* what;
+        std::int32_t scenarioRecords;  // 0: no scenario file
+        std::int32_t saveRecords;
+        bool scenarioReadOnly;
+        bool saveReadOnly;
+        bool saveFolderMissing;
+        std::int32_t code;
+        std::int32_t rewrittenUpTo;
+    } cases[] = {
+        {"short save file", kOfficerCount, 1000, false, false, false, 100, 1000},
+        {"short scenario file", 500, kOfficerCount, false, false, false, 100, 500},
+        {"empty save file", kOfficerCount, 0, false, false, false, 100, 0},
+        {"read-only scenario", kOfficerCount, kOfficerCount, true, false, false, 5, 0},
+        {"read-only save", kOfficerCount, kOfficerCount, false, true, false, 5, 0},
+        // The save's missing folder would give 3: 2 shows the save was never opened.
+        {"missing scenario", 0, kOfficerCount, false, false, true, 2, 0},
+        {"missing save folder", kOfficerCount, kOfficerCount, false, false, true, 3, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TTempDir dir;
+        const TGameFolders game = MakeGameFolders(dir.Path());
+        const std::string scenario = OfficerFileBytes(c.scenarioRecords, ScenarioName, kScenarioSalt);
+        const std::string save = OfficerFileBytes(c.saveRecords, SaveName, kSaveSalt);
+        if (c.scenarioRecords > 0) WriteFileBytes(game.ScenarioFile, scenario);
+        TGameFolders target = game;
+        if (c.saveFolderMissing) target.Save = dir.Path() + "LOG9.DAT" + kPathSeparator;
+        WriteFileBytes(game.SaveFile, save);
+        if (c.scenarioReadOnly) SetReadOnly(game.ScenarioFile, true);
+        if (c.saveReadOnly) SetReadOnly(game.SaveFile, true);
+
+        TRun run;
+        Rewrite(target, run);
+
+        EXPECT_EQ(run.Code, c.code);
+        EXPECT_TRUE(run.Frame.Informations.empty());
+        ExpectRewrittenUpTo(save, ReadFileBytes(game.SaveFile), c.rewrittenUpTo);
+        if (c.scenarioRecords > 0) {
+            EXPECT_EQ(ReadFileBytes(game.ScenarioFile), scenario);
+            EXPECT_FALSE(HeldOpenByThisProcess(game.ScenarioFile));
+        }
+        EXPECT_FALSE(HeldOpenByThisProcess(game.SaveFile));
+    }
+}
+
+TEST(PlanOfficerNameRewrite, ListsWhatARewriteWritesWithoutWriting) {
+    TTempDir dir;
+    const TGameFolders game = MakeGameFolders(dir.Path());
+    const std::string scenario = OfficerFileBytes(kOfficerCount, ScenarioName, kScenarioSalt);
+    const std::string save = OfficerFileBytes(kOfficerCount, SaveName, kSaveSalt);
+    WriteFileBytes(game.ScenarioFile, scenario);
+    WriteFileBytes(game.SaveFile, save);
+    // The dry run needs no write access.
+    SetReadOnly(game.ScenarioFile, true);
+    SetReadOnly(game.SaveFile, true);
+
+    TRecordingFrame frame;
+    TScopedFrame installed(frame);
+    const std::vector<TOfficerNameChange> plan = PlanOfficerNameRewrite(game.Scenario, game.Save);
+    EXPECT_EQ(ReadFileBytes(game.SaveFile), save);
+    EXPECT_TRUE(frame.Informations.empty());
+    EXPECT_FALSE(HeldOpenByThisProcess(game.SaveFile));
+
+    SetReadOnly(game.ScenarioFile, false);
+    SetReadOnly(game.SaveFile, false);
+    RewriteOfficerNames(game.Scenario, game.Save);
+    const std::string after = ReadFileBytes(game.SaveFile);
+    std::size_t next = 0;
+    for (std::int32_t i = 0; i < kOfficerCount; ++i) {
+        if (NameAt(save, i) == NameAt(after, i)) continue;
+        ASSERT_LT(next, plan.size()) << "record " << i << " changed but was not planned";
+        EXPECT_EQ(plan[next].Index, i);
+        EXPECT_EQ(plan[next].CurrentName, NameAt(save, i));
+        EXPECT_EQ(plan[next].NewName, NameAt(after, i));
+        ++next;
+    }
+    EXPECT_EQ(next, plan.size());
+    EXPECT_EQ(plan.size(), static_cast<std::size_t>((kOfficerCount + 2) / 3));
+}
+
+TEST(PlanOfficerNameRewrite, RaisesTheSameCodesAsARewrite) {
+    TTempDir dir;
+    const TGameFolders game = MakeGameFolders(dir.Path());
+    WriteFileBytes(game.ScenarioFile, OfficerFileBytes(kOfficerCount, ScenarioName, kScenarioSalt));
+    WriteFileBytes(game.SaveFile, OfficerFileBytes(1000, SaveName, kSaveSalt));
+    std::int32_t code = 0;
+    try {
+        PlanOfficerNameRewrite(game.Scenario, game.Save);
+    } catch (const EInOutError& error) {
+        code = error.ErrorCode();
+    }
+    EXPECT_EQ(code, 100);
+    EXPECT_FALSE(HeldOpenByThisProcess(game.SaveFile));
+    EXPECT_FALSE(HeldOpenByThisProcess(game.ScenarioFile));
+}
+
+}  // namespace
