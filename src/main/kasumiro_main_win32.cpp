@@ -1,0 +1,73 @@
+// Program entry of Kasumiro.exe: start, the one event loop, and the stop
+// sequence that stores the selected slot before the process ends.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "common/app_title.h"
+#include "settings/ini_file.h"
+#include "ui/folder_shell.h"
+#include "ui/frame.h"
+#include "ui/unit1.h"
+#include "ui/win32/main_window.h"
+#include "ui/win32/start_show.h"
+#include "ui/win32/win32_frame.h"
+
+namespace {
+
+std::int32_t StartupShowCommand() {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    GetStartupInfoA(&startup);
+    return StartShowCommand((startup.dwFlags & STARTF_USESHOWWINDOW) != 0, startup.wShowWindow);
+}
+
+void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
+    TMainWindow window(instance);
+    frame.SetMainWindow(window.Handle());
+    TForm1 form(SystemFolderShell(), [&window] { return static_cast<TWindowHandle>(window.Handle()); },
+                SettingsFilePath());
+    Form1 = &form;
+    window.Bind(form);
+
+    // Hide, then the shut-down handler (its errors shown with no main window
+    // on screen), then the window goes. Runs once: at the end of the loop, or
+    // inside the end of the session, after which Windows may end the process.
+    bool stopped = false;
+    const auto stop = [&] {
+        if (stopped) return;
+        stopped = true;
+        window.Hide();
+        DispatchEvent([&] { form.FormDestroy(&form); });
+    };
+    window.OnEndSession = [&] {
+        stop();
+        RequestQuit();
+    };
+
+    // May show the folder chooser and boxes before the window appears; an
+    // error is reported and the start goes on.
+    DispatchEvent([&] { form.FormCreate(&form); });
+    window.Show(StartupShowCommand());
+
+    MSG message;
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (window.PreTranslateMessage(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    stop();
+    frame.SetMainWindow(nullptr);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    ApplicationTitle();  // computed once, before any window
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    TWin32Frame frame;
+    TScopedFrame installed(frame);
+    DispatchEvent([&] { RunApplication(instance, frame); });
+    return 0;
+}

@@ -1,0 +1,82 @@
+// Where the parts of a confirmation or information box go: pure arithmetic in
+// pixels from the text's measured size and the message font's base units, so
+// that the layout can be checked without a window.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "ui/form1_description.h"
+
+// The message font's dialog base units: average character width and height.
+struct TBaseUnits {
+    std::int32_t X;
+    std::int32_t Y;
+};
+
+struct TBoxLayout {
+    std::int32_t ClientWidth = 0;
+    std::int32_t ClientHeight = 0;
+    TBounds Icon{0, 0, 0, 0};  // zero size when the box has no icon
+    TBounds Text{0, 0, 0, 0};
+    std::vector<TBounds> Buttons;
+};
+
+inline constexpr std::int32_t kBoxIconSize = 32;
+
+// Dialog units to pixels (4 horizontal and 8 vertical units per base unit).
+inline std::int32_t BoxUnitsX(std::int32_t units, TBaseUnits base) { return units * base.X / 4; }
+inline std::int32_t BoxUnitsY(std::int32_t units, TBaseUnits base) { return units * base.Y / 8; }
+
+// The text is wrapped at half the screen's width (never narrower than one
+// character, so a tiny screen still shows something).
+inline std::int32_t BoxTextWidthLimit(std::int32_t screenWidth) { return std::max<std::int32_t>(screenWidth / 2, 16); }
+
+// Every button is as wide as the widest caption needs, at least 50 units.
+inline std::int32_t BoxButtonWidth(std::int32_t widestCaption, TBaseUnits base) {
+    return std::max(BoxUnitsX(50, base), widestCaption + 2 * BoxUnitsX(4, base));
+}
+
+// textWidth/textHeight: the wrapped text's measured size. The text stands to
+// the right of the icon (if any), the buttons in one row of equal width below
+// both, the row centred in the box.
+inline TBoxLayout LayoutBox(std::int32_t textWidth, std::int32_t textHeight, bool hasIcon, std::int32_t buttonCount,
+                            std::int32_t buttonWidth, TBaseUnits base) {
+    const std::int32_t marginX = BoxUnitsX(8, base);
+    const std::int32_t marginY = BoxUnitsY(8, base);
+    const std::int32_t iconGap = BoxUnitsX(10, base);
+    const std::int32_t rowGap = BoxUnitsY(10, base);
+    const std::int32_t buttonHeight = BoxUnitsY(14, base);
+    const std::int32_t buttonGap = BoxUnitsX(4, base);
+
+    TBoxLayout layout;
+    std::int32_t textLeft = marginX;
+    std::int32_t contentHeight = textHeight;
+    if (hasIcon) {
+        layout.Icon = TBounds{marginX, marginY, kBoxIconSize, kBoxIconSize};
+        textLeft += kBoxIconSize + iconGap;
+        contentHeight = std::max(contentHeight, kBoxIconSize);
+    }
+    layout.Text = TBounds{textLeft, marginY, textWidth, textHeight};
+
+    const std::int32_t count = std::max<std::int32_t>(buttonCount, 0);
+    const std::int32_t rowWidth = count * buttonWidth + std::max<std::int32_t>(count - 1, 0) * buttonGap;
+    layout.ClientWidth = std::max(textLeft + textWidth + marginX, rowWidth + 2 * marginX);
+    const std::int32_t rowTop = marginY + contentHeight + rowGap;
+    std::int32_t left = (layout.ClientWidth - rowWidth) / 2;
+    for (std::int32_t i = 0; i < count; ++i) {
+        layout.Buttons.push_back(TBounds{left, rowTop, buttonWidth, buttonHeight});
+        left += buttonWidth + buttonGap;
+    }
+    layout.ClientHeight = rowTop + buttonHeight + marginY;
+    return layout;
+}
+
+// The top-left corner that centres a window of the given outer size on the
+// screen, kept on screen when the window is larger than the screen.
+inline TBounds CentreOnScreen(std::int32_t width, std::int32_t height, std::int32_t screenWidth,
+                              std::int32_t screenHeight) {
+    return TBounds{std::max<std::int32_t>((screenWidth - width) / 2, 0),
+                   std::max<std::int32_t>((screenHeight - height) / 2, 0), width, height};
+}

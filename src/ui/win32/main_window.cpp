@@ -1,0 +1,244 @@
+// The main window: creation from the description, the radio mirror, the
+// button and frame events, colours and focus.
+#include "ui/win32/main_window.h"
+
+#include <algorithm>
+#include <string>
+
+#include "common/errors.h"
+#include "ui/form1_description.h"
+#include "ui/frame.h"
+#include "ui/win32/form_scaling.h"
+
+namespace {
+
+constexpr char kWindowClass[] = "TForm1";
+constexpr int kScenarioBoxId = 100;
+constexpr int kScenarioFirstId = 110;
+constexpr int kSaveDataBoxId = 200;
+constexpr int kSaveDataFirstId = 210;
+constexpr int kButton1Id = 301;
+constexpr int kButton2Id = 302;
+constexpr int kButton3Id = 303;
+constexpr int kLabel1Id = 400;
+
+COLORREF ColourOf(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
+
+void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXA wc{};
+    if (GetClassInfoExA(instance, kWindowClass, &wc)) return;
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = procedure;
+    wc.hInstance = instance;
+    wc.hIcon = LoadIconA(instance, "MAINICON");
+    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kWindowClass;
+    if (!RegisterClassExA(&wc)) throw EOutOfMemory();
+}
+
+}  // namespace
+
+TMainWindow::TMainWindow(HINSTANCE instance) : instance_(instance) {
+    RegisterWindowClass(instance, &TMainWindow::WindowProc);
+
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignPixelsPerInch;
+    if (screen) ReleaseDC(nullptr, screen);
+    font_ = TGdiObject(CreateFontA(ScaledFontHeight(dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kShiftJisCharset,
+                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                   DEFAULT_PITCH | FF_DONTCARE, kForm1FontFace));
+
+    const TBounds size = ScaleBounds(kForm1Bounds, kDesignTextHeight);  // sized once the font is measured
+    window_ = TWindow(CreateWindowExA(0, kWindowClass, kForm1Caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                      kForm1Bounds.Left, kForm1Bounds.Top, size.Width, size.Height, nullptr,
+                                      nullptr, instance, nullptr));
+    if (!window_.Get()) throw EOutOfMemory();
+    SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+
+    {
+        TMeasureDc dc(window_.Get(), font_.Font());
+        SIZE extent{};
+        GetTextExtentPoint32A(dc.Get(), "0", 1, &extent);
+        textHeight_ = LayoutTextHeight(dpi, extent.cy);
+    }
+    // Left and top stay at the designed screen place; the size follows the text height.
+    const TBounds scaled = ScaleBounds(kForm1Bounds, textHeight_);
+    SetWindowPos(window_.Get(), nullptr, kForm1Bounds.Left, kForm1Bounds.Top, scaled.Width, scaled.Height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+TMainWindow::~TMainWindow() {
+    if (scenario_.Model) scenario_.Model->OnChange = nullptr;
+    if (saveData_.Model) saveData_.Model->OnChange = nullptr;
+    if (window_.Get()) SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, 0);
+}
+
+HWND TMainWindow::CreateControl(const char* className, const char* text, DWORD style, const TBounds& bounds, int id) {
+    const TBounds b = ScaleBounds(bounds, textHeight_);
+    HWND control = CreateWindowExA(0, className, text, style | WS_CHILD | WS_VISIBLE, b.Left, b.Top, b.Width,
+                                   b.Height, window_.Get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                   instance_, nullptr);
+    if (!control) throw EOutOfMemory();
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    return control;
+}
+
+void TMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription& description, TRadioGroup& model,
+                                   int firstId) {
+    view.Model = &model;
+    view.FirstId = firstId;
+    view.Box = CreateControl("Button", model.Caption().c_str(), BS_GROUPBOX | WS_GROUP, description.Bounds,
+                             firstId - 10);
+    // The buttons are laid out on the group's scaled size with the real text height.
+    const TBounds group = ScaleBounds(description.Bounds, textHeight_);
+    const std::vector<TBounds> rects = RadioButtonRects(group.Width, group.Height, textHeight_, model.Count());
+    for (std::int32_t i = 0; i < model.Count(); ++i) {
+        const TBounds& r = rects[static_cast<std::size_t>(i)];
+        // Placed in window coordinates, already scaled: bypass CreateControl's scaling.
+        HWND button = CreateWindowExA(0, "Button", model.Item(i).c_str(),
+                                      BS_RADIOBUTTON | WS_CHILD | WS_VISIBLE | (i == 0 ? WS_GROUP : 0),
+                                      group.Left + r.Left, group.Top + r.Top, r.Width, r.Height, window_.Get(),
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId + i)), instance_, nullptr);
+        if (!button) throw EOutOfMemory();
+        SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+        view.Buttons.push_back(button);
+    }
+    model.OnChange = [this, &view] { Mirror(view); };
+    Mirror(view);
+}
+
+void TMainWindow::Bind(TForm1& form) {
+    form_ = &form;
+    // Created in tab order: the window order is the order Tab walks.
+    CreateRadioGroup(scenario_, kScenarioGroup, form.ScenarioGroup, kScenarioFirstId);
+    CreateRadioGroup(saveData_, kSaveDataGroup, form.SaveDataGroup, kSaveDataFirstId);
+    CreateControl("Button", kButton1.Caption, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, kButton1.Bounds, kButton1Id);
+    CreateControl("Button", kButton2.Caption, BS_PUSHBUTTON | WS_TABSTOP, kButton2.Bounds, kButton2Id);
+    CreateControl("Button", kButton3.Caption, BS_PUSHBUTTON | WS_TABSTOP, kButton3.Bounds, kButton3Id);
+    label_ = CreateControl("Static", kLabel1.Caption, SS_LEFT | SS_NOPREFIX | WS_GROUP, kLabel1.Bounds, kLabel1Id);
+
+    // The label sizes itself to its text, so another font never cuts it off.
+    TMeasureDc dc(label_, font_.Font());
+    SIZE extent{};
+    GetTextExtentPoint32A(dc.Get(), kLabel1.Caption, static_cast<int>(std::char_traits<char>::length(kLabel1.Caption)),
+                          &extent);
+    const TBounds b = ScaleBounds(kLabel1.Bounds, textHeight_);
+    SetWindowPos(label_, nullptr, 0, 0, std::max<LONG>(b.Width, extent.cx), std::max<LONG>(b.Height, extent.cy),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Check marks, labels and the tab stop follow the model: only the checked
+// button (or the first when none is) takes the focus by Tab.
+void TMainWindow::Mirror(TRadioView& view) {
+    char current[256];
+    for (std::size_t i = 0; i < view.Buttons.size(); ++i) {
+        HWND button = view.Buttons[i];
+        const auto index = static_cast<std::int32_t>(i);
+        const std::string& label = view.Model->Item(index);
+        GetWindowTextA(button, current, sizeof current);
+        if (label != current) SetWindowTextA(button, label.c_str());
+        const bool checked = view.Model->ItemIndex() == index;
+        SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        const bool tabStop = checked || (view.Model->ItemIndex() < 0 && i == 0);
+        LONG_PTR style = GetWindowLongPtrA(button, GWL_STYLE);
+        style = tabStop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+        SetWindowLongPtrA(button, GWL_STYLE, style);
+    }
+}
+
+HWND TMainWindow::FirstTabControl() const {
+    return GetNextDlgTabItem(window_.Get(), nullptr, FALSE);
+}
+
+void TMainWindow::Show(std::int32_t showCommand) {
+    ShowWindow(window_.Get(), showCommand);
+    if (showCommand != SW_SHOWMINNOACTIVE) {
+        UpdateWindow(window_.Get());
+        SetForegroundWindow(window_.Get());
+        if (HWND first = FirstTabControl()) SetFocus(first);
+    }
+}
+
+void TMainWindow::Hide() { ShowWindow(window_.Get(), SW_HIDE); }
+
+bool TMainWindow::PreTranslateMessage(MSG& message) {
+    HWND window = window_.Get();
+    if (!window || (message.hwnd != window && !IsChild(window, message.hwnd))) return false;
+    return IsDialogMessageA(window, &message) != FALSE;
+}
+
+LRESULT CALLBACK TMainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<TMainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    LRESULT result = 0;
+    bool handled = false;
+    DispatchEvent([&] {
+        result = self->Handle(message, wParam, lParam);
+        handled = true;
+    });
+    return handled ? result : 0;
+}
+
+LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = window_.Get();
+    switch (message) {
+    case WM_COMMAND:
+        if (lParam != 0) Command(LOWORD(wParam), HIWORD(wParam));
+        return 0;  // Enter and Esc outside a button (IDOK, IDCANCEL) do nothing
+    case WM_CTLCOLORSTATIC: {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, reinterpret_cast<HWND>(lParam) == label_ ? ColourOf(kLabel1Colour)
+                                                                 : GetSysColor(COLOR_WINDOWTEXT));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_CTLCOLORBTN:
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (focus && IsChild(window, focus)) focused_ = focus;
+        } else if (!HIWORD(wParam)) {  // not minimised
+            HWND target = focused_ && IsWindow(focused_) ? focused_ : FirstTabControl();
+            if (target) SetFocus(target);
+        }
+        return 0;
+    case WM_CLOSE:  // close box, Alt+F4, the task-bar entry's Close: all quit
+        RequestQuit();
+        return 0;
+    case WM_ENDSESSION:
+        if (wParam && OnEndSession) {
+            auto stop = std::move(OnEndSession);
+            OnEndSession = nullptr;
+            stop();
+        }
+        return 0;
+    case WM_SETTINGCHANGE:
+        // The long date picture of the slot labels follows the user's locale settings.
+        // TODO(settings): call ReloadDateSettingsForUserLocale() here once the settings code provides it.
+        return DefWindowProcA(window, message, wParam, lParam);
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
+
+void TMainWindow::Command(int id, int code) {
+    if (!form_ || code != BN_CLICKED) return;
+    HWND sender = GetDlgItem(window_.Get(), id);
+    for (TRadioView* view : {&scenario_, &saveData_}) {
+        const int index = id - view->FirstId;
+        if (index >= 0 && index < static_cast<int>(view->Buttons.size())) {
+            view->Model->UserClick(index);
+            return;
+        }
+    }
+    switch (id) {
+    case kButton1Id: form_->Button1Click(sender); break;
+    case kButton2Id: form_->Button2Click(sender); break;
+    case kButton3Id: form_->Button3Click(sender); break;
+    default: break;
+    }
+}

@@ -1,0 +1,64 @@
+// The main window on Win32: built from the window description, its radio
+// buttons mirroring the two radio-group models both ways, every event handed
+// to the form's handlers through DispatchEvent.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "ui/form1_description.h"
+#include "ui/radio_group.h"
+#include "ui/unit1.h"
+#include "ui/win32/win32_handles.h"
+
+class TMainWindow {
+public:
+    // Creates the top-level window, hidden, at its designed place and size.
+    explicit TMainWindow(HINSTANCE instance);
+    ~TMainWindow();
+    TMainWindow(const TMainWindow&) = delete;
+    TMainWindow& operator=(const TMainWindow&) = delete;
+
+    HWND Handle() const { return window_.Get(); }
+
+    // Creates the controls from the form's models and connects them.
+    void Bind(TForm1& form);
+    // Runs once when Windows ends the session, so the stop sequence can run
+    // before the process is ended.
+    std::function<void()> OnEndSession;
+
+    void Show(std::int32_t showCommand);
+    void Hide();
+    // Tab, arrow keys and access keys between the controls.
+    bool PreTranslateMessage(MSG& message);
+
+private:
+    struct TRadioView {
+        TRadioGroup* Model = nullptr;
+        HWND Box = nullptr;
+        std::vector<HWND> Buttons;
+        int FirstId = 0;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void Command(int id, int code);
+
+    HWND CreateControl(const char* className, const char* text, DWORD style, const TBounds& bounds, int id);
+    void CreateRadioGroup(TRadioView& view, const TControlDescription& description, TRadioGroup& model, int firstId);
+    void Mirror(TRadioView& view);
+    HWND FirstTabControl() const;
+
+    HINSTANCE instance_;
+    TWindow window_;
+    TGdiObject font_;
+    std::int32_t textHeight_ = 12;
+    TForm1* form_ = nullptr;
+    TRadioView scenario_;
+    TRadioView saveData_;
+    HWND label_ = nullptr;
+    HWND focused_ = nullptr;  // the control to give the focus back to on activation
+};

@@ -1,0 +1,20 @@
+// TMessageForm: the confirmation and information boxes as standard dialogs
+// (class #32770) built from an in-memory template, so that screen readers and
+// automated tests see ordinary statics and buttons.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+enum class TBoxKind { Confirmation, Information };
+
+// Control identifiers inside a box, as the system's own message box uses them.
+inline constexpr int kBoxIconId = 20;
+inline constexpr int kBoxTextId = 0xFFFF;
+
+// Shows the box modally over owner (nullptr: no owner) and returns the answer:
+// はい 6 / いいえ 7 for a confirmation, OK 1 for an information box, 2 when
+// the box was closed by its close box, Alt+F4 or its system menu.
+std::int32_t ShowMessageForm(HWND owner, TBoxKind kind, const std::string& caption, const std::string& text);
