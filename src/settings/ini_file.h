@@ -8,6 +8,7 @@
 
 class TIniFile {
 public:
+    // Keeps the path only: nothing on disk is read, created or changed.
     explicit TIniFile(std::string fileName);
     // Release: flushes once more.
     ~TIniFile();
@@ -27,8 +28,13 @@ public:
     void UpdateFile();
 
 private:
+    [[noreturn]] void RaiseWriteRefused() const;
+
     std::string fileName_;
 };
+
+// The longest value a read gives back.
+inline constexpr std::size_t kMaxIniValueLength = 2047;
 
 // Text to 32-bit integer: leading spaces, a sign, decimal digits or
 // hexadecimal after "$", "x", "X", "0x" or "0X"; the default otherwise.
@@ -36,3 +42,9 @@ std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue);
 
 // The settings file beside the executable.
 std::string SettingsFilePath();
+
+// The Windows rule: the module path loses its last 4 bytes and gains ".ini".
+std::string SettingsPathFromModulePath(const std::string& modulePath);
+// The Linux rule: the executable's extension becomes ".ini", or ".ini" is
+// appended when its file name has none.
+std::string SettingsPathFromExecutablePath(const std::string& executablePath);

@@ -1,0 +1,19 @@
+// The platform-independent parts of the settings file: integers through text
+// and the refusal error.
+#include "settings/ini_file.h"
+
+#include "common/errors.h"
+
+std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key,
+                                   std::int32_t defaultValue) const {
+    std::string text = ReadString(section, key, "");
+    // "0x1F" is read as "$1F".
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.replace(0, 2, "$");
+    return StrToIntDef(text, defaultValue);
+}
+
+void TIniFile::WriteInteger(const std::string& section, const std::string& key, std::int32_t value) {
+    WriteString(section, key, std::to_string(value));
+}
+
+void TIniFile::RaiseWriteRefused() const { throw EIniFileException(fileName_ + " に書き込めません"); }
