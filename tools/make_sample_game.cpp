@@ -39,9 +39,13 @@ const char* Pick(TSampleRandom& random, const TSampleName (&table)[N]) {
     return table[random.Below(N)].Sjis;
 }
 
+// Given names of one to three different kanji.
 std::string GivenName(TSampleRandom& random, std::size_t kanji) {
     std::string given;
-    for (std::size_t i = 0; i < kanji; ++i) given += Pick(random, kSampleGivenKanji);
+    while (given.size() < 2 * kanji) {
+        const std::string next = Pick(random, kSampleGivenKanji);
+        if (given.find(next) == std::string::npos) given += next;
+    }
     return given;
 }
 
@@ -82,8 +86,9 @@ std::vector<TOfficerRecord> ScenarioRecords() {
     return records;
 }
 
-// A played game: about 15% of the officers carry a name the game gave them,
-// and about half have other changed stats, which the rewrite must leave alone.
+// A played game: about 15% of the officers carry a name the game gave them
+// (mostly an heir of the same family), and about half have other changed
+// stats, which the rewrite must leave alone.
 std::vector<TOfficerRecord> PlayedRecords(const std::vector<TOfficerRecord>& scenario, int slot) {
     TSampleRandom random(static_cast<std::uint64_t>(slot) * 7919);
     std::vector<TOfficerRecord> records = scenario;
@@ -92,6 +97,7 @@ std::vector<TOfficerRecord> PlayedRecords(const std::vector<TOfficerRecord>& sce
             std::string name;
             do {
                 name = OfficerName(random);
+                if (random.Below(10) < 7) name.replace(0, 4, NameOf(record), 0, 4);
             } while (name == NameOf(record));
             SetName(record, name);
         }
