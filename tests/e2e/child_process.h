@@ -1,0 +1,30 @@
+// One launched copy of the program under test: started with CreateProcessA,
+// waited for with a timeout, and terminated if a test leaves it running.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+class TChildProcess {
+public:
+    // Starts the executable with its own folder as the working folder.
+    explicit TChildProcess(const std::string& exePath);
+    ~TChildProcess();
+    TChildProcess(const TChildProcess&) = delete;
+    TChildProcess& operator=(const TChildProcess&) = delete;
+
+    DWORD Id() const { return info_.dwProcessId; }
+    bool IsRunning() const;
+    // True when the process ended within the time; its exit code goes to exitCode.
+    bool WaitForExit(DWORD timeoutMs, DWORD& exitCode);
+    // Ends a process that is still running, so that a failed test does not hold the next one.
+    void Kill();
+
+private:
+    PROCESS_INFORMATION info_{};
+};
+
+}  // namespace e2e

@@ -1,0 +1,179 @@
+// The Execute flow of the real program: the confirmation box, the rewrite of
+// the selected slot's officer file, the information box and I/O errors.
+#include <functional>
+
+#include "e2e/kasumiro_fixture.h"
+#include "e2e/window_driver.h"
+
+namespace e2e {
+namespace {
+
+const char kConfirmText[] = "実行しますか?";
+const char kDoneText[] = "データを書き換えました.";
+
+class ExecuteTest : public KasumiroTest {
+protected:
+    void StartWithSlot(int stored) {
+        MakeGameAndSettings({TSlotTime{2002, 2, 2, 2, 2}, TSlotTime{2002, 2, 2, 2, 3}}, stored);
+        Launch();
+        Main = WaitForMainWindow();
+    }
+
+    // Clicks Execute and waits for the confirmation box.
+    HWND Confirm() {
+        PostClick(Main.ExecuteButton);
+        return WaitForBox(kConfirmText);
+    }
+
+    // Clicks the button with this text in the box and waits for the box to go.
+    void Answer(HWND box, const std::string& button) {
+        const HWND target = FindDescendantByText(box, button, "Button");
+        ASSERT_TRUE(target) << "expected a button \"" << button << "\"; found:\n" << Windows();
+        PostClick(target);
+        EXPECT_TRUE(WaitUntilGone(box)) << "the box stayed open after \"" << button << "\":\n" << Windows();
+    }
+
+    // Execute answered はい up to the information box, which is then dismissed.
+    void ExecuteToCompletion() {
+        const HWND confirm = Confirm();
+        ASSERT_TRUE(confirm);
+        Answer(confirm, "はい(&Y)");
+        const HWND done = WaitForBox(kDoneText);
+        ASSERT_TRUE(done);
+        Answer(done, "OK");
+    }
+
+    std::optional<std::string> SaveFile(int slot) { return ReadFileBytes(SlotFolder(GameDir, slot) + "BUSYO21.BIN"); }
+
+    TMainWindow Main;
+};
+
+TEST_F(ExecuteTest, ConfirmedExecuteRewritesTheSelectedSlotOnly) {
+    StartWithSlot(1);
+    ASSERT_TRUE(Main.Window);
+    const HWND confirm = Confirm();
+    ASSERT_TRUE(confirm);
+    EXPECT_EQ("確認", WindowText(confirm));
+    EXPECT_TRUE(FindDescendantByText(confirm, "いいえ(&N)", "Button")) << Windows();
+    Answer(confirm, "はい(&Y)");
+
+    const HWND done = WaitForBox(kDoneText);
+    ASSERT_TRUE(done);
+    EXPECT_EQ("Kasumiro", WindowText(done)) << "the information box's caption is the application title";
+    // The rewrite has finished before the box shows.
+    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(1)));
+    EXPECT_EQ("", FileDifference(SaveOfficerFile(), SaveFile(0))) << "another slot was written";
+    EXPECT_EQ("", FileDifference(ScenarioOfficerFile(), ReadFileBytes(GameDir + "NEW.DAT\\BUSYO21.BIN")))
+        << "the scenario was written";
+    Answer(done, "OK");
+
+    // A second run stores the same names again.
+    ExecuteToCompletion();
+    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(1)));
+
+    PostClick(Main.QuitButton);
+    ExpectCleanExit();
+}
+
+struct TDeclineCase {
+    const char* Name;
+    std::function<void(HWND)> Decline;
+};
+
+class DeclineTest : public ExecuteTest, public testing::WithParamInterface<TDeclineCase> {};
+
+TEST_P(DeclineTest, ChangesNothing) {
+    StartWithSlot(0);
+    ASSERT_TRUE(Main.Window);
+    const HWND confirm = Confirm();
+    ASSERT_TRUE(confirm);
+    GetParam().Decline(confirm);
+    EXPECT_TRUE(WaitUntilGone(confirm)) << Windows();
+    EXPECT_FALSE(WaitForTopLevel(App->Id(), [&](HWND w) { return w != Main.Window; }, 1000))
+        << "no box may follow a declined confirmation:\n" << Windows();
+    EXPECT_EQ("", FileDifference(SaveOfficerFile(), SaveFile(0)));
+
+    // The window still works: Execute can be asked for again.
+    ExecuteToCompletion();
+    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(0)));
+    PostClick(Main.QuitButton);
+    ExpectCleanExit();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kasumiro, DeclineTest,
+    testing::Values(TDeclineCase{"AnsweredNo", [](HWND box) { PostClick(FindDescendantByText(box, "いいえ(&N)", "Button")); }},
+                    TDeclineCase{"Closed", [](HWND box) { PostClose(box); }}),
+    [](const testing::TestParamInfo<TDeclineCase>& param) { return param.param.Name; });
+
+TEST_F(ExecuteTest, ExecuteWithoutASelectedSlotAsksNothing) {
+    StartWithSlot(-1);
+    ASSERT_TRUE(Main.Window);
+    ASSERT_EQ(-1, CheckedIndex(Main.SlotItems));
+    PostClick(Main.ExecuteButton);
+    EXPECT_FALSE(WaitForTopLevel(App->Id(), [&](HWND w) { return w != Main.Window; }, 1000))
+        << "Execute without a slot only beeps:\n" << Windows();
+    PostClick(Main.QuitButton);
+    ExpectCleanExit();
+}
+
+struct TIoErrorCase {
+    const char* Name;
+    // Damages the game folder (ending in "\") before Execute.
+    std::function<void(const std::string&)> Damage;
+    const char* Text;
+    // How many leading bytes of the save's officer file the failed run has rewritten.
+    size_t RewrittenBytes;
+};
+
+class IoErrorTest : public ExecuteTest, public testing::WithParamInterface<TIoErrorCase> {};
+
+TEST_P(IoErrorTest, ShowsTheErrorBoxAndTheWindowStaysUsable) {
+    StartWithSlot(0);
+    ASSERT_TRUE(Main.Window);
+    GetParam().Damage(GameDir);
+    const std::optional<std::string> before = SaveFile(0);
+
+    const HWND confirm = Confirm();
+    ASSERT_TRUE(confirm);
+    Answer(confirm, "はい(&Y)");
+    const HWND error = WaitForBox(GetParam().Text);
+    ASSERT_TRUE(error);
+    EXPECT_EQ("Kasumiro", WindowText(error)) << "the error box's caption is the application title";
+    EXPECT_EQ(GetParam().Text, WindowText(FindDescendantById(error, 0xFFFF)));
+    if (before) {
+        std::optional<std::string> expected = before;
+        const std::string rewritten = RewrittenSaveOfficerFile();
+        expected->replace(0, GetParam().RewrittenBytes, rewritten, 0, GetParam().RewrittenBytes);
+        EXPECT_EQ("", FileDifference(expected, SaveFile(0))) << "what the failed run wrote stays written";
+    }
+    Answer(error, "OK");
+
+    // Repaired, the same window runs the rewrite from the start.
+    RemoveTree(GameDir);
+    MakeGameFolder(GameDir, {TSlotTime{2002, 2, 2, 2, 2}});
+    ExecuteToCompletion();
+    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(0)));
+    PostClick(Main.QuitButton);
+    ExpectCleanExit();
+}
+
+constexpr size_t kHalfFile = 1000 * kRecordSize;
+
+INSTANTIATE_TEST_SUITE_P(
+    Kasumiro, IoErrorTest,
+    testing::Values(
+        TIoErrorCase{"MissingScenarioFile",
+                     [](const std::string& game) { DeleteFileA((game + "NEW.DAT\\BUSYO21.BIN").c_str()); },
+                     "ファイルが見つかりません.", 0},
+        TIoErrorCase{"MissingSlotFolder", [](const std::string& game) { RemoveTree(SlotFolder(game, 0)); },
+                     "不正なファイル名です.", 0},
+        TIoErrorCase{"ShortSaveFile",
+                     [](const std::string& game) {
+                         WriteFileBytes(SlotFolder(game, 0) + "BUSYO21.BIN", SaveOfficerFile().substr(0, kHalfFile));
+                     },
+                     "ファイルの末尾以降を読み込みました.", kHalfFile}),
+    [](const testing::TestParamInfo<TIoErrorCase>& param) { return param.param.Name; });
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,103 @@
+// The Settings flow of the real program through the shell's folder chooser:
+// it opens on the stored folder, Cancel changes nothing, and a confirmed
+// folder is stored with the slot selection cleared.
+#include "e2e/kasumiro_fixture.h"
+#include "e2e/remote_tree_view.h"
+#include "e2e/window_driver.h"
+
+namespace e2e {
+namespace {
+
+constexpr int kTreeId = 14145;
+constexpr int kStatusId = 14147;
+
+std::string WithoutTrailingSeparator(std::string path) {
+    if (!path.empty() && path.back() == '\\') path.pop_back();
+    return path;
+}
+
+std::string LastName(const std::string& path) {
+    const std::string folder = WithoutTrailingSeparator(path);
+    return folder.substr(folder.find_last_of('\\') + 1);
+}
+
+class FolderChooserTest : public KasumiroTest {
+protected:
+    // Starts with slot 0 stored and opens the chooser through "設定".
+    HWND OpenChooser() {
+        MakeGameAndSettings({TSlotTime{2004, 4, 4, 4, 4}}, 0);
+        Launch();
+        Main = WaitForMainWindow();
+        if (!Main.Window) return nullptr;
+        PostClick(Main.SettingsButton);
+        return WaitForChooser();
+    }
+
+    TMainWindow Main;
+};
+
+TEST_F(FolderChooserTest, OpensOnTheStoredFolderAndCancelChangesNothing) {
+    const HWND chooser = OpenChooser();
+    ASSERT_TRUE(chooser);
+    const HWND tree = FindDescendantById(chooser, kTreeId);
+    ASSERT_TRUE(tree) << Windows();
+    TRemoteTreeView view(tree);
+    ASSERT_TRUE(view.IsUsable());
+    EXPECT_TRUE(WaitUntil([&] { return view.Text(view.Selected()) == LastName(GameDir); }, 3000))
+        << "expected the stored folder \"" << LastName(GameDir) << "\" selected, found \""
+        << view.Text(view.Selected()) << "\"";
+    const std::optional<std::string> settings = ReadFileBytes(IniPath);
+
+    PostClick(FindDescendantById(chooser, IDCANCEL));
+    ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
+    EXPECT_EQ(0, CheckedIndex(Main.SlotItems));
+    EXPECT_EQ("", FileDifference(settings, ReadFileBytes(IniPath))) << "Cancel must not write the settings file";
+
+    PostClick(Main.QuitButton);
+    ExpectCleanExit();
+}
+
+TEST_F(FolderChooserTest, ChoosingAnotherFolderStoresItAndShowsItsSlots) {
+    const std::string otherGame = Folder.Path() + "other\\";
+    MakeGameFolder(otherGame, {std::nullopt, std::nullopt, std::nullopt, TSlotTime{2005, 5, 5, 5, 5}});
+    const HWND chooser = OpenChooser();
+    ASSERT_TRUE(chooser);
+    const HWND tree = FindDescendantById(chooser, kTreeId);
+    ASSERT_TRUE(tree) << Windows();
+    TRemoteTreeView view(tree);
+    ASSERT_TRUE(view.IsUsable());
+    ASSERT_TRUE(WaitUntil([&] { return view.Text(view.Selected()) == LastName(GameDir); }, 3000))
+        << "the chooser did not open on the stored folder; selected: \"" << view.Text(view.Selected()) << "\"";
+
+    // The other game folder is a sibling of the stored one.
+    const HTREEITEM other = view.FindChild(view.Parent(view.Selected()), "other");
+    ASSERT_TRUE(other) << "no folder \"other\" beside the stored folder in the tree";
+    ASSERT_TRUE(view.Select(other));
+    const HWND status = FindDescendantById(chooser, kStatusId);
+    ASSERT_TRUE(status) << Windows();
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(status) == WithoutTrailingSeparator(otherGame); }, 3000))
+        << "expected the status line to show \"" << WithoutTrailingSeparator(otherGame) << "\", found \""
+        << WindowText(status) << "\"";
+
+    PostClick(FindDescendantById(chooser, IDOK));
+    ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(Main.SlotItems[0]) == "LOG1.DAT  ---"; }, 3000))
+        << "the slots of the new folder did not show: " << WindowText(Main.SlotItems[0]);
+    EXPECT_EQ("LOG3.DAT  ---", WindowText(Main.SlotItems[2]));
+    EXPECT_NE(std::string::npos, WindowText(Main.SlotItems[3]).find("2005年5月5日")) << WindowText(Main.SlotItems[3]);
+    EXPECT_EQ(-1, CheckedIndex(Main.SlotItems)) << "a new folder clears the slot selection";
+    const std::vector<std::string> stored = {"[Kasumiro]", "BaseDir=" + otherGame, "SaveData=-1"};
+    EXPECT_EQ(stored, SettingsLines(IniPath));
+
+    // The selection rules still fall back to the slot accepted before the choice.
+    ASSERT_TRUE(SendClick(Main.SlotItems[1]));
+    EXPECT_TRUE(WaitUntil([&] { return CheckedIndex(Main.SlotItems) == 0; }, 3000))
+        << "an empty slot falls back to slot 0; found " << CheckedIndex(Main.SlotItems);
+
+    PostClose(Main.Window);
+    ExpectCleanExit();
+    EXPECT_EQ((std::vector<std::string>{"[Kasumiro]", "BaseDir=" + otherGame, "SaveData=0"}), SettingsLines(IniPath));
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,66 @@
+// Synthetic game folders, officer files and settings files for the
+// end-to-end tests, and byte-exact file helpers.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+constexpr int kOfficerCount = 2000;
+constexpr int kRecordSize = 38;
+constexpr int kSlotCount = 5;
+
+// A local wall-clock time at which a slot's SYSTEM.BIN was last written.
+struct TSlotTime {
+    int Year, Month, Day, Hour, Minute;
+};
+
+// The slots of a game folder: a time for a used slot, none for an empty one.
+using TSlotTimes = std::vector<std::optional<TSlotTime>>;
+
+// A folder of its own under the temporary folder (or KASUMIRO_E2E_ROOT when
+// set), removed with everything in it at the end.
+class TTestFolder {
+public:
+    TTestFolder();
+    ~TTestFolder();
+    TTestFolder(const TTestFolder&) = delete;
+    TTestFolder& operator=(const TTestFolder&) = delete;
+
+    // The folder's path, ending in "\".
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The file's bytes; an empty optional when it cannot be read.
+std::optional<std::string> ReadFileBytes(const std::string& path);
+void MakeFolder(const std::string& path);
+void RemoveTree(const std::string& path);
+void SetLastWriteTime(const std::string& path, const TSlotTime& localTime);
+
+// Officer files: the scenario's, a save's before the rewrite (half of the
+// names differ, every other byte differs from the scenario's, and a few bytes
+// follow the last record), and the same save as the rewrite must leave it.
+std::string ScenarioOfficerFile();
+std::string SaveOfficerFile();
+std::string RewrittenSaveOfficerFile();
+
+// Makes gameDir (ending in "\") with NEW.DAT and LOG1.DAT..LOG5.DAT, each with
+// an officer file, and SYSTEM.BIN in the used slots.
+void MakeGameFolder(const std::string& gameDir, const TSlotTimes& slots);
+std::string SlotFolder(const std::string& gameDir, int slotIndex);
+
+// Empty when the two files are equal; otherwise where they first differ, for failure messages.
+std::string FileDifference(const std::optional<std::string>& expected, const std::optional<std::string>& actual);
+
+// Settings file text as the user's earlier run would have left it.
+std::string SettingsText(const std::string& baseDir, int saveData);
+// The settings file's non-empty lines, without line ends.
+std::vector<std::string> SettingsLines(const std::string& iniPath);
+
+}  // namespace e2e

@@ -1,0 +1,66 @@
+// Test fixture for the real Kasumiro.exe: a copy of the program in a folder of
+// its own (so its settings file sits beside it), a synthetic game folder, and
+// helpers that find the main window, its controls and the boxes it opens.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "e2e/child_process.h"
+#include "e2e/game_folder.h"
+
+namespace e2e {
+
+// The controls of the main window, the radio buttons of each group ordered from the top.
+struct TMainWindow {
+    HWND Window = nullptr;
+    HWND ScenarioGroup = nullptr;
+    HWND SaveDataGroup = nullptr;
+    std::vector<HWND> ScenarioItems;
+    std::vector<HWND> SlotItems;
+    HWND ExecuteButton = nullptr;
+    HWND SettingsButton = nullptr;
+    HWND QuitButton = nullptr;
+};
+
+std::vector<std::string> Labels(const std::vector<HWND>& items);
+// Index of the one checked item, -1 when none is checked, -2 when several are.
+int CheckedIndex(const std::vector<HWND>& items);
+
+class KasumiroTest : public testing::Test {
+protected:
+    void SetUp() override;
+
+    // Game folder with the given slots, and a settings file naming it.
+    void MakeGameAndSettings(const TSlotTimes& slots, int saveData);
+    void Launch();
+
+    // Waits for the visible main window and reads its controls; a failure is
+    // recorded and Window stays null.
+    TMainWindow WaitForMainWindow();
+    // A visible top-level window other than the main window that shows this text.
+    HWND WaitForBox(const std::string& text, DWORD timeoutMs = kBoxTimeoutMs);
+    HWND WaitForChooser();
+    bool MainWindowVisible();
+    // True when some window other than the main window is visible.
+    bool OtherWindowVisible();
+    // Waits for the process to end and expects exit code 0.
+    void ExpectCleanExit();
+    // The visible windows of the program, for failure messages.
+    std::string Windows();
+
+    static constexpr DWORD kBoxTimeoutMs = 15000;
+
+    TTestFolder Folder;
+    std::string AppDir;
+    std::string GameDir;  // ends in "\"
+    std::string IniPath;
+    std::string ExePath;
+    std::unique_ptr<TChildProcess> App;
+};
+
+}  // namespace e2e

@@ -1,0 +1,77 @@
+// Tree view access across processes through VirtualAllocEx and ReadProcessMemory.
+#include "e2e/remote_tree_view.h"
+
+namespace e2e {
+namespace {
+
+constexpr UINT kTimeoutMs = 5000;
+constexpr SIZE_T kTextSize = 512;
+
+}  // namespace
+
+TRemoteTreeView::TRemoteTreeView(HWND tree) : tree_(tree) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(tree, &processId);
+    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process_) {
+        remote_ = VirtualAllocEx(process_, nullptr, sizeof(TVITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE,
+                                 PAGE_READWRITE);
+    }
+}
+
+TRemoteTreeView::~TRemoteTreeView() {
+    if (remote_) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
+    if (process_) CloseHandle(process_);
+}
+
+HTREEITEM TRemoteTreeView::Next(HTREEITEM item, UINT relation) const {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(tree_, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG,
+                        kTimeoutMs, &result);
+    return reinterpret_cast<HTREEITEM>(result);
+}
+
+std::string TRemoteTreeView::Text(HTREEITEM item) const {
+    if (!remote_ || !item) return {};
+    char* remoteText = static_cast<char*>(remote_) + sizeof(TVITEMA);
+    TVITEMA request{};
+    request.mask = TVIF_TEXT | TVIF_HANDLE;
+    request.hItem = item;
+    request.pszText = remoteText;
+    request.cchTextMax = kTextSize;
+    const char zero[kTextSize] = {};
+    if (!WriteProcessMemory(process_, remote_, &request, sizeof(request), nullptr) ||
+        !WriteProcessMemory(process_, remoteText, zero, sizeof(zero), nullptr)) {
+        return {};
+    }
+    DWORD_PTR ok = 0;
+    if (!SendMessageTimeoutA(tree_, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote_), SMTO_ABORTIFHUNG, kTimeoutMs,
+                             &ok) ||
+        !ok) {
+        return {};
+    }
+    // The tree may hand back a pointer to its own copy of the text instead of filling the buffer.
+    TVITEMA answer{};
+    char text[kTextSize] = {};
+    if (!ReadProcessMemory(process_, remote_, &answer, sizeof(answer), nullptr) ||
+        !ReadProcessMemory(process_, answer.pszText, text, sizeof(text) - 1, nullptr)) {
+        return {};
+    }
+    return text;
+}
+
+HTREEITEM TRemoteTreeView::FindChild(HTREEITEM parent, const std::string& text) const {
+    for (HTREEITEM child = FirstChild(parent); child; child = NextSibling(child)) {
+        if (Text(child) == text) return child;
+    }
+    return nullptr;
+}
+
+bool TRemoteTreeView::Select(HTREEITEM item) const {
+    DWORD_PTR ok = 0;
+    return SendMessageTimeoutA(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG,
+                               kTimeoutMs, &ok) &&
+           ok;
+}
+
+}  // namespace e2e

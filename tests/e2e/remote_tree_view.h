@@ -1,0 +1,38 @@
+// Reads and drives a tree view of another process of the same bitness: item
+// texts are fetched through a buffer allocated inside that process.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+namespace e2e {
+
+class TRemoteTreeView {
+public:
+    explicit TRemoteTreeView(HWND tree);
+    ~TRemoteTreeView();
+    TRemoteTreeView(const TRemoteTreeView&) = delete;
+    TRemoteTreeView& operator=(const TRemoteTreeView&) = delete;
+
+    bool IsUsable() const { return remote_ != nullptr; }
+    HTREEITEM Selected() const { return Next(nullptr, TVGN_CARET); }
+    HTREEITEM Parent(HTREEITEM item) const { return Next(item, TVGN_PARENT); }
+    HTREEITEM FirstChild(HTREEITEM item) const { return Next(item, TVGN_CHILD); }
+    HTREEITEM NextSibling(HTREEITEM item) const { return Next(item, TVGN_NEXT); }
+    std::string Text(HTREEITEM item) const;
+    // The child of parent with this text; nullptr when there is none.
+    HTREEITEM FindChild(HTREEITEM parent, const std::string& text) const;
+    // Selects the item as the user would, so that the owner hears of the change.
+    bool Select(HTREEITEM item) const;
+
+private:
+    HTREEITEM Next(HTREEITEM item, UINT relation) const;
+
+    HWND tree_;
+    HANDLE process_ = nullptr;
+    void* remote_ = nullptr;
+};
+
+}  // namespace e2e

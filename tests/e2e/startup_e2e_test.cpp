@@ -1,0 +1,112 @@
+// Start-up of the real program: the folder chooser at a first start, and the
+// slot labels and the restored slot of a start with a stored game folder.
+#include "e2e/kasumiro_fixture.h"
+#include "e2e/window_driver.h"
+
+namespace e2e {
+namespace {
+
+const std::vector<std::string> kDesignLabels = {"LOG1.DAT", "LOG2.DAT", "LOG3.DAT", "LOG4.DAT", "LOG5.DAT"};
+
+bool StartsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
+bool EndsWith(const std::string& text, const std::string& suffix) {
+    return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
+}
+
+TEST_F(KasumiroTest, FirstStartAsksForTheFolderBeforeShowingTheWindowAndCancelKeepsDesignLabels) {
+    Launch();
+    const HWND chooser = WaitForChooser();
+    ASSERT_TRUE(chooser);
+    EXPECT_FALSE(MainWindowVisible()) << "the main window must not show while the first folder choice is open";
+    const HWND cancel = FindDescendantById(chooser, IDCANCEL);
+    ASSERT_TRUE(cancel) << Windows();
+    PostClick(cancel);
+
+    const TMainWindow main = WaitForMainWindow();
+    ASSERT_TRUE(main.Window);
+    EXPECT_EQ("Kasumiro", WindowText(main.Window));
+    EXPECT_EQ(kDesignLabels, Labels(main.SlotItems));
+    EXPECT_EQ(-1, CheckedIndex(main.SlotItems)) << "no slot may be selected";
+    EXPECT_EQ(std::vector<std::string>{"NEW.DAT"}, Labels(main.ScenarioItems));
+    EXPECT_EQ(0, CheckedIndex(main.ScenarioItems));
+    EXPECT_FALSE(OtherWindowVisible()) << Windows();
+
+    PostClick(main.QuitButton);
+    ExpectCleanExit();
+    const std::vector<std::string> written = {"[Kasumiro]", "SaveData=-1"};
+    EXPECT_EQ(written, SettingsLines(IniPath)) << "quitting after a cancelled first choice stores only the slot";
+
+    // Still no folder stored, so the next start asks again.
+    Launch();
+    const HWND again = WaitForChooser();
+    ASSERT_TRUE(again);
+    PostClick(FindDescendantById(again, IDCANCEL));
+    const TMainWindow second = WaitForMainWindow();
+    ASSERT_TRUE(second.Window);
+    PostClick(second.QuitButton);
+    ExpectCleanExit();
+}
+
+TEST_F(KasumiroTest, StoredFolderShowsSlotTimesAndEmptySlots) {
+    MakeGameAndSettings({TSlotTime{1998, 4, 3, 21, 5}, std::nullopt, TSlotTime{2001, 12, 24, 9, 5}, std::nullopt,
+                         TSlotTime{2010, 1, 1, 0, 0}},
+                        2);
+    Launch();
+    const TMainWindow main = WaitForMainWindow();
+    ASSERT_TRUE(main.Window);
+    EXPECT_FALSE(OtherWindowVisible()) << "a stored folder must not open the chooser:\n" << Windows();
+
+    const std::vector<std::string> labels = Labels(main.SlotItems);
+    // The long date follows the locale (with or without the day name), so only
+    // its year, month and day are checked here.
+    struct {
+        int Slot;
+        const char* Date;
+        const char* Time;
+    } used[] = {{0, "1998年4月3日", " 21:05"}, {2, "2001年12月24日", " 09:05"}, {4, "2010年1月1日", " 00:00"}};
+    for (const auto& slot : used) {
+        const std::string& label = labels[slot.Slot];
+        const std::string name = "LOG" + std::to_string(slot.Slot + 1) + ".DAT  ";
+        EXPECT_TRUE(StartsWith(label, name + slot.Date)) << "label of slot " << slot.Slot << ": " << label;
+        EXPECT_TRUE(EndsWith(label, slot.Time)) << "label of slot " << slot.Slot << ": " << label;
+    }
+    EXPECT_EQ("LOG2.DAT  ---", labels[1]);
+    EXPECT_EQ("LOG4.DAT  ---", labels[3]);
+    EXPECT_EQ(2, CheckedIndex(main.SlotItems));
+
+    PostClick(main.QuitButton);
+    ExpectCleanExit();
+}
+
+struct TStoredSlotCase {
+    const char* Name;
+    int Stored;
+    int Selected;
+};
+
+class StoredSlotTest : public KasumiroTest, public testing::WithParamInterface<TStoredSlotCase> {};
+
+// The stored slot is selected even when it is empty now, an index past the
+// end selects the last slot, and quitting stores what is selected.
+TEST_P(StoredSlotTest, RestoresTheStoredSlotAndStoresItAgainOnQuit) {
+    MakeGameAndSettings({TSlotTime{2003, 5, 6, 7, 8}, std::nullopt, std::nullopt, TSlotTime{2003, 5, 6, 7, 9}}, GetParam().Stored);
+    Launch();
+    const TMainWindow main = WaitForMainWindow();
+    ASSERT_TRUE(main.Window);
+    EXPECT_EQ(GetParam().Selected, CheckedIndex(main.SlotItems));
+
+    PostClick(main.QuitButton);
+    ExpectCleanExit();
+    const std::vector<std::string> lines = SettingsLines(IniPath);
+    const std::vector<std::string> expected = {"[Kasumiro]", "BaseDir=" + GameDir,
+                                               "SaveData=" + std::to_string(GetParam().Selected)};
+    EXPECT_EQ(expected, lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(Kasumiro, StoredSlotTest,
+                         testing::Values(TStoredSlotCase{"UsedSlot", 3, 3}, TStoredSlotCase{"EmptySlot", 1, 1},
+                                         TStoredSlotCase{"PastTheEnd", 7, 4}, TStoredSlotCase{"Negative", -5, -1}),
+                         [](const testing::TestParamInfo<TStoredSlotCase>& param) { return param.param.Name; });
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,154 @@
+// Window lookup, control reading and clicking across processes.
+#include "e2e/window_driver.h"
+
+#include <cstdio>
+
+namespace e2e {
+namespace {
+
+constexpr UINT kSendTimeoutMs = 5000;
+
+BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
+    auto* request = reinterpret_cast<std::pair<DWORD, std::vector<HWND>*>*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == request->first) request->second->push_back(window);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
+    return TRUE;
+}
+
+LONG ButtonType(HWND window) {
+    if (ClassName(window) != "Button") return -1;
+    return GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
+}
+
+}  // namespace
+
+std::vector<HWND> TopLevelWindows(DWORD processId) {
+    std::vector<HWND> found;
+    std::pair<DWORD, std::vector<HWND>*> request{processId, &found};
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&request));
+    return found;
+}
+
+std::vector<HWND> DescendantWindows(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::string ClassName(HWND window) {
+    char name[256] = {};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+std::string WindowText(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length)) return {};
+    // WM_GETTEXTLENGTH may overstate the length in bytes; the copy reports the true one.
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied)) {
+        return {};
+    }
+    text.resize(copied < text.size() ? copied : text.size() - 1);
+    return text;
+}
+
+bool IsVisibleWindow(HWND window) { return IsWindow(window) && IsWindowVisible(window); }
+
+bool IsRadioButton(HWND window) {
+    const LONG type = ButtonType(window);
+    return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
+}
+
+bool IsGroupBox(HWND window) { return ButtonType(window) == BS_GROUPBOX; }
+
+bool IsChecked(HWND button) {
+    DWORD_PTR state = 0;
+    SendMessageTimeoutA(button, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &state);
+    return state == BST_CHECKED;
+}
+
+RECT ScreenRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+HWND FindDescendantByText(HWND parent, const std::string& text, const char* className) {
+    for (HWND child : DescendantWindows(parent)) {
+        if (className && ClassName(child) != className) continue;
+        if (WindowText(child) == text) return child;
+    }
+    return nullptr;
+}
+
+HWND FindDescendantById(HWND parent, int id) {
+    for (HWND child : DescendantWindows(parent)) {
+        if (GetDlgCtrlID(child) == id) return child;
+    }
+    return nullptr;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        Sleep(kPollIntervalMs);
+    }
+}
+
+HWND WaitForTopLevel(DWORD processId, const std::function<bool(HWND)>& match, DWORD timeoutMs) {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            for (HWND window : TopLevelWindows(processId)) {
+                if (IsVisibleWindow(window) && match(window)) {
+                    found = window;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+bool WaitUntilGone(HWND window, DWORD timeoutMs) {
+    return WaitUntil([&] { return !IsVisibleWindow(window); }, timeoutMs);
+}
+
+void PostClick(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+bool SendClick(HWND button) {
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) != 0;
+}
+
+void PostClose(HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }
+
+std::string DescribeWindows(DWORD processId) {
+    std::string out;
+    for (HWND window : TopLevelWindows(processId)) {
+        if (!IsVisibleWindow(window)) continue;
+        out += "  window [" + ClassName(window) + "] \"" + WindowText(window) + "\"\n";
+        for (HWND child : DescendantWindows(window)) {
+            char id[16];
+            std::snprintf(id, sizeof(id), "%d", GetDlgCtrlID(child));
+            out += std::string("    ") + (IsWindowVisible(child) ? "" : "(hidden) ") + "[" + ClassName(child) +
+                   " id " + id + "] \"" + WindowText(child) + "\"" + (IsRadioButton(child) && IsChecked(child) ? " checked" : "") +
+                   "\n";
+        }
+    }
+    return out.empty() ? "  (no visible window)\n" : out;
+}
+
+}  // namespace e2e
