@@ -52,7 +52,7 @@ TMainWindow::TMainWindow(HINSTANCE instance) : instance_(instance) {
                                    DEFAULT_PITCH | FF_DONTCARE, kForm1FontFace));
 
     const TBounds size = ScaleBounds(kForm1Bounds, kDesignTextHeight);  // sized once the font is measured
-    window_ = TWindow(CreateWindowExA(0, kWindowClass, kForm1Caption, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+    window_ = TWindow(CreateWindowExA(0, kWindowClass, kForm1Caption, WS_OVERLAPPEDWINDOW,
                                       kForm1Bounds.Left, kForm1Bounds.Top, size.Width, size.Height, nullptr,
                                       nullptr, instance, nullptr));
     if (!window_.Get()) throw EOutOfMemory();

@@ -1,0 +1,107 @@
+// Layout of the confirmation and information boxes: the parts never overlap,
+// the button row is centred under the content, and the box fits its text.
+#include "ui/win32/box_layout.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+constexpr TBaseUnits kBase{6, 12};  // a 12-pixel message font
+
+std::int32_t Right(const TBounds& b) { return b.Left + b.Width; }
+std::int32_t Bottom(const TBounds& b) { return b.Top + b.Height; }
+
+struct TLayoutCase {
+    const char* Name;
+    std::int32_t TextWidth;
+    std::int32_t TextHeight;
+    bool HasIcon;
+    std::int32_t Buttons;
+};
+
+class BoxLayoutTest : public testing::TestWithParam<TLayoutCase> {};
+
+TEST_P(BoxLayoutTest, PartsStayInsideAndApart) {
+    const TLayoutCase& c = GetParam();
+    const std::int32_t buttonWidth = BoxButtonWidth(30, kBase);
+    const TBoxLayout layout = LayoutBox(c.TextWidth, c.TextHeight, c.HasIcon, c.Buttons, buttonWidth, kBase);
+
+    ASSERT_EQ(layout.Buttons.size(), static_cast<std::size_t>(c.Buttons));
+    EXPECT_EQ(layout.Text.Width, c.TextWidth);
+    EXPECT_EQ(layout.Text.Height, c.TextHeight);
+    EXPECT_LE(Right(layout.Text), layout.ClientWidth);
+    EXPECT_GT(layout.Text.Left, 0);
+
+    if (c.HasIcon) {
+        EXPECT_EQ(layout.Icon.Width, 32);
+        EXPECT_EQ(layout.Icon.Height, 32);
+        EXPECT_LT(Right(layout.Icon), layout.Text.Left) << "text beside the icon, not over it";
+        EXPECT_EQ(layout.Icon.Top, layout.Text.Top) << "icon at the top left";
+    } else {
+        EXPECT_EQ(layout.Icon.Width, 0);
+    }
+
+    const std::int32_t contentBottom = std::max(Bottom(layout.Text), c.HasIcon ? Bottom(layout.Icon) : 0);
+    const TBounds& first = layout.Buttons.front();
+    const TBounds& last = layout.Buttons.back();
+    for (std::size_t i = 0; i < layout.Buttons.size(); ++i) {
+        const TBounds& b = layout.Buttons[i];
+        EXPECT_GT(b.Top, contentBottom) << "button " << i << " below text and icon";
+        EXPECT_EQ(b.Top, first.Top) << "one row";
+        EXPECT_EQ(b.Width, buttonWidth) << "equal widths";
+        EXPECT_LT(Bottom(b), layout.ClientHeight);
+        if (i > 0) EXPECT_GT(b.Left, Right(layout.Buttons[i - 1])) << "buttons apart, left to right";
+    }
+    EXPECT_GT(first.Left, 0);
+    EXPECT_LE(std::abs(first.Left - (layout.ClientWidth - Right(last))), 1) << "row centred";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Boxes, BoxLayoutTest,
+    testing::Values(TLayoutCase{"ShortInformation", 60, 12, false, 1},
+                    TLayoutCase{"LongInformation", 600, 12, false, 1},
+                    TLayoutCase{"ShortQuestion", 80, 12, true, 2},
+                    TLayoutCase{"WrappedQuestionTallerThanIcon", 640, 96, true, 2},
+                    TLayoutCase{"EmptyText", 0, 12, false, 1}),
+    [](const testing::TestParamInfo<TLayoutCase>& info) { return std::string(info.param.Name); });
+
+TEST(BoxLayout, WideTextWidensTheBoxAndNarrowTextKeepsRoomForButtons) {
+    const std::int32_t buttonWidth = BoxButtonWidth(30, kBase);
+    const TBoxLayout narrow = LayoutBox(10, 12, true, 2, buttonWidth, kBase);
+    const TBoxLayout wide = LayoutBox(900, 12, true, 2, buttonWidth, kBase);
+    EXPECT_GE(narrow.ClientWidth, 2 * buttonWidth) << "two buttons always fit";
+    EXPECT_GT(wide.ClientWidth, 900);
+    EXPECT_EQ(narrow.ClientHeight, wide.ClientHeight) << "one line either way";
+}
+
+TEST(BoxLayout, ButtonWidthHasAMinimumAndGrowsWithTheCaption) {
+    EXPECT_EQ(BoxButtonWidth(10, kBase), 75);  // 50 units of a 6-pixel base
+    EXPECT_EQ(BoxButtonWidth(100, kBase), 100 + 2 * 6);
+}
+
+TEST(BoxLayout, TextWrapsAtHalfTheScreen) {
+    EXPECT_EQ(BoxTextWidthLimit(1280), 640);
+    EXPECT_EQ(BoxTextWidthLimit(1025), 512);
+    EXPECT_GT(BoxTextWidthLimit(0), 0) << "never a zero-width text area";
+}
+
+TEST(BoxLayout, CentredOnTheScreenAndKeptOnIt) {
+    struct {
+        std::int32_t Width, Height, ScreenWidth, ScreenHeight, Left, Top;
+    } const cases[] = {
+        {200, 100, 1280, 1024, 540, 462},
+        {201, 101, 1280, 1024, 539, 461},
+        {2000, 1500, 1280, 1024, 0, 0},  // larger than the screen: title bar stays reachable
+    };
+    for (const auto& c : cases) {
+        const TBounds at = CentreOnScreen(c.Width, c.Height, c.ScreenWidth, c.ScreenHeight);
+        EXPECT_EQ(at.Left, c.Left) << c.Width;
+        EXPECT_EQ(at.Top, c.Top) << c.Height;
+        EXPECT_EQ(at.Width, c.Width);
+        EXPECT_EQ(at.Height, c.Height);
+    }
+}
+
+}  // namespace
