@@ -1,4 +1,4 @@
-// Linux only: errno values reported as the Windows codes, and no descriptor
+// Linux only: a missing file told from a missing folder, and no descriptor
 // left behind by a failed run.
 #include <gtest/gtest.h>
 
@@ -11,18 +11,6 @@
 #include "support/temp_dir.h"
 
 namespace {
-
-TEST(WindowsErrorCode, MapsErrnoByMeaning) {
-    const struct {
-        int error;
-        std::int32_t code;
-    } cases[] = {
-        {ENOENT, 2},   {ENOTDIR, 3},   {EMFILE, 4},     {ENFILE, 4},    {EACCES, 5},
-        {EPERM, 5},    {EROFS, 5},     {EISDIR, 5},     {ENOSPC, 112},  {ENAMETOOLONG, 206},
-        {EIO, 1117},   {EBUSY, 32},    {ETXTBSY, 32},   {ELOOP, 1921},  {EXDEV, 31},
-    };
-    for (const auto& c : cases) EXPECT_EQ(WindowsErrorCode(c.error), c.code) << "errno " << c.error;
-}
 
 TEST(OpenErrorCode, TellsAMissingFileFromAMissingFolder) {
     TTempDir dir;

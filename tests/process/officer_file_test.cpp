@@ -13,15 +13,6 @@ namespace {
 
 std::string Name(std::int32_t i) { return ScenarioName(i); }
 
-std::int32_t CodeOf(void (*action)(TOfficerFile&), TOfficerFile& file) {
-    try {
-        action(file);
-    } catch (const EInOutError& error) {
-        return error.ErrorCode();
-    }
-    return 0;
-}
-
 std::string AsBytes(const TOfficerRecord& record) {
     return std::string(reinterpret_cast<const char*>(&record), sizeof record);
 }
@@ -137,59 +128,6 @@ TEST(OfficerFile, OpenFailuresLeaveTheObjectClosedAndCreateNothing) {
     }
     EXPECT_FALSE(FileExists(dir.Path() + "MISSING.BIN"));
     EXPECT_FALSE(FileExists(dir.Path() + "NOPE.DAT"));
-}
-
-TEST(OfficerFile, ReadOnlyAccessReadsAReadOnlyFileButCannotWrite) {
-    TTempDir dir;
-    const std::string path = dir.Path() + "BUSYO21.BIN";
-    const std::string original = OfficerFileBytes(2, Name, 5);
-    WriteFileBytes(path, original);
-    SetReadOnly(path, true);
-
-    TOfficerFile file;
-    file.Open(path, kOfficerRecordSize, TOfficerFile::TAccess::ReadOnly);
-    TOfficerRecord record;
-    file.Seek(1);
-    file.Read(record);
-    EXPECT_EQ(AsBytes(record), RecordAt(original, 1));
-    file.Seek(0);
-    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Write(TOfficerRecord{}); }, file), 5);
-    file.Close();
-    EXPECT_EQ(ReadFileBytes(path), original);
-}
-
-TEST(OfficerFile, RecordOperationsOnAClosedFileFail) {
-    TOfficerFile file;
-    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Seek(0); }, file), 6);
-    EXPECT_EQ(CodeOf([](TOfficerFile& f) {
-                  TOfficerRecord record;
-                  f.Read(record);
-              }, file), 6);
-    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Write(TOfficerRecord{}); }, file), 6);
-    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Close(); }, file), 0);
-}
-
-TEST(OfficerFile, SeekRefusesAnOffsetOutsideThirtyTwoBits) {
-    TTempDir dir;
-    const std::string path = dir.Path() + "BUSYO21.BIN";
-    WriteFileBytes(path, OfficerFileBytes(1, Name, 6));
-    TOfficerFile file;
-    file.Open(path, kOfficerRecordSize);
-    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Seek(-1); }, file), 131);
-    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Seek(100000000); }, file), 87);
-    EXPECT_EQ(CodeOf([](TOfficerFile& f) { f.Seek(0); }, file), 0);
-}
-
-TEST(OfficerFile, DestructorReleasesAnOpenFile) {
-    TTempDir dir;
-    const std::string path = dir.Path() + "BUSYO21.BIN";
-    WriteFileBytes(path, OfficerFileBytes(1, Name, 7));
-    {
-        TOfficerFile file;
-        file.Open(path, kOfficerRecordSize);
-        EXPECT_TRUE(HeldOpenByThisProcess(path));
-    }
-    EXPECT_FALSE(HeldOpenByThisProcess(path));
 }
 
 }  // namespace

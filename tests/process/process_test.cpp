@@ -168,20 +168,4 @@ TEST(PlanOfficerNameRewrite, ListsWhatARewriteWritesWithoutWriting) {
     EXPECT_EQ(plan.size(), static_cast<std::size_t>((kOfficerCount + 2) / 3));
 }
 
-TEST(PlanOfficerNameRewrite, RaisesTheSameCodesAsARewrite) {
-    TTempDir dir;
-    const TGameFolders game = MakeGameFolders(dir.Path());
-    WriteFileBytes(game.ScenarioFile, OfficerFileBytes(kOfficerCount, ScenarioName, kScenarioSalt));
-    WriteFileBytes(game.SaveFile, OfficerFileBytes(1000, SaveName, kSaveSalt));
-    std::int32_t code = 0;
-    try {
-        PlanOfficerNameRewrite(game.Scenario, game.Save);
-    } catch (const EInOutError& error) {
-        code = error.ErrorCode();
-    }
-    EXPECT_EQ(code, 100);
-    EXPECT_FALSE(HeldOpenByThisProcess(game.SaveFile));
-    EXPECT_FALSE(HeldOpenByThisProcess(game.ScenarioFile));
-}
-
 }  // namespace
