@@ -5,8 +5,6 @@
 
 namespace {
 
-std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
-
 // Windows programs end their lines in "\r\n"; the tests compare plain lines.
 std::string WithPlainLineEnds(std::string text) {
     std::string result;
@@ -22,9 +20,9 @@ std::string WithPlainLineEnds(std::string text) {
 TProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args) {
     TTempDir errFolder;
     const std::string errPath = errFolder.Path() + "stderr.txt";
-    std::string commandLine = Quoted(program);
-    for (const std::string& arg : args) commandLine += " " + Quoted(arg);
-    commandLine += " 2>" + Quoted(errPath);
+    std::string commandLine = ShellQuoted(program);
+    for (const std::string& arg : args) commandLine += " " + ShellQuoted(arg);
+    commandLine += " 2>" + ShellQuoted(errPath);
 
     TProgramResult result;
     result.ExitCode = RunShellCommand(commandLine, result.Out);

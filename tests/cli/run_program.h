@@ -12,6 +12,8 @@ struct TProgramResult {
 
 TProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args);
 
-// The platform's part: runs a whole shell command line, reading its standard
+// The platform's part: one argument quoted for the shell's command line, and
+// running a whole command line, reading its standard
 // output, and gives the program's exit code.
+std::string ShellQuoted(const std::string& arg);
 int RunShellCommand(const std::string& commandLine, std::string& out);

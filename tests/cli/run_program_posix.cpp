@@ -6,6 +6,12 @@
 #include <cstdio>
 #include <stdexcept>
 
+std::string ShellQuoted(const std::string& arg) {
+    std::string quoted = "'";
+    for (char c : arg) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
 int RunShellCommand(const std::string& commandLine, std::string& out) {
     FILE* pipe = popen(commandLine.c_str(), "r");
     if (pipe == nullptr) throw std::runtime_error("cannot run " + commandLine);
