@@ -1,0 +1,326 @@
+// The main window's handlers without a window: a scripted folder shell, a
+// recording frame, and real settings and game files in a temporary folder.
+#include "ui/unit1.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "common/path_separator.h"
+#include "settings/settings_store.h"
+#include "support/temp_dir.h"
+#include "ui/fake_folder_shell.h"
+#include "ui/fake_frame.h"
+
+namespace {
+
+constexpr std::size_t kOfficerFileSize = 2000 * 38;
+constexpr std::size_t kChangedRecord = 5;
+
+std::string Sep() { return std::string(1, kPathSeparator); }
+
+bool EndsEmpty(const std::string& label) { return label.size() >= 3 && label.substr(label.size() - 3) == "---"; }
+
+// Officer file whose every name is "ABCD", except one record in the save.
+std::string OfficerFile(bool save) {
+    std::string bytes(kOfficerFileSize, '\0');
+    for (std::size_t i = 0; i < 2000; ++i) bytes.replace(i * 38 + 6, 4, "ABCD");
+    if (save) bytes.replace(kChangedRecord * 38 + 6, 4, "WXYZ");
+    return bytes;
+}
+
+class Form1Test : public testing::Test {
+protected:
+    TTempDir temp;
+    std::string settingsPath = temp.Path() + "Kasumiro.ini";
+    TFakeFrame frame;
+    TScopedFrame scopedFrame{frame};
+    TFakeFolderShell shell;
+    std::unique_ptr<TForm1> form;
+
+    void SetUp() override { MakeForm(settingsPath); }
+    void TearDown() override {
+        form.reset();
+        ResetGlobals();
+    }
+
+    static void ResetGlobals() {
+        Form1 = nullptr;
+        BaseDir.clear();
+        IniFile.reset();
+        LastSaveDataIndex = 0;
+    }
+
+    void MakeForm(const std::string& path) {
+        form.reset();
+        ResetGlobals();
+        form = std::make_unique<TForm1>(shell, [] { return reinterpret_cast<TWindowHandle>(0x10); }, path);
+    }
+
+    // A game folder (folder ends in the separator) with the given slots in use.
+    static void MakeGame(const std::string& folder, const std::set<int>& usedSlots) {
+        MakeFolder(folder);
+        MakeFolder(folder + "NEW.DAT");
+        WriteFileBytes(folder + "NEW.DAT" + Sep() + "BUSYO21.BIN", OfficerFile(false));
+        for (int slot = 0; slot < 5; ++slot) {
+            const std::string slotFolder = folder + "LOG" + std::to_string(slot + 1) + ".DAT" + Sep();
+            MakeFolder(slotFolder);
+            WriteFileBytes(slotFolder + "BUSYO21.BIN", OfficerFile(true));
+            if (usedSlots.count(slot) != 0) WriteFileBytes(slotFolder + "SYSTEM.BIN", "saved");
+        }
+    }
+
+    void StoreSettings(const std::string& baseDir, const std::string& saveData) {
+        TIniFile ini(settingsPath);
+        ini.WriteString(kSettingsSection, kBaseDirKey, baseDir);
+        ini.WriteString(kSettingsSection, kSaveDataKey, saveData);
+    }
+
+    std::string StoredText(const char* key) const {
+        return TIniFile(settingsPath).ReadString(kSettingsSection, key, "(none)");
+    }
+
+    void ExpectDesignLabels() const {
+        for (int i = 0; i < 5; ++i) EXPECT_EQ(form->SaveDataGroup.Item(i), "LOG" + std::to_string(i + 1) + ".DAT");
+    }
+};
+
+TEST_F(Form1Test, ConstructionGivesTheDescribedWindow) {
+    EXPECT_EQ(Form1, form.get());
+    EXPECT_EQ(form->FolderDialog1.Title, "天下統一プログラム・フォルダの設定");
+    EXPECT_FALSE(form->FolderDialog1.RootIsDesktop);
+    EXPECT_EQ(BrowseFlags(form->FolderDialog1.Options), 0x1005u);
+    EXPECT_EQ(form->ScenarioGroup.ItemIndex(), 0);
+    EXPECT_EQ(form->SaveDataGroup.ItemIndex(), -1);
+    EXPECT_EQ(frame.Beeps, 0);
+    form.reset();
+    EXPECT_EQ(Form1, nullptr);
+}
+
+TEST_F(Form1Test, SlotClickAcceptsOrFallsBack) {
+    struct Row {
+        const char* name;
+        int selected;  // accepted before the click, -1 for none
+        int last;      // LastSaveDataIndex before the click
+        std::set<int> emptySlots;
+        int click;
+        int beeps;
+        int selectedAfter;
+        int lastAfter;
+    };
+    const Row rows[] = {
+        {"slot in use", -1, 0, {}, 2, 0, 2, 2},
+        {"empty, last in use", 1, 1, {3}, 3, 1, 1, 1},
+        {"empty, last empty too", 1, 1, {1, 3}, 3, 2, 1, 1},
+        {"empty first slot at start", -1, 0, {0}, 0, 1, 0, 0},
+        {"empty at start, first in use", -1, 0, {2}, 2, 1, 0, 0},
+        {"empty at start, first empty", -1, 0, {0, 2}, 2, 2, 0, 0},
+    };
+    for (const Row& row : rows) {
+        MakeForm(settingsPath);
+        if (row.selected >= 0) form->SaveDataGroup.SetItemIndex(row.selected);
+        LastSaveDataIndex = row.last;
+        for (int slot : row.emptySlots) {
+            form->SaveDataGroup.SetItem(slot, "LOG" + std::to_string(slot + 1) + ".DAT  ---");
+        }
+        frame.Beeps = 0;
+
+        form->SaveDataGroup.UserClick(row.click);
+
+        EXPECT_EQ(frame.Beeps, row.beeps) << row.name;
+        EXPECT_EQ(form->SaveDataGroup.ItemIndex(), row.selectedAfter) << row.name;
+        EXPECT_EQ(LastSaveDataIndex, row.lastAfter) << row.name;
+    }
+}
+
+TEST_F(Form1Test, ClicksThatCheckNothingNewDoNothing) {
+    form->SaveDataGroup.SetItemIndex(1);
+    form->SaveDataGroup.SetItem(1, "LOG2.DAT  ---");
+    LastSaveDataIndex = 3;
+    form->SaveDataGroup.UserClick(1);   // the checked slot, though empty
+    form->SaveDataGroup.UserClick(-1);  // frame or caption
+    form->ScenarioGroup.UserClick(0);   // "NEW.DAT"
+    EXPECT_EQ(frame.Beeps, 0);
+    EXPECT_EQ(form->SaveDataGroup.ItemIndex(), 1);
+    EXPECT_EQ(LastSaveDataIndex, 3);
+    EXPECT_EQ(form->ScenarioGroup.ItemIndex(), 0);
+}
+
+TEST_F(Form1Test, StartWithoutFolderAndChooserCancelled) {
+    form->FormCreate(nullptr);
+    EXPECT_EQ(shell.BrowseCount, 1);
+    EXPECT_EQ(BaseDir, "");
+    EXPECT_EQ(form->FolderDialog1.Directory, "");
+    ExpectDesignLabels();
+    EXPECT_EQ(form->SaveDataGroup.ItemIndex(), -1);
+    EXPECT_FALSE(FileExists(settingsPath));
+    EXPECT_NE(IniFile, nullptr);
+}
+
+TEST_F(Form1Test, StartRestoresTheStoredFolderAndSlot) {
+    const std::string game = temp.Path() + "game" + Sep();
+    MakeGame(game, {0, 1, 3, 4});
+    struct Row {
+        const char* stored;
+        int selected;
+        int last;
+    };
+    // Slot index 2 is empty now; restoring it is still accepted without a beep.
+    for (const Row row : {Row{"2", 2, 2}, Row{"7", 4, 4}, Row{"-5", -1, 0}}) {
+        MakeForm(settingsPath);
+        StoreSettings(game, row.stored);
+        frame.Beeps = 0;
+
+        form->FormCreate(nullptr);
+
+        EXPECT_EQ(shell.BrowseCount, 0) << row.stored;
+        EXPECT_EQ(frame.Beeps, 0) << row.stored;
+        EXPECT_EQ(BaseDir, game) << row.stored;
+        EXPECT_EQ(form->FolderDialog1.Directory, temp.Path() + "game") << row.stored;
+        EXPECT_EQ(form->SaveDataGroup.ItemIndex(), row.selected) << row.stored;
+        EXPECT_EQ(LastSaveDataIndex, row.last) << row.stored;
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(EndsEmpty(form->SaveDataGroup.Item(i)), i == 2) << row.stored << " slot " << i;
+        }
+    }
+}
+
+TEST_F(Form1Test, ExecuteWithoutSlotBeepsOnly) {
+    form->Button1Click(nullptr);
+    EXPECT_EQ(frame.Beeps, 1);
+    EXPECT_TRUE(frame.Questions.empty());
+}
+
+TEST_F(Form1Test, ExecuteAnsweredOtherThanYesChangesNothing) {
+    BaseDir = temp.Path() + "game" + Sep();
+    MakeGame(BaseDir, {0, 1, 2, 3, 4});
+    form->SaveDataGroup.SetItemIndex(2);
+    frame.Answers = {mrNo, mrCancel};
+
+    form->Button1Click(nullptr);
+    form->Button1Click(nullptr);
+
+    EXPECT_EQ(frame.Questions, (std::vector<std::string>{"実行しますか?", "実行しますか?"}));
+    EXPECT_TRUE(frame.Informations.empty());
+    EXPECT_EQ(ReadFileBytes(BaseDir + "LOG3.DAT" + Sep() + "BUSYO21.BIN"), OfficerFile(true));
+}
+
+TEST_F(Form1Test, ExecuteJoinsTheFoldersOntoBaseDirAsItIs) {
+    struct Row {
+        const char* name;
+        std::string baseDir;
+    };
+    // A stored folder without the trailing separator is joined all the same.
+    for (const Row& row : {Row{"with separator", temp.Path() + "a" + Sep()}, Row{"without", temp.Path() + "b"}}) {
+        MakeForm(settingsPath);
+        frame.Informations.clear();
+        MakeGame(row.baseDir, {0, 1, 2, 3, 4});
+        BaseDir = row.baseDir;
+        form->SaveDataGroup.SetItemIndex(2);
+        form->SaveDataGroup.SetItem(2, "LOG3.DAT  2024/01/02 03:04");
+        frame.Answers = {mrYes};
+
+        form->Button1Click(nullptr);
+
+        EXPECT_EQ(frame.Informations, std::vector<std::string>{"データを書き換えました."}) << row.name;
+        const std::string save = ReadFileBytes(row.baseDir + "LOG3.DAT" + Sep() + "BUSYO21.BIN");
+        const std::string original = OfficerFile(true);
+        ASSERT_EQ(save.size(), original.size()) << row.name;
+        EXPECT_NE(save.substr(kChangedRecord * 38, 38), original.substr(kChangedRecord * 38, 38)) << row.name;
+        EXPECT_NE(save.substr(kChangedRecord * 38 + 6, 12).find("\x8E\x6B"), std::string::npos) << row.name;
+        EXPECT_EQ(save.substr(0, kChangedRecord * 38), original.substr(0, kChangedRecord * 38)) << row.name;
+        EXPECT_EQ(ReadFileBytes(row.baseDir + "LOG2.DAT" + Sep() + "BUSYO21.BIN"), original) << row.name;
+        EXPECT_EQ(ReadFileBytes(row.baseDir + "NEW.DAT" + Sep() + "BUSYO21.BIN"), OfficerFile(false)) << row.name;
+    }
+}
+
+TEST_F(Form1Test, ExecuteOnMissingFilesIsReportedOnce) {
+    BaseDir = temp.Path() + "nowhere" + Sep();
+    form->SaveDataGroup.SetItemIndex(0);
+    frame.Answers = {mrYes};
+    DispatchEvent([&] { form->Button1Click(nullptr); });
+    EXPECT_EQ(frame.Errors.size(), 1u);
+    EXPECT_TRUE(frame.Informations.empty());
+}
+
+TEST_F(Form1Test, SettingsCancelledChangesNothing) {
+    const std::string game = temp.Path() + "game" + Sep();
+    MakeGame(game, {1});
+    StoreSettings(game, "1");
+    form->FormCreate(nullptr);
+    const std::string fileBefore = ReadFileBytes(settingsPath);
+    const std::string labelBefore = form->SaveDataGroup.Item(0);
+
+    form->Button2Click(nullptr);
+
+    EXPECT_EQ(shell.BrowseCount, 1);
+    EXPECT_EQ(BaseDir, game);
+    EXPECT_EQ(ReadFileBytes(settingsPath), fileBefore);
+    EXPECT_EQ(form->SaveDataGroup.Item(0), labelBefore);
+    EXPECT_EQ(form->SaveDataGroup.ItemIndex(), 1);
+}
+
+TEST_F(Form1Test, SettingsConfirmedClearsSelectionAndKeepsLastAcceptedSlot) {
+    const std::string oldGame = temp.Path() + "old" + Sep();
+    const std::string newGame = temp.Path() + "new";
+    MakeGame(oldGame, {0, 1, 2, 3, 4});
+    MakeGame(newGame + Sep(), {0});
+    StoreSettings(oldGame, "1");
+    form->FormCreate(nullptr);
+    shell.ChooseFolder(newGame);
+
+    form->Button2Click(nullptr);
+
+    EXPECT_EQ(frame.Beeps, 0);
+    EXPECT_EQ(BaseDir, newGame + Sep());
+    EXPECT_EQ(StoredText(kBaseDirKey), newGame + Sep());
+    EXPECT_EQ(StoredText(kSaveDataKey), "-1");
+    EXPECT_EQ(form->SaveDataGroup.ItemIndex(), -1);
+    EXPECT_EQ(LastSaveDataIndex, 1);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(EndsEmpty(form->SaveDataGroup.Item(i)), i != 0) << i;
+
+    // The next click on an empty slot falls back to slot index 1, empty here too.
+    form->SaveDataGroup.UserClick(3);
+    EXPECT_EQ(frame.Beeps, 2);
+    EXPECT_EQ(form->SaveDataGroup.ItemIndex(), 1);
+}
+
+TEST_F(Form1Test, ShutDownStoresTheSelection) {
+    struct Row {
+        int selected;
+        const char* stored;
+    };
+    for (const Row row : {Row{3, "3"}, Row{-1, "-1"}}) {
+        MakeForm(settingsPath);
+        form->FormCreate(nullptr);
+        form->SaveDataGroup.SetItemIndex(row.selected);
+
+        form->FormDestroy(nullptr);
+
+        EXPECT_EQ(IniFile, nullptr);
+        EXPECT_EQ(StoredText(kSaveDataKey), row.stored);
+    }
+}
+
+TEST_F(Form1Test, QuitRequestsTheEndOfTheLoop) {
+    form->Button3Click(nullptr);
+    EXPECT_EQ(frame.QuitRequests, 1);
+}
+
+TEST_F(Form1Test, RefusedSettingsWriteEndsStartUpAndIsReportedOnce) {
+    const std::string unwritable = temp.Path() + "missing" + Sep() + "Kasumiro.ini";
+    MakeForm(unwritable);
+    const std::string game = temp.Path() + "game";
+    MakeGame(game + Sep(), {0, 1, 2, 3, 4});
+    shell.ChooseFolder(game);
+
+    DispatchEvent([&] { form->FormCreate(nullptr); });
+
+    ASSERT_EQ(frame.Errors.size(), 1u);
+    EXPECT_EQ(frame.Errors[0], unwritable + " に書き込めません");
+    EXPECT_EQ(BaseDir, game + Sep());
+    ExpectDesignLabels();
+    EXPECT_EQ(form->SaveDataGroup.ItemIndex(), -1);
+}
+
+}  // namespace
