@@ -1,0 +1,41 @@
+// File times and the time zone for tests on Linux.
+#include "settings/file_time.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <stdexcept>
+
+void SetFileLocalTime(const std::string& path, const TDateStamp& local) {
+    std::tm time{};
+    time.tm_year = local.Year - 1900;
+    time.tm_mon = local.Month - 1;
+    time.tm_mday = local.Day;
+    time.tm_hour = local.Hour;
+    time.tm_min = local.Minute;
+    time.tm_sec = local.Second;
+    time.tm_isdst = -1;
+    const timespec stamp{std::mktime(&time), 0};
+    const timespec times[2] = {stamp, stamp};
+    if (::utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) throw std::runtime_error("cannot set time of " + path);
+}
+
+TScopedJapanTimeZone::TScopedJapanTimeZone() {
+    if (const char* zone = std::getenv("TZ")) {
+        hadZone_ = true;
+        oldZone_ = zone;
+    }
+    ::setenv("TZ", "JST-9", 1);
+    ::tzset();
+}
+
+TScopedJapanTimeZone::~TScopedJapanTimeZone() {
+    if (hadZone_) {
+        ::setenv("TZ", oldZone_.c_str(), 1);
+    } else {
+        ::unsetenv("TZ");
+    }
+    ::tzset();
+}
