@@ -2,6 +2,7 @@
 // short-file and missing-file codes, and nothing touched beyond one record.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "common/path_separator.h"
@@ -115,7 +116,12 @@ TEST(OfficerFile, OpenFailuresLeaveTheObjectClosedAndCreateNothing) {
         {"a folder is not a file", folder, TOfficerFile::TAccess::ReadWrite, 5},
         {"a folder is not a file, read only", folder, TOfficerFile::TAccess::ReadOnly, 5},
     };
+    const bool readOnlyRefused = ReadOnlyFilesAreRefusedHere(dir.Path());
     for (const auto& c : cases) {
+        if (c.path == readOnly && !readOnlyRefused) {
+            std::printf("note: read-only files are writable here; refusal not tested\n");
+            continue;
+        }
         TOfficerFile file;
         std::int32_t code = 0;
         try {

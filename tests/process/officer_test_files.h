@@ -48,6 +48,12 @@ std::string OfficerFileBytes(std::int32_t count, std::string (*nameOf)(std::int3
 // Whether this process still holds the file open.
 bool HeldOpenByThisProcess(const std::string& path);
 
+// Whether opening a read-only file for writing is refused here. Always on
+// Linux, where the officer file checks the permission bits itself; on Windows
+// the system refuses, except under Wine run by root, which may write any file.
+// Tests of the refusal are left out where it cannot happen.
+bool ReadOnlyFilesAreRefusedHere(const std::string& folder);
+
 // Records the boxes it is asked to show; answers every question with はい.
 class TRecordingFrame : public IFrame {
 public:

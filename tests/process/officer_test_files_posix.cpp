@@ -1,4 +1,5 @@
-// Whether this process holds a file open, from the links in /proc/self/fd.
+// Linux test helpers: open files from the links in /proc/self/fd, and the
+// read-only refusal, which the officer file makes itself here.
 #include <filesystem>
 
 #include "process/officer_test_files.h"
@@ -15,3 +16,5 @@ bool HeldOpenByThisProcess(const std::string& path) {
     }
     return false;
 }
+
+bool ReadOnlyFilesAreRefusedHere(const std::string&) { return true; }
