@@ -21,20 +21,6 @@ std::vector<std::string> Lines(const std::string& text) {
     return lines;
 }
 
-// A hand-made game folder: a scenario and save slot 1 with the given officer files.
-struct THandMadeGame {
-    TTempDir Dir;
-    std::string Scenario = SubFolder(Dir.Path(), "NEW.DAT") + "BUSYO21.BIN";
-    std::string Save = SubFolder(Dir.Path(), "LOG1.DAT") + "BUSYO21.BIN";
-
-    THandMadeGame(const std::string& scenarioBytes, const std::string& saveBytes) {
-        MakeFolder(SubFolder(Dir.Path(), "NEW.DAT"));
-        MakeFolder(SubFolder(Dir.Path(), "LOG1.DAT"));
-        WriteFileBytes(Scenario, scenarioBytes);
-        WriteFileBytes(Save, saveBytes);
-    }
-};
-
 TEST(KasumiroCli, RewriteChangesExactlyTheDifferingNamesOnce) {
     TTempDir game;
     MakeSampleGame(game.Path());
@@ -104,15 +90,20 @@ TEST(KasumiroCli, DryRunShowsNamesAsReadableText) {
     std::vector<std::string> saveNames = scenarioNames;
     saveNames[7] = jiro;
     saveNames[1999] = std::string(12, ' ');
-    THandMadeGame game(OfficerFileBytes(scenarioNames), OfficerFileBytes(saveNames));
-    SetReadOnly(game.Save, true);  // a dry run needs no write access
+    TTempDir game;
+    MakeFolder(SubFolder(game.Path(), "NEW.DAT"));
+    MakeFolder(SubFolder(game.Path(), "LOG1.DAT"));
+    const std::string savePath = SubFolder(game.Path(), "LOG1.DAT") + "BUSYO21.BIN";
+    WriteFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN", OfficerFileBytes(scenarioNames));
+    WriteFileBytes(savePath, OfficerFileBytes(saveNames));
+    SetReadOnly(savePath, true);  // a dry run needs no write access
 
-    const TProgramResult result = RunCli({"rewrite", "--dry-run", game.Dir.Path(), "1"});
+    const TProgramResult result = RunCli({"rewrite", "--dry-run", game.Path(), "1"});
     EXPECT_EQ(result.ExitCode, 0) << result.Err;
     EXPECT_EQ(result.Out,
               "7\t山田   次郎 \t山田  太郎嗣\n"
               "1999\t            \t山田\\x00\\x00\\x00\\x00\\x00嗣\\x00\n");
-    SetReadOnly(game.Save, false);
+    SetReadOnly(savePath, false);
 }
 
 TEST(KasumiroCli, IoErrorsGiveTheErrorBoxTextAndExitCode1) {
