@@ -6,12 +6,19 @@ set -euo pipefail
 if [ "${1:-}" = "--run" ]; then
   build="$2"
   status=0
+  # The end-to-end tests keep their folders on a drive of their own: under Wine
+  # the shell's folder chooser finds folders there reliably, not under C: or Z:.
+  e2e_drive="$(mktemp -d /tmp/kasumiro-e2e-drive.XXXXXX)"
+  e2e_link="$WINEPREFIX/dosdevices/k:"
+  if ln -s "$e2e_drive" "$e2e_link" 2>/dev/null; then export KASUMIRO_E2E_ROOT='K:\'; else e2e_link=""; fi
   for exe in kasumiro_tests kasumiro_cli_tests kasumiro_e2e; do
     if [ -f "$build/tests/$exe.exe" ]; then
       echo "--- $exe.exe under Wine"
       wine "$build/tests/$exe.exe" --gtest_brief=1 || status=1
     fi
   done
+  rm -rf "$e2e_drive"
+  if [ -n "$e2e_link" ]; then rm -f "$e2e_link"; fi
   exit $status
 fi
 

@@ -21,6 +21,19 @@ std::string LastName(const std::string& path) {
     return folder.substr(folder.find_last_of('\\') + 1);
 }
 
+const char kDriveHint[] =
+    "\n(under Wine the chooser finds folders reliably only on a drive of their own: set KASUMIRO_E2E_ROOT to one, "
+    "as scripts/wine-tests.sh does)";
+
+// The selected item and its ancestors, and the items at the top of the tree, for failure messages.
+std::string DescribeTree(const TRemoteTreeView& view) {
+    std::string out = "selected path:";
+    for (HTREEITEM item = view.Selected(); item; item = view.Parent(item)) out += " <" + view.Text(item) + ">";
+    out += "\ntop items:";
+    for (HTREEITEM item = view.FirstChild(TVI_ROOT); item; item = view.NextSibling(item)) out += " <" + view.Text(item) + ">";
+    return out;
+}
+
 class FolderChooserTest : public KasumiroTest {
 protected:
     // Starts with slot 0 stored and opens the chooser through "設定".
@@ -44,8 +57,7 @@ TEST_F(FolderChooserTest, OpensOnTheStoredFolderAndCancelChangesNothing) {
     TRemoteTreeView view(tree);
     ASSERT_TRUE(view.IsUsable());
     EXPECT_TRUE(WaitUntil([&] { return view.Text(view.Selected()) == LastName(GameDir); }, 3000))
-        << "expected the stored folder \"" << LastName(GameDir) << "\" selected, found \""
-        << view.Text(view.Selected()) << "\"";
+        << "expected the stored folder " << GameDir << " selected; " << DescribeTree(view) << kDriveHint;
     const std::optional<std::string> settings = ReadFileBytes(IniPath);
 
     PostClick(FindDescendantById(chooser, IDCANCEL));
@@ -67,7 +79,7 @@ TEST_F(FolderChooserTest, ChoosingAnotherFolderStoresItAndShowsItsSlots) {
     TRemoteTreeView view(tree);
     ASSERT_TRUE(view.IsUsable());
     ASSERT_TRUE(WaitUntil([&] { return view.Text(view.Selected()) == LastName(GameDir); }, 3000))
-        << "the chooser did not open on the stored folder; selected: \"" << view.Text(view.Selected()) << "\"";
+        << "the chooser did not open on the stored folder " << GameDir << "; " << DescribeTree(view) << kDriveHint;
 
     // The other game folder is a sibling of the stored one.
     const HTREEITEM other = view.FindChild(view.Parent(view.Selected()), "other");

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -14,12 +15,13 @@ struct TNameCase {
     const char* Stored;    // 12 name bytes the rewrite stores into a differing save record
 };
 
-// Both name layouts: a given name after a separating space, and no separator.
+// Both name layouts (a given name after a separating space, and no separator)
+// with space and zero padding.
 const TNameCase kNameCases[] = {
     {"\x8E\x52\x93\x63\x20\x20\x20\x91\xBE\x98\x59\x20", "\x8E\x52\x93\x63\x20\x20\x91\xBE\x98\x59\x8E\x6B"},
     {"\x8E\x52\x93\x63\x20\x20\x20\x91\xBE\x20\x20\x20", "\x8E\x52\x93\x63\x20\x20\x20\x20\x91\xBE\x8E\x6B"},
     {"\x8E\x52\x93\x63\x91\xBE\x98\x59\x20\x20\x20\x20", "\x8E\x52\x93\x63\x91\xBE\x98\x59\x20\x8E\x6B\x00"},
-    {"\x8E\x52\x93\x63\x20\x20\x20\x91\xBE\x98\x59\x41", "\x8E\x52\x93\x63\x20\x20\x91\xBE\x98\x59\x41\x8E"},
+    {"\x8E\x52\x93\x63\x20\x20\x20\x00\x00\x00\x00\x00", "\x8E\x52\x93\x63\x20\x20\x20\x20\x20\x20\x8E\x6B"},
 };
 constexpr int kNameCaseCount = sizeof(kNameCases) / sizeof(kNameCases[0]);
 const char kTrailer[] = "after the last record";
@@ -81,6 +83,8 @@ TTestFolder::TTestFolder() {
         base = temp;
     }
     if (!base.empty() && base.back() != '\\') base += '\\';
+    // The shell reports drive letters in upper case; paths compared with its answers must match.
+    if (base.size() >= 2 && base[1] == ':') base[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(base[0])));
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate = base + "kasumiro-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
                                       std::to_string(GetTickCount()) + "-" + std::to_string(counter++);
