@@ -52,7 +52,9 @@ TEST_P(BoxLayoutTest, PartsStayInsideAndApart) {
         EXPECT_EQ(b.Top, first.Top) << "one row";
         EXPECT_EQ(b.Width, buttonWidth) << "equal widths";
         EXPECT_LT(Bottom(b), layout.ClientHeight);
-        if (i > 0) EXPECT_GT(b.Left, Right(layout.Buttons[i - 1])) << "buttons apart, left to right";
+        if (i > 0) {
+            EXPECT_GT(b.Left, Right(layout.Buttons[i - 1])) << "buttons apart, left to right";
+        }
     }
     EXPECT_GT(first.Left, 0);
     EXPECT_LE(std::abs(first.Left - (layout.ClientWidth - Right(last))), 1) << "row centred";
@@ -65,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TLayoutCase{"ShortQuestion", 80, 12, true, 2},
                     TLayoutCase{"WrappedQuestionTallerThanIcon", 640, 96, true, 2},
                     TLayoutCase{"EmptyText", 0, 12, false, 1}),
-    [](const testing::TestParamInfo<TLayoutCase>& info) { return std::string(info.param.Name); });
+    [](const testing::TestParamInfo<TLayoutCase>& param) { return std::string(param.param.Name); });
 
 TEST(BoxLayout, WideTextWidensTheBoxAndNarrowTextKeepsRoomForButtons) {
     const std::int32_t buttonWidth = BoxButtonWidth(30, kBase);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/errors.h"
+#include "settings/date_settings.h"
 #include "ui/form1_description.h"
 #include "ui/frame.h"
 #include "ui/win32/form_scaling.h"
@@ -217,8 +218,8 @@ LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_SETTINGCHANGE:
-        // The long date picture of the slot labels follows the user's locale settings.
-        // TODO(settings): call ReloadDateSettingsForUserLocale() here once the settings code provides it.
+        // The slot labels' long date picture follows the user's locale settings.
+        ReloadDateSettingsForUserLocale();
         return DefWindowProcA(window, message, wParam, lParam);
     default:
         return DefWindowProcA(window, message, wParam, lParam);
