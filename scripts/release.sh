@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the Windows programs and packs dist/kasumiro-VERSION.zip: Kasumiro.exe,
+# kasumiro-cli.exe and the Japanese readme (code page 932, CRLF lines).
+#   scripts/release.sh        (make release)
+# KASUMIRO_MINGW_BUILD names another build folder than build/mingw.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${KASUMIRO_MINGW_BUILD:-build/mingw}"
+
+cmake --preset mingw -B "$build" >/dev/null
+cmake --build "$build" -j "$(nproc)" --target Kasumiro kasumiro-cli
+
+version=$(sed -n 's/^project(Kasumiro VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+[ -n "$version" ] || { echo "release: no version in CMakeLists.txt" >&2; exit 1; }
+name="kasumiro-$version"
+
+stage=$(mktemp -d)
+trap 'rm -rf "$stage"' EXIT
+mkdir "$stage/$name"
+cp "$build/Kasumiro.exe" "$build/kasumiro-cli.exe" "$stage/$name/"
+i686-w64-mingw32-strip "$stage/$name/Kasumiro.exe" "$stage/$name/kasumiro-cli.exe"
+iconv -f UTF-8 -t CP932 docs/readme-ja.txt | sed 's/$/\r/' >"$stage/$name/readme.txt"
+
+mkdir -p dist
+rm -f "dist/$name.zip"
+(cd "$stage" && zip -q -X -r "$OLDPWD/dist/$name.zip" "$name")
+echo "dist/$name.zip"
+unzip -l "dist/$name.zip"
