@@ -2,8 +2,8 @@
 # Builds Kasumiro, makes a sample game once and starts Kasumiro.exe on it under
 # Wine with a Japanese locale, in a Wine prefix kept between runs.
 #   scripts/run.sh            (make run)
-# Data: ${XDG_DATA_HOME:-~/.local/share}/kasumiro/{sample-game,wineprefix};
-# the program and its settings file: build/run/.
+# Everything it makes lives together in ${XDG_DATA_HOME:-~/.local/share}/kasumiro:
+# sample-game/, wineprefix/, and run/ with the program and its settings file.
 # KASUMIRO_LINUX_BUILD and KASUMIRO_MINGW_BUILD name other build folders than
 # build/linux and build/mingw.
 set -euo pipefail
@@ -32,7 +32,7 @@ if [ ! -d "$game/NEW.DAT" ]; then
   echo "Sample game made in $game"
 fi
 
-run="build/run"
+run="$data/run"
 mkdir -p "$run"
 cp "$mingw_build/Kasumiro.exe" "$run/Kasumiro.exe"
 
