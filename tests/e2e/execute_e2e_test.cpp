@@ -55,6 +55,7 @@ TEST_F(ExecuteTest, ConfirmedExecuteRewritesTheSelectedSlotOnly) {
     ASSERT_TRUE(confirm);
     EXPECT_EQ("確認", WindowText(confirm));
     EXPECT_TRUE(FindDescendantByText(confirm, "いいえ(&N)", "Button")) << Windows();
+    EXPECT_FALSE(IsWindowEnabled(Main.Window)) << "the main window takes no input while a box is open";
     Answer(confirm, "はい(&Y)");
 
     const HWND done = WaitForBox(kDoneText);
@@ -66,6 +67,8 @@ TEST_F(ExecuteTest, ConfirmedExecuteRewritesTheSelectedSlotOnly) {
     EXPECT_EQ("", FileDifference(ScenarioOfficerFile(), ReadFileBytes(GameDir + "NEW.DAT\\BUSYO21.BIN")))
         << "the scenario was written";
     Answer(done, "OK");
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(Main.Window) != 0; }, 3000))
+        << "the main window takes input again once the box has closed";
 
     // A second run stores the same names again.
     ExecuteToCompletion();
@@ -75,36 +78,50 @@ TEST_F(ExecuteTest, ConfirmedExecuteRewritesTheSelectedSlotOnly) {
     ExpectCleanExit();
 }
 
-struct TDeclineCase {
+struct TAnswerCase {
     const char* Name;
-    std::function<void(HWND)> Decline;
+    std::function<void(HWND)> Answer;
+    bool Rewrites;
 };
 
-class DeclineTest : public ExecuteTest, public testing::WithParamInterface<TDeclineCase> {};
+HWND BoxButton(HWND box, const char* text) { return FindDescendantByText(box, text, "Button"); }
 
-TEST_P(DeclineTest, ChangesNothing) {
+class AnswerTest : public ExecuteTest, public testing::WithParamInterface<TAnswerCase> {};
+
+// Only はい, clicked or taken as the default by Enter, lets the rewrite run.
+TEST_P(AnswerTest, OnlyYesRewrites) {
     StartWithSlot(0);
     ASSERT_TRUE(Main.Window);
     const HWND confirm = Confirm();
     ASSERT_TRUE(confirm);
-    GetParam().Decline(confirm);
+    GetParam().Answer(confirm);
     EXPECT_TRUE(WaitUntilGone(confirm)) << Windows();
-    EXPECT_FALSE(WaitForTopLevel(App->Id(), [&](HWND w) { return w != Main.Window; }, 1000))
-        << "no box may follow a declined confirmation:\n" << Windows();
-    EXPECT_EQ("", FileDifference(SaveOfficerFile(), SaveFile(0)));
-
-    // The window still works: Execute can be asked for again.
-    ExecuteToCompletion();
-    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(0)));
+    if (GetParam().Rewrites) {
+        const HWND done = WaitForBox(kDoneText);
+        ASSERT_TRUE(done);
+        EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(0)));
+        PostKey(BoxButton(done, "OK"), VK_ESCAPE);
+        EXPECT_TRUE(WaitUntilGone(done)) << "Esc dismisses the information box:\n" << Windows();
+    } else {
+        EXPECT_FALSE(WaitForTopLevel(App->Id(), [&](HWND w) { return w != Main.Window; }, 1000))
+            << "no box may follow a declined confirmation:\n" << Windows();
+        EXPECT_EQ("", FileDifference(SaveOfficerFile(), SaveFile(0)));
+        // The window still works: Execute can be asked for again.
+        ExecuteToCompletion();
+        EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(0)));
+    }
     PostClick(Main.QuitButton);
     ExpectCleanExit();
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Kasumiro, DeclineTest,
-    testing::Values(TDeclineCase{"AnsweredNo", [](HWND box) { PostClick(FindDescendantByText(box, "いいえ(&N)", "Button")); }},
-                    TDeclineCase{"Closed", [](HWND box) { PostClose(box); }}),
-    [](const testing::TestParamInfo<TDeclineCase>& param) { return param.param.Name; });
+    Kasumiro, AnswerTest,
+    testing::Values(TAnswerCase{"ClickedYes", [](HWND box) { PostClick(BoxButton(box, "はい(&Y)")); }, true},
+                    TAnswerCase{"EnterOnDefault", [](HWND box) { PostKey(BoxButton(box, "はい(&Y)"), VK_RETURN); }, true},
+                    TAnswerCase{"ClickedNo", [](HWND box) { PostClick(BoxButton(box, "いいえ(&N)")); }, false},
+                    TAnswerCase{"EscapeWithYesFocused", [](HWND box) { PostKey(BoxButton(box, "はい(&Y)"), VK_ESCAPE); }, false},
+                    TAnswerCase{"Closed", [](HWND box) { PostClose(box); }, false}),
+    [](const testing::TestParamInfo<TAnswerCase>& param) { return param.param.Name; });
 
 TEST_F(ExecuteTest, ExecuteWithoutASelectedSlotAsksNothing) {
     StartWithSlot(-1);
@@ -117,6 +134,33 @@ TEST_F(ExecuteTest, ExecuteWithoutASelectedSlotAsksNothing) {
     ExpectCleanExit();
 }
 
+// Without a game folder (first choice cancelled) the paths are relative, so
+// Execute works on NEW.DAT and the slot folder in the program's working folder.
+TEST_F(KasumiroTest, ExecuteWithoutAGameFolderUsesTheWorkingFolder) {
+    MakeGameFolder(AppDir, {});
+    Launch();
+    const HWND chooser = WaitForChooser();
+    ASSERT_TRUE(chooser);
+    PostClick(FindDescendantById(chooser, IDCANCEL));
+    const TMainWindow main = WaitForMainWindow();
+    ASSERT_TRUE(main.Window);
+    ASSERT_TRUE(SendClick(main.SlotItems[1]));
+    ASSERT_TRUE(WaitUntil([&] { return CheckedIndex(main.SlotItems) == 1; }, 3000)) << Windows();
+
+    PostClick(main.ExecuteButton);
+    const HWND confirm = WaitForBox(kConfirmText);
+    ASSERT_TRUE(confirm);
+    PostClick(FindDescendantByText(confirm, "はい(&Y)", "Button"));
+    const HWND done = WaitForBox(kDoneText);
+    ASSERT_TRUE(done);
+    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), ReadFileBytes(SlotFolder(AppDir, 1) + "BUSYO21.BIN")));
+    EXPECT_EQ("", FileDifference(SaveOfficerFile(), ReadFileBytes(SlotFolder(AppDir, 0) + "BUSYO21.BIN")));
+    PostClick(FindDescendantByText(done, "OK", "Button"));
+    ASSERT_TRUE(WaitUntilGone(done));
+    PostClick(main.QuitButton);
+    ExpectCleanExit();
+}
+
 struct TIoErrorCase {
     const char* Name;
     // Damages the game folder (ending in "\") before Execute.
@@ -124,11 +168,15 @@ struct TIoErrorCase {
     const char* Text;
     // How many leading bytes of the save's officer file the failed run has rewritten.
     size_t RewrittenBytes;
+    bool NeedsReadOnly = false;
 };
 
 class IoErrorTest : public ExecuteTest, public testing::WithParamInterface<TIoErrorCase> {};
 
 TEST_P(IoErrorTest, ShowsTheErrorBoxAndTheWindowStaysUsable) {
+    if (GetParam().NeedsReadOnly && !ReadOnlyIsEnforced(Folder.Path())) {
+        GTEST_SKIP() << "read-only files can be written here (Wine run by root)";
+    }
     StartWithSlot(0);
     ASSERT_TRUE(Main.Window);
     GetParam().Damage(GameDir);
@@ -172,7 +220,12 @@ INSTANTIATE_TEST_SUITE_P(
                      [](const std::string& game) {
                          WriteFileBytes(SlotFolder(game, 0) + "BUSYO21.BIN", SaveOfficerFile().substr(0, kHalfFile));
                      },
-                     "ファイルの末尾以降を読み込みました.", kHalfFile}),
+                     "ファイルの末尾以降を読み込みました.", kHalfFile},
+        TIoErrorCase{"ReadOnlySaveFile",
+                     [](const std::string& game) {
+                         SetFileAttributesA((SlotFolder(game, 0) + "BUSYO21.BIN").c_str(), FILE_ATTRIBUTE_READONLY);
+                     },
+                     "ファイルへのアクセスが拒否されました.", 0, true}),
     [](const testing::TestParamInfo<TIoErrorCase>& param) { return param.param.Name; });
 
 }  // namespace

@@ -157,6 +157,19 @@ void SetLastWriteTime(const std::string& path, const TSlotTime& localTime) {
     if (!ok) throw std::runtime_error("cannot set the time of " + path);
 }
 
+bool ReadOnlyIsEnforced(const std::string& folder) {
+    const std::string probe = folder + "read-only-probe";
+    WriteFileBytes(probe, "x");
+    SetFileAttributesA(probe.c_str(), FILE_ATTRIBUTE_READONLY);
+    HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    const bool refused = file == INVALID_HANDLE_VALUE;
+    if (!refused) CloseHandle(file);
+    SetFileAttributesA(probe.c_str(), FILE_ATTRIBUTE_NORMAL);
+    DeleteFileA(probe.c_str());
+    return refused;
+}
+
 std::string ScenarioOfficerFile() {
     std::string file;
     for (int i = 0; i < kOfficerCount; ++i) file += Record(i, Name(CaseOf(i).Scenario), 'A');

@@ -43,6 +43,10 @@ void MakeFolder(const std::string& path);
 void RemoveTree(const std::string& path);
 void SetLastWriteTime(const std::string& path, const TSlotTime& localTime);
 
+// False when a file marked read-only can still be opened for writing in the
+// folder, as under Wine run by root; tests of refused writes skip then.
+bool ReadOnlyIsEnforced(const std::string& folder);
+
 // Officer files: the scenario's, a save's before the rewrite (half of the
 // names differ, every other byte differs from the scenario's, and a few bytes
 // follow the last record), and the same save as the rewrite must leave it.

@@ -39,5 +39,27 @@ INSTANTIATE_TEST_SUITE_P(Kasumiro, QuitTest,
                                          TQuitCase{"SystemMenuClose", TQuitWay::SystemMenuClose}),
                          [](const testing::TestParamInfo<TQuitCase>& param) { return param.param.Name; });
 
+// A settings file that cannot be written: quitting reports it in the error
+// box, still ends with exit code 0 and leaves the file as it was.
+TEST_F(KasumiroTest, QuitWithAReadOnlySettingsFileReportsItAndStillEnds) {
+    if (!ReadOnlyIsEnforced(Folder.Path())) GTEST_SKIP() << "read-only files can be written here (Wine run by root)";
+    MakeGameAndSettings({TSlotTime{1999, 9, 9, 9, 9}, std::nullopt, TSlotTime{1999, 9, 9, 9, 11}}, 0);
+    const std::optional<std::string> settings = ReadFileBytes(IniPath);
+    SetFileAttributesA(IniPath.c_str(), FILE_ATTRIBUTE_READONLY);
+    Launch();
+    const TMainWindow main = WaitForMainWindow();
+    ASSERT_TRUE(main.Window);
+    ASSERT_TRUE(SendClick(main.SlotItems[2]));
+    PostClick(main.QuitButton);
+
+    const HWND error = WaitForBox(IniPath + " に書き込めません.");
+    ASSERT_TRUE(error);
+    EXPECT_EQ("Kasumiro", WindowText(error));
+    EXPECT_FALSE(MainWindowVisible()) << "the window is gone before the settings are stored";
+    PostClick(FindDescendantById(error, IDOK));
+    ExpectCleanExit();
+    EXPECT_EQ("", FileDifference(settings, ReadFileBytes(IniPath)));
+}
+
 }  // namespace
 }  // namespace e2e

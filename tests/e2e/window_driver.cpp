@@ -135,6 +135,12 @@ bool SendClick(HWND button) {
 
 void PostClose(HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }
 
+void PostKey(HWND window, UINT virtualKey) {
+    const UINT scanCode = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
+    PostMessageA(window, WM_KEYDOWN, virtualKey, 1 | (scanCode << 16));
+    PostMessageA(window, WM_KEYUP, virtualKey, 1 | (scanCode << 16) | (3u << 30));
+}
+
 std::string DescribeWindows(DWORD processId) {
     std::string out;
     for (HWND window : TopLevelWindows(processId)) {

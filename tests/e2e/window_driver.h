@@ -47,6 +47,8 @@ void PostClick(HWND button);
 // nothing modal. False when the program did not answer in time.
 bool SendClick(HWND button);
 void PostClose(HWND window);
+// Presses and releases a key as if typed while the window has the focus.
+void PostKey(HWND window, UINT virtualKey);
 
 // Every visible top-level window of the process with its controls, for failure messages.
 std::string DescribeWindows(DWORD processId);
