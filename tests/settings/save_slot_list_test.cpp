@@ -57,18 +57,6 @@ TEST(DosTimeStamp, KeepsTheDosRangeAndEvenSeconds) {
     }
 }
 
-TEST_F(SaveSlotTest, QueryGivesTheLocalWriteTime) {
-    MakeSlot("LOG1.DAT", {1998, 4, 3, 21, 5, 7});
-    const auto stamp = QuerySlotTimeStamp(Base() + "LOG1.DAT" + kSep + "SYSTEM.BIN");
-    ASSERT_TRUE(stamp);
-    EXPECT_EQ(stamp->Year, 1998);
-    EXPECT_EQ(stamp->Month, 4);
-    EXPECT_EQ(stamp->Day, 3);
-    EXPECT_EQ(stamp->Hour, 21);
-    EXPECT_EQ(stamp->Minute, 5);
-    EXPECT_EQ(stamp->Second, 6);
-}
-
 TEST_F(SaveSlotTest, LabelsShowTheTimeOrTheEmptyMarker) {
     MakeSlot("LOG1.DAT", {1998, 4, 3, 21, 5, 0});
     MakeSlot("LOG2.DAT", {2001, 12, 24, 9, 5, 0});
