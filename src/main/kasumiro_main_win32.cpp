@@ -26,12 +26,11 @@ void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
     frame.SetMainWindow(window.Handle());
     TForm1 form(SystemFolderShell(), [&window] { return static_cast<TWindowHandle>(window.Handle()); },
                 SettingsFilePath());
-    Form1 = &form;
     window.Bind(form);
 
     // Hide, then the shut-down handler (its errors shown with no main window
-    // on screen), then the window goes. Runs once: at the end of the loop, or
-    // inside the end of the session, after which Windows may end the process.
+    // on screen). Runs once: at the end of the loop, or inside the end of the
+    // session, after which Windows may end the process at any moment.
     bool stopped = false;
     const auto stop = [&] {
         if (stopped) return;
@@ -57,6 +56,7 @@ void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
     }
     stop();
     frame.SetMainWindow(nullptr);
+    window.Destroy();
 }
 
 }  // namespace

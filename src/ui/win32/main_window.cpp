@@ -71,10 +71,22 @@ TMainWindow::TMainWindow(HINSTANCE instance) : instance_(instance) {
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The models may already be gone here (the form is destroyed first when an
+// error unwinds the start), so only the window itself is touched.
 TMainWindow::~TMainWindow() {
+    if (window_.Get()) SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, 0);
+}
+
+void TMainWindow::Destroy() {
     if (scenario_.Model) scenario_.Model->OnChange = nullptr;
     if (saveData_.Model) saveData_.Model->OnChange = nullptr;
+    scenario_ = TRadioView{};
+    saveData_ = TRadioView{};
+    form_ = nullptr;
+    label_ = nullptr;
+    focused_ = nullptr;
     if (window_.Get()) SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, 0);
+    window_.Reset();
 }
 
 HWND TMainWindow::CreateControl(const char* className, const char* text, DWORD style, const TBounds& bounds, int id) {

@@ -32,6 +32,8 @@ public:
 
     void Show(std::int32_t showCommand);
     void Hide();
+    // Disconnects the models and destroys the window; call while the form still exists.
+    void Destroy();
     // Tab, arrow keys and access keys between the controls.
     bool PreTranslateMessage(MSG& message);
 
