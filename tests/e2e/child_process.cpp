@@ -6,13 +6,15 @@
 
 namespace e2e {
 
-TChildProcess::TChildProcess(const std::string& exePath) {
+TChildProcess::TChildProcess(const std::string& exePath, WORD showState) {
     const std::string folder = exePath.substr(0, exePath.find_last_of('\\') + 1);
     std::string commandLine = "\"" + exePath + "\"";
     std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
     mutableLine.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = showState;
     if (!CreateProcessA(exePath.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         folder.c_str(), &startup, &info_)) {
         throw std::runtime_error("cannot start " + exePath + " (error " + std::to_string(GetLastError()) + ")");

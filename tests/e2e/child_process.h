@@ -10,8 +10,9 @@ namespace e2e {
 
 class TChildProcess {
 public:
-    // Starts the executable with its own folder as the working folder.
-    explicit TChildProcess(const std::string& exePath);
+    // Starts the executable with its own folder as the working folder, and
+    // with the show state a shortcut would give it.
+    explicit TChildProcess(const std::string& exePath, WORD showState = SW_SHOWNORMAL);
     ~TChildProcess();
     TChildProcess(const TChildProcess&) = delete;
     TChildProcess& operator=(const TChildProcess&) = delete;

@@ -34,6 +34,12 @@ std::string DescribeTree(const TRemoteTreeView& view) {
     return out;
 }
 
+std::string Children(const TRemoteTreeView& view, HTREEITEM parent) {
+    std::string out;
+    for (HTREEITEM item = view.FirstChild(parent); item; item = view.NextSibling(item)) out += " <" + view.Text(item) + ">";
+    return out.empty() ? " (none)" : out;
+}
+
 class FolderChooserTest : public KasumiroTest {
 protected:
     // Starts with slot 0 stored and opens the chooser through "設定".
@@ -109,6 +115,57 @@ TEST_F(FolderChooserTest, ChoosingAnotherFolderStoresItAndShowsItsSlots) {
     PostClose(Main.Window);
     ExpectCleanExit();
     EXPECT_EQ((std::vector<std::string>{"[Kasumiro]", "BaseDir=" + otherGame, "SaveData=0"}), SettingsLines(IniPath));
+}
+
+// The first start: the chooser opens at My Computer, the user walks down to
+// the game folder and confirms it.
+TEST_F(FolderChooserTest, FirstStartStoresTheFolderPickedFromTheTree) {
+    MakeGameFolder(GameDir, {TSlotTime{2007, 7, 7, 7, 7}});
+    Launch();
+    const HWND chooser = WaitForChooser();
+    ASSERT_TRUE(chooser);
+    const HWND tree = FindDescendantById(chooser, kTreeId);
+    ASSERT_TRUE(tree) << Windows();
+    TRemoteTreeView view(tree);
+    ASSERT_TRUE(view.IsUsable());
+
+    HTREEITEM item = view.FirstChild(TVI_ROOT);  // My Computer
+    ASSERT_TRUE(item);
+    view.Expand(item);
+    const std::string drive = GameDir.substr(0, 2);
+    HTREEITEM driveItem = nullptr;
+    for (HTREEITEM child = view.FirstChild(item); child; child = view.NextSibling(child)) {
+        if (view.Text(child).find(drive) != std::string::npos) driveItem = child;
+    }
+    ASSERT_TRUE(driveItem) << "no drive " << drive << " under My Computer:" << Children(view, item) << kDriveHint;
+    item = driveItem;
+    for (size_t start = 3; start < GameDir.size();) {
+        const size_t end = GameDir.find('\\', start);
+        const std::string name = GameDir.substr(start, end - start);
+        view.Expand(item);
+        const HTREEITEM child = view.FindChild(item, name);
+        ASSERT_TRUE(child) << "no folder " << name << " in <" << view.Text(item) << ">:" << Children(view, item);
+        item = child;
+        start = end + 1;
+    }
+    ASSERT_TRUE(view.Select(item));
+    const HWND status = FindDescendantById(chooser, kStatusId);
+    ASSERT_TRUE(status) << Windows();
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(status) == WithoutTrailingSeparator(GameDir); }, 3000))
+        << "expected the status line to show the selected folder, found \"" << WindowText(status) << "\"";
+    EXPECT_FALSE(MainWindowVisible());
+
+    PostClick(FindDescendantById(chooser, IDOK));
+    const TMainWindow main = WaitForMainWindow();
+    ASSERT_TRUE(main.Window);
+    const std::vector<std::string> labels = Labels(main.SlotItems);
+    EXPECT_NE(std::string::npos, labels[0].find("2007年7月7日")) << labels[0];
+    EXPECT_EQ("LOG2.DAT  ---", labels[1]);
+    EXPECT_EQ(-1, CheckedIndex(main.SlotItems));
+    EXPECT_EQ((std::vector<std::string>{"[Kasumiro]", "BaseDir=" + GameDir, "SaveData=-1"}), SettingsLines(IniPath));
+
+    PostClick(main.QuitButton);
+    ExpectCleanExit();
 }
 
 }  // namespace

@@ -74,7 +74,19 @@ void KasumiroTest::MakeGameAndSettings(const TSlotTimes& slots, int saveData) {
     WriteFileBytes(IniPath, SettingsText(GameDir, saveData));
 }
 
-void KasumiroTest::Launch() { App = std::make_unique<TChildProcess>(ExePath); }
+void KasumiroTest::Launch(WORD showState) { App = std::make_unique<TChildProcess>(ExePath, showState); }
+
+HWND KasumiroTest::WaitForMainWindowMade() {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        for (HWND window : TopLevelWindows(App->Id())) {
+            if (IsMainWindow(window)) found = window;
+        }
+        return found != nullptr;
+    });
+    if (!found) ADD_FAILURE() << "expected the main window with the button \"実行\"; found:\n" << Windows();
+    return found;
+}
 
 TMainWindow KasumiroTest::WaitForMainWindow() {
     TMainWindow view;

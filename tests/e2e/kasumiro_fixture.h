@@ -37,11 +37,13 @@ protected:
 
     // Game folder with the given slots, and a settings file naming it.
     void MakeGameAndSettings(const TSlotTimes& slots, int saveData);
-    void Launch();
+    void Launch(WORD showState = SW_SHOWNORMAL);
 
     // Waits for the visible main window and reads its controls; a failure is
     // recorded and Window stays null.
     TMainWindow WaitForMainWindow();
+    // The main window, visible or not; nullptr when it was not made in time.
+    HWND WaitForMainWindowMade();
     // A visible top-level window other than the main window that shows this text.
     HWND WaitForBox(const std::string& text, DWORD timeoutMs = kBoxTimeoutMs);
     HWND WaitForChooser();

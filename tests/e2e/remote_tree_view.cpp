@@ -67,6 +67,12 @@ HTREEITEM TRemoteTreeView::FindChild(HTREEITEM parent, const std::string& text) 
     return nullptr;
 }
 
+bool TRemoteTreeView::Expand(HTREEITEM item) const {
+    DWORD_PTR ok = 0;
+    return SendMessageTimeoutA(tree_, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG,
+                               kTimeoutMs, &ok) != 0;
+}
+
 bool TRemoteTreeView::Select(HTREEITEM item) const {
     DWORD_PTR ok = 0;
     return SendMessageTimeoutA(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG,

@@ -24,6 +24,8 @@ public:
     std::string Text(HTREEITEM item) const;
     // The child of parent with this text; nullptr when there is none.
     HTREEITEM FindChild(HTREEITEM parent, const std::string& text) const;
+    // Opens the item's branch, so that the tree's owner fills in its children.
+    bool Expand(HTREEITEM item) const;
     // Selects the item as the user would, so that the owner hears of the change.
     bool Select(HTREEITEM item) const;
 
