@@ -15,8 +15,8 @@ TChildProcess::TChildProcess(const std::string& exePath, WORD showState) {
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = showState;
-    if (!CreateProcessA(exePath.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder.c_str(), &startup, &info_)) {
+    if (!CreateProcessA(exePath.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &startup, &info_)) {
         throw std::runtime_error("cannot start " + exePath + " (error " + std::to_string(GetLastError()) + ")");
     }
 }

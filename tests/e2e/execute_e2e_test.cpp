@@ -103,8 +103,7 @@ TEST_P(AnswerTest, OnlyYesRewrites) {
         PostKey(BoxButton(done, "OK"), VK_ESCAPE);
         EXPECT_TRUE(WaitUntilGone(done)) << "Esc dismisses the information box:\n" << Windows();
     } else {
-        EXPECT_FALSE(WaitForTopLevel(App->Id(), [&](HWND w) { return w != Main.Window; }, 1000))
-            << "no box may follow a declined confirmation:\n" << Windows();
+        EXPECT_FALSE(OtherWindowAppears(1000)) << "no box may follow a declined confirmation:\n" << Windows();
         EXPECT_EQ("", FileDifference(SaveOfficerFile(), SaveFile(0)));
         // The window still works: Execute can be asked for again.
         ExecuteToCompletion();
@@ -116,11 +115,12 @@ TEST_P(AnswerTest, OnlyYesRewrites) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kasumiro, AnswerTest,
-    testing::Values(TAnswerCase{"ClickedYes", [](HWND box) { PostClick(BoxButton(box, "はい(&Y)")); }, true},
-                    TAnswerCase{"EnterOnDefault", [](HWND box) { PostKey(BoxButton(box, "はい(&Y)"), VK_RETURN); }, true},
-                    TAnswerCase{"ClickedNo", [](HWND box) { PostClick(BoxButton(box, "いいえ(&N)")); }, false},
-                    TAnswerCase{"EscapeWithYesFocused", [](HWND box) { PostKey(BoxButton(box, "はい(&Y)"), VK_ESCAPE); }, false},
-                    TAnswerCase{"Closed", [](HWND box) { PostClose(box); }, false}),
+    testing::Values(
+        TAnswerCase{"ClickedYes", [](HWND box) { PostClick(BoxButton(box, "はい(&Y)")); }, true},
+        TAnswerCase{"EnterOnDefault", [](HWND box) { PostKey(BoxButton(box, "はい(&Y)"), VK_RETURN); }, true},
+        TAnswerCase{"ClickedNo", [](HWND box) { PostClick(BoxButton(box, "いいえ(&N)")); }, false},
+        TAnswerCase{"EscapeWithYesFocused", [](HWND box) { PostKey(BoxButton(box, "はい(&Y)"), VK_ESCAPE); }, false},
+        TAnswerCase{"Closed", [](HWND box) { PostClose(box); }, false}),
     [](const testing::TestParamInfo<TAnswerCase>& param) { return param.param.Name; });
 
 TEST_F(ExecuteTest, ExecuteWithoutASelectedSlotAsksNothing) {
@@ -128,8 +128,7 @@ TEST_F(ExecuteTest, ExecuteWithoutASelectedSlotAsksNothing) {
     ASSERT_TRUE(Main.Window);
     ASSERT_EQ(-1, CheckedIndex(Main.SlotItems));
     PostClick(Main.ExecuteButton);
-    EXPECT_FALSE(WaitForTopLevel(App->Id(), [&](HWND w) { return w != Main.Window; }, 1000))
-        << "Execute without a slot only beeps:\n" << Windows();
+    EXPECT_FALSE(OtherWindowAppears(1000)) << "Execute without a slot only beeps:\n" << Windows();
     PostClick(Main.QuitButton);
     ExpectCleanExit();
 }
@@ -210,22 +209,23 @@ constexpr size_t kHalfFile = 1000 * kRecordSize;
 
 INSTANTIATE_TEST_SUITE_P(
     Kasumiro, IoErrorTest,
-    testing::Values(
-        TIoErrorCase{"MissingScenarioFile",
-                     [](const std::string& game) { DeleteFileA((game + "NEW.DAT\\BUSYO21.BIN").c_str()); },
-                     "ファイルが見つかりません.", 0},
-        TIoErrorCase{"MissingSlotFolder", [](const std::string& game) { RemoveTree(SlotFolder(game, 0)); },
-                     "不正なファイル名です.", 0},
-        TIoErrorCase{"ShortSaveFile",
-                     [](const std::string& game) {
-                         WriteFileBytes(SlotFolder(game, 0) + "BUSYO21.BIN", SaveOfficerFile().substr(0, kHalfFile));
-                     },
-                     "ファイルの末尾以降を読み込みました.", kHalfFile},
-        TIoErrorCase{"ReadOnlySaveFile",
-                     [](const std::string& game) {
-                         SetFileAttributesA((SlotFolder(game, 0) + "BUSYO21.BIN").c_str(), FILE_ATTRIBUTE_READONLY);
-                     },
-                     "ファイルへのアクセスが拒否されました.", 0, true}),
+    testing::Values(TIoErrorCase{"MissingScenarioFile",
+                                 [](const std::string& game) { DeleteFileA((game + "NEW.DAT\\BUSYO21.BIN").c_str()); },
+                                 "ファイルが見つかりません.", 0},
+                    TIoErrorCase{"MissingSlotFolder", [](const std::string& game) { RemoveTree(SlotFolder(game, 0)); },
+                                 "不正なファイル名です.", 0},
+                    TIoErrorCase{"ShortSaveFile",
+                                 [](const std::string& game) {
+                                     WriteFileBytes(SlotFolder(game, 0) + "BUSYO21.BIN",
+                                                    SaveOfficerFile().substr(0, kHalfFile));
+                                 },
+                                 "ファイルの末尾以降を読み込みました.", kHalfFile},
+                    TIoErrorCase{"ReadOnlySaveFile",
+                                 [](const std::string& game) {
+                                     SetFileAttributesA((SlotFolder(game, 0) + "BUSYO21.BIN").c_str(),
+                                                        FILE_ATTRIBUTE_READONLY);
+                                 },
+                                 "ファイルへのアクセスが拒否されました.", 0, true}),
     [](const testing::TestParamInfo<TIoErrorCase>& param) { return param.param.Name; });
 
 }  // namespace

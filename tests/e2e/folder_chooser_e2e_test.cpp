@@ -30,13 +30,15 @@ std::string DescribeTree(const TRemoteTreeView& view) {
     std::string out = "selected path:";
     for (HTREEITEM item = view.Selected(); item; item = view.Parent(item)) out += " <" + view.Text(item) + ">";
     out += "\ntop items:";
-    for (HTREEITEM item = view.FirstChild(TVI_ROOT); item; item = view.NextSibling(item)) out += " <" + view.Text(item) + ">";
+    for (HTREEITEM item = view.FirstChild(TVI_ROOT); item; item = view.NextSibling(item))
+        out += " <" + view.Text(item) + ">";
     return out;
 }
 
 std::string Children(const TRemoteTreeView& view, HTREEITEM parent) {
     std::string out;
-    for (HTREEITEM item = view.FirstChild(parent); item; item = view.NextSibling(item)) out += " <" + view.Text(item) + ">";
+    for (HTREEITEM item = view.FirstChild(parent); item; item = view.NextSibling(item))
+        out += " <" + view.Text(item) + ">";
     return out.empty() ? " (none)" : out;
 }
 

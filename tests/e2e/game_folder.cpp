@@ -84,7 +84,8 @@ TTestFolder::TTestFolder() {
     }
     if (!base.empty() && base.back() != '\\') base += '\\';
     // The shell reports drive letters in upper case; paths compared with its answers must match.
-    if (base.size() >= 2 && base[1] == ':') base[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(base[0])));
+    if (base.size() >= 2 && base[1] == ':')
+        base[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(base[0])));
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::string candidate = base + "kasumiro-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
                                       std::to_string(GetTickCount()) + "-" + std::to_string(counter++);

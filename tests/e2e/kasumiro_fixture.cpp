@@ -23,6 +23,10 @@ std::string ProgramUnderTest() {
 
 bool IsMainWindow(HWND window) { return FindDescendantByText(window, "実行", "Button") != nullptr; }
 
+// A box or the chooser: a window with controls that is not the main window.
+// (The application's task-bar window has no controls.)
+bool IsBox(HWND window) { return !IsMainWindow(window) && !DescendantWindows(window).empty(); }
+
 bool Contains(const RECT& outer, const RECT& inner) {
     const LONG x = (inner.left + inner.right) / 2;
     const LONG y = (inner.top + inner.bottom) / 2;
@@ -106,8 +110,8 @@ TMainWindow KasumiroTest::WaitForMainWindow() {
     view.ExecuteButton = FindDescendantByText(window, "実行", "Button");
     view.SettingsButton = FindDescendantByText(window, "設定", "Button");
     view.QuitButton = FindDescendantByText(window, "終了", "Button");
-    const bool complete = view.ScenarioItems.size() == 1 && view.SlotItems.size() == kSlotCount &&
-                          view.SettingsButton && view.QuitButton;
+    const bool complete =
+        view.ScenarioItems.size() == 1 && view.SlotItems.size() == kSlotCount && view.SettingsButton && view.QuitButton;
     if (!complete) {
         ADD_FAILURE() << "expected group boxes \"シナリオ\" (1 radio button) and \"セーブデータ\" (5 radio buttons) "
                          "and buttons \"実行\", \"設定\", \"終了\"; found:\n"
@@ -120,8 +124,7 @@ TMainWindow KasumiroTest::WaitForMainWindow() {
 
 HWND KasumiroTest::WaitForBox(const std::string& text, DWORD timeoutMs) {
     const HWND box = WaitForTopLevel(
-        App->Id(), [&](HWND window) { return !IsMainWindow(window) && FindDescendantByText(window, text); },
-        timeoutMs);
+        App->Id(), [&](HWND window) { return !IsMainWindow(window) && FindDescendantByText(window, text); }, timeoutMs);
     if (!box) ADD_FAILURE() << "expected a box showing \"" << text << "\"; found:\n" << Windows();
     return box;
 }
@@ -129,7 +132,8 @@ HWND KasumiroTest::WaitForBox(const std::string& text, DWORD timeoutMs) {
 HWND KasumiroTest::WaitForChooser() {
     const HWND chooser = WaitForTopLevel(
         App->Id(), [](HWND window) { return FindDescendantByText(window, kChooserTitle, "Static") != nullptr; });
-    if (!chooser) ADD_FAILURE() << "expected the folder chooser titled \"" << kChooserTitle << "\"; found:\n" << Windows();
+    if (!chooser)
+        ADD_FAILURE() << "expected the folder chooser titled \"" << kChooserTitle << "\"; found:\n" << Windows();
     return chooser;
 }
 
@@ -140,12 +144,7 @@ bool KasumiroTest::MainWindowVisible() {
     return false;
 }
 
-bool KasumiroTest::OtherWindowVisible() {
-    for (HWND window : TopLevelWindows(App->Id())) {
-        if (IsVisibleWindow(window) && !IsMainWindow(window)) return true;
-    }
-    return false;
-}
+bool KasumiroTest::OtherWindowAppears(DWORD withinMs) { return WaitForTopLevel(App->Id(), IsBox, withinMs) != nullptr; }
 
 void KasumiroTest::ExpectCleanExit() {
     DWORD exitCode = 0;

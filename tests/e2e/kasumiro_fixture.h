@@ -48,8 +48,9 @@ protected:
     HWND WaitForBox(const std::string& text, DWORD timeoutMs = kBoxTimeoutMs);
     HWND WaitForChooser();
     bool MainWindowVisible();
-    // True when some window other than the main window is visible.
-    bool OtherWindowVisible();
+    // True when a box (a window with controls other than the main window) is
+    // visible now or shows within the time.
+    bool OtherWindowAppears(DWORD withinMs = 0);
     // Waits for the process to end and expects exit code 0.
     void ExpectCleanExit();
     // The visible windows of the program, for failure messages.

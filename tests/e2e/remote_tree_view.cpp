@@ -14,8 +14,8 @@ TRemoteTreeView::TRemoteTreeView(HWND tree) : tree_(tree) {
     GetWindowThreadProcessId(tree, &processId);
     process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
     if (process_) {
-        remote_ = VirtualAllocEx(process_, nullptr, sizeof(TVITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE,
-                                 PAGE_READWRITE);
+        remote_ =
+            VirtualAllocEx(process_, nullptr, sizeof(TVITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     }
 }
 
@@ -26,8 +26,8 @@ TRemoteTreeView::~TRemoteTreeView() {
 
 HTREEITEM TRemoteTreeView::Next(HTREEITEM item, UINT relation) const {
     DWORD_PTR result = 0;
-    SendMessageTimeoutA(tree_, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG,
-                        kTimeoutMs, &result);
+    SendMessageTimeoutA(tree_, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG, kTimeoutMs,
+                        &result);
     return reinterpret_cast<HTREEITEM>(result);
 }
 

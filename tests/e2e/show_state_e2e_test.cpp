@@ -35,7 +35,8 @@ TEST_P(ShowStateTest, FirstShowFollowsTheStartState) {
     }
     case TShown::Maximised:
         EXPECT_TRUE(WaitUntil([&] { return IsVisibleWindow(main) && IsZoomed(main); }))
-            << "expected the main window maximised:\n" << Windows();
+            << "expected the main window maximised:\n"
+            << Windows();
         break;
     case TShown::Minimised:
         // Give the program time to show whatever it would show.

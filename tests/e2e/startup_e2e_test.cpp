@@ -29,7 +29,7 @@ TEST_F(KasumiroTest, FirstStartAsksForTheFolderBeforeShowingTheWindowAndCancelKe
     EXPECT_EQ(-1, CheckedIndex(main.SlotItems)) << "no slot may be selected";
     EXPECT_EQ(std::vector<std::string>{"NEW.DAT"}, Labels(main.ScenarioItems));
     EXPECT_EQ(0, CheckedIndex(main.ScenarioItems));
-    EXPECT_FALSE(OtherWindowVisible()) << Windows();
+    EXPECT_FALSE(OtherWindowAppears()) << Windows();
 
     PostClick(main.QuitButton);
     ExpectCleanExit();
@@ -54,7 +54,7 @@ TEST_F(KasumiroTest, StoredFolderShowsSlotTimesAndEmptySlots) {
     Launch();
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);
-    EXPECT_FALSE(OtherWindowVisible()) << "a stored folder must not open the chooser:\n" << Windows();
+    EXPECT_FALSE(OtherWindowAppears()) << "a stored folder must not open the chooser:\n" << Windows();
 
     const std::vector<std::string> labels = Labels(main.SlotItems);
     // The long date follows the locale (with or without the day name), so only
@@ -89,7 +89,8 @@ class StoredSlotTest : public KasumiroTest, public testing::WithParamInterface<T
 // The stored slot is selected even when it is empty now, an index past the
 // end selects the last slot, and quitting stores what is selected.
 TEST_P(StoredSlotTest, RestoresTheStoredSlotAndStoresItAgainOnQuit) {
-    MakeGameAndSettings({TSlotTime{2003, 5, 6, 7, 8}, std::nullopt, std::nullopt, TSlotTime{2003, 5, 6, 7, 9}}, GetParam().Stored);
+    MakeGameAndSettings({TSlotTime{2003, 5, 6, 7, 8}, std::nullopt, std::nullopt, TSlotTime{2003, 5, 6, 7, 9}},
+                        GetParam().Stored);
     Launch();
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);

@@ -53,8 +53,8 @@ std::string WindowText(HWND window) {
     // WM_GETTEXTLENGTH may overstate the length in bytes; the copy reports the true one.
     std::string text(length + 1, '\0');
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied)) {
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             kSendTimeoutMs, &copied)) {
         return {};
     }
     text.resize(copied < text.size() ? copied : text.size() - 1);
@@ -149,9 +149,9 @@ std::string DescribeWindows(DWORD processId) {
         for (HWND child : DescendantWindows(window)) {
             char id[16];
             std::snprintf(id, sizeof(id), "%d", GetDlgCtrlID(child));
-            out += std::string("    ") + (IsWindowVisible(child) ? "" : "(hidden) ") + "[" + ClassName(child) +
-                   " id " + id + "] \"" + WindowText(child) + "\"" + (IsRadioButton(child) && IsChecked(child) ? " checked" : "") +
-                   "\n";
+            out += std::string("    ") + (IsWindowVisible(child) ? "" : "(hidden) ") + "[" + ClassName(child) + " id " +
+                   id + "] \"" + WindowText(child) + "\"" +
+                   (IsRadioButton(child) && IsChecked(child) ? " checked" : "") + "\n";
         }
     }
     return out.empty() ? "  (no visible window)\n" : out;
