@@ -8,6 +8,7 @@
 #include "ui/folder_shell.h"
 #include "ui/frame.h"
 #include "ui/unit1.h"
+#include "ui/win32/application_window.h"
 #include "ui/win32/main_window.h"
 #include "ui/win32/start_show.h"
 #include "ui/win32/win32_frame.h"
@@ -22,7 +23,9 @@ std::int32_t StartupShowCommand() {
 }
 
 void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
-    TMainWindow window(instance);
+    TApplicationWindow application(instance, ApplicationTitle());
+    TMainWindow window(instance, application.Handle());
+    application.SetMainWindow(window.Handle());
     frame.SetMainWindow(window.Handle());
     TForm1 form(SystemFolderShell(), [&window] { return static_cast<TWindowHandle>(window.Handle()); },
                 SettingsFilePath());
@@ -46,7 +49,12 @@ void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
     // May show the folder chooser and boxes before the window appears; an
     // error is reported and the start goes on.
     DispatchEvent([&] { form.FormCreate(&form); });
-    window.Show(StartupShowCommand());
+    const std::int32_t show = StartupShowCommand();
+    if (show == kSwShowMinNoActive) {
+        application.StartMinimised();
+    } else {
+        window.Show(show);
+    }
 
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
@@ -56,6 +64,7 @@ void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
     }
     stop();
     frame.SetMainWindow(nullptr);
+    application.SetMainWindow(nullptr);
     window.Destroy();
 }
 

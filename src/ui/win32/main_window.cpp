@@ -42,7 +42,7 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-TMainWindow::TMainWindow(HINSTANCE instance) : instance_(instance) {
+TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), owner_(owner) {
     RegisterWindowClass(instance, &TMainWindow::WindowProc);
 
     HDC screen = GetDC(nullptr);
@@ -54,7 +54,7 @@ TMainWindow::TMainWindow(HINSTANCE instance) : instance_(instance) {
 
     const TBounds size = ScaleBounds(kForm1Bounds, kDesignTextHeight);  // sized once the font is measured
     window_ = TWindow(CreateWindowExA(0, kWindowClass, kForm1Caption, WS_OVERLAPPEDWINDOW,
-                                      kForm1Bounds.Left, kForm1Bounds.Top, size.Width, size.Height, nullptr,
+                                      kForm1Bounds.Left, kForm1Bounds.Top, size.Width, size.Height, owner,
                                       nullptr, instance, nullptr));
     if (!window_.Get()) throw EOutOfMemory();
     SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
@@ -219,6 +219,13 @@ LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (target) SetFocus(target);
         }
         return 0;
+    case WM_SYSCOMMAND:
+        // The program minimises as a whole, to its task-bar entry.
+        if ((wParam & 0xFFF0) == SC_MINIMIZE && owner_) {
+            ShowWindow(owner_, SW_MINIMIZE);
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
     case WM_CLOSE:  // close box, Alt+F4, the task-bar entry's Close: all quit
         RequestQuit();
         return 0;

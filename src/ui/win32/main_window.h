@@ -16,8 +16,9 @@
 
 class TMainWindow {
 public:
-    // Creates the top-level window, hidden, at its designed place and size.
-    explicit TMainWindow(HINSTANCE instance);
+    // Creates the window, hidden, at its designed place and size, owned by
+    // the application window (which minimises in its place).
+    TMainWindow(HINSTANCE instance, HWND owner);
     ~TMainWindow();
     TMainWindow(const TMainWindow&) = delete;
     TMainWindow& operator=(const TMainWindow&) = delete;
@@ -55,6 +56,7 @@ private:
     HWND FirstTabControl() const;
 
     HINSTANCE instance_;
+    HWND owner_;
     TWindow window_;
     TGdiObject font_;
     std::int32_t textHeight_ = 12;

@@ -1,0 +1,97 @@
+// The application window: a zero-size captioned popup in the middle of the
+// screen, the owner of the main window and the holder of the task-bar entry.
+#include "ui/win32/application_window.h"
+
+#include "common/errors.h"
+#include "ui/frame.h"
+
+namespace {
+
+constexpr char kApplicationClass[] = "TApplication";
+
+}  // namespace
+
+TApplicationWindow::TApplicationWindow(HINSTANCE instance, const std::string& title) {
+    WNDCLASSEXA wc{};
+    if (!GetClassInfoExA(instance, kApplicationClass, &wc)) {
+        wc.cbSize = sizeof wc;
+        wc.lpfnWndProc = &TApplicationWindow::WindowProc;
+        wc.hInstance = instance;
+        wc.hIcon = LoadIconA(instance, "MAINICON");
+        wc.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        wc.lpszClassName = kApplicationClass;
+        if (!RegisterClassExA(&wc)) throw EOutOfMemory();
+    }
+    window_ = TWindow(CreateWindowExA(0, kApplicationClass, title.c_str(),
+                                      WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+                                      GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
+                                      nullptr, nullptr, instance, nullptr));
+    if (!window_.Get()) throw EOutOfMemory();
+    SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    // The entry is there from the start, before any chooser or box appears.
+    ShowWindow(window_.Get(), SW_SHOWNOACTIVATE);
+}
+
+TApplicationWindow::~TApplicationWindow() {
+    if (window_.Get()) SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, 0);
+}
+
+void TApplicationWindow::StartMinimised() {
+    showMainOnRestore_ = true;
+    ShowWindow(window_.Get(), SW_SHOWMINNOACTIVE);
+}
+
+void TApplicationWindow::Minimise() {
+    // Windows hides the owned main window with its owner and shows it again on restore.
+    ShowWindow(window_.Get(), SW_MINIMIZE);
+}
+
+// The entry itself takes no input: activation goes on to the main window, or
+// to the box open over it.
+void TApplicationWindow::ActivateMain() {
+    if (!mainWindow_ || !IsWindowVisible(mainWindow_)) return;
+    HWND target = GetLastActivePopup(mainWindow_);
+    if (!target || !IsWindowVisible(target) || !IsWindowEnabled(target)) target = mainWindow_;
+    SetForegroundWindow(target);
+}
+
+LRESULT CALLBACK TApplicationWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<TApplicationWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    LRESULT result = 0;
+    DispatchEvent([&] { result = self->Handle(message, wParam, lParam); });
+    return result;
+}
+
+LRESULT TApplicationWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    HWND window = window_.Get();
+    switch (message) {
+    case WM_CLOSE:  // Close on the task-bar entry
+        RequestQuit();
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) == SC_RESTORE) {
+            const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+            if (showMainOnRestore_ && mainWindow_) {
+                showMainOnRestore_ = false;
+                ShowWindow(mainWindow_, SW_SHOWNORMAL);
+            }
+            ActivateMain();
+            return result;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) {
+            PostMessageA(window, WM_USER, 0, 0);  // once activation has settled
+            return 0;
+        }
+        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_USER:
+        ActivateMain();
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
