@@ -24,6 +24,7 @@ std::int32_t StartupShowCommand() {
 
 void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
     TApplicationWindow application(instance, ApplicationTitle());
+    frame.SetApplicationWindow(application.Handle());
     TMainWindow window(instance, application.Handle());
     application.SetMainWindow(window.Handle());
     frame.SetMainWindow(window.Handle());
@@ -66,6 +67,7 @@ void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
     frame.SetMainWindow(nullptr);
     application.SetMainWindow(nullptr);
     window.Destroy();
+    frame.SetApplicationWindow(nullptr);
 }
 
 }  // namespace

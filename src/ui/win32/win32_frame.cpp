@@ -4,8 +4,13 @@
 #include "common/app_title.h"
 #include "ui/win32/message_form.h"
 
+bool TWin32Frame::MainWindowShown() const {
+    return mainWindow_ && IsWindow(mainWindow_) && IsWindowVisible(mainWindow_);
+}
+
 HWND TWin32Frame::Owner() const {
-    if (mainWindow_ && IsWindow(mainWindow_) && IsWindowVisible(mainWindow_)) return mainWindow_;
+    if (MainWindowShown()) return mainWindow_;
+    if (applicationWindow_ && IsWindow(applicationWindow_)) return applicationWindow_;
     return nullptr;
 }
 
@@ -22,10 +27,9 @@ void TWin32Frame::DefaultBeep() { MessageBeep(MB_OK); }
 void TWin32Frame::ReportError(const Exception& error) {
     // A drag or a pressed button holding the mouse would keep it from the box.
     if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
-    const HWND owner = Owner();
-    // Without a main window on screen, task-modal disables every window of the program.
-    const UINT flags = MB_OK | MB_ICONSTOP | (owner ? 0u : static_cast<UINT>(MB_TASKMODAL));
-    MessageBoxA(owner, ErrorBoxText(error.Message()).c_str(), ApplicationTitle().c_str(), flags);
+    // Without a main window on screen, task-modal keeps every window of the program disabled.
+    const UINT flags = MB_OK | MB_ICONSTOP | (MainWindowShown() ? 0u : static_cast<UINT>(MB_TASKMODAL));
+    MessageBoxA(Owner(), ErrorBoxText(error.Message()).c_str(), ApplicationTitle().c_str(), flags);
 }
 
 void TWin32Frame::RequestQuit() { PostQuitMessage(0); }

@@ -10,6 +10,9 @@ class TWin32Frame : public IFrame {
 public:
     // The main window, once it exists; boxes are owned by it while it is visible.
     void SetMainWindow(HWND window) { mainWindow_ = window; }
+    // The window of the task-bar entry; it owns the boxes while no main window
+    // is on screen, so that no box gets a task-bar entry of its own.
+    void SetApplicationWindow(HWND window) { applicationWindow_ = window; }
 
     std::int32_t AskConfirmation(const std::string& text) override;
     void ShowInformationBox(const std::string& text) override;
@@ -19,6 +22,8 @@ public:
 
 private:
     HWND Owner() const;
+    bool MainWindowShown() const;
 
     HWND mainWindow_ = nullptr;
+    HWND applicationWindow_ = nullptr;
 };
