@@ -77,6 +77,28 @@ TEST_F(FolderChooserTest, OpensOnTheStoredFolderAndCancelChangesNothing) {
     ExpectCleanExit();
 }
 
+// Confirming the folder the chooser opened on stores it again and clears the
+// slot selection all the same.
+TEST_F(FolderChooserTest, ConfirmingTheStoredFolderAgainClearsTheSlot) {
+    const HWND chooser = OpenChooser();
+    ASSERT_TRUE(chooser);
+    ASSERT_EQ(0, CheckedIndex(Main.SlotItems));
+    TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
+    ASSERT_TRUE(WaitUntil([&] { return view.Text(view.Selected()) == LastName(GameDir); }, 3000))
+        << "the chooser did not open on the stored folder " << GameDir << "; " << DescribeTree(view) << kDriveHint;
+
+    PostClick(FindDescendantById(chooser, IDOK));
+    ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
+    EXPECT_TRUE(WaitUntil([&] { return CheckedIndex(Main.SlotItems) == -1; }, 3000))
+        << "the slot selection stays after a confirmed folder: " << CheckedIndex(Main.SlotItems);
+    EXPECT_EQ((std::vector<std::string>{"[Kasumiro]", "BaseDir=" + GameDir, "SaveData=-1"}), SettingsLines(IniPath));
+    EXPECT_NE(std::string::npos, WindowText(Main.SlotItems[0]).find("2004年4月4日")) << WindowText(Main.SlotItems[0]);
+
+    PostClick(Main.QuitButton);
+    ExpectCleanExit();
+    EXPECT_EQ((std::vector<std::string>{"[Kasumiro]", "BaseDir=" + GameDir, "SaveData=-1"}), SettingsLines(IniPath));
+}
+
 TEST_F(FolderChooserTest, ChoosingAnotherFolderStoresItAndShowsItsSlots) {
     const std::string otherGame = Folder.Path() + "other\\";
     MakeGameFolder(otherGame, {std::nullopt, std::nullopt, std::nullopt, TSlotTime{2005, 5, 5, 5, 5}});
