@@ -1,6 +1,7 @@
 // The Execute flow of the real program: the confirmation box, the rewrite of
 // the selected slot's officer file, the information box and I/O errors.
 #include <functional>
+#include <ostream>
 
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
@@ -83,6 +84,7 @@ struct TAnswerCase {
     std::function<void(HWND)> Answer;
     bool Rewrites;
 };
+void PrintTo(const TAnswerCase& param, std::ostream* out) { *out << param.Name; }
 
 HWND BoxButton(HWND box, const char* text) { return FindDescendantByText(box, text, "Button"); }
 
@@ -169,6 +171,7 @@ struct TIoErrorCase {
     size_t RewrittenBytes;
     bool NeedsReadOnly = false;
 };
+void PrintTo(const TIoErrorCase& param, std::ostream* out) { *out << param.Name; }
 
 class IoErrorTest : public ExecuteTest, public testing::WithParamInterface<TIoErrorCase> {};
 

@@ -1,5 +1,7 @@
 // The program's file name decides its title (the caption of its boxes) and
 // the name of the settings file beside it.
+#include <ostream>
+
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
 
@@ -12,6 +14,7 @@ struct TNameCase {
     const char* IniName;
     const char* Title;
 };
+void PrintTo(const TNameCase& param, std::ostream* out) { *out << param.Name; }
 
 class ProgramNameTest : public KasumiroTest, public testing::WithParamInterface<TNameCase> {};
 

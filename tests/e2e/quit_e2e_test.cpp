@@ -1,5 +1,7 @@
 // Every way of closing the real program ends it with exit code 0 and stores
 // the selected slot.
+#include <ostream>
+
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
 
@@ -12,6 +14,7 @@ struct TQuitCase {
     const char* Name;
     TQuitWay Way;
 };
+void PrintTo(const TQuitCase& param, std::ostream* out) { *out << param.Name; }
 
 class QuitTest : public KasumiroTest, public testing::WithParamInterface<TQuitCase> {};
 

@@ -1,5 +1,7 @@
 // The show state the program is started with decides how its window first
 // appears: maximised, minimised to the task bar, or at its designed place.
+#include <ostream>
+
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
 
@@ -13,6 +15,7 @@ struct TShowCase {
     WORD ShowState;
     TShown Shown;
 };
+void PrintTo(const TShowCase& param, std::ostream* out) { *out << param.Name; }
 
 class ShowStateTest : public KasumiroTest, public testing::WithParamInterface<TShowCase> {};
 

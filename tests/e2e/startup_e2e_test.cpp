@@ -1,5 +1,7 @@
 // Start-up of the real program: the folder chooser at a first start, and the
 // slot labels and the restored slot of a start with a stored game folder.
+#include <ostream>
+
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
 
@@ -83,6 +85,7 @@ struct TStoredSlotCase {
     int Stored;
     int Selected;
 };
+void PrintTo(const TStoredSlotCase& param, std::ostream* out) { *out << param.Name; }
 
 class StoredSlotTest : public KasumiroTest, public testing::WithParamInterface<TStoredSlotCase> {};
 
