@@ -11,67 +11,13 @@
 
 namespace {
 
-struct TBoxButton {
-    int Id;
-    const char* Caption;
-};
-
-constexpr TBoxButton kConfirmButtons[] = {{IDYES, "はい(&Y)"}, {IDNO, "いいえ(&N)"}};
-constexpr TBoxButton kInformationButtons[] = {{IDOK, "OK"}};
-
-constexpr WORD kButtonAtom = 0x0080;
-constexpr WORD kStaticAtom = 0x0082;
-
-// Appends one control with an empty title: texts are set as ANSI text once
-// the dialog exists, so the template itself holds no strings.
-void AddItem(std::vector<WORD>& t, DWORD style, int id, WORD atom) {
-    if (t.size() % 2) t.push_back(0);  // items start on a DWORD boundary
-    DLGITEMTEMPLATE item{};
-    item.style = style | WS_CHILD | WS_VISIBLE;
-    item.x = 0;
-    item.y = 0;
-    item.cx = 10;
-    item.cy = 10;
-    item.id = static_cast<WORD>(id);
-    const auto* words = reinterpret_cast<const WORD*>(&item);
-    t.insert(t.end(), words, words + sizeof item / sizeof(WORD));
-    t.push_back(0xFFFF);
-    t.push_back(atom);
-    t.push_back(0);  // title
-    t.push_back(0);  // no creation data
-}
-
-std::vector<WORD> BuildTemplate(TBoxKind kind) {
-    std::vector<WORD> t;
-    DLGTEMPLATE dialog{};
-    dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-    dialog.dwExtendedStyle = WS_EX_DLGMODALFRAME;
-    const bool confirm = kind == TBoxKind::Confirmation;
-    dialog.cdit = static_cast<WORD>(confirm ? 4 : 2);
-    const auto* words = reinterpret_cast<const WORD*>(&dialog);
-    t.insert(t.end(), words, words + sizeof dialog / sizeof(WORD));
-    t.push_back(0);  // no menu
-    t.push_back(0);  // the standard dialog class
-    t.push_back(0);  // title
-    if (confirm) AddItem(t, SS_ICON, kBoxIconId, kStaticAtom);
-    AddItem(t, SS_LEFT | SS_NOPREFIX, kBoxTextId, kStaticAtom);
-    bool first = true;
-    for (const TBoxButton& b : confirm ? std::span<const TBoxButton>(kConfirmButtons)
-                                       : std::span<const TBoxButton>(kInformationButtons)) {
-        const DWORD style = WS_TABSTOP | (first ? (BS_DEFPUSHBUTTON | WS_GROUP) : BS_PUSHBUTTON);
-        AddItem(t, style, b.Id, kButtonAtom);
-        first = false;
-    }
-    return t;
-}
-
 class TMessageForm {
 public:
     TMessageForm(TBoxKind kind, const std::string& caption, const std::string& text)
         : kind_(kind), caption_(caption), text_(text) {}
 
     std::int32_t ShowModal(HWND owner) {
-        const std::vector<WORD> dialogTemplate = BuildTemplate(kind_);
+        const std::vector<WORD> dialogTemplate = BuildBoxTemplate(kind_);
         const INT_PTR answer =
             DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
                                     owner, &TMessageForm::DialogProc, reinterpret_cast<LPARAM>(this));
@@ -126,8 +72,8 @@ private:
 
         SetWindowTextA(dialog, caption_.c_str());
         SetDlgItemTextA(dialog, kBoxTextId, text_.c_str());
-        const TBoxButton* buttons = Confirm() ? kConfirmButtons : kInformationButtons;
-        const int count = Confirm() ? 2 : 1;
+        const std::span<const TBoxButton> buttons = BoxButtons(kind_);
+        const int count = static_cast<int>(buttons.size());
         for (int i = 0; i < count; ++i) SetDlgItemTextA(dialog, buttons[i].Id, buttons[i].Caption);
         if (Confirm())
             SendDlgItemMessageA(dialog, kBoxIconId, STM_SETICON,

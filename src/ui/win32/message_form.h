@@ -8,11 +8,7 @@
 #include <cstdint>
 #include <string>
 
-enum class TBoxKind { Confirmation, Information };
-
-// Control identifiers inside a box, as the system's own message box uses them.
-inline constexpr int kBoxIconId = 20;
-inline constexpr int kBoxTextId = 0xFFFF;
+#include "ui/win32/box_template.h"
 
 // Shows the box modally over owner (nullptr: no owner) and returns the answer:
 // はい 6 / いいえ 7 for a confirmation, OK 1 for an information box, 2 when
