@@ -42,6 +42,40 @@ std::string Children(const TRemoteTreeView& view, HTREEITEM parent) {
     return out.empty() ? " (none)" : out;
 }
 
+// Walks the tree from My Computer down to the folder (a path ending in "\"),
+// opening each branch on the way as the user would.
+HTREEITEM FindFolderItem(const TRemoteTreeView& view, const std::string& folder, std::string& problem) {
+    HTREEITEM item = view.FirstChild(TVI_ROOT);  // My Computer
+    if (!item) {
+        problem = "the tree is empty";
+        return nullptr;
+    }
+    view.Expand(item);
+    const std::string drive = folder.substr(0, 2);
+    HTREEITEM driveItem = nullptr;
+    for (HTREEITEM child = view.FirstChild(item); child; child = view.NextSibling(child)) {
+        if (view.Text(child).find(drive) != std::string::npos) driveItem = child;
+    }
+    if (!driveItem) {
+        problem = "no drive " + drive + " under My Computer:" + Children(view, item) + kDriveHint;
+        return nullptr;
+    }
+    item = driveItem;
+    for (size_t start = 3; start < folder.size();) {
+        const size_t end = folder.find('\\', start);
+        const std::string name = folder.substr(start, end - start);
+        view.Expand(item);
+        const HTREEITEM child = view.FindChild(item, name);
+        if (!child) {
+            problem = "no folder " + name + " in <" + view.Text(item) + ">:" + Children(view, item);
+            return nullptr;
+        }
+        item = child;
+        start = end + 1;
+    }
+    return item;
+}
+
 class FolderChooserTest : public KasumiroTest {
 protected:
     // Starts with slot 0 stored and opens the chooser through "設定".
@@ -153,25 +187,9 @@ TEST_F(FolderChooserTest, FirstStartStoresTheFolderPickedFromTheTree) {
     TRemoteTreeView view(tree);
     ASSERT_TRUE(view.IsUsable());
 
-    HTREEITEM item = view.FirstChild(TVI_ROOT);  // My Computer
-    ASSERT_TRUE(item);
-    view.Expand(item);
-    const std::string drive = GameDir.substr(0, 2);
-    HTREEITEM driveItem = nullptr;
-    for (HTREEITEM child = view.FirstChild(item); child; child = view.NextSibling(child)) {
-        if (view.Text(child).find(drive) != std::string::npos) driveItem = child;
-    }
-    ASSERT_TRUE(driveItem) << "no drive " << drive << " under My Computer:" << Children(view, item) << kDriveHint;
-    item = driveItem;
-    for (size_t start = 3; start < GameDir.size();) {
-        const size_t end = GameDir.find('\\', start);
-        const std::string name = GameDir.substr(start, end - start);
-        view.Expand(item);
-        const HTREEITEM child = view.FindChild(item, name);
-        ASSERT_TRUE(child) << "no folder " << name << " in <" << view.Text(item) << ">:" << Children(view, item);
-        item = child;
-        start = end + 1;
-    }
+    std::string problem;
+    const HTREEITEM item = FindFolderItem(view, GameDir, problem);
+    ASSERT_TRUE(item) << problem;
     ASSERT_TRUE(view.Select(item));
     const HWND status = FindDescendantById(chooser, kStatusId);
     ASSERT_TRUE(status) << Windows();
@@ -190,6 +208,55 @@ TEST_F(FolderChooserTest, FirstStartStoresTheFolderPickedFromTheTree) {
 
     PostClick(main.QuitButton);
     ExpectCleanExit();
+}
+
+// A settings file that cannot be written at the first start: the refused
+// store is reported, the window is shown all the same, and the chosen folder
+// is used for the rest of the run.
+TEST_F(FolderChooserTest, FirstStartWithAnUnwritableSettingsFileReportsItAndGoesOn) {
+    if (!ReadOnlyIsEnforced(Folder.Path())) GTEST_SKIP() << "read-only files can be written here (Wine run by root)";
+    MakeGameFolder(GameDir, {TSlotTime{2009, 9, 9, 9, 9}});
+    const std::string settings = "[Kasumiro]\r\nBaseDir=\r\n";
+    WriteFileBytes(IniPath, settings);
+    SetFileAttributesA(IniPath.c_str(), FILE_ATTRIBUTE_READONLY);
+    Launch();
+    const HWND chooser = WaitForChooser();
+    ASSERT_TRUE(chooser);
+    TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
+    std::string problem;
+    const HTREEITEM item = FindFolderItem(view, GameDir, problem);
+    ASSERT_TRUE(item) << problem;
+    ASSERT_TRUE(view.Select(item));
+    PostClick(FindDescendantById(chooser, IDOK));
+
+    const std::string refused = IniPath + " に書き込めません.";
+    HWND error = WaitForBox(refused);
+    ASSERT_TRUE(error);
+    EXPECT_EQ("Kasumiro", WindowText(error));
+    EXPECT_FALSE(MainWindowVisible()) << "the error of the start is shown before the window";
+    PostClick(FindDescendantById(error, IDOK));
+    const TMainWindow main = WaitForMainWindow();
+    ASSERT_TRUE(main.Window);
+    EXPECT_EQ("LOG1.DAT", WindowText(main.SlotItems[0])) << "the refused store leaves the slot list as designed";
+
+    // The game folder was taken although it could not be stored: Execute works on it.
+    ASSERT_TRUE(SendClick(main.SlotItems[0]));
+    PostClick(main.ExecuteButton);
+    const HWND confirm = WaitForBox("実行しますか?");
+    ASSERT_TRUE(confirm);
+    PostClick(FindDescendantByText(confirm, "はい(&Y)", "Button"));
+    const HWND done = WaitForBox("データを書き換えました.");
+    ASSERT_TRUE(done);
+    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), ReadFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN")));
+    PostClick(FindDescendantByText(done, "OK", "Button"));
+    ASSERT_TRUE(WaitUntilGone(done));
+
+    PostClick(main.QuitButton);
+    error = WaitForBox(refused);
+    ASSERT_TRUE(error);
+    PostClick(FindDescendantById(error, IDOK));
+    ExpectCleanExit();
+    EXPECT_EQ("", FileDifference(settings, ReadFileBytes(IniPath)));
 }
 
 }  // namespace
