@@ -55,6 +55,9 @@ if [ ! -d "$WINEPREFIX" ]; then
   for face in "ＭＳ ゴシック" "MS Gothic"; do
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d IPAGothic /f >/dev/null 2>&1 || true
   done
+  # Wine's Japanese long date carries the day name, which a Japanese Windows
+  # does not show by default and which the slot buttons have no room for.
+  wine reg add 'HKCU\Control Panel\International' /v sLongDate /t REG_SZ /d "yyyy'年'M'月'd'日'" /f >/dev/null 2>&1 || true
   wineserver -w
 fi
 

@@ -5,12 +5,16 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 jobs=$(nproc)
-passed=0
-failed=0
-step() {  # step NAME COMMAND...: runs one stage and counts it
+log="$(mktemp /tmp/kasumiro-test-log.XXXXXX)"
+trap 'rm -f "$log"' EXIT
+stages_failed=0
+step() {  # step NAME COMMAND...: runs one stage, keeping its output for the count
   echo "==> $1"
   shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAILED: $*"; fi
+  if ! "$@" 2>&1 | tee -a "$log"; then
+    stages_failed=$((stages_failed + 1))
+    echo "FAILED: $*"
+  fi
 }
 
 build() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$jobs"; }
@@ -22,6 +26,16 @@ step "Sanitizer tests" ctest --preset linux-asan -j "$jobs"
 step "Windows build" build mingw
 step "Windows tests under Wine" scripts/wine-tests.sh build/mingw
 
+# Totals over every run: ctest's "N tests failed out of M" and GoogleTest's
+# PASSED / FAILED / SKIPPED lines from the Wine runs.
+read -r passed failed skipped < <(awk '
+  /tests passed, [0-9]+ tests failed out of/ { f += $4; p += $NF - $4 }
+  /^\[  PASSED  \] [0-9]+ test/ { p += $4 }
+  /^\[  FAILED  \] [0-9]+ test/ { f += $4 }
+  /^\[  SKIPPED \] [0-9]+ test/ { s += $4 }
+  END { print p + 0, f + 0, s + 0 }' "$log")
+if [ "$stages_failed" -gt 0 ] && [ "$failed" -eq 0 ]; then failed=$stages_failed; fi
+
 echo
-echo "test stages: $passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+echo "Tests: $passed passed, $failed failed, $skipped skipped"
+[ "$stages_failed" -eq 0 ]
