@@ -5,26 +5,13 @@
 
 #include <stdexcept>
 
+#include "common/win32_file_handle.h"
+
 namespace {
 
 [[noreturn]] void Fail(const std::string& what, const std::string& path) {
     throw std::runtime_error(what + " " + path + ": error " + std::to_string(GetLastError()));
 }
-
-// Closes the handle it holds; not copyable, so it is closed once.
-class TFileHandle {
-public:
-    explicit TFileHandle(HANDLE handle) : handle_(handle) {}
-    ~TFileHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    }
-    TFileHandle(const TFileHandle&) = delete;
-    TFileHandle& operator=(const TFileHandle&) = delete;
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
 
 }  // namespace
 

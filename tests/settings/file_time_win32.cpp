@@ -5,23 +5,7 @@
 
 #include <stdexcept>
 
-namespace {
-
-class TFileHandle {
-public:
-    explicit TFileHandle(HANDLE handle) : handle_(handle) {}
-    ~TFileHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    }
-    TFileHandle(const TFileHandle&) = delete;
-    TFileHandle& operator=(const TFileHandle&) = delete;
-    HANDLE Get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
-}  // namespace
+#include "common/win32_file_handle.h"
 
 void SetFileLocalTime(const std::string& path, const TDateStamp& local) {
     SYSTEMTIME time{};
