@@ -17,7 +17,7 @@ if [ ${#need[@]} -gt 0 ]; then
   echo "Installing: ${need[*]}"
   $SUDO dpkg --add-architecture i386
   $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${need[@]}" >/dev/null
 fi
 
 # Wine needs a generated Japanese locale, or it silently runs in code page 1252.

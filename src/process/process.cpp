@@ -68,6 +68,9 @@ std::vector<TOfficerNameChange> PlanOfficerNameRewrite(const std::string& scenar
                                                 TOfficerRecord& saveRecord) {
         TOfficerRecord rewritten = saveRecord;
         StoreOfficerName(rewritten, BuildNewOfficerName(NameOf(scenarioRecord)));
+        // A name rewritten before differs from the scenario's and is written
+        // again, but to the bytes it already holds: that is no change to list.
+        if (SameName(rewritten, saveRecord)) return;
         changes.push_back({i, NameOf(saveRecord), NameOf(rewritten)});
     });
 

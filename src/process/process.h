@@ -27,7 +27,7 @@ void StoreOfficerName(TOfficerRecord& record, std::string_view builtName);
 void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& saveFolder);
 
 // What a rewrite would change, found without writing anything (both files are
-// opened for reading only).
+// opened for reading only): the records whose stored name bytes would differ.
 struct TOfficerNameChange {
     std::int32_t Index;
     std::string CurrentName;  // the save's 12 name bytes

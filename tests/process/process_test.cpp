@@ -170,6 +170,9 @@ TEST(PlanOfficerNameRewrite, ListsWhatARewriteWritesWithoutWriting) {
     }
     EXPECT_EQ(next, plan.size());
     EXPECT_EQ(plan.size(), static_cast<std::size_t>((kOfficerCount + 2) / 3));
+    // After the rewrite, the names still differ from the scenario's and would
+    // be written again, but nothing would change.
+    EXPECT_TRUE(PlanOfficerNameRewrite(game.Scenario, game.Save).empty());
 }
 
 }  // namespace
