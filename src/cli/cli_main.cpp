@@ -32,7 +32,7 @@ int Run(const TCliArguments& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    UseSystemCodePageForConsole();
+    const TSystemCodePageConsole console;
     try {
         return Run(ParseCliArguments(std::vector<std::string>(argv + 1, argv + argc)));
     } catch (...) {

@@ -1,4 +1,15 @@
-// Makes the console show text in the system code page, the one every string of the program uses.
+// Makes the console show text in the system code page, the one every string of
+// the program uses, for as long as the object lives; the console's own code
+// page is put back afterwards, since the console outlives the program.
 #pragma once
 
-void UseSystemCodePageForConsole();
+class TSystemCodePageConsole {
+public:
+    TSystemCodePageConsole();
+    ~TSystemCodePageConsole();
+    TSystemCodePageConsole(const TSystemCodePageConsole&) = delete;
+    TSystemCodePageConsole& operator=(const TSystemCodePageConsole&) = delete;
+
+private:
+    unsigned previous_ = 0;  // 0: nothing to put back
+};

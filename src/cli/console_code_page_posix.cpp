@@ -1,4 +1,6 @@
 // Linux: the terminal already shows the system code page (UTF-8); nothing to do.
 #include "cli/console_code_page.h"
 
-void UseSystemCodePageForConsole() {}
+TSystemCodePageConsole::TSystemCodePageConsole() = default;
+
+TSystemCodePageConsole::~TSystemCodePageConsole() = default;

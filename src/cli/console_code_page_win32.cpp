@@ -3,4 +3,11 @@
 
 #include <windows.h>
 
-void UseSystemCodePageForConsole() { SetConsoleOutputCP(GetACP()); }
+TSystemCodePageConsole::TSystemCodePageConsole() {
+    const UINT current = GetConsoleOutputCP();  // 0 when there is no console
+    if (current != 0 && current != GetACP() && SetConsoleOutputCP(GetACP())) previous_ = current;
+}
+
+TSystemCodePageConsole::~TSystemCodePageConsole() {
+    if (previous_ != 0) SetConsoleOutputCP(previous_);
+}
