@@ -21,7 +21,10 @@ public:
         const INT_PTR answer =
             DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
                                     owner, &TMessageForm::DialogProc, reinterpret_cast<LPARAM>(this));
-        if (answer <= 0) throw EOutOfMemory();  // the box could not be created
+        if (answer == -1) throw EOutOfMemory();  // the box could not be created
+        // Only a button, a key or the close box answers. A box that the quit
+        // message ended (the program is stopping) counts as closed.
+        if (!answered_) return IDCANCEL;
         return static_cast<std::int32_t>(answer);
     }
 
@@ -47,20 +50,25 @@ private:
             case IDYES:
             case IDNO:
             case IDOK:
-                EndDialog(dialog, LOWORD(wParam));
+                End(dialog, LOWORD(wParam));
                 return TRUE;
             case IDCANCEL:  // Esc presses the cancel button
-                EndDialog(dialog, Confirm() ? IDNO : IDOK);
+                End(dialog, Confirm() ? IDNO : IDOK);
                 return TRUE;
             default:
                 return FALSE;
             }
         case WM_CLOSE:  // close box, Alt+F4, system menu
-            EndDialog(dialog, IDCANCEL);
+            End(dialog, IDCANCEL);
             return TRUE;
         default:
             return FALSE;
         }
+    }
+
+    void End(HWND dialog, INT_PTR answer) {
+        answered_ = true;
+        EndDialog(dialog, answer);
     }
 
     void Build(HWND dialog) {
@@ -127,6 +135,7 @@ private:
     const std::string& caption_;
     const std::string& text_;
     TGdiObject font_;  // the message font, alive while the box is open
+    bool answered_ = false;
 };
 
 }  // namespace
