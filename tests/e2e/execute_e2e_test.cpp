@@ -79,6 +79,48 @@ TEST_F(ExecuteTest, ConfirmedExecuteRewritesTheSelectedSlotOnly) {
     ExpectCleanExit();
 }
 
+// The task-bar entry is one of the program's windows: while a box is open it
+// takes no input either, so its Close neither quits nor ends the box.
+TEST_F(ExecuteTest, TaskBarCloseWhileTheBoxIsOpenDoesNothing) {
+    StartWithSlot(1);
+    ASSERT_TRUE(Main.Window);
+    HWND application = nullptr;
+    for (HWND window : TopLevelWindows(App->Id()))
+        if (ClassName(window) == "TApplication") application = window;
+    ASSERT_TRUE(application) << Windows();
+    const HWND confirm = Confirm();
+    ASSERT_TRUE(confirm);
+    EXPECT_FALSE(IsWindowEnabled(application)) << "the task-bar entry takes no input while a box is open";
+
+    PostMessageA(application, WM_SYSCOMMAND, SC_CLOSE, 0);
+    Sleep(1000);
+    EXPECT_TRUE(App->IsRunning()) << "Close on the task-bar entry quit the program behind the box";
+    EXPECT_TRUE(IsVisibleWindow(confirm)) << Windows();
+    if (IsVisibleWindow(confirm)) Answer(confirm, "いいえ(&N)");
+    EXPECT_FALSE(OtherWindowAppears(1000)) << "no box may follow a declined confirmation:\n" << Windows();
+    EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(application) != 0; }, 3000))
+        << "the task-bar entry takes input again once the box has closed";
+    EXPECT_EQ("", FileDifference(SaveOfficerFile(), SaveFile(1)));
+
+    PostMessageA(application, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ExpectCleanExit();
+}
+
+// Windows ending the session while the confirmation box is open stops the
+// program; the box counts as closed, so nothing is rewritten.
+TEST_F(ExecuteTest, SessionEndWhileConfirmingRewritesNothing) {
+    StartWithSlot(1);
+    ASSERT_TRUE(Main.Window);
+    const HWND confirm = Confirm();
+    ASSERT_TRUE(confirm);
+
+    PostMessageA(Main.Window, WM_ENDSESSION, TRUE, 0);
+    ExpectCleanExit();
+    EXPECT_EQ("", FileDifference(SaveOfficerFile(), SaveFile(1)));
+    const std::vector<std::string> expected = {"[Kasumiro]", "BaseDir=" + GameDir, "SaveData=1"};
+    EXPECT_EQ(expected, SettingsLines(IniPath));
+}
+
 struct TAnswerCase {
     const char* Name;
     std::function<void(HWND)> Answer;

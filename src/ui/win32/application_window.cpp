@@ -68,8 +68,8 @@ LRESULT CALLBACK TApplicationWindow::WindowProc(HWND window, UINT message, WPARA
 LRESULT TApplicationWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = window_.Get();
     switch (message) {
-    case WM_CLOSE:  // Close on the task-bar entry
-        RequestQuit();
+    case WM_CLOSE:  // Close on the task-bar entry; ignored while a box has it disabled
+        if (IsWindowEnabled(window)) RequestQuit();
         return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_RESTORE) {

@@ -4,6 +4,28 @@
 #include "common/app_title.h"
 #include "ui/win32/message_form.h"
 
+namespace {
+
+// While a box is open every window of the program takes no input, the
+// task-bar entry's window included: the box disables only its owner.
+class TDisabledWhileBoxOpen {
+public:
+    TDisabledWhileBoxOpen(HWND window, HWND owner)
+        : window_(window && window != owner && IsWindow(window) && IsWindowEnabled(window) ? window : nullptr) {
+        if (window_) EnableWindow(window_, FALSE);
+    }
+    ~TDisabledWhileBoxOpen() {
+        if (window_ && IsWindow(window_)) EnableWindow(window_, TRUE);
+    }
+    TDisabledWhileBoxOpen(const TDisabledWhileBoxOpen&) = delete;
+    TDisabledWhileBoxOpen& operator=(const TDisabledWhileBoxOpen&) = delete;
+
+private:
+    HWND window_;
+};
+
+}  // namespace
+
 bool TWin32Frame::MainWindowShown() const {
     return mainWindow_ && IsWindow(mainWindow_) && IsWindowVisible(mainWindow_);
 }
@@ -15,11 +37,15 @@ HWND TWin32Frame::Owner() const {
 }
 
 std::int32_t TWin32Frame::AskConfirmation(const std::string& text) {
-    return ShowMessageForm(Owner(), TBoxKind::Confirmation, "確認", text);
+    const HWND owner = Owner();
+    const TDisabledWhileBoxOpen disabled(applicationWindow_, owner);
+    return ShowMessageForm(owner, TBoxKind::Confirmation, "確認", text);
 }
 
 void TWin32Frame::ShowInformationBox(const std::string& text) {
-    ShowMessageForm(Owner(), TBoxKind::Information, ApplicationTitle(), text);
+    const HWND owner = Owner();
+    const TDisabledWhileBoxOpen disabled(applicationWindow_, owner);
+    ShowMessageForm(owner, TBoxKind::Information, ApplicationTitle(), text);
 }
 
 void TWin32Frame::DefaultBeep() { MessageBeep(MB_OK); }
@@ -29,7 +55,9 @@ void TWin32Frame::ReportError(const Exception& error) {
     if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
     // Without a main window on screen, task-modal keeps every window of the program disabled.
     const UINT flags = MB_OK | MB_ICONSTOP | (MainWindowShown() ? 0u : static_cast<UINT>(MB_TASKMODAL));
-    MessageBoxA(Owner(), ErrorBoxText(error.Message()).c_str(), ApplicationTitle().c_str(), flags);
+    const HWND owner = Owner();
+    const TDisabledWhileBoxOpen disabled(applicationWindow_, owner);
+    MessageBoxA(owner, ErrorBoxText(error.Message()).c_str(), ApplicationTitle().c_str(), flags);
 }
 
 void TWin32Frame::RequestQuit() { PostQuitMessage(0); }
