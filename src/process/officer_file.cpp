@@ -12,13 +12,15 @@ constexpr std::int32_t kErrorInvalidParameter = 87; // ERROR_INVALID_PARAMETER
 constexpr std::int32_t kErrorNegativeSeek = 131;    // ERROR_NEGATIVE_SEEK
 }  // namespace
 
-TOfficerFile::~TOfficerFile() {
+TOfficerFile::~TOfficerFile() { CloseQuietly(); }
+
+// Used on the way out of a failed run, and before a second Open: the handle is
+// released either way, and a close error would only hide what matters more.
+void TOfficerFile::CloseQuietly() noexcept {
     if (!IsOpen()) return;
     try {
         Close();
     } catch (...) {
-        // A file closed on the way out of a failed run: its own error would
-        // only hide the one that is already travelling.
     }
 }
 

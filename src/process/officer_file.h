@@ -52,6 +52,8 @@ private:
     std::int32_t RecordOffset(std::int32_t recordIndex) const;
     // Raises code 6 (invalid handle) when the file is not open.
     void RequireOpen() const;
+    // Closes a file still open, swallowing a close error.
+    void CloseQuietly() noexcept;
 
     static constexpr std::intptr_t kClosed = -1;
     std::intptr_t handle_ = kClosed;  // a HANDLE on Windows, a descriptor on Linux

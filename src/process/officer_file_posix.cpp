@@ -34,13 +34,7 @@ std::int32_t RefusalOf(int fd, bool forWriting) {
 }  // namespace
 
 void TOfficerFile::Open(const std::string& path, std::int32_t recordSize, TAccess access) {
-    if (IsOpen()) {
-        try {
-            Close();
-        } catch (const EInOutError&) {
-            // The old descriptor is released all the same; the new file is what was asked for.
-        }
-    }
+    CloseQuietly();  // a file still open is released; the new one is what was asked for
     const bool forWriting = access == TAccess::ReadWrite;
     // Never created, never truncated; nothing is locked against other programs.
     const int flags = (forWriting ? O_RDWR : O_RDONLY) | O_CLOEXEC;

@@ -19,13 +19,7 @@ HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle);
 }  // namespace
 
 void TOfficerFile::Open(const std::string& path, std::int32_t recordSize, TAccess access) {
-    if (IsOpen()) {
-        try {
-            Close();
-        } catch (const EInOutError&) {
-            // The old handle is released all the same; the new file is what was asked for.
-        }
-    }
+    CloseQuietly();  // a file still open is released; the new one is what was asked for
     if (path.size() > kMaxOfficerPathLength) throw EInOutError(ERROR_FILENAME_EXCED_RANGE);
     // Other programs (the game) may keep reading and writing the file meanwhile.
     const DWORD desired = access == TAccess::ReadOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
