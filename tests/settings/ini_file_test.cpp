@@ -2,6 +2,8 @@
 // answered by the platform's profile functions.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "common/errors.h"
 #include "settings/ini_file.h"
 #include "support/temp_dir.h"
@@ -66,23 +68,16 @@ TEST_F(IniFileTest, ReadIntegerTakesHexadecimalPrefixes) {
     EXPECT_EQ(TIniFile(Ini()).ReadInteger("Kasumiro", "SaveData", -1), -1);
 }
 
-TEST_F(IniFileTest, FirstWriteCreatesSectionAndKey) {
-    {
-        TIniFile ini(Ini());
-        ini.WriteInteger("Kasumiro", "SaveData", -1);
-    }
-    EXPECT_EQ(ReadFileBytes(Ini()), "[Kasumiro]\r\nSaveData=-1\r\n");
-}
-
 TEST_F(IniFileTest, WritesEditTheFileInPlace) {
     const struct {
         const char* name;
-        std::string before;
+        std::optional<std::string> before;  // nothing: no file yet
         const char* section;
         const char* key;
         const char* value;
         std::string after;
     } cases[] = {
+        {"first write creates the file", std::nullopt, "Kasumiro", "SaveData", "-1", "[Kasumiro]\r\nSaveData=-1\r\n"},
         {"value replaced", "[Kasumiro]\r\nSaveData=2\r\nBaseDir=x\r\n", "Kasumiro", "SaveData", "-1",
          "[Kasumiro]\r\nSaveData=-1\r\nBaseDir=x\r\n"},
         {"spelling kept", "[kasumiro]\r\nsavedata=2\r\n", "Kasumiro", "SaveData", "4", "[kasumiro]\r\nsavedata=4\r\n"},
@@ -94,12 +89,8 @@ TEST_F(IniFileTest, WritesEditTheFileInPlace) {
         {"empty value", "[Kasumiro]\r\nBaseDir=x\r\n", "Kasumiro", "BaseDir", "", "[Kasumiro]\r\nBaseDir=\r\n"},
     };
     for (const auto& c : cases) {
-        WriteFileBytes(Ini(), c.before);
-        {
-            TIniFile ini(Ini());
-            ini.WriteString(c.section, c.key, c.value);
-            ini.UpdateFile();
-        }
+        if (c.before) WriteFileBytes(Ini(), *c.before);
+        TIniFile(Ini()).WriteString(c.section, c.key, c.value);
         EXPECT_EQ(ReadFileBytes(Ini()), c.after) << c.name;
     }
 }

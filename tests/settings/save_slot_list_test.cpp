@@ -14,6 +14,13 @@
 namespace {
 
 const std::string kSep(1, kPathSeparator);
+const std::vector<std::string> kSlots = {"LOG1.DAT", "LOG2.DAT", "LOG3.DAT", "LOG4.DAT", "LOG5.DAT"};
+
+std::vector<std::string> Labels(const TRadioGroup& group) {
+    std::vector<std::string> labels;
+    for (int i = 0; i < group.Count(); ++i) labels.push_back(group.Item(i));
+    return labels;
+}
 
 class SaveSlotTest : public testing::Test {
 protected:
@@ -27,9 +34,7 @@ protected:
         SetFileLocalTime(file, written);
     }
 
-    TRadioGroup SlotGroup() const {
-        return TRadioGroup("セーブデータ", {"LOG1.DAT", "LOG2.DAT", "LOG3.DAT", "LOG4.DAT", "LOG5.DAT"}, -1);
-    }
+    static TRadioGroup SlotGroup(int index = -1) { return TRadioGroup("セーブデータ", kSlots, index); }
 
     TScopedJapanTimeZone zone_;
     TTempDir dir_;
@@ -107,24 +112,19 @@ TEST_F(SaveSlotTest, RefreshSelectsBeforeRelabelling) {
 
     TRadioGroup group = SlotGroup();
     std::vector<std::vector<std::string>> seen;
-    group.OnClick = [&] {
-        std::vector<std::string> labels;
-        for (int i = 0; i < group.Count(); ++i) labels.push_back(group.Item(i));
-        seen.push_back(labels);
-    };
+    group.OnClick = [&] { seen.push_back(Labels(group)); };
     RefreshSaveDataList(group, iniFile, Base(), japanese_);
 
-    const std::vector<std::string> designed = {"LOG1.DAT", "LOG2.DAT", "LOG3.DAT", "LOG4.DAT", "LOG5.DAT"};
     ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0], designed);
+    EXPECT_EQ(seen[0], kSlots);
     EXPECT_EQ(group.ItemIndex(), 2);
     const std::vector<std::string> expected = {"LOG1.DAT  1998年4月3日 21:05", "LOG2.DAT  ---",
                                                "LOG3.DAT  2001年12月24日 09:05", "LOG4.DAT  ---", "LOG5.DAT  ---"};
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(group.Item(i), expected[i]);
+    EXPECT_EQ(Labels(group), expected);
 
     // A second rebuild gives the same labels and keeps the slot names.
     RefreshSaveDataList(group, iniFile, Base(), japanese_);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(group.Item(i), expected[i]);
+    EXPECT_EQ(Labels(group), expected);
     EXPECT_EQ(seen.size(), 1u);
 }
 
@@ -143,7 +143,7 @@ TEST_F(SaveSlotTest, RefreshRestoresTheStoredIndex) {
     for (const auto& c : cases) {
         WriteFileBytes(ini, std::string("[Kasumiro]\r\n") + c.stored + "\r\n");
         TIniFile iniFile(ini);
-        TRadioGroup group("g", {"LOG1.DAT", "LOG2.DAT", "LOG3.DAT", "LOG4.DAT", "LOG5.DAT"}, c.before);
+        TRadioGroup group = SlotGroup(c.before);
         int clicks = 0;
         group.OnClick = [&] { ++clicks; };
         RefreshSaveDataList(group, iniFile, Base(), japanese_);
