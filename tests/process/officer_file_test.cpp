@@ -12,8 +12,6 @@
 
 namespace {
 
-std::string Name(std::int32_t i) { return ScenarioName(i); }
-
 std::string AsBytes(const TOfficerRecord& record) {
     return std::string(reinterpret_cast<const char*>(&record), sizeof record);
 }
@@ -21,7 +19,7 @@ std::string AsBytes(const TOfficerRecord& record) {
 TEST(OfficerFile, ReadsAndWritesBackAllRecordsOfAFullFile) {
     TTempDir dir;
     const std::string path = dir.Path() + "BUSYO21.BIN";
-    const std::string original = OfficerFileBytes(kOfficerCount, Name, 1);
+    const std::string original = OfficerFileBytes(kOfficerCount, ScenarioName, 1);
     ASSERT_EQ(original.size(), 76000u);
     WriteFileBytes(path, original);
 
@@ -56,7 +54,7 @@ TEST(OfficerFile, ReadAtOrPastTheEndGivesShortReadButSeekSucceeds) {
     for (const auto& c : cases) {
         TTempDir dir;
         const std::string path = dir.Path() + "BUSYO21.BIN";
-        WriteFileBytes(path, OfficerFileBytes(kOfficerCount + 1, Name, 2).substr(0, c.fileSize));
+        WriteFileBytes(path, OfficerFileBytes(kOfficerCount + 1, ScenarioName, 2).substr(0, c.fileSize));
         TOfficerFile file;
         file.Open(path, kOfficerRecordSize);
         file.Seek(c.index);  // never fails, whatever the file's length
@@ -77,7 +75,7 @@ TEST(OfficerFile, WriteChangesExactlyOneRecord) {
     for (std::int32_t k : {0, 1, 1000, 1999}) {
         TTempDir dir;
         const std::string path = dir.Path() + "BUSYO21.BIN";
-        const std::string original = OfficerFileBytes(kOfficerCount + 5, Name, 3);
+        const std::string original = OfficerFileBytes(kOfficerCount + 5, ScenarioName, 3);
         WriteFileBytes(path, original);
         const std::string replacement = RecordBytes(k, Bytes({0x8E, 0x6B, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}), 99);
         TOfficerRecord record;
@@ -98,7 +96,7 @@ TEST(OfficerFile, WriteChangesExactlyOneRecord) {
 TEST(OfficerFile, OpenFailuresLeaveTheObjectClosedAndCreateNothing) {
     TTempDir dir;
     const std::string readOnly = dir.Path() + "READONLY.BIN";
-    WriteFileBytes(readOnly, OfficerFileBytes(3, Name, 4));
+    WriteFileBytes(readOnly, OfficerFileBytes(3, ScenarioName, 4));
     SetReadOnly(readOnly, true);
     const std::string folder = dir.Path() + "FOLDER.DAT";
     MakeFolder(folder);

@@ -8,17 +8,6 @@
 
 namespace {
 
-std::string Hex(const std::string& bytes) {
-    static const char digits[] = "0123456789ABCDEF";
-    std::string text;
-    for (unsigned char b : bytes) {
-        if (!text.empty()) text += ' ';
-        text += digits[b >> 4];
-        text += digits[b & 0x0F];
-    }
-    return text;
-}
-
 std::string StoredName(const std::string& scenarioName) {
     TOfficerRecord record;
     std::memset(&record, 0xCC, sizeof record);
@@ -84,7 +73,7 @@ TEST(BuildNewOfficerName, StoresTheExpectedTwelveBytes) {
     for (const auto& c : cases) {
         ASSERT_EQ(c.scenario.size(), 12u) << c.what;
         ASSERT_EQ(c.stored.size(), 12u) << c.what;
-        EXPECT_EQ(Hex(StoredName(c.scenario)), Hex(c.stored)) << c.what;
+        EXPECT_EQ(StoredName(c.scenario), c.stored) << c.what;
     }
 }
 
