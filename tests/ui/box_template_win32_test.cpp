@@ -73,17 +73,4 @@ INSTANTIATE_TEST_SUITE_P(
                                    {"Button", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP}}}),
     [](const testing::TestParamInfo<TTemplateCase>& param) { return std::string(param.param.Name); });
 
-TEST(BoxButtons, CaptionsAndAnswersLeftToRight) {
-    const auto confirm = BoxButtons(TBoxKind::Confirmation);
-    ASSERT_EQ(confirm.size(), 2u);
-    EXPECT_EQ(confirm[0].Id, 6);
-    EXPECT_STREQ(confirm[0].Caption, "はい(&Y)");
-    EXPECT_EQ(confirm[1].Id, 7);
-    EXPECT_STREQ(confirm[1].Caption, "いいえ(&N)");
-    const auto information = BoxButtons(TBoxKind::Information);
-    ASSERT_EQ(information.size(), 1u);
-    EXPECT_EQ(information[0].Id, 1);
-    EXPECT_STREQ(information[0].Caption, "OK");
-}
-
 }  // namespace

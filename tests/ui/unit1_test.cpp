@@ -109,6 +109,9 @@ TEST_F(Form1Test, SlotClickAcceptsOrFallsBack) {
         {"empty first slot at start", -1, 0, {0}, 0, 1, 0, 0},
         {"empty at start, first in use", -1, 0, {2}, 2, 1, 0, 0},
         {"empty at start, first empty", -1, 0, {0, 2}, 2, 2, 0, 0},
+        // Clicks that check nothing new run no handler.
+        {"the checked slot, though empty", 1, 3, {1}, 1, 0, 1, 3},
+        {"frame or caption", 1, 3, {1}, -1, 0, 1, 3},
     };
     for (const Row& row : rows) {
         MakeForm(settingsPath);
@@ -125,19 +128,6 @@ TEST_F(Form1Test, SlotClickAcceptsOrFallsBack) {
         EXPECT_EQ(form->SaveDataGroup.ItemIndex(), row.selectedAfter) << row.name;
         EXPECT_EQ(LastSaveDataIndex, row.lastAfter) << row.name;
     }
-}
-
-TEST_F(Form1Test, ClicksThatCheckNothingNewDoNothing) {
-    form->SaveDataGroup.SetItemIndex(1);
-    form->SaveDataGroup.SetItem(1, "LOG2.DAT  ---");
-    LastSaveDataIndex = 3;
-    form->SaveDataGroup.UserClick(1);   // the checked slot, though empty
-    form->SaveDataGroup.UserClick(-1);  // frame or caption
-    form->ScenarioGroup.UserClick(0);   // "NEW.DAT"
-    EXPECT_EQ(frame.Beeps, 0);
-    EXPECT_EQ(form->SaveDataGroup.ItemIndex(), 1);
-    EXPECT_EQ(LastSaveDataIndex, 3);
-    EXPECT_EQ(form->ScenarioGroup.ItemIndex(), 0);
 }
 
 TEST_F(Form1Test, StartWithoutFolderAndChooserCancelled) {
