@@ -64,22 +64,20 @@ TEST(KasumiroCli, DryRunListsTheSampleGamesDifferingRecordsAndWritesNothing) {
     const std::vector<int> differing =
         DifferingNames(ReadFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN"), before);
 
-    for (const auto& args : {std::vector<std::string>{"--dry-run", "rewrite", game.Path(), "1"},
-                             std::vector<std::string>{"rewrite", game.Path(), "1", "--dry-run"}}) {
-        const TProgramResult result = RunCli(args);
-        EXPECT_EQ(result.ExitCode, 0) << result.Err;
-        EXPECT_EQ(result.Err, "");
-        const std::vector<std::string> lines = Lines(result.Out);
-        ASSERT_EQ(lines.size(), differing.size());
-        for (std::size_t i = 0; i < lines.size(); ++i) {
-            EXPECT_EQ(lines[i].substr(0, lines[i].find('\t')), std::to_string(differing[i]));
-            // Only the 0x00 padding may show as bytes; every character is readable text.
-            for (std::size_t at = lines[i].find("\\x"); at != std::string::npos; at = lines[i].find("\\x", at + 1)) {
-                EXPECT_EQ(lines[i].substr(at, 4), "\\x00") << lines[i];
-            }
+    // Where the option stands is the parser's tests' concern; one order is enough here.
+    const TProgramResult result = RunCli({"--dry-run", "rewrite", game.Path(), "1"});
+    EXPECT_EQ(result.ExitCode, 0) << result.Err;
+    EXPECT_EQ(result.Err, "");
+    const std::vector<std::string> lines = Lines(result.Out);
+    ASSERT_EQ(lines.size(), differing.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].substr(0, lines[i].find('\t')), std::to_string(differing[i]));
+        // Only the 0x00 padding may show as bytes; every character is readable text.
+        for (std::size_t at = lines[i].find("\\x"); at != std::string::npos; at = lines[i].find("\\x", at + 1)) {
+            EXPECT_EQ(lines[i].substr(at, 4), "\\x00") << lines[i];
         }
-        EXPECT_EQ(ReadFileBytes(savePath), before);
     }
+    EXPECT_EQ(ReadFileBytes(savePath), before);
 }
 
 TEST(KasumiroCli, DryRunShowsNamesAsReadableText) {
