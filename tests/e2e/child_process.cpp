@@ -2,27 +2,28 @@
 #include "e2e/child_process.h"
 
 #include <stdexcept>
-#include <vector>
 
 namespace e2e {
 
 TChildProcess::TChildProcess(const std::string& exePath, WORD showState) {
     const std::string folder = exePath.substr(0, exePath.find_last_of('\\') + 1);
     std::string commandLine = "\"" + exePath + "\"";
-    std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-    mutableLine.push_back('\0');
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = showState;
-    if (!CreateProcessA(exePath.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+    if (!CreateProcessA(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &startup, &info_)) {
         throw std::runtime_error("cannot start " + exePath + " (error " + std::to_string(GetLastError()) + ")");
     }
 }
 
+// A process a failed test left running is ended, so that it does not hold the next test.
 TChildProcess::~TChildProcess() {
-    Kill();
+    if (IsRunning()) {
+        TerminateProcess(info_.hProcess, 255);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
     CloseHandle(info_.hThread);
     CloseHandle(info_.hProcess);
 }
@@ -32,12 +33,6 @@ bool TChildProcess::IsRunning() const { return WaitForSingleObject(info_.hProces
 bool TChildProcess::WaitForExit(DWORD timeoutMs, DWORD& exitCode) {
     if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0) return false;
     return GetExitCodeProcess(info_.hProcess, &exitCode) != 0;
-}
-
-void TChildProcess::Kill() {
-    if (!IsRunning()) return;
-    TerminateProcess(info_.hProcess, 255);
-    WaitForSingleObject(info_.hProcess, 5000);
 }
 
 }  // namespace e2e

@@ -21,8 +21,6 @@ public:
     bool IsRunning() const;
     // True when the process ended within the time; its exit code goes to exitCode.
     bool WaitForExit(DWORD timeoutMs, DWORD& exitCode);
-    // Ends a process that is still running, so that a failed test does not hold the next one.
-    void Kill();
 
 private:
     PROCESS_INFORMATION info_{};

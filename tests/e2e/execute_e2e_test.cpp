@@ -1,16 +1,12 @@
 // The Execute flow of the real program: the confirmation box, the rewrite of
 // the selected slot's officer file, the information box and I/O errors.
 #include <functional>
-#include <ostream>
 
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
 
 namespace e2e {
 namespace {
-
-const char kConfirmText[] = "実行しますか?";
-const char kDoneText[] = "データを書き換えました.";
 
 class ExecuteTest : public KasumiroTest {
 protected:
@@ -20,26 +16,14 @@ protected:
         Main = WaitForMainWindow();
     }
 
-    // Clicks Execute and waits for the confirmation box.
     HWND Confirm() {
         PostClick(Main.ExecuteButton);
         return WaitForBox(kConfirmText);
     }
 
-    // Clicks the button with this text in the box and waits for the box to go.
-    void Answer(HWND box, const std::string& button) {
-        const HWND target = FindDescendantByText(box, button, "Button");
-        ASSERT_TRUE(target) << "expected a button \"" << button << "\"; found:\n" << Windows();
-        PostClick(target);
-        EXPECT_TRUE(WaitUntilGone(box)) << "the box stayed open after \"" << button << "\":\n" << Windows();
-    }
-
     // Execute answered はい up to the information box, which is then dismissed.
     void ExecuteToCompletion() {
-        const HWND confirm = Confirm();
-        ASSERT_TRUE(confirm);
-        Answer(confirm, "はい(&Y)");
-        const HWND done = WaitForBox(kDoneText);
+        const HWND done = ExecuteConfirmed(Main);
         ASSERT_TRUE(done);
         Answer(done, "OK");
     }
@@ -75,8 +59,7 @@ TEST_F(ExecuteTest, ConfirmedExecuteRewritesTheSelectedSlotOnly) {
     ExecuteToCompletion();
     EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(1)));
 
-    PostClick(Main.QuitButton);
-    ExpectCleanExit();
+    Quit(Main);
 }
 
 // The task-bar entry is one of the program's windows: while a box is open it
@@ -117,8 +100,7 @@ TEST_F(ExecuteTest, SessionEndWhileConfirmingRewritesNothing) {
     PostMessageA(Main.Window, WM_ENDSESSION, TRUE, 0);
     ExpectCleanExit();
     EXPECT_EQ("", FileDifference(SaveOfficerFile(), SaveFile(1)));
-    const std::vector<std::string> expected = {"[Kasumiro]", "BaseDir=" + GameDir, "SaveData=1"};
-    EXPECT_EQ(expected, SettingsLines(IniPath));
+    EXPECT_EQ(Stored(1), SettingsLines(IniPath));
 }
 
 struct TAnswerCase {
@@ -126,7 +108,6 @@ struct TAnswerCase {
     std::function<void(HWND)> Answer;
     bool Rewrites;
 };
-void PrintTo(const TAnswerCase& param, std::ostream* out) { *out << param.Name; }
 
 HWND BoxButton(HWND box, const char* text) { return FindDescendantByText(box, text, "Button"); }
 
@@ -153,8 +134,7 @@ TEST_P(AnswerTest, OnlyYesRewrites) {
         ExecuteToCompletion();
         EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(0)));
     }
-    PostClick(Main.QuitButton);
-    ExpectCleanExit();
+    Quit(Main);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -165,44 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
         TAnswerCase{"ClickedNo", [](HWND box) { PostClick(BoxButton(box, "いいえ(&N)")); }, false},
         TAnswerCase{"EscapeWithYesFocused", [](HWND box) { PostKey(BoxButton(box, "はい(&Y)"), VK_ESCAPE); }, false},
         TAnswerCase{"Closed", [](HWND box) { PostClose(box); }, false}),
-    [](const testing::TestParamInfo<TAnswerCase>& param) { return param.param.Name; });
-
-TEST_F(ExecuteTest, ExecuteWithoutASelectedSlotAsksNothing) {
-    StartWithSlot(-1);
-    ASSERT_TRUE(Main.Window);
-    ASSERT_EQ(-1, CheckedIndex(Main.SlotItems));
-    PostClick(Main.ExecuteButton);
-    EXPECT_FALSE(OtherWindowAppears(1000)) << "Execute without a slot only beeps:\n" << Windows();
-    PostClick(Main.QuitButton);
-    ExpectCleanExit();
-}
-
-// Without a game folder (first choice cancelled) the paths are relative, so
-// Execute works on NEW.DAT and the slot folder in the program's working folder.
-TEST_F(KasumiroTest, ExecuteWithoutAGameFolderUsesTheWorkingFolder) {
-    MakeGameFolder(AppDir, {});
-    Launch();
-    const HWND chooser = WaitForChooser();
-    ASSERT_TRUE(chooser);
-    PostClick(FindDescendantById(chooser, IDCANCEL));
-    const TMainWindow main = WaitForMainWindow();
-    ASSERT_TRUE(main.Window);
-    ASSERT_TRUE(SendClick(main.SlotItems[1]));
-    ASSERT_TRUE(WaitUntil([&] { return CheckedIndex(main.SlotItems) == 1; }, 3000)) << Windows();
-
-    PostClick(main.ExecuteButton);
-    const HWND confirm = WaitForBox(kConfirmText);
-    ASSERT_TRUE(confirm);
-    PostClick(FindDescendantByText(confirm, "はい(&Y)", "Button"));
-    const HWND done = WaitForBox(kDoneText);
-    ASSERT_TRUE(done);
-    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), ReadFileBytes(SlotFolder(AppDir, 1) + "BUSYO21.BIN")));
-    EXPECT_EQ("", FileDifference(SaveOfficerFile(), ReadFileBytes(SlotFolder(AppDir, 0) + "BUSYO21.BIN")));
-    PostClick(FindDescendantByText(done, "OK", "Button"));
-    ASSERT_TRUE(WaitUntilGone(done));
-    PostClick(main.QuitButton);
-    ExpectCleanExit();
-}
+    CaseName<TAnswerCase>);
 
 struct TIoErrorCase {
     const char* Name;
@@ -213,7 +156,6 @@ struct TIoErrorCase {
     size_t RewrittenBytes;
     bool NeedsReadOnly = false;
 };
-void PrintTo(const TIoErrorCase& param, std::ostream* out) { *out << param.Name; }
 
 class IoErrorTest : public ExecuteTest, public testing::WithParamInterface<TIoErrorCase> {};
 
@@ -226,10 +168,7 @@ TEST_P(IoErrorTest, ShowsTheErrorBoxAndTheWindowStaysUsable) {
     GetParam().Damage(GameDir);
     const std::optional<std::string> before = SaveFile(0);
 
-    const HWND confirm = Confirm();
-    ASSERT_TRUE(confirm);
-    Answer(confirm, "はい(&Y)");
-    const HWND error = WaitForBox(GetParam().Text);
+    const HWND error = ExecuteConfirmed(Main, GetParam().Text);
     ASSERT_TRUE(error);
     EXPECT_EQ("Kasumiro", WindowText(error)) << "the error box's caption is the application title";
     EXPECT_EQ(GetParam().Text, WindowText(FindDescendantById(error, 0xFFFF)));
@@ -246,8 +185,7 @@ TEST_P(IoErrorTest, ShowsTheErrorBoxAndTheWindowStaysUsable) {
     MakeGameFolder(GameDir, {TSlotTime{2002, 2, 2, 2, 2}});
     ExecuteToCompletion();
     EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(0)));
-    PostClick(Main.QuitButton);
-    ExpectCleanExit();
+    Quit(Main);
 }
 
 constexpr size_t kHalfFile = 1000 * kRecordSize;
@@ -271,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
                                                         FILE_ATTRIBUTE_READONLY);
                                  },
                                  "ファイルへのアクセスが拒否されました.", 0, true}),
-    [](const testing::TestParamInfo<TIoErrorCase>& param) { return param.param.Name; });
+    CaseName<TIoErrorCase>);
 
 }  // namespace
 }  // namespace e2e

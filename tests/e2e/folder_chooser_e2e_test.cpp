@@ -25,21 +25,18 @@ const char kDriveHint[] =
     "\n(under Wine the chooser finds folders reliably only on a drive of their own: set KASUMIRO_E2E_ROOT to one, "
     "as scripts/wine-tests.sh does)";
 
-// The selected item and its ancestors, and the items at the top of the tree, for failure messages.
-std::string DescribeTree(const TRemoteTreeView& view) {
-    std::string out = "selected path:";
-    for (HTREEITEM item = view.Selected(); item; item = view.Parent(item)) out += " <" + view.Text(item) + ">";
-    out += "\ntop items:";
-    for (HTREEITEM item = view.FirstChild(TVI_ROOT); item; item = view.NextSibling(item))
-        out += " <" + view.Text(item) + ">";
-    return out;
-}
-
 std::string Children(const TRemoteTreeView& view, HTREEITEM parent) {
     std::string out;
     for (HTREEITEM item = view.FirstChild(parent); item; item = view.NextSibling(item))
         out += " <" + view.Text(item) + ">";
     return out.empty() ? " (none)" : out;
+}
+
+// The selected item and its ancestors, and the items at the top of the tree, for failure messages.
+std::string DescribeTree(const TRemoteTreeView& view) {
+    std::string out = "selected path:";
+    for (HTREEITEM item = view.Selected(); item; item = view.Parent(item)) out += " <" + view.Text(item) + ">";
+    return out + "\ntop items:" + Children(view, TVI_ROOT);
 }
 
 // Walks the tree from My Computer down to the folder (a path ending in "\"),
@@ -88,49 +85,72 @@ protected:
         return WaitForChooser();
     }
 
+    testing::AssertionResult ShowsTheStoredFolder(const TRemoteTreeView& view) {
+        if (!view.IsUsable()) return testing::AssertionFailure() << "cannot read the chooser's tree";
+        if (WaitUntil([&] { return view.Text(view.Selected()) == LastName(GameDir); }, 3000))
+            return testing::AssertionSuccess();
+        return testing::AssertionFailure() << "expected the stored folder " << GameDir << " selected; "
+                                           << DescribeTree(view) << kDriveHint;
+    }
+
+    // Selects the folder in the tree, expects it on the status line and confirms it.
+    void Choose(HWND chooser, const TRemoteTreeView& view, HTREEITEM item, const std::string& folder) {
+        ASSERT_TRUE(item);
+        ASSERT_TRUE(view.Select(item));
+        const HWND status = FindDescendantById(chooser, kStatusId);
+        EXPECT_TRUE(WaitUntil([&] { return WindowText(status) == WithoutTrailingSeparator(folder); }, 3000))
+            << "expected the status line to show \"" << WithoutTrailingSeparator(folder) << "\", found \""
+            << WindowText(status) << "\"\n" << Windows();
+        PostClick(FindDescendantById(chooser, IDOK));
+    }
+
+    // The first start: the chooser opens at My Computer and the user walks down to the game folder.
+    void ChooseAtFirstStart() {
+        Launch();
+        const HWND chooser = WaitForChooser();
+        ASSERT_TRUE(chooser);
+        TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
+        ASSERT_TRUE(view.IsUsable()) << Windows();
+        std::string problem;
+        const HTREEITEM item = FindFolderItem(view, GameDir, problem);
+        ASSERT_TRUE(item) << problem;
+        EXPECT_FALSE(MainWindowVisible());
+        Choose(chooser, view, item, GameDir);
+    }
+
     TMainWindow Main;
 };
 
-TEST_F(FolderChooserTest, OpensOnTheStoredFolderAndCancelChangesNothing) {
-    const HWND chooser = OpenChooser();
+// Cancel changes nothing; confirming the folder the chooser opened on stores
+// it again and clears the slot selection all the same.
+TEST_F(FolderChooserTest, OpensOnTheStoredFolderCancelKeepsAndConfirmClearsTheSlot) {
+    HWND chooser = OpenChooser();
     ASSERT_TRUE(chooser);
-    const HWND tree = FindDescendantById(chooser, kTreeId);
-    ASSERT_TRUE(tree) << Windows();
-    TRemoteTreeView view(tree);
-    ASSERT_TRUE(view.IsUsable());
-    EXPECT_TRUE(WaitUntil([&] { return view.Text(view.Selected()) == LastName(GameDir); }, 3000))
-        << "expected the stored folder " << GameDir << " selected; " << DescribeTree(view) << kDriveHint;
+    {
+        TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
+        EXPECT_TRUE(ShowsTheStoredFolder(view));
+    }
     const std::optional<std::string> settings = ReadFileBytes(IniPath);
-
     PostClick(FindDescendantById(chooser, IDCANCEL));
     ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
     EXPECT_EQ(0, CheckedIndex(Main.SlotItems));
     EXPECT_EQ("", FileDifference(settings, ReadFileBytes(IniPath))) << "Cancel must not write the settings file";
 
-    PostClick(Main.QuitButton);
-    ExpectCleanExit();
-}
-
-// Confirming the folder the chooser opened on stores it again and clears the
-// slot selection all the same.
-TEST_F(FolderChooserTest, ConfirmingTheStoredFolderAgainClearsTheSlot) {
-    const HWND chooser = OpenChooser();
+    PostClick(Main.SettingsButton);
+    chooser = WaitForChooser();
     ASSERT_TRUE(chooser);
-    ASSERT_EQ(0, CheckedIndex(Main.SlotItems));
-    TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
-    ASSERT_TRUE(WaitUntil([&] { return view.Text(view.Selected()) == LastName(GameDir); }, 3000))
-        << "the chooser did not open on the stored folder " << GameDir << "; " << DescribeTree(view) << kDriveHint;
-
+    {
+        TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
+        ASSERT_TRUE(ShowsTheStoredFolder(view));
+    }
     PostClick(FindDescendantById(chooser, IDOK));
     ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
     EXPECT_TRUE(WaitUntil([&] { return CheckedIndex(Main.SlotItems) == -1; }, 3000))
         << "the slot selection stays after a confirmed folder: " << CheckedIndex(Main.SlotItems);
-    EXPECT_EQ((std::vector<std::string>{"[Kasumiro]", "BaseDir=" + GameDir, "SaveData=-1"}), SettingsLines(IniPath));
+    EXPECT_EQ(Stored(-1), SettingsLines(IniPath));
     EXPECT_NE(std::string::npos, WindowText(Main.SlotItems[0]).find("2004年4月4日")) << WindowText(Main.SlotItems[0]);
-
-    PostClick(Main.QuitButton);
-    ExpectCleanExit();
-    EXPECT_EQ((std::vector<std::string>{"[Kasumiro]", "BaseDir=" + GameDir, "SaveData=-1"}), SettingsLines(IniPath));
+    Quit(Main);
+    EXPECT_EQ(Stored(-1), SettingsLines(IniPath));
 }
 
 TEST_F(FolderChooserTest, ChoosingAnotherFolderStoresItAndShowsItsSlots) {
@@ -138,76 +158,38 @@ TEST_F(FolderChooserTest, ChoosingAnotherFolderStoresItAndShowsItsSlots) {
     MakeGameFolder(otherGame, {std::nullopt, std::nullopt, std::nullopt, TSlotTime{2005, 5, 5, 5, 5}});
     const HWND chooser = OpenChooser();
     ASSERT_TRUE(chooser);
-    const HWND tree = FindDescendantById(chooser, kTreeId);
-    ASSERT_TRUE(tree) << Windows();
-    TRemoteTreeView view(tree);
-    ASSERT_TRUE(view.IsUsable());
-    ASSERT_TRUE(WaitUntil([&] { return view.Text(view.Selected()) == LastName(GameDir); }, 3000))
-        << "the chooser did not open on the stored folder " << GameDir << "; " << DescribeTree(view) << kDriveHint;
-
+    TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
+    ASSERT_TRUE(ShowsTheStoredFolder(view));
     // The other game folder is a sibling of the stored one.
-    const HTREEITEM other = view.FindChild(view.Parent(view.Selected()), "other");
-    ASSERT_TRUE(other) << "no folder \"other\" beside the stored folder in the tree";
-    ASSERT_TRUE(view.Select(other));
-    const HWND status = FindDescendantById(chooser, kStatusId);
-    ASSERT_TRUE(status) << Windows();
-    EXPECT_TRUE(WaitUntil([&] { return WindowText(status) == WithoutTrailingSeparator(otherGame); }, 3000))
-        << "expected the status line to show \"" << WithoutTrailingSeparator(otherGame) << "\", found \""
-        << WindowText(status) << "\"";
-
-    PostClick(FindDescendantById(chooser, IDOK));
+    ASSERT_NO_FATAL_FAILURE(Choose(chooser, view, view.FindChild(view.Parent(view.Selected()), "other"), otherGame));
     ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
     ASSERT_TRUE(WaitUntil([&] { return WindowText(Main.SlotItems[0]) == "LOG1.DAT  ---"; }, 3000))
         << "the slots of the new folder did not show: " << WindowText(Main.SlotItems[0]);
     EXPECT_EQ("LOG3.DAT  ---", WindowText(Main.SlotItems[2]));
     EXPECT_NE(std::string::npos, WindowText(Main.SlotItems[3]).find("2005年5月5日")) << WindowText(Main.SlotItems[3]);
     EXPECT_EQ(-1, CheckedIndex(Main.SlotItems)) << "a new folder clears the slot selection";
-    const std::vector<std::string> stored = {"[Kasumiro]", "BaseDir=" + otherGame, "SaveData=-1"};
-    EXPECT_EQ(stored, SettingsLines(IniPath));
+    EXPECT_EQ(Stored(otherGame, -1), SettingsLines(IniPath));
 
     // The selection rules still fall back to the slot accepted before the choice.
     ASSERT_TRUE(SendClick(Main.SlotItems[1]));
     EXPECT_TRUE(WaitUntil([&] { return CheckedIndex(Main.SlotItems) == 0; }, 3000))
         << "an empty slot falls back to slot 0; found " << CheckedIndex(Main.SlotItems);
-
     PostClose(Main.Window);
     ExpectCleanExit();
-    EXPECT_EQ((std::vector<std::string>{"[Kasumiro]", "BaseDir=" + otherGame, "SaveData=0"}), SettingsLines(IniPath));
+    EXPECT_EQ(Stored(otherGame, 0), SettingsLines(IniPath));
 }
 
-// The first start: the chooser opens at My Computer, the user walks down to
-// the game folder and confirms it.
 TEST_F(FolderChooserTest, FirstStartStoresTheFolderPickedFromTheTree) {
     MakeGameFolder(GameDir, {TSlotTime{2007, 7, 7, 7, 7}});
-    Launch();
-    const HWND chooser = WaitForChooser();
-    ASSERT_TRUE(chooser);
-    const HWND tree = FindDescendantById(chooser, kTreeId);
-    ASSERT_TRUE(tree) << Windows();
-    TRemoteTreeView view(tree);
-    ASSERT_TRUE(view.IsUsable());
-
-    std::string problem;
-    const HTREEITEM item = FindFolderItem(view, GameDir, problem);
-    ASSERT_TRUE(item) << problem;
-    ASSERT_TRUE(view.Select(item));
-    const HWND status = FindDescendantById(chooser, kStatusId);
-    ASSERT_TRUE(status) << Windows();
-    EXPECT_TRUE(WaitUntil([&] { return WindowText(status) == WithoutTrailingSeparator(GameDir); }, 3000))
-        << "expected the status line to show the selected folder, found \"" << WindowText(status) << "\"";
-    EXPECT_FALSE(MainWindowVisible());
-
-    PostClick(FindDescendantById(chooser, IDOK));
+    ASSERT_NO_FATAL_FAILURE(ChooseAtFirstStart());
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);
     const std::vector<std::string> labels = Labels(main.SlotItems);
     EXPECT_NE(std::string::npos, labels[0].find("2007年7月7日")) << labels[0];
     EXPECT_EQ("LOG2.DAT  ---", labels[1]);
     EXPECT_EQ(-1, CheckedIndex(main.SlotItems));
-    EXPECT_EQ((std::vector<std::string>{"[Kasumiro]", "BaseDir=" + GameDir, "SaveData=-1"}), SettingsLines(IniPath));
-
-    PostClick(main.QuitButton);
-    ExpectCleanExit();
+    EXPECT_EQ(Stored(-1), SettingsLines(IniPath));
+    Quit(main);
 }
 
 // A settings file that cannot be written at the first start: the refused
@@ -219,37 +201,24 @@ TEST_F(FolderChooserTest, FirstStartWithAnUnwritableSettingsFileReportsItAndGoes
     const std::string settings = "[Kasumiro]\r\nBaseDir=\r\n";
     WriteFileBytes(IniPath, settings);
     SetFileAttributesA(IniPath.c_str(), FILE_ATTRIBUTE_READONLY);
-    Launch();
-    const HWND chooser = WaitForChooser();
-    ASSERT_TRUE(chooser);
-    TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
-    std::string problem;
-    const HTREEITEM item = FindFolderItem(view, GameDir, problem);
-    ASSERT_TRUE(item) << problem;
-    ASSERT_TRUE(view.Select(item));
-    PostClick(FindDescendantById(chooser, IDOK));
+    ASSERT_NO_FATAL_FAILURE(ChooseAtFirstStart());
 
     const std::string refused = IniPath + " に書き込めません.";
     HWND error = WaitForBox(refused);
     ASSERT_TRUE(error);
     EXPECT_EQ("Kasumiro", WindowText(error));
     EXPECT_FALSE(MainWindowVisible()) << "the error of the start is shown before the window";
-    PostClick(FindDescendantById(error, IDOK));
+    Answer(error, "OK");
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);
     EXPECT_EQ("LOG1.DAT", WindowText(main.SlotItems[0])) << "the refused store leaves the slot list as designed";
 
     // The game folder was taken although it could not be stored: Execute works on it.
     ASSERT_TRUE(SendClick(main.SlotItems[0]));
-    PostClick(main.ExecuteButton);
-    const HWND confirm = WaitForBox("実行しますか?");
-    ASSERT_TRUE(confirm);
-    PostClick(FindDescendantByText(confirm, "はい(&Y)", "Button"));
-    const HWND done = WaitForBox("データを書き換えました.");
+    const HWND done = ExecuteConfirmed(main);
     ASSERT_TRUE(done);
     EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), ReadFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN")));
-    PostClick(FindDescendantByText(done, "OK", "Button"));
-    ASSERT_TRUE(WaitUntilGone(done));
+    Answer(done, "OK");
 
     PostClick(main.QuitButton);
     error = WaitForBox(refused);

@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <cstdlib>
+#include <sstream>
 #include <stdexcept>
 
 namespace e2e {
@@ -217,17 +218,10 @@ std::string SettingsText(const std::string& baseDir, int saveData) {
 
 std::vector<std::string> SettingsLines(const std::string& iniPath) {
     std::vector<std::string> lines;
-    const std::optional<std::string> text = ReadFileBytes(iniPath);
-    if (!text) return lines;
-    std::string line;
-    for (char c : *text + "\n") {
-        if (c == '\n') {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (!line.empty()) lines.push_back(line);
-            line.clear();
-        } else {
-            line += c;
-        }
+    std::istringstream text(ReadFileBytes(iniPath).value_or(""));
+    for (std::string line; std::getline(text, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty()) lines.push_back(line);
     }
     return lines;
 }

@@ -146,6 +146,26 @@ bool KasumiroTest::MainWindowVisible() {
 
 bool KasumiroTest::OtherWindowAppears(DWORD withinMs) { return WaitForTopLevel(App->Id(), IsBox, withinMs) != nullptr; }
 
+void KasumiroTest::Answer(HWND box, const std::string& button) {
+    const HWND target = FindDescendantByText(box, button, "Button");
+    ASSERT_TRUE(target) << "expected a button \"" << button << "\"; found:\n" << Windows();
+    PostClick(target);
+    EXPECT_TRUE(WaitUntilGone(box)) << "the box stayed open after \"" << button << "\":\n" << Windows();
+}
+
+HWND KasumiroTest::ExecuteConfirmed(const TMainWindow& main, const std::string& outcome) {
+    PostClick(main.ExecuteButton);
+    const HWND confirm = WaitForBox(kConfirmText);
+    if (!confirm) return nullptr;
+    Answer(confirm, "はい(&Y)");
+    return WaitForBox(outcome);
+}
+
+void KasumiroTest::Quit(const TMainWindow& main) {
+    PostClick(main.QuitButton);
+    ExpectCleanExit();
+}
+
 void KasumiroTest::ExpectCleanExit() {
     DWORD exitCode = 0;
     if (!App->WaitForExit(kWaitTimeoutMs, exitCode)) {

@@ -27,6 +27,15 @@ struct TMainWindow {
     HWND QuitButton = nullptr;
 };
 
+inline constexpr char kConfirmText[] = "実行しますか?";
+inline constexpr char kDoneText[] = "データを書き換えました.";
+
+// Names the cases of a parameterised test after their Name field.
+template <class T>
+std::string CaseName(const testing::TestParamInfo<T>& info) {
+    return info.param.Name;
+}
+
 std::vector<std::string> Labels(const std::vector<HWND>& items);
 // Index of the one checked item, -1 when none is checked, -2 when several are.
 int CheckedIndex(const std::vector<HWND>& items);
@@ -51,8 +60,18 @@ protected:
     // True when a box (a window with controls other than the main window) is
     // visible now or shows within the time.
     bool OtherWindowAppears(DWORD withinMs = 0);
+    // Clicks the button with this text in the box and waits for the box to go.
+    void Answer(HWND box, const std::string& button);
+    // Clicks Execute, answers はい and waits for the box showing the outcome.
+    HWND ExecuteConfirmed(const TMainWindow& main, const std::string& outcome = kDoneText);
     // Waits for the process to end and expects exit code 0.
     void ExpectCleanExit();
+    void Quit(const TMainWindow& main);
+    // The settings file's lines as the program must leave them.
+    std::vector<std::string> Stored(int saveData) const { return Stored(GameDir, saveData); }
+    static std::vector<std::string> Stored(const std::string& baseDir, int saveData) {
+        return {"[Kasumiro]", "BaseDir=" + baseDir, "SaveData=" + std::to_string(saveData)};
+    }
     // The visible windows of the program, for failure messages.
     std::string Windows();
 

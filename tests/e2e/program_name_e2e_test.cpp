@@ -1,7 +1,5 @@
 // The program's file name decides its title (the caption of its boxes) and
 // the name of the settings file beside it.
-#include <ostream>
-
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
 
@@ -14,7 +12,6 @@ struct TNameCase {
     const char* IniName;
     const char* Title;
 };
-void PrintTo(const TNameCase& param, std::ostream* out) { *out << param.Name; }
 
 class ProgramNameTest : public KasumiroTest, public testing::WithParamInterface<TNameCase> {};
 
@@ -30,27 +27,21 @@ TEST_P(ProgramNameTest, TitleAndSettingsFileFollowTheFileName) {
     EXPECT_EQ(2, CheckedIndex(main.SlotItems)) << "the settings file " << IniPath << " was not read";
     EXPECT_EQ("Kasumiro", WindowText(main.Window)) << "the main window's caption does not follow the file name";
 
-    PostClick(main.ExecuteButton);
-    const HWND confirm = WaitForBox("実行しますか?");
-    ASSERT_TRUE(confirm);
-    PostClick(FindDescendantByText(confirm, "はい(&Y)", "Button"));
-    const HWND done = WaitForBox("データを書き換えました.");
+    const HWND done = ExecuteConfirmed(main);
     ASSERT_TRUE(done);
     EXPECT_EQ(GetParam().Title, WindowText(done));
-    PostClick(FindDescendantByText(done, "OK", "Button"));
-    ASSERT_TRUE(WaitUntilGone(done));
+    Answer(done, "OK");
 
     ASSERT_TRUE(SendClick(main.SlotItems[0]));  // empty: falls back to slot 2
-    PostClick(main.QuitButton);
-    ExpectCleanExit();
-    EXPECT_EQ((std::vector<std::string>{"[Kasumiro]", "BaseDir=" + GameDir, "SaveData=2"}), SettingsLines(IniPath));
+    Quit(main);
+    EXPECT_EQ(Stored(2), SettingsLines(IniPath));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kasumiro, ProgramNameTest,
                          testing::Values(TNameCase{"UpperCase", "KASUMIRO.EXE", "KASUMIRO.ini", "Kasumiro"},
                                          TNameCase{"TwoDots", "Kasumiro.old.exe", "Kasumiro.old.ini", "Kasumiro"},
                                          TNameCase{"LowerCase", "kasu.exe", "kasu.ini", "kasu"}),
-                         [](const testing::TestParamInfo<TNameCase>& param) { return param.param.Name; });
+                         CaseName<TNameCase>);
 
 }  // namespace
 }  // namespace e2e

@@ -1,7 +1,5 @@
 // Every way of closing the real program ends it with exit code 0 and stores
 // the selected slot.
-#include <ostream>
-
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
 
@@ -14,7 +12,6 @@ struct TQuitCase {
     const char* Name;
     TQuitWay Way;
 };
-void PrintTo(const TQuitCase& param, std::ostream* out) { *out << param.Name; }
 
 class QuitTest : public KasumiroTest, public testing::WithParamInterface<TQuitCase> {};
 
@@ -32,15 +29,14 @@ TEST_P(QuitTest, EndsWithExitCodeZeroAndStoresTheSelectedSlot) {
     case TQuitWay::SystemMenuClose: PostMessageA(main.Window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
     }
     ExpectCleanExit();
-    const std::vector<std::string> expected = {"[Kasumiro]", "BaseDir=" + GameDir, "SaveData=2"};
-    EXPECT_EQ(expected, SettingsLines(IniPath));
+    EXPECT_EQ(Stored(2), SettingsLines(IniPath));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kasumiro, QuitTest,
                          testing::Values(TQuitCase{"QuitButton", TQuitWay::QuitButton},
                                          TQuitCase{"CloseMessage", TQuitWay::CloseMessage},
                                          TQuitCase{"SystemMenuClose", TQuitWay::SystemMenuClose}),
-                         [](const testing::TestParamInfo<TQuitCase>& param) { return param.param.Name; });
+                         CaseName<TQuitCase>);
 
 // A settings file that cannot be written: quitting reports it in the error
 // box, still ends with exit code 0 and leaves the file as it was.

@@ -1,7 +1,5 @@
 // The show state the program is started with decides how its window first
 // appears: maximised, minimised to the task bar, or at its designed place.
-#include <ostream>
-
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
 
@@ -15,7 +13,6 @@ struct TShowCase {
     WORD ShowState;
     TShown Shown;
 };
-void PrintTo(const TShowCase& param, std::ostream* out) { *out << param.Name; }
 
 class ShowStateTest : public KasumiroTest, public testing::WithParamInterface<TShowCase> {};
 
@@ -49,7 +46,7 @@ TEST_P(ShowStateTest, FirstShowFollowsTheStartState) {
     }
     PostClose(main);
     ExpectCleanExit();
-    EXPECT_EQ((std::vector<std::string>{"[Kasumiro]", "BaseDir=" + GameDir, "SaveData=0"}), SettingsLines(IniPath));
+    EXPECT_EQ(Stored(0), SettingsLines(IniPath));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kasumiro, ShowStateTest,
@@ -57,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Kasumiro, ShowStateTest,
                                          TShowCase{"Default", SW_SHOWDEFAULT, TShown::AtDesignedPlace},
                                          TShowCase{"Maximised", SW_SHOWMAXIMIZED, TShown::Maximised},
                                          TShowCase{"MinimisedWithoutFocus", SW_SHOWMINNOACTIVE, TShown::Minimised}),
-                         [](const testing::TestParamInfo<TShowCase>& param) { return param.param.Name; });
+                         CaseName<TShowCase>);
 
 }  // namespace
 }  // namespace e2e

@@ -41,8 +41,7 @@ TEST_F(KasumiroTest, ClickingAnEmptySlotFallsBackToTheLastAcceptedSlot) {
 
     PostClose(main.Window);
     ExpectCleanExit();
-    const std::vector<std::string> expected = {"[Kasumiro]", "BaseDir=" + GameDir, "SaveData=0"};
-    EXPECT_EQ(expected, SettingsLines(IniPath));
+    EXPECT_EQ(Stored(0), SettingsLines(IniPath));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 // Start-up of the real program: the folder chooser at a first start, and the
 // slot labels and the restored slot of a start with a stored game folder.
-#include <ostream>
-
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
 
@@ -15,14 +13,15 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
     return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-TEST_F(KasumiroTest, FirstStartAsksForTheFolderBeforeShowingTheWindowAndCancelKeepsDesignLabels) {
+// A cancelled first choice leaves no game folder: the paths are relative, so
+// Execute works on NEW.DAT and the slot folder in the program's working folder.
+TEST_F(KasumiroTest, FirstStartAsksForTheFolderAndCancelLeavesTheWorkingFolder) {
+    MakeGameFolder(AppDir, {});
     Launch();
     const HWND chooser = WaitForChooser();
     ASSERT_TRUE(chooser);
     EXPECT_FALSE(MainWindowVisible()) << "the main window must not show while the first folder choice is open";
-    const HWND cancel = FindDescendantById(chooser, IDCANCEL);
-    ASSERT_TRUE(cancel) << Windows();
-    PostClick(cancel);
+    PostClick(FindDescendantById(chooser, IDCANCEL));
 
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);
@@ -32,11 +31,9 @@ TEST_F(KasumiroTest, FirstStartAsksForTheFolderBeforeShowingTheWindowAndCancelKe
     EXPECT_EQ(std::vector<std::string>{"NEW.DAT"}, Labels(main.ScenarioItems));
     EXPECT_EQ(0, CheckedIndex(main.ScenarioItems));
     EXPECT_FALSE(OtherWindowAppears()) << Windows();
-
-    PostClick(main.QuitButton);
-    ExpectCleanExit();
-    const std::vector<std::string> written = {"[Kasumiro]", "SaveData=-1"};
-    EXPECT_EQ(written, SettingsLines(IniPath)) << "quitting after a cancelled first choice stores only the slot";
+    Quit(main);
+    EXPECT_EQ((std::vector<std::string>{"[Kasumiro]", "SaveData=-1"}), SettingsLines(IniPath))
+        << "quitting after a cancelled first choice stores only the slot";
 
     // Still no folder stored, so the next start asks again.
     Launch();
@@ -45,8 +42,14 @@ TEST_F(KasumiroTest, FirstStartAsksForTheFolderBeforeShowingTheWindowAndCancelKe
     PostClick(FindDescendantById(again, IDCANCEL));
     const TMainWindow second = WaitForMainWindow();
     ASSERT_TRUE(second.Window);
-    PostClick(second.QuitButton);
-    ExpectCleanExit();
+    ASSERT_TRUE(SendClick(second.SlotItems[1]));
+    ASSERT_TRUE(WaitUntil([&] { return CheckedIndex(second.SlotItems) == 1; }, 3000)) << Windows();
+    const HWND done = ExecuteConfirmed(second);
+    ASSERT_TRUE(done);
+    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), ReadFileBytes(SlotFolder(AppDir, 1) + "BUSYO21.BIN")));
+    EXPECT_EQ("", FileDifference(SaveOfficerFile(), ReadFileBytes(SlotFolder(AppDir, 0) + "BUSYO21.BIN")));
+    Answer(done, "OK");
+    Quit(second);
 }
 
 TEST_F(KasumiroTest, StoredFolderShowsSlotTimesAndEmptySlots) {
@@ -75,9 +78,7 @@ TEST_F(KasumiroTest, StoredFolderShowsSlotTimesAndEmptySlots) {
     EXPECT_EQ("LOG2.DAT  ---", labels[1]);
     EXPECT_EQ("LOG4.DAT  ---", labels[3]);
     EXPECT_EQ(2, CheckedIndex(main.SlotItems));
-
-    PostClick(main.QuitButton);
-    ExpectCleanExit();
+    Quit(main);
 }
 
 struct TStoredSlotCase {
@@ -85,12 +86,12 @@ struct TStoredSlotCase {
     int Stored;
     int Selected;
 };
-void PrintTo(const TStoredSlotCase& param, std::ostream* out) { *out << param.Name; }
 
 class StoredSlotTest : public KasumiroTest, public testing::WithParamInterface<TStoredSlotCase> {};
 
 // The stored slot is selected even when it is empty now, an index past the
-// end selects the last slot, and quitting stores what is selected.
+// end selects the last slot, and quitting stores what is selected. Execute
+// without a selected slot only beeps.
 TEST_P(StoredSlotTest, RestoresTheStoredSlotAndStoresItAgainOnQuit) {
     MakeGameAndSettings({TSlotTime{2003, 5, 6, 7, 8}, std::nullopt, std::nullopt, TSlotTime{2003, 5, 6, 7, 9}},
                         GetParam().Stored);
@@ -98,19 +99,18 @@ TEST_P(StoredSlotTest, RestoresTheStoredSlotAndStoresItAgainOnQuit) {
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);
     EXPECT_EQ(GetParam().Selected, CheckedIndex(main.SlotItems));
-
-    PostClick(main.QuitButton);
-    ExpectCleanExit();
-    const std::vector<std::string> lines = SettingsLines(IniPath);
-    const std::vector<std::string> expected = {"[Kasumiro]", "BaseDir=" + GameDir,
-                                               "SaveData=" + std::to_string(GetParam().Selected)};
-    EXPECT_EQ(expected, lines);
+    if (GetParam().Selected == -1) {
+        PostClick(main.ExecuteButton);
+        EXPECT_FALSE(OtherWindowAppears(1000)) << "Execute without a slot only beeps:\n" << Windows();
+    }
+    Quit(main);
+    EXPECT_EQ(Stored(GetParam().Selected), SettingsLines(IniPath));
 }
 
 INSTANTIATE_TEST_SUITE_P(Kasumiro, StoredSlotTest,
                          testing::Values(TStoredSlotCase{"UsedSlot", 3, 3}, TStoredSlotCase{"EmptySlot", 1, 1},
                                          TStoredSlotCase{"PastTheEnd", 7, 4}, TStoredSlotCase{"Negative", -5, -1}),
-                         [](const testing::TestParamInfo<TStoredSlotCase>& param) { return param.param.Name; });
+                         CaseName<TStoredSlotCase>);
 
 }  // namespace
 }  // namespace e2e

@@ -1,8 +1,6 @@
 // Window lookup, control reading and clicking across processes.
 #include "e2e/window_driver.h"
 
-#include <cstdio>
-
 namespace e2e {
 namespace {
 
@@ -19,11 +17,6 @@ BOOL CALLBACK CollectTopLevel(HWND window, LPARAM param) {
 BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
     reinterpret_cast<std::vector<HWND>*>(param)->push_back(window);
     return TRUE;
-}
-
-LONG ButtonType(HWND window) {
-    if (ClassName(window) != "Button") return -1;
-    return GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
 }
 
 }  // namespace
@@ -64,11 +57,9 @@ std::string WindowText(HWND window) {
 bool IsVisibleWindow(HWND window) { return IsWindow(window) && IsWindowVisible(window); }
 
 bool IsRadioButton(HWND window) {
-    const LONG type = ButtonType(window);
-    return type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
+    const LONG type = GetWindowLongA(window, GWL_STYLE) & BS_TYPEMASK;
+    return ClassName(window) == "Button" && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
 }
-
-bool IsGroupBox(HWND window) { return ButtonType(window) == BS_GROUPBOX; }
 
 bool IsChecked(HWND button) {
     DWORD_PTR state = 0;
@@ -147,10 +138,8 @@ std::string DescribeWindows(DWORD processId) {
         if (!IsVisibleWindow(window)) continue;
         out += "  window [" + ClassName(window) + "] \"" + WindowText(window) + "\"\n";
         for (HWND child : DescendantWindows(window)) {
-            char id[16];
-            std::snprintf(id, sizeof(id), "%d", GetDlgCtrlID(child));
             out += std::string("    ") + (IsWindowVisible(child) ? "" : "(hidden) ") + "[" + ClassName(child) + " id " +
-                   id + "] \"" + WindowText(child) + "\"" +
+                   std::to_string(GetDlgCtrlID(child)) + "] \"" + WindowText(child) + "\"" +
                    (IsRadioButton(child) && IsChecked(child) ? " checked" : "") + "\n";
         }
     }

@@ -25,7 +25,6 @@ std::string ClassName(HWND window);
 std::string WindowText(HWND window);
 bool IsVisibleWindow(HWND window);
 bool IsRadioButton(HWND window);
-bool IsGroupBox(HWND window);
 bool IsChecked(HWND button);
 RECT ScreenRect(HWND window);
 
