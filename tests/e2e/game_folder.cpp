@@ -58,19 +58,6 @@ std::string SaveFile(bool rewritten) {
     return file + kTrailer;
 }
 
-FILETIME ToFileTime(const TSlotTime& localTime) {
-    SYSTEMTIME local{};
-    local.wYear = static_cast<WORD>(localTime.Year);
-    local.wMonth = static_cast<WORD>(localTime.Month);
-    local.wDay = static_cast<WORD>(localTime.Day);
-    local.wHour = static_cast<WORD>(localTime.Hour);
-    local.wMinute = static_cast<WORD>(localTime.Minute);
-    FILETIME localFileTime{}, utc{};
-    SystemTimeToFileTime(&local, &localFileTime);
-    LocalFileTimeToFileTime(&localFileTime, &utc);
-    return utc;
-}
-
 }  // namespace
 
 TTestFolder::TTestFolder() {
@@ -149,12 +136,16 @@ void RemoveTree(const std::string& path) {
     RemoveDirectoryA(folder.c_str());
 }
 
-void SetLastWriteTime(const std::string& path, const TSlotTime& localTime) {
+void SetLastWriteTime(const std::string& path, const TSlotTime& t) {
+    const SYSTEMTIME local{static_cast<WORD>(t.Year), static_cast<WORD>(t.Month), 0, static_cast<WORD>(t.Day),
+                           static_cast<WORD>(t.Hour), static_cast<WORD>(t.Minute), 0, 0};
+    FILETIME localTime{}, utc{};
+    SystemTimeToFileTime(&local, &localTime);
+    LocalFileTimeToFileTime(&localTime, &utc);
     HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + path);
-    const FILETIME time = ToFileTime(localTime);
-    const BOOL ok = SetFileTime(file, nullptr, nullptr, &time);
+    const BOOL ok = SetFileTime(file, nullptr, nullptr, &utc);
     CloseHandle(file);
     if (!ok) throw std::runtime_error("cannot set the time of " + path);
 }
