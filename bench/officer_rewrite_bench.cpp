@@ -10,7 +10,7 @@
 #include <string>
 
 #include "process/process.h"
-#include "ui/frame.h"
+#include "common/frame.h"
 
 namespace {
 

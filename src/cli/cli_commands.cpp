@@ -7,7 +7,7 @@
 #include "common/system_text.h"
 #include "process/process.h"
 #include "settings/save_slot_list.h"
-#include "ui/console_frame.h"
+#include "cli/console_frame.h"
 
 namespace {
 

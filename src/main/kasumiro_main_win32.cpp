@@ -6,7 +6,7 @@
 #include "common/app_title.h"
 #include "settings/ini_file.h"
 #include "ui/folder_shell.h"
-#include "ui/frame.h"
+#include "common/frame.h"
 #include "ui/unit1.h"
 #include "ui/win32/application_window.h"
 #include "ui/win32/main_window.h"

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "ui/frame.h"
+#include "common/frame.h"
 
 namespace {
 

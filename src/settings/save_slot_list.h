@@ -6,7 +6,7 @@
 
 #include "settings/date_text.h"
 #include "settings/ini_file.h"
-#include "ui/radio_group.h"
+#include "common/radio_group.h"
 
 // Uses the program's current date settings.
 void RefreshSaveDataList(TRadioGroup& saveDataGroup, const TIniFile& iniFile, const std::string& baseDir);

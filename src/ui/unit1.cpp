@@ -12,7 +12,7 @@
 #include "settings/save_slot_list.h"
 #include "settings/settings_store.h"
 #include "ui/form1_description.h"
-#include "ui/frame.h"
+#include "common/frame.h"
 
 TForm1* Form1 = nullptr;
 std::string BaseDir;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "process/officer_file.h"
-#include "ui/frame.h"
+#include "common/frame.h"
 
 // Bytes from a list of values, for writing names as hexadecimal.
 std::string Bytes(std::initializer_list<unsigned> values);

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/frame.h"
+#include "common/frame.h"
 
 class TFakeFrame : public IFrame {
 public:

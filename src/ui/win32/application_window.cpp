@@ -3,7 +3,7 @@
 #include "ui/win32/application_window.h"
 
 #include "common/errors.h"
-#include "ui/frame.h"
+#include "common/frame.h"
 
 namespace {
 

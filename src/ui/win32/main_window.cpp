@@ -8,7 +8,7 @@
 #include "common/errors.h"
 #include "settings/date_settings.h"
 #include "ui/form1_description.h"
-#include "ui/frame.h"
+#include "common/frame.h"
 #include "ui/win32/form_scaling.h"
 
 namespace {

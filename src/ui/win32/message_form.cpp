@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/errors.h"
-#include "ui/frame.h"
+#include "common/frame.h"
 #include "ui/win32/box_layout.h"
 #include "ui/win32/win32_handles.h"
 

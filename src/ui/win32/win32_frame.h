@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "ui/frame.h"
+#include "common/frame.h"
 
 class TWin32Frame : public IFrame {
 public:

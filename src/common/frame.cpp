@@ -1,20 +1,25 @@
 // The installed frame and the free functions that forward to it.
-#include "ui/frame.h"
-
-#include <iostream>
-
-#include "ui/console_frame.h"
+#include "common/frame.h"
 
 namespace {
 
-IFrame& DefaultFrame() {
-    static TConsoleFrame frame(std::cin, std::cout, std::cerr, false);
-    return frame;
-}
+// Stands in while no front end has installed a frame: it confirms nothing,
+// shows nothing and never quits, so the core cannot act unasked.
+class TSilentFrame final : public IFrame {
+public:
+    std::int32_t AskConfirmation(const std::string&) override { return mrCancel; }
+    void ShowInformationBox(const std::string&) override {}
+    void DefaultBeep() override {}
+    void ReportError(const Exception&) override {}
+    void RequestQuit() override {}
+};
 
 IFrame* g_frame = nullptr;
 
-IFrame& Current() { return g_frame ? *g_frame : DefaultFrame(); }
+IFrame& Current() {
+    static TSilentFrame silent;
+    return g_frame ? *g_frame : silent;
+}
 
 }  // namespace
 

@@ -1,5 +1,5 @@
 // Boxes on a terminal: information on standard output, errors on standard error.
-#include "ui/console_frame.h"
+#include "cli/console_frame.h"
 
 #include <iostream>
 

@@ -36,7 +36,8 @@ private:
     IFrame* previous_;
 };
 
-// Forward to the installed frame (a console frame when none is installed).
+// Forward to the installed frame. Until a front end installs one, a silent
+// frame answers: it confirms nothing and shows nothing.
 std::int32_t AskConfirmation(const std::string& text);
 void ShowInformationBox(const std::string& text);
 void DefaultBeep();

@@ -1,5 +1,5 @@
 // The radio group's selection rules.
-#include "ui/radio_group.h"
+#include "common/radio_group.h"
 
 #include <algorithm>
 

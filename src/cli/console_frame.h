@@ -3,7 +3,7 @@
 
 #include <iosfwd>
 
-#include "ui/frame.h"
+#include "common/frame.h"
 
 class TConsoleFrame : public IFrame {
 public:
