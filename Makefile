@@ -1,21 +1,23 @@
 # Kasumiro: the two commands a newcomer needs, plus the benchmark and the release zip.
-.PHONY: run test bench release deps clean
+# Each target installs only the package groups it uses (scripts/install-deps.sh).
+.PHONY: run test bench release clean
 
-deps:
-	@scripts/install-deps.sh
-
-run: deps
+run:
+	@scripts/install-deps.sh build windows
 	@scripts/run.sh
 
-test: deps
+test:
+	@scripts/install-deps.sh build windows
 	@scripts/test-all.sh
 
-bench: deps
+bench:
+	@scripts/install-deps.sh bench
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench -j $$(nproc)
 	build/bench/bench/kasumiro_bench
 
-release: deps
+release:
+	@scripts/install-deps.sh release
 	@scripts/release.sh
 
 clean:

@@ -1,28 +1,67 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on Debian 12 / Ubuntu; quick when all is there.
+# Installs the Debian packages that the named groups of work need; silent and
+# quick when everything is there.
+#   scripts/install-deps.sh GROUP...
+# Groups: build (native build and tests), windows (cross build, Wine, Xvfb,
+# Japanese locale and fonts), bench, release.
 set -euo pipefail
 
-need=()
+packages_of() {
+  case "$1" in
+    build)   echo build-essential cmake make libgtest-dev googletest ;;
+    windows) echo g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth xdotool x11-apps \
+                  imagemagick locales fonts-ipafont-gothic ;;
+    bench)   echo build-essential cmake make libbenchmark-dev ;;
+    release) echo cmake make g++-mingw-w64-i686 zip ;;
+    *) echo "install-deps: unknown group '$1'" >&2; return 1 ;;
+  esac
+}
+
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
-for pkg in build-essential cmake make libgtest-dev googletest libbenchmark-dev \
-           g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth xdotool x11-apps imagemagick \
-           locales fonts-ipafont-gothic zip; do
-  have_pkg "$pkg" || need+=("$pkg")
+
+need=()
+locales=()
+for group in "$@"; do
+  list=$(packages_of "$group")
+  for pkg in $list; do
+    have_pkg "$pkg" || need+=("$pkg")
+  done
+  [ "$group" = windows ] && locales+=(ja_JP.UTF-8)
+done
+need=($(printf '%s\n' "${need[@]}" | sort -u))
+
+missing_locales=()
+for loc in "${locales[@]}"; do
+  # Wine needs the locale generated, or it silently runs in code page 1252.
+  locale -a 2>/dev/null | grep -qix "$(echo "$loc" | sed 's/UTF-8/utf8/')" || missing_locales+=("$loc")
 done
 
-SUDO=""
-[ "$(id -u)" = 0 ] || SUDO="sudo"
+[ ${#need[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ] && exit 0
+
+if [ "$(id -u)" = 0 ]; then
+  as_root() { "$@"; }
+elif command -v sudo >/dev/null 2>&1; then
+  as_root() { sudo "$@"; }
+else
+  echo "install-deps: not root and no sudo. Install these as root, then run again:" >&2
+  [ ${#need[@]} -gt 0 ] && echo "  apt-get install ${need[*]}" >&2
+  [ ${#missing_locales[@]} -gt 0 ] && echo "  locale-gen ${missing_locales[*]} (enable them in /etc/locale.gen)" >&2
+  exit 1
+fi
 
 if [ ${#need[@]} -gt 0 ]; then
-  echo "Installing: ${need[*]}"
-  $SUDO dpkg --add-architecture i386
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${need[@]}" >/dev/null
+  if printf '%s\n' "${need[@]}" | grep -q ':i386$' && ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "install-deps: adding the i386 architecture to this system (32-bit Wine needs it)"
+    as_root dpkg --add-architecture i386
+  fi
+  echo "install-deps: installing ${need[*]}"
+  as_root apt-get -o DPkg::Lock::Timeout=600 update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${need[@]}" >/dev/null
 fi
 
-# Wine needs a generated Japanese locale, or it silently runs in code page 1252.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
-  $SUDO sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
-  $SUDO locale-gen >/dev/null
-fi
+for loc in "${missing_locales[@]}"; do
+  as_root sed -i "s/^# *$loc UTF-8/$loc UTF-8/" /etc/locale.gen
+  grep -q "^$loc UTF-8" /etc/locale.gen || echo "$loc UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+done
+[ ${#missing_locales[@]} -gt 0 ] && as_root locale-gen >/dev/null
+exit 0
