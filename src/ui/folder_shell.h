@@ -47,6 +47,7 @@ inline constexpr std::int32_t kCsidlDrives = 17;  // My Computer
 inline constexpr std::uint32_t kBffmInitialized = 1;
 inline constexpr std::uint32_t kBffmSelChanged = 2;
 inline constexpr std::uint32_t kBffmSetStatusTextA = 0x464;
+inline constexpr std::uint32_t kBffmEnableOk = 0x465;
 inline constexpr std::uint32_t kBffmSetSelectionA = 0x466;
 inline constexpr std::uint32_t kFileAttributeDirectory = 0x10;
 inline constexpr std::uint32_t kInvalidFileAttributes = 0xFFFFFFFF;
@@ -90,6 +91,9 @@ public:
     virtual bool SHGetPathFromIDListA(TItemIdList list, char* path) = 0;
     virtual std::intptr_t SendMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                        std::intptr_t lParam) = 0;
+    // Queues the message for the window and returns at once.
+    virtual void PostMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                              std::intptr_t lParam) = 0;
     virtual std::uint32_t GetFileAttributesA(const char* path) = 0;
 };
 

@@ -76,6 +76,11 @@ public:
         return ::SendMessageA(static_cast<HWND>(window), message, wParam, lParam);
     }
 
+    void PostMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override {
+        ::PostMessageA(static_cast<HWND>(window), message, wParam, lParam);
+    }
+
     std::uint32_t GetFileAttributesA(const char* path) override { return ::GetFileAttributesA(path); }
 };
 

@@ -110,6 +110,11 @@ std::intptr_t TFakeFolderShell::SendMessageA(TWindowHandle window, std::uint32_t
     return 0;
 }
 
+void TFakeFolderShell::PostMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                                    std::intptr_t lParam) {
+    Posted.push_back(TPostedMessage{window, message, wParam, lParam});
+}
+
 std::uint32_t TFakeFolderShell::GetFileAttributesA(const char* path) {
     auto found = Attributes.find(path);
     return found == Attributes.end() ? kInvalidFileAttributes : found->second;

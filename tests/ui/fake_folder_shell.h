@@ -19,6 +19,13 @@ struct TSentMessage {
     std::string Text;  // the text lParam points to
 };
 
+struct TPostedMessage {
+    TWindowHandle Window;
+    std::uint32_t Message;
+    std::uintptr_t WParam;
+    std::intptr_t LParam;
+};
+
 class TFakeFolderShell : public IFolderShell {
 public:
     TFakeFolderShell();
@@ -42,6 +49,7 @@ public:
     // Record.
     std::vector<std::string> Calls;
     std::vector<TSentMessage> Sent;
+    std::vector<TPostedMessage> Posted;
     int BrowseCount = 0;
     TBrowseInfo LastInfo;
     std::string LastTitle;
@@ -54,6 +62,8 @@ public:
     bool SHGetPathFromIDListA(TItemIdList list, char* path) override;
     std::intptr_t SendMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam) override;
+    void PostMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,
+                      std::intptr_t lParam) override;
     std::uint32_t GetFileAttributesA(const char* path) override;
 
 private:

@@ -208,6 +208,46 @@ TEST_F(FolderDialogTest, StatusLineFollowsTheSelection) {
     }
 }
 
+// Under BIF_BROWSEFORCOMPUTER the shell greys OK on folders; the callback
+// enables it again with a posted BFFM_ENABLEOK, for items with a path only.
+TEST_F(FolderDialogTest, OkIsEnabledByAPostOnlyForItemsWithAPath) {
+    shell.Attributes = {{"C:\\Game", 0x10}};
+    const TItemIdList folder = shell.MakeItem("folder", "C:\\Game");
+    const TItemIdList drive = shell.MakeItem("drive", "D:\\");
+    const TItemIdList network = shell.MakeItem("network", std::nullopt);
+    struct Row {
+        const char* name;
+        std::uint32_t message;
+        const char* directory;
+        TItemIdList item;
+        bool enables;
+    };
+    const Row rows[] = {
+        {"initial folder", kBffmInitialized, "C:\\Game", nullptr, true},
+        {"no initial folder", kBffmInitialized, "", nullptr, false},
+        {"missing initial folder", kBffmInitialized, "C:\\Missing", nullptr, false},
+        {"folder selected", kBffmSelChanged, "", folder, true},
+        {"drive selected", kBffmSelChanged, "", drive, true},
+        {"pathless item selected", kBffmSelChanged, "", network, false},
+        {"other notification", 3, "", folder, false},
+    };
+    for (const Row& row : rows) {
+        shell.Sent.clear();
+        shell.Posted.clear();
+        dialog.Directory = row.directory;
+        Notify(row.message, reinterpret_cast<std::intptr_t>(row.item));
+
+        ASSERT_EQ(shell.Posted.size(), row.enables ? 1u : 0u) << row.name;
+        if (row.enables) {
+            EXPECT_EQ(shell.Posted[0].Window, kDialog) << row.name;
+            EXPECT_EQ(shell.Posted[0].Message, 0x465u) << row.name;
+            EXPECT_EQ(shell.Posted[0].WParam, 0u) << row.name;
+            EXPECT_NE(shell.Posted[0].LParam, 0) << row.name << ": must enable, not disable";
+        }
+        for (const TSentMessage& sent : shell.Sent) EXPECT_NE(sent.Message, 0x465u) << row.name << ": sent, not posted";
+    }
+}
+
 TEST_F(FolderDialogTest, CancelledBrowserOpensAtTheSameFolderNextTime) {
     shell.Attributes = {{"C:\\Game", 0x10}};
     dialog.Directory = "C:\\Game";
