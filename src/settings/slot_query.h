@@ -11,6 +11,10 @@
 // a folder, or its local time lies outside the DOS range.
 std::optional<TDateStamp> QuerySlotTimeStamp(const std::string& path);
 
+// The years a DOS date holds.
+inline constexpr int kDosFirstYear = 1980;
+inline constexpr int kDosLastYear = 2107;
+
 // A local time reduced to what a DOS date and time holds: years 1980 to
 // 2107, seconds rounded down to even; nothing outside that range.
 std::optional<TDateStamp> DosTimeStamp(const TDateStamp& localTime);

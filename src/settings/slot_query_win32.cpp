@@ -1,5 +1,6 @@
 // A slot's time stamp on Windows: the directory entry's last-write time,
-// made local with the current offset and reduced to a DOS date and time.
+// made local with the offset in force now (not the one at the file's time)
+// and reduced to a DOS date and time.
 #include "settings/slot_query.h"
 
 #include <windows.h>
@@ -12,12 +13,17 @@ std::optional<TDateStamp> QuerySlotTimeStamp(const std::string& path) {
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
 
     FILETIME local;
-    WORD dosDate = 0;
-    WORD dosTime = 0;
-    if (!FileTimeToLocalFileTime(&entry.ftLastWriteTime, &local) ||
-        !FileTimeToDosDateTime(&local, &dosDate, &dosTime)) {
+    SYSTEMTIME localTime;
+    if (!FileTimeToLocalFileTime(&entry.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &localTime)) {
         return std::nullopt;
     }
+    // Wine's FileTimeToDosDateTime wraps a year past 2107 instead of failing,
+    // so the range is checked here first and every platform shows such a slot
+    // as empty.
+    if (localTime.wYear < kDosFirstYear || localTime.wYear > kDosLastYear) return std::nullopt;
+    WORD dosDate = 0;
+    WORD dosTime = 0;
+    if (!FileTimeToDosDateTime(&local, &dosDate, &dosTime)) return std::nullopt;
     TDateStamp stamp;
     stamp.Year = 1980 + (dosDate >> 9);
     stamp.Month = (dosDate >> 5) & 0x0F;

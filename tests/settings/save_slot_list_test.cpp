@@ -68,6 +68,7 @@ TEST_F(SaveSlotTest, LabelsShowTheTimeOrTheEmptyMarker) {
     MakeSlot("LOG3.DAT", {2010, 1, 1, 0, 0, 0});
     MakeSlot("LOG4.DAT", {1999, 9, 9, 23, 59, 59});
     MakeSlot("LOG5.DAT", {1979, 12, 31, 23, 59, 0});
+    MakeSlot("LOG6.DAT", {2108, 1, 1, 0, 0, 0});  // past the DOS range: Wine's conversion would wrap it
     MakeFolder(Base() + "LOGF.DAT" + kSep + "SYSTEM.BIN");  // a folder, not a saved game
     MakeFolder(Base() + "LOGE.DAT");                        // a slot folder without SYSTEM.BIN
 
@@ -80,6 +81,7 @@ TEST_F(SaveSlotTest, LabelsShowTheTimeOrTheEmptyMarker) {
         {"LOG3.DAT", "LOG3.DAT  2010年1月1日 00:00"},
         {"LOG4.DAT", "LOG4.DAT  1999年9月9日 23:59"},
         {"LOG5.DAT", "LOG5.DAT  ---"},
+        {"LOG6.DAT", "LOG6.DAT  ---"},
         {"LOGF.DAT", "LOGF.DAT  ---"},
         {"LOGE.DAT", "LOGE.DAT  ---"},
         {"LOGM.DAT", "LOGM.DAT  ---"},
