@@ -246,15 +246,18 @@ LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void TMainWindow::Command(int id, int code) {
-    if (!form_ || code != BN_CLICKED) return;
-    HWND sender = GetDlgItem(window_.Get(), id);
+    if (!form_) return;
     for (TRadioView* view : {&scenario_, &saveData_}) {
         const int index = id - view->FirstId;
         if (index >= 0 && index < static_cast<int>(view->Buttons.size())) {
-            view->Model->UserClick(index);
+            // A radio button reports the second click of a double-click as
+            // BN_DOUBLECLICKED instead of BN_CLICKED: it is a click all the same.
+            if (code == BN_CLICKED || code == BN_DOUBLECLICKED) view->Model->UserClick(index);
             return;
         }
     }
+    if (code != BN_CLICKED) return;
+    HWND sender = GetDlgItem(window_.Get(), id);
     switch (id) {
     case kButton1Id: form_->Button1Click(sender); break;
     case kButton2Id: form_->Button2Click(sender); break;
