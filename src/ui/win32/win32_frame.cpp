@@ -53,7 +53,11 @@ void TWin32Frame::DefaultBeep() { MessageBeep(MB_OK); }
 void TWin32Frame::ReportError(const Exception& error) {
     // A drag or a pressed button holding the mouse would keep it from the box.
     if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
-    // Without a main window on screen, task-modal keeps every window of the program disabled.
+    // Without a main window on screen the box is owned by the task-bar window,
+    // or by nothing at all when the error comes before that window is made or
+    // after it is gone. An ownerless box disables no window of its own accord;
+    // MB_TASKMODAL makes it disable every top-level window of this thread, as
+    // an owner would be. With an owner the flag changes nothing.
     const UINT flags = MB_OK | MB_ICONSTOP | (MainWindowShown() ? 0u : static_cast<UINT>(MB_TASKMODAL));
     const HWND owner = Owner();
     const TDisabledWhileBoxOpen disabled(applicationWindow_, owner);
