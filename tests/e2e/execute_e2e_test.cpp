@@ -17,7 +17,7 @@ protected:
     }
 
     HWND Confirm() {
-        PostClick(Main.ExecuteButton);
+        if (!PostClick(Main.ExecuteButton)) return nullptr;
         return WaitForBox(kConfirmText);
     }
 
@@ -67,14 +67,14 @@ TEST_F(ExecuteTest, ConfirmedExecuteRewritesTheSelectedSlotOnly) {
 TEST_F(ExecuteTest, TaskBarCloseWhileTheBoxIsOpenDoesNothing) {
     StartWithSlot(1);
     ASSERT_TRUE(Main.Window);
-    HWND application = nullptr;
-    for (HWND window : TopLevelWindows(App->Id()))
-        if (ClassName(window) == "TApplication") application = window;
-    ASSERT_TRUE(application) << Windows();
+    const HWND application = TaskBarEntry();
+    ASSERT_TRUE(application);
     const HWND confirm = Confirm();
     ASSERT_TRUE(confirm);
     EXPECT_FALSE(IsWindowEnabled(application)) << "the task-bar entry takes no input while a box is open";
 
+    // The task bar sends its Close whatever state the window is in, so this
+    // message goes out unchecked: the program must ignore it.
     PostMessageA(application, WM_SYSCOMMAND, SC_CLOSE, 0);
     Sleep(1000);
     EXPECT_TRUE(App->IsRunning()) << "Close on the task-bar entry quit the program behind the box";
@@ -85,6 +85,7 @@ TEST_F(ExecuteTest, TaskBarCloseWhileTheBoxIsOpenDoesNothing) {
         << "the task-bar entry takes input again once the box has closed";
     EXPECT_EQ("", FileDifference(SaveOfficerFile(), SaveFile(1)));
 
+    ASSERT_TRUE(IsPressable(application));
     PostMessageA(application, WM_SYSCOMMAND, SC_CLOSE, 0);
     ExpectCleanExit();
 }
@@ -105,7 +106,7 @@ TEST_F(ExecuteTest, SessionEndWhileConfirmingRewritesNothing) {
 
 struct TAnswerCase {
     const char* Name;
-    std::function<void(HWND)> Answer;
+    std::function<bool(HWND)> Answer;  // false when it could not be given
     bool Rewrites;
 };
 
@@ -119,13 +120,13 @@ TEST_P(AnswerTest, OnlyYesRewrites) {
     ASSERT_TRUE(Main.Window);
     const HWND confirm = Confirm();
     ASSERT_TRUE(confirm);
-    GetParam().Answer(confirm);
+    ASSERT_TRUE(GetParam().Answer(confirm));
     EXPECT_TRUE(WaitUntilGone(confirm)) << Windows();
     if (GetParam().Rewrites) {
         const HWND done = WaitForBox(kDoneText);
         ASSERT_TRUE(done);
         EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(0)));
-        PostKey(BoxButton(done, "OK"), VK_ESCAPE);
+        ASSERT_TRUE(PostKey(BoxButton(done, "OK"), VK_ESCAPE));
         EXPECT_TRUE(WaitUntilGone(done)) << "Esc dismisses the information box:\n" << Windows();
     } else {
         EXPECT_FALSE(OtherWindowAppears(1000)) << "no box may follow a declined confirmation:\n" << Windows();
@@ -140,11 +141,11 @@ TEST_P(AnswerTest, OnlyYesRewrites) {
 INSTANTIATE_TEST_SUITE_P(
     Kasumiro, AnswerTest,
     testing::Values(
-        TAnswerCase{"ClickedYes", [](HWND box) { PostClick(BoxButton(box, "はい(&Y)")); }, true},
-        TAnswerCase{"EnterOnDefault", [](HWND box) { PostKey(BoxButton(box, "はい(&Y)"), VK_RETURN); }, true},
-        TAnswerCase{"ClickedNo", [](HWND box) { PostClick(BoxButton(box, "いいえ(&N)")); }, false},
-        TAnswerCase{"EscapeWithYesFocused", [](HWND box) { PostKey(BoxButton(box, "はい(&Y)"), VK_ESCAPE); }, false},
-        TAnswerCase{"Closed", [](HWND box) { PostClose(box); }, false}),
+        TAnswerCase{"ClickedYes", [](HWND box) { return PostClick(BoxButton(box, "はい(&Y)")); }, true},
+        TAnswerCase{"EnterOnDefault", [](HWND box) { return PostKey(BoxButton(box, "はい(&Y)"), VK_RETURN); }, true},
+        TAnswerCase{"ClickedNo", [](HWND box) { return PostClick(BoxButton(box, "いいえ(&N)")); }, false},
+        TAnswerCase{"EscapeWithYesFocused", [](HWND box) { return PostKey(BoxButton(box, "はい(&Y)"), VK_ESCAPE); }, false},
+        TAnswerCase{"Closed", [](HWND box) { return PostClose(box); }, false}),
     CaseName<TAnswerCase>);
 
 struct TIoErrorCase {

@@ -1,6 +1,7 @@
-// The Settings flow of the real program through the shell's folder chooser:
-// it opens on the stored folder, Cancel changes nothing, and a confirmed
-// folder is stored with the slot selection cleared.
+// The Settings flow of the real program through the shell's folder chooser,
+// driven with the mouse as a person would: it opens on the stored folder,
+// Cancel changes nothing, OK can be pressed on a drive or a folder, and a
+// confirmed folder is stored with the slot selection cleared.
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/remote_tree_view.h"
 #include "e2e/window_driver.h"
@@ -39,34 +40,32 @@ std::string DescribeTree(const TRemoteTreeView& view) {
     return out + "\ntop items:" + Children(view, TVI_ROOT);
 }
 
-// Walks the tree from My Computer down to the folder (a path ending in "\"),
-// opening each branch on the way as the user would.
-HTREEITEM FindFolderItem(const TRemoteTreeView& view, const std::string& folder, std::string& problem) {
-    HTREEITEM item = view.FirstChild(TVI_ROOT);  // My Computer
-    if (!item) {
+// The drive of the folder (a path ending in "\\") under My Computer, which is opened on the way.
+HTREEITEM FindDriveItem(const TRemoteTreeView& view, const std::string& folder, std::string& problem) {
+    const HTREEITEM computer = view.FirstChild(TVI_ROOT);
+    if (!computer) {
         problem = "the tree is empty";
         return nullptr;
     }
-    view.Expand(item);
+    view.Expand(computer);
     const std::string drive = folder.substr(0, 2);
-    HTREEITEM driveItem = nullptr;
-    for (HTREEITEM child = view.FirstChild(item); child; child = view.NextSibling(child)) {
-        if (view.Text(child).find(drive) != std::string::npos) driveItem = child;
+    for (HTREEITEM child = view.FirstChild(computer); child; child = view.NextSibling(child)) {
+        if (view.Text(child).find(drive) != std::string::npos) return child;
     }
-    if (!driveItem) {
-        problem = "no drive " + drive + " under My Computer:" + Children(view, item) + kDriveHint;
-        return nullptr;
-    }
-    item = driveItem;
-    for (size_t start = 3; start < folder.size();) {
+    problem = "no drive " + drive + " under My Computer:" + Children(view, computer) + kDriveHint;
+    return nullptr;
+}
+
+// Walks the tree from My Computer down to the folder (a path ending in "\\"),
+// opening each branch on the way as the user would.
+HTREEITEM FindFolderItem(const TRemoteTreeView& view, const std::string& folder, std::string& problem) {
+    HTREEITEM item = FindDriveItem(view, folder, problem);
+    for (size_t start = 3; item && start < folder.size();) {
         const size_t end = folder.find('\\', start);
         const std::string name = folder.substr(start, end - start);
         view.Expand(item);
         const HTREEITEM child = view.FindChild(item, name);
-        if (!child) {
-            problem = "no folder " + name + " in <" + view.Text(item) + ">:" + Children(view, item);
-            return nullptr;
-        }
+        if (!child) problem = "no folder " + name + " in <" + view.Text(item) + ">:" + Children(view, item);
         item = child;
         start = end + 1;
     }
@@ -81,7 +80,7 @@ protected:
         Launch();
         Main = WaitForMainWindow();
         if (!Main.Window) return nullptr;
-        PostClick(Main.SettingsButton);
+        if (!PostClick(Main.SettingsButton)) return nullptr;
         return WaitForChooser();
     }
 
@@ -93,15 +92,21 @@ protected:
                                            << DescribeTree(view) << kDriveHint;
     }
 
-    // Selects the folder in the tree, expects it on the status line and confirms it.
-    void Choose(HWND chooser, const TRemoteTreeView& view, HTREEITEM item, const std::string& folder) {
+    // Clicks the item in the tree and waits for its path on the status line.
+    void ClickItem(HWND chooser, const TRemoteTreeView& view, HTREEITEM item, const std::string& path) {
         ASSERT_TRUE(item);
-        ASSERT_TRUE(view.Select(item));
+        ASSERT_TRUE(view.Click(item));
         const HWND status = FindDescendantById(chooser, kStatusId);
-        EXPECT_TRUE(WaitUntil([&] { return WindowText(status) == WithoutTrailingSeparator(folder); }, 3000))
-            << "expected the status line to show \"" << WithoutTrailingSeparator(folder) << "\", found \""
-            << WindowText(status) << "\"\n" << Windows();
-        PostClick(FindDescendantById(chooser, IDOK));
+        EXPECT_TRUE(WaitUntil([&] { return WindowText(status) == path; }, 3000))
+            << "expected the status line to show \"" << path << "\", found \"" << WindowText(status) << "\"\n"
+            << Windows();
+    }
+
+    // Clicks the folder in the tree and presses OK, which a person can only
+    // do once the chooser has enabled it.
+    void Choose(HWND chooser, const TRemoteTreeView& view, HTREEITEM item, const std::string& folder) {
+        ASSERT_NO_FATAL_FAILURE(ClickItem(chooser, view, item, WithoutTrailingSeparator(folder)));
+        ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDOK)));
     }
 
     // The first start: the chooser opens at My Computer and the user walks down to the game folder.
@@ -131,19 +136,20 @@ TEST_F(FolderChooserTest, OpensOnTheStoredFolderCancelKeepsAndConfirmClearsTheSl
         EXPECT_TRUE(ShowsTheStoredFolder(view));
     }
     const std::optional<std::string> settings = ReadFileBytes(IniPath);
-    PostClick(FindDescendantById(chooser, IDCANCEL));
+    ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDCANCEL)));
     ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
     EXPECT_EQ(0, CheckedIndex(Main.SlotItems));
     EXPECT_EQ("", FileDifference(settings, ReadFileBytes(IniPath))) << "Cancel must not write the settings file";
 
-    PostClick(Main.SettingsButton);
+    ASSERT_TRUE(PostClick(Main.SettingsButton));
     chooser = WaitForChooser();
     ASSERT_TRUE(chooser);
     {
         TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
         ASSERT_TRUE(ShowsTheStoredFolder(view));
     }
-    PostClick(FindDescendantById(chooser, IDOK));
+    // The stored folder is selected when the chooser opens, so OK can be pressed at once.
+    ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDOK)));
     ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
     EXPECT_TRUE(WaitUntil([&] { return CheckedIndex(Main.SlotItems) == -1; }, 3000))
         << "the slot selection stays after a confirmed folder: " << CheckedIndex(Main.SlotItems);
@@ -174,7 +180,7 @@ TEST_F(FolderChooserTest, ChoosingAnotherFolderStoresItAndShowsItsSlots) {
     ASSERT_TRUE(SendClick(Main.SlotItems[1]));
     EXPECT_TRUE(WaitUntil([&] { return CheckedIndex(Main.SlotItems) == 0; }, 3000))
         << "an empty slot falls back to slot 0; found " << CheckedIndex(Main.SlotItems);
-    PostClose(Main.Window);
+    ASSERT_TRUE(PostClose(Main.Window));
     ExpectCleanExit();
     EXPECT_EQ(Stored(otherGame, 0), SettingsLines(IniPath));
 }
@@ -189,6 +195,56 @@ TEST_F(FolderChooserTest, FirstStartStoresTheFolderPickedFromTheTree) {
     EXPECT_EQ("LOG2.DAT  ---", labels[1]);
     EXPECT_EQ(-1, CheckedIndex(main.SlotItems));
     EXPECT_EQ(Stored(-1), SettingsLines(IniPath));
+    Quit(main);
+}
+
+// Under the chooser's flags the shell itself enables OK only on computers:
+// the program enables it on every item with a path, reached by a click or by
+// the arrow keys, and it stays enabled.
+TEST_F(FolderChooserTest, OkIsEnabledOnADriveAndOnAFolder) {
+    MakeGameFolder(GameDir, {});
+    Launch();
+    const HWND chooser = WaitForChooser();
+    ASSERT_TRUE(chooser);
+    const HWND ok = FindDescendantById(chooser, IDOK);
+    TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
+    ASSERT_TRUE(view.IsUsable()) << Windows();
+    std::string problem;
+    const HTREEITEM drive = FindDriveItem(view, GameDir, problem);
+    ASSERT_TRUE(drive) << problem;
+    const HTREEITEM folder = FindFolderItem(view, GameDir, problem);
+    ASSERT_TRUE(folder) << problem;
+
+    const struct {
+        HTREEITEM Item;
+        std::string Path;
+    } items[] = {{drive, GameDir.substr(0, 3)}, {folder, WithoutTrailingSeparator(GameDir)}};
+    // The shell's own check runs around the program's, so OK must still be enabled a moment later.
+    const auto okStaysEnabled = [&] {
+        const bool enabled = WaitUntil([&] { return IsPressable(ok); }, kPressableTimeoutMs);
+        Sleep(300);
+        return enabled && IsPressable(ok);
+    };
+    for (const auto& item : items) {
+        ASSERT_NO_FATAL_FAILURE(ClickItem(chooser, view, item.Item, item.Path));
+        EXPECT_TRUE(okStaysEnabled()) << "OK is greyed on " << item.Path << "\n" << Windows();
+    }
+
+    // Reached with the arrow keys: the item above the game folder, another folder of the drive.
+    const HWND status = FindDescendantById(chooser, kStatusId);
+    ASSERT_TRUE(PostKey(FindDescendantById(chooser, kTreeId), VK_UP));
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const std::string path = WindowText(status);
+            return path.size() > 3 && path.rfind(GameDir.substr(0, 3), 0) == 0 && path != items[1].Path;
+        },
+        3000))
+        << "the arrow key did not select another folder: \"" << WindowText(status) << "\"";
+    EXPECT_TRUE(okStaysEnabled()) << "OK is greyed on " << WindowText(status) << "\n" << Windows();
+
+    ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDCANCEL)));
+    const TMainWindow main = WaitForMainWindow();
+    ASSERT_TRUE(main.Window);
     Quit(main);
 }
 
@@ -220,10 +276,10 @@ TEST_F(FolderChooserTest, FirstStartWithAnUnwritableSettingsFileReportsItAndGoes
     EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), ReadFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN")));
     Answer(done, "OK");
 
-    PostClick(main.QuitButton);
+    ASSERT_TRUE(PostClick(main.QuitButton));
     error = WaitForBox(refused);
     ASSERT_TRUE(error);
-    PostClick(FindDescendantById(error, IDOK));
+    ASSERT_TRUE(PostClick(FindDescendantById(error, IDOK)));
     ExpectCleanExit();
     EXPECT_EQ("", FileDifference(settings, ReadFileBytes(IniPath)));
 }

@@ -149,12 +149,12 @@ bool KasumiroTest::OtherWindowAppears(DWORD withinMs) { return WaitForTopLevel(A
 void KasumiroTest::Answer(HWND box, const std::string& button) {
     const HWND target = FindDescendantByText(box, button, "Button");
     ASSERT_TRUE(target) << "expected a button \"" << button << "\"; found:\n" << Windows();
-    PostClick(target);
+    ASSERT_TRUE(PostClick(target));
     EXPECT_TRUE(WaitUntilGone(box)) << "the box stayed open after \"" << button << "\":\n" << Windows();
 }
 
 HWND KasumiroTest::ExecuteConfirmed(const TMainWindow& main, const std::string& outcome) {
-    PostClick(main.ExecuteButton);
+    if (!PostClick(main.ExecuteButton)) return nullptr;
     const HWND confirm = WaitForBox(kConfirmText);
     if (!confirm) return nullptr;
     Answer(confirm, "はい(&Y)");
@@ -162,8 +162,7 @@ HWND KasumiroTest::ExecuteConfirmed(const TMainWindow& main, const std::string& 
 }
 
 void KasumiroTest::Quit(const TMainWindow& main) {
-    PostClick(main.QuitButton);
-    ExpectCleanExit();
+    if (PostClick(main.QuitButton)) ExpectCleanExit();
 }
 
 void KasumiroTest::ExpectCleanExit() {
@@ -173,6 +172,14 @@ void KasumiroTest::ExpectCleanExit() {
         return;
     }
     EXPECT_EQ(0u, exitCode) << "exit code of Kasumiro.exe";
+}
+
+HWND KasumiroTest::TaskBarEntry() {
+    for (HWND window : TopLevelWindows(App->Id())) {
+        if (ClassName(window) == "TApplication") return window;
+    }
+    ADD_FAILURE() << "expected the task-bar entry's window; found:\n" << Windows();
+    return nullptr;
 }
 
 std::string KasumiroTest::Windows() { return App ? DescribeWindows(App->Id()) : "  (not started)\n"; }

@@ -67,6 +67,8 @@ protected:
     // Waits for the process to end and expects exit code 0.
     void ExpectCleanExit();
     void Quit(const TMainWindow& main);
+    // The window of the program's task-bar entry (shown, but without controls).
+    HWND TaskBarEntry();
     // The settings file's lines as the program must leave them.
     std::vector<std::string> Stored(int saveData) const { return Stored(GameDir, saveData); }
     static std::vector<std::string> Stored(const std::string& baseDir, int saveData) {

@@ -24,9 +24,12 @@ TEST_P(QuitTest, EndsWithExitCodeZeroAndStoresTheSelectedSlot) {
     ASSERT_TRUE(WaitUntil([&] { return CheckedIndex(main.SlotItems) == 2; }, 3000)) << Windows();
 
     switch (GetParam().Way) {
-    case TQuitWay::QuitButton: PostClick(main.QuitButton); break;
-    case TQuitWay::CloseMessage: PostClose(main.Window); break;
-    case TQuitWay::SystemMenuClose: PostMessageA(main.Window, WM_SYSCOMMAND, SC_CLOSE, 0); break;
+    case TQuitWay::QuitButton: ASSERT_TRUE(PostClick(main.QuitButton)); break;
+    case TQuitWay::CloseMessage: ASSERT_TRUE(PostClose(main.Window)); break;
+    case TQuitWay::SystemMenuClose:
+        ASSERT_TRUE(IsPressable(main.Window));
+        PostMessageA(main.Window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        break;
     }
     ExpectCleanExit();
     EXPECT_EQ(Stored(2), SettingsLines(IniPath));
@@ -49,13 +52,13 @@ TEST_F(KasumiroTest, QuitWithAReadOnlySettingsFileReportsItAndStillEnds) {
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);
     ASSERT_TRUE(SendClick(main.SlotItems[2]));
-    PostClick(main.QuitButton);
+    ASSERT_TRUE(PostClick(main.QuitButton));
 
     const HWND error = WaitForBox(IniPath + " に書き込めません.");
     ASSERT_TRUE(error);
     EXPECT_EQ("Kasumiro", WindowText(error));
     EXPECT_FALSE(MainWindowVisible()) << "the window is gone before the settings are stored";
-    PostClick(FindDescendantById(error, IDOK));
+    ASSERT_TRUE(PostClick(FindDescendantById(error, IDOK)));
     ExpectCleanExit();
     EXPECT_EQ("", FileDifference(settings, ReadFileBytes(IniPath)));
 }

@@ -1,6 +1,12 @@
 // Tree view access across processes through VirtualAllocEx and ReadProcessMemory.
 #include "e2e/remote_tree_view.h"
 
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "e2e/window_driver.h"
+
 namespace e2e {
 namespace {
 
@@ -73,11 +79,28 @@ bool TRemoteTreeView::Expand(HTREEITEM item) const {
                                kTimeoutMs, &ok) != 0;
 }
 
-bool TRemoteTreeView::Select(HTREEITEM item) const {
+bool TRemoteTreeView::TextRect(HTREEITEM item, RECT& rect) const {
+    if (!remote_ || !item) return false;
+    // TVM_GETITEMRECT takes the item in the rectangle's first bytes and overwrites it.
+    RECT request{};
+    std::memcpy(&request, &item, sizeof(item));
     DWORD_PTR ok = 0;
-    return SendMessageTimeoutA(tree_, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG,
+    return WriteProcessMemory(process_, remote_, &request, sizeof(request), nullptr) &&
+           SendMessageTimeoutA(tree_, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote_), SMTO_ABORTIFHUNG,
                                kTimeoutMs, &ok) &&
-           ok;
+           ok && ReadProcessMemory(process_, remote_, &rect, sizeof(rect), nullptr);
+}
+
+bool TRemoteTreeView::Click(HTREEITEM item) const {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(tree_, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item), SMTO_ABORTIFHUNG, kTimeoutMs,
+                        &ignored);
+    RECT rect{};
+    if (!TextRect(item, rect)) {
+        ADD_FAILURE() << "the tree item <" << Text(item) << "> has no place on screen to click";
+        return false;
+    }
+    return PostMouseClick(tree_, POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
 }  // namespace e2e

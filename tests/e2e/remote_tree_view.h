@@ -26,10 +26,13 @@ public:
     HTREEITEM FindChild(HTREEITEM parent, const std::string& text) const;
     // Opens the item's branch, so that the tree's owner fills in its children.
     bool Expand(HTREEITEM item) const;
-    // Selects the item as the user would, so that the owner hears of the change.
-    bool Select(HTREEITEM item) const;
+    // Scrolls the item into view and clicks its text with the mouse, as a
+    // person selects it; false (with a test failure) when the tree cannot be clicked.
+    bool Click(HTREEITEM item) const;
 
 private:
+    // The item's text rectangle in the tree's client coordinates.
+    bool TextRect(HTREEITEM item, RECT& rect) const;
     HTREEITEM Next(HTREEITEM item, UINT relation) const;
 
     HWND tree_;

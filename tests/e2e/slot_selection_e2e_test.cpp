@@ -39,7 +39,7 @@ TEST_F(KasumiroTest, ClickingAnEmptySlotFallsBackToTheLastAcceptedSlot) {
     ASSERT_TRUE(SendClick(main.ScenarioItems[0]));
     EXPECT_EQ(0, CheckedIndex(main.ScenarioItems));
 
-    PostClose(main.Window);
+    ASSERT_TRUE(PostClose(main.Window));
     ExpectCleanExit();
     EXPECT_EQ(Stored(0), SettingsLines(IniPath));
 }

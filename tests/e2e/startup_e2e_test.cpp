@@ -21,7 +21,7 @@ TEST_F(KasumiroTest, FirstStartAsksForTheFolderAndCancelLeavesTheWorkingFolder) 
     const HWND chooser = WaitForChooser();
     ASSERT_TRUE(chooser);
     EXPECT_FALSE(MainWindowVisible()) << "the main window must not show while the first folder choice is open";
-    PostClick(FindDescendantById(chooser, IDCANCEL));
+    ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDCANCEL)));
 
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);
@@ -39,7 +39,7 @@ TEST_F(KasumiroTest, FirstStartAsksForTheFolderAndCancelLeavesTheWorkingFolder) 
     Launch();
     const HWND again = WaitForChooser();
     ASSERT_TRUE(again);
-    PostClick(FindDescendantById(again, IDCANCEL));
+    ASSERT_TRUE(PostClick(FindDescendantById(again, IDCANCEL)));
     const TMainWindow second = WaitForMainWindow();
     ASSERT_TRUE(second.Window);
     ASSERT_TRUE(SendClick(second.SlotItems[1]));
@@ -100,7 +100,7 @@ TEST_P(StoredSlotTest, RestoresTheStoredSlotAndStoresItAgainOnQuit) {
     ASSERT_TRUE(main.Window);
     EXPECT_EQ(GetParam().Selected, CheckedIndex(main.SlotItems));
     if (GetParam().Selected == -1) {
-        PostClick(main.ExecuteButton);
+        ASSERT_TRUE(PostClick(main.ExecuteButton));
         EXPECT_FALSE(OtherWindowAppears(1000)) << "Execute without a slot only beeps:\n" << Windows();
     }
     Quit(main);

@@ -1,6 +1,8 @@
 // Window lookup, control reading and clicking across processes.
 #include "e2e/window_driver.h"
 
+#include <gtest/gtest.h>
+
 namespace e2e {
 namespace {
 
@@ -19,7 +21,44 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
     return TRUE;
 }
 
+std::string Describe(HWND window) {
+    if (!IsWindow(window)) return "a window that does not exist";
+    return "[" + ClassName(window) + " id " + std::to_string(GetDlgCtrlID(window)) + "] \"" + WindowText(window) +
+           "\"";
+}
+
+// Waits for the window to be pressable (and to have the keyboard focus when
+// asked); records a failure saying what stood in the way when it never is.
+bool WaitPressable(HWND window, const char* action, bool needsFocus = false) {
+    if (WaitUntil([&] { return IsPressable(window) && (!needsFocus || FocusOf(window) == window); },
+                  kPressableTimeoutMs)) {
+        return true;
+    }
+    std::string why = !IsWindow(window)            ? "it does not exist"
+                      : !IsWindowVisible(window)   ? "it is not visible"
+                      : !IsPressable(window)       ? "it or a window it sits in is disabled"
+                                                   : "the keyboard focus is on " + Describe(FocusOf(window));
+    ADD_FAILURE() << "a person cannot " << action << " " << Describe(window) << ": " << why;
+    return false;
+}
+
 }  // namespace
+
+bool IsPressable(HWND window) {
+    if (!IsWindow(window) || !IsWindowVisible(window)) return false;
+    for (HWND at = window; at; at = GetAncestor(at, GA_PARENT)) {
+        if (at == GetDesktopWindow()) break;
+        if (!IsWindowEnabled(at)) return false;
+    }
+    return true;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info)) return nullptr;
+    return info.hwndFocus;
+}
 
 std::vector<HWND> TopLevelWindows(DWORD processId) {
     std::vector<HWND> found;
@@ -117,19 +156,38 @@ bool WaitUntilGone(HWND window, DWORD timeoutMs) {
     return WaitUntil([&] { return !IsVisibleWindow(window); }, timeoutMs);
 }
 
-void PostClick(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+bool PostClick(HWND button) {
+    if (!WaitPressable(button, "click")) return false;
+    PostMessageA(button, BM_CLICK, 0, 0);
+    return true;
+}
 
 bool SendClick(HWND button) {
+    if (!WaitPressable(button, "click")) return false;
     DWORD_PTR result = 0;
     return SendMessageTimeoutA(button, BM_CLICK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &result) != 0;
 }
 
-void PostClose(HWND window) { PostMessageA(window, WM_CLOSE, 0, 0); }
+bool PostClose(HWND window) {
+    if (!WaitPressable(window, "close")) return false;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    return true;
+}
 
-void PostKey(HWND window, UINT virtualKey) {
+bool PostKey(HWND window, UINT virtualKey) {
+    if (!WaitPressable(window, "type into", true)) return false;
     const UINT scanCode = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
     PostMessageA(window, WM_KEYDOWN, virtualKey, 1 | (scanCode << 16));
     PostMessageA(window, WM_KEYUP, virtualKey, 1 | (scanCode << 16) | (3u << 30));
+    return true;
+}
+
+bool PostMouseClick(HWND window, POINT point) {
+    if (!WaitPressable(window, "click into")) return false;
+    const LPARAM at = MAKELPARAM(point.x, point.y);
+    PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(window, WM_LBUTTONUP, 0, at);
+    return true;
 }
 
 std::string DescribeWindows(DWORD processId) {

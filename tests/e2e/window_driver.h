@@ -39,15 +39,30 @@ HWND WaitForTopLevel(DWORD processId, const std::function<bool(HWND)>& match, DW
 // True once the window is destroyed or hidden.
 bool WaitUntilGone(HWND window, DWORD timeoutMs = kWaitTimeoutMs);
 
+// The driver presses only what a person could: every press below first waits
+// a short moment for its target to be pressable, and when it is not, records
+// a test failure naming it and presses nothing (Wine would act on a message
+// to a greyed button, where a person's click does nothing).
+constexpr DWORD kPressableTimeoutMs = 3000;
+
+// A person can reach the window now: it exists, is shown, and neither it nor
+// any window it sits in is disabled.
+bool IsPressable(HWND window);
+// The window that has the keyboard focus in the thread that owns window.
+HWND FocusOf(HWND window);
+
 // Clicks a button without waiting for its handler: for clicks that open a
 // modal window, which would block a sent message until it closes.
-void PostClick(HWND button);
+bool PostClick(HWND button);
 // Clicks a button and returns once its handler has run; for clicks that open
-// nothing modal. False when the program did not answer in time.
+// nothing modal. False when it was not pressable or the program did not answer in time.
 bool SendClick(HWND button);
-void PostClose(HWND window);
-// Presses and releases a key as if typed while the window has the focus.
-void PostKey(HWND window, UINT virtualKey);
+// Closes a top-level window as its close box does.
+bool PostClose(HWND window);
+// Presses and releases a key in the window, which must have the keyboard focus.
+bool PostKey(HWND window, UINT virtualKey);
+// Clicks with the left mouse button at a point of the window's client area.
+bool PostMouseClick(HWND window, POINT point);
 
 // Every visible top-level window of the process with its controls, for failure messages.
 std::string DescribeWindows(DWORD processId);
