@@ -21,6 +21,7 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
     return TRUE;
 }
 
+// A control as the failure messages name it: class, id and text.
 std::string Describe(HWND window) {
     if (!IsWindow(window)) return "a window that does not exist";
     return "[" + ClassName(window) + " id " + std::to_string(GetDlgCtrlID(window)) + "] \"" + WindowText(window) +
@@ -34,10 +35,10 @@ bool WaitPressable(HWND window, const char* action, bool needsFocus = false) {
                   kPressableTimeoutMs)) {
         return true;
     }
-    std::string why = !IsWindow(window)            ? "it does not exist"
-                      : !IsWindowVisible(window)   ? "it is not visible"
-                      : !IsPressable(window)       ? "it or a window it sits in is disabled"
-                                                   : "the keyboard focus is on " + Describe(FocusOf(window));
+    const std::string why = !IsWindow(window)          ? "it does not exist"
+                            : !IsWindowVisible(window) ? "it is not visible"
+                            : !IsPressable(window)     ? "it or a window it sits in is disabled"
+                                                       : "the keyboard focus is on " + Describe(FocusOf(window));
     ADD_FAILURE() << "a person cannot " << action << " " << Describe(window) << ": " << why;
     return false;
 }
@@ -196,8 +197,7 @@ std::string DescribeWindows(DWORD processId) {
         if (!IsVisibleWindow(window)) continue;
         out += "  window [" + ClassName(window) + "] \"" + WindowText(window) + "\"\n";
         for (HWND child : DescendantWindows(window)) {
-            out += std::string("    ") + (IsWindowVisible(child) ? "" : "(hidden) ") + "[" + ClassName(child) + " id " +
-                   std::to_string(GetDlgCtrlID(child)) + "] \"" + WindowText(child) + "\"" +
+            out += std::string("    ") + (IsWindowVisible(child) ? "" : "(hidden) ") + Describe(child) +
                    (IsRadioButton(child) && IsChecked(child) ? " checked" : "") + "\n";
         }
     }
