@@ -5,9 +5,9 @@
 
 namespace e2e {
 
-TChildProcess::TChildProcess(const std::string& exePath, WORD showState) {
+TChildProcess::TChildProcess(const std::string& exePath, WORD showState, const std::string& arguments) {
     const std::string folder = exePath.substr(0, exePath.find_last_of('\\') + 1);
-    std::string commandLine = "\"" + exePath + "\"";
+    std::string commandLine = "\"" + exePath + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;

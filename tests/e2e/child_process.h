@@ -11,8 +11,10 @@ namespace e2e {
 class TChildProcess {
 public:
     // Starts the executable with its own folder as the working folder, and
-    // with the show state a shortcut would give it.
-    explicit TChildProcess(const std::string& exePath, WORD showState = SW_SHOWNORMAL);
+    // with the show state a shortcut would give it; arguments follow the
+    // program's quoted path on the command line.
+    explicit TChildProcess(const std::string& exePath, WORD showState = SW_SHOWNORMAL,
+                           const std::string& arguments = "");
     ~TChildProcess();
     TChildProcess(const TChildProcess&) = delete;
     TChildProcess& operator=(const TChildProcess&) = delete;

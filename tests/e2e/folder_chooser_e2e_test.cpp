@@ -185,17 +185,31 @@ TEST_F(FolderChooserTest, ChoosingAnotherFolderStoresItAndShowsItsSlots) {
     EXPECT_EQ(Stored(otherGame, 0), SettingsLines(IniPath));
 }
 
-TEST_F(FolderChooserTest, FirstStartStoresTheFolderPickedFromTheTree) {
-    MakeGameFolder(GameDir, {TSlotTime{2007, 7, 7, 7, 7}});
+// A new user at the first start: the sample game's folder is clicked in the
+// tree and confirmed, its slots show, the folder is stored, and a slot of it
+// can be rewritten at once.
+TEST_F(FolderChooserTest, FirstStartStoresTheSampleGamePickedFromTheTree) {
+    ASSERT_NO_FATAL_FAILURE(MakeSampleGame(GameDir));
     ASSERT_NO_FATAL_FAILURE(ChooseAtFirstStart());
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);
     const std::vector<std::string> labels = Labels(main.SlotItems);
-    EXPECT_NE(std::string::npos, labels[0].find("2007年7月7日")) << labels[0];
-    EXPECT_EQ("LOG2.DAT  ---", labels[1]);
+    EXPECT_NE(std::string::npos, labels[0].find("1998年4月3日")) << labels[0];
+    EXPECT_NE(std::string::npos, labels[3].find("1999年1月1日")) << labels[3];
+    EXPECT_EQ("LOG3.DAT  ---", labels[2]);
+    EXPECT_EQ("LOG5.DAT  ---", labels[4]);
     EXPECT_EQ(-1, CheckedIndex(main.SlotItems));
     EXPECT_EQ(Stored(-1), SettingsLines(IniPath));
+
+    const std::optional<std::string> before = ReadFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN");
+    ASSERT_TRUE(SendClick(main.SlotItems[0]));
+    const HWND done = ExecuteConfirmed(main);
+    ASSERT_TRUE(done);
+    EXPECT_NE("", FileDifference(before, ReadFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN")))
+        << "the sample game's first slot has names to rewrite";
+    Answer(done, "OK");
     Quit(main);
+    EXPECT_EQ(Stored(0), SettingsLines(IniPath));
 }
 
 // Under the chooser's flags the shell itself enables OK only on computers:

@@ -78,6 +78,16 @@ void KasumiroTest::MakeGameAndSettings(const TSlotTimes& slots, int saveData) {
     WriteFileBytes(IniPath, SettingsText(GameDir, saveData));
 }
 
+void KasumiroTest::MakeSampleGame(const std::string& gameDir) {
+    const std::string program = ProgramUnderTest();
+    const std::string tool = program.substr(0, program.find_last_of('\\') + 1) + "make-sample-game.exe";
+    // Without its last "\", which would escape the closing quote.
+    TChildProcess run(tool, SW_HIDE, "\"" + gameDir.substr(0, gameDir.size() - 1) + "\"");
+    DWORD exitCode = 1;
+    ASSERT_TRUE(run.WaitForExit(kWaitTimeoutMs, exitCode)) << tool << " did not end";
+    ASSERT_EQ(0u, exitCode) << tool << " could not make " << gameDir;
+}
+
 void KasumiroTest::Launch(WORD showState) { App = std::make_unique<TChildProcess>(ExePath, showState); }
 
 HWND KasumiroTest::WaitForMainWindowMade() {

@@ -47,6 +47,9 @@ protected:
     // Game folder with the given slots, and a settings file naming it.
     void MakeGameAndSettings(const TSlotTimes& slots, int saveData);
     void Launch(WORD showState = SW_SHOWNORMAL);
+    // The sample game that make-sample-game (built beside the program) makes
+    // in gameDir, ending in "\": slots 1, 2 and 4 used, 3 and 5 empty.
+    void MakeSampleGame(const std::string& gameDir);
 
     // Waits for the visible main window and reads its controls; a failure is
     // recorded and Window stays null.
