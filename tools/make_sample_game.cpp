@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "common/game_paths.h"
 #include "common/path_separator.h"
-#include "common/system_text.h"
 #include "process/officer_file.h"
 #include "sample_files.h"
 #include "sample_names.h"
@@ -114,7 +114,7 @@ void WriteFile(const std::string& path, const char* data, std::size_t size) {
 }
 
 void WriteOfficerFile(const std::string& folder, const std::vector<TOfficerRecord>& records) {
-    WriteFile(folder + "BUSYO21.BIN", reinterpret_cast<const char*>(records.data()),
+    WriteFile(folder + kOfficerFileName, reinterpret_cast<const char*>(records.data()),
               records.size() * sizeof(TOfficerRecord));
 }
 
@@ -124,9 +124,9 @@ struct TSlotTime {
 
 void WriteSlot(const std::string& gameFolder, const std::vector<TOfficerRecord>& scenario, int slot,
                const TSlotTime* savedAt) {
-    const std::string folder = gameFolder + "LOG" + std::to_string(slot) + ".DAT" + kPathSeparator;
+    const std::string folder = gameFolder + SaveSlotName(slot) + kPathSeparator;
     MakeSampleFolder(folder);
-    const std::string systemFile = folder + "SYSTEM.BIN";
+    const std::string systemFile = folder + kSlotTimeFileName;
     if (savedAt == nullptr) {
         // An empty slot: the game leaves the officer file but no SYSTEM.BIN.
         WriteOfficerFile(folder, scenario);
@@ -141,25 +141,18 @@ void WriteSlot(const std::string& gameFolder, const std::vector<TOfficerRecord>&
     SetSampleWriteTime(systemFile, savedAt->Year, savedAt->Month, savedAt->Day, savedAt->Hour, savedAt->Minute);
 }
 
-std::string FolderPath(const std::string& folder) {
-    if (!folder.empty()) {
-        const std::size_t last = LastCharacterStart(folder);
-        if (last + 1 == folder.size() && (folder[last] == kPathSeparator || folder[last] == '/')) return folder;
-    }
-    return folder + kPathSeparator;
-}
-
 void MakeSampleGame(const std::string& gameFolder) {
     MakeSampleFolder(gameFolder);
     const std::vector<TOfficerRecord> scenario = ScenarioRecords();
-    MakeSampleFolder(gameFolder + "NEW.DAT" + kPathSeparator);
-    WriteOfficerFile(gameFolder + "NEW.DAT" + kPathSeparator, scenario);
+    const std::string scenarioFolder = gameFolder + kScenarioFolderName + kPathSeparator;
+    MakeSampleFolder(scenarioFolder);
+    WriteOfficerFile(scenarioFolder, scenario);
 
     static constexpr TSlotTime kSlot1{1998, 4, 3, 21, 5};
     static constexpr TSlotTime kSlot2{1998, 11, 23, 9, 7};
     static constexpr TSlotTime kSlot4{1999, 1, 1, 0, 0};
     const TSlotTime* savedAt[] = {&kSlot1, &kSlot2, nullptr, &kSlot4, nullptr};
-    for (int slot = 1; slot <= 5; ++slot) WriteSlot(gameFolder, scenario, slot, savedAt[slot - 1]);
+    for (int slot = 1; slot <= kSaveSlotCount; ++slot) WriteSlot(gameFolder, scenario, slot, savedAt[slot - 1]);
 }
 
 }  // namespace
@@ -172,7 +165,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        MakeSampleGame(FolderPath(argv[1]));
+        MakeSampleGame(GameFolderPath(argv[1]));
     } catch (const std::exception& e) {
         std::cerr << "make-sample-game: " << e.what() << '\n';
         return 1;
