@@ -29,7 +29,6 @@ public:
     }
 
     constexpr void Include(TOption member) { bits_ = static_cast<std::uint8_t>(bits_ | Bit(member)); }
-    constexpr void Exclude(TOption member) { bits_ = static_cast<std::uint8_t>(bits_ & ~Bit(member)); }
     constexpr bool Contains(TOption member) const { return (bits_ & Bit(member)) != 0; }
     constexpr std::uint8_t Bits() const { return bits_; }
 
