@@ -11,7 +11,8 @@
 #include "common/game_paths.h"
 #include "common/path_separator.h"
 #include "process/officer_file.h"
-#include "sample_files.h"
+#include "support/file_time.h"
+#include "support/temp_dir.h"
 #include "sample_names.h"
 
 namespace {
@@ -106,26 +107,15 @@ std::vector<TOfficerRecord> PlayedRecords(const std::vector<TOfficerRecord>& sce
     return records;
 }
 
-void WriteFile(const std::string& path, const char* data, std::size_t size) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(data, static_cast<std::streamsize>(size));
-    out.close();
-    if (!out) throw std::runtime_error("cannot write " + path);
-}
-
 void WriteOfficerFile(const std::string& folder, const std::vector<TOfficerRecord>& records) {
-    WriteFile(folder + kOfficerFileName, reinterpret_cast<const char*>(records.data()),
-              records.size() * sizeof(TOfficerRecord));
+    WriteFileBytes(folder + kOfficerFileName, std::string(reinterpret_cast<const char*>(records.data()),
+                                                          records.size() * sizeof(TOfficerRecord)));
 }
-
-struct TSlotTime {
-    int Year, Month, Day, Hour, Minute;
-};
 
 void WriteSlot(const std::string& gameFolder, const std::vector<TOfficerRecord>& scenario, int slot,
-               const TSlotTime* savedAt) {
+               const TDateStamp* savedAt) {
     const std::string folder = gameFolder + SaveSlotName(slot) + kPathSeparator;
-    MakeSampleFolder(folder);
+    MakeFolder(folder);
     const std::string systemFile = folder + kSlotTimeFileName;
     if (savedAt == nullptr) {
         // An empty slot: the game leaves the officer file but no SYSTEM.BIN.
@@ -137,21 +127,21 @@ void WriteSlot(const std::string& gameFolder, const std::vector<TOfficerRecord>&
     std::string system(64, '\0');
     TSampleRandom random(static_cast<std::uint64_t>(slot));
     for (char& c : system) c = static_cast<char>(random.Byte());
-    WriteFile(systemFile, system.data(), system.size());
-    SetSampleWriteTime(systemFile, savedAt->Year, savedAt->Month, savedAt->Day, savedAt->Hour, savedAt->Minute);
+    WriteFileBytes(systemFile, system);
+    SetFileLocalTime(systemFile, *savedAt);
 }
 
 void MakeSampleGame(const std::string& gameFolder) {
-    MakeSampleFolder(gameFolder);
+    MakeFolder(gameFolder);
     const std::vector<TOfficerRecord> scenario = ScenarioRecords();
     const std::string scenarioFolder = gameFolder + kScenarioFolderName + kPathSeparator;
-    MakeSampleFolder(scenarioFolder);
+    MakeFolder(scenarioFolder);
     WriteOfficerFile(scenarioFolder, scenario);
 
-    static constexpr TSlotTime kSlot1{1998, 4, 3, 21, 5};
-    static constexpr TSlotTime kSlot2{1998, 11, 23, 9, 7};
-    static constexpr TSlotTime kSlot4{1999, 1, 1, 0, 0};
-    const TSlotTime* savedAt[] = {&kSlot1, &kSlot2, nullptr, &kSlot4, nullptr};
+    static constexpr TDateStamp kSlot1{1998, 4, 3, 21, 5, 0};
+    static constexpr TDateStamp kSlot2{1998, 11, 23, 9, 7, 0};
+    static constexpr TDateStamp kSlot4{1999, 1, 1, 0, 0, 0};
+    const TDateStamp* savedAt[] = {&kSlot1, &kSlot2, nullptr, &kSlot4, nullptr};
     for (int slot = 1; slot <= kSaveSlotCount; ++slot) WriteSlot(gameFolder, scenario, slot, savedAt[slot - 1]);
 }
 

@@ -3,10 +3,12 @@
 
 #include <stdexcept>
 
+#include "common/game_paths.h"
+
 namespace e2e {
 
 TChildProcess::TChildProcess(const std::string& exePath, WORD showState) {
-    const std::string folder = exePath.substr(0, exePath.find_last_of('\\') + 1);
+    const std::string folder = FolderOfPath(exePath);
     std::string commandLine = "\"" + exePath + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof(startup);

@@ -130,11 +130,11 @@ TEST_F(FolderChooserTest, OpensOnTheStoredFolderCancelKeepsAndConfirmClearsTheSl
         TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
         EXPECT_TRUE(ShowsTheStoredFolder(view));
     }
-    const std::optional<std::string> settings = ReadFileBytes(IniPath);
+    const std::optional<std::string> settings = TryReadFileBytes(IniPath);
     PostClick(FindDescendantById(chooser, IDCANCEL));
     ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
     EXPECT_EQ(0, CheckedIndex(Main.SlotItems));
-    EXPECT_EQ("", FileDifference(settings, ReadFileBytes(IniPath))) << "Cancel must not write the settings file";
+    EXPECT_EQ("", FileDifference(settings, TryReadFileBytes(IniPath))) << "Cancel must not write the settings file";
 
     PostClick(Main.SettingsButton);
     chooser = WaitForChooser();
@@ -196,7 +196,7 @@ TEST_F(FolderChooserTest, FirstStartStoresTheFolderPickedFromTheTree) {
 // store is reported, the window is shown all the same, and the chosen folder
 // is used for the rest of the run.
 TEST_F(FolderChooserTest, FirstStartWithAnUnwritableSettingsFileReportsItAndGoesOn) {
-    if (!ReadOnlyIsEnforced(Folder.Path())) GTEST_SKIP() << "read-only files can be written here (Wine run by root)";
+    if (!ReadOnlyFilesAreRefusedHere(Folder.Path())) GTEST_SKIP() << "read-only files can be written here (Wine run by root)";
     MakeGameFolder(GameDir, {TSlotTime{2009, 9, 9, 9, 9}});
     const std::string settings = "[Kasumiro]\r\nBaseDir=\r\n";
     WriteFileBytes(IniPath, settings);
@@ -217,7 +217,7 @@ TEST_F(FolderChooserTest, FirstStartWithAnUnwritableSettingsFileReportsItAndGoes
     ASSERT_TRUE(SendClick(main.SlotItems[0]));
     const HWND done = ExecuteConfirmed(main);
     ASSERT_TRUE(done);
-    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), ReadFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN")));
+    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), TryReadFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN")));
     Answer(done, "OK");
 
     PostClick(main.QuitButton);
@@ -225,7 +225,7 @@ TEST_F(FolderChooserTest, FirstStartWithAnUnwritableSettingsFileReportsItAndGoes
     ASSERT_TRUE(error);
     PostClick(FindDescendantById(error, IDOK));
     ExpectCleanExit();
-    EXPECT_EQ("", FileDifference(settings, ReadFileBytes(IniPath)));
+    EXPECT_EQ("", FileDifference(settings, TryReadFileBytes(IniPath)));
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 
 #include <windows.h>
 
+#include "common/errors.h"
+#include "common/win32_handle.h"
 #include "process/officer_file.h"
-#include "process/officer_test_files.h"
+#include "support/officer_files.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -24,8 +26,8 @@ TEST(OfficerFileWin32, FileHeldWithoutSharingGivesSharingViolation) {
     TTempDir dir;
     const std::string path = dir.Path() + "BUSYO21.BIN";
     WriteFileBytes(path, OfficerFileBytes(1, ScenarioName, 1));
-    const HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    TFileHandle held(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held.IsValid());
 
     TOfficerFile file;
     try {
@@ -36,7 +38,7 @@ TEST(OfficerFileWin32, FileHeldWithoutSharingGivesSharingViolation) {
         EXPECT_EQ(error.Message(), "I/O エラー (32)");
         EXPECT_EQ(ErrorBoxText(error.Message()), "I/O エラー (32)");
     }
-    CloseHandle(held);
+    held.Reset();
     EXPECT_EQ(OpenCode(path), 0);
 }
 
