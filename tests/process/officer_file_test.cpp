@@ -94,26 +94,13 @@ TEST(OfficerFile, WriteChangesExactlyOneRecord) {
     }
 }
 
-// The code an open fails with, 0 when it succeeds; the file is closed either way.
-std::int32_t OpenCode(const std::string& path, TOfficerFile::TAccess access) {
-    TOfficerFile file;
-    std::int32_t code = 0;
-    try {
-        file.Open(path, kOfficerRecordSize, access);
-    } catch (const EInOutError& error) {
-        code = error.ErrorCode();
-    }
-    EXPECT_FALSE(file.IsOpen()) << path;
-    return code;
-}
-
 TEST(OfficerFile, ReadOnlyFileIsRefusedForWriting) {
     TTempDir dir;
     if (!ReadOnlyFilesAreRefusedHere(dir.Path())) GTEST_SKIP() << "read-only files are writable here";
     const std::string readOnly = dir.Path() + "READONLY.BIN";
     WriteFileBytes(readOnly, OfficerFileBytes(3, ScenarioName, 4));
     SetReadOnly(readOnly, true);
-    EXPECT_EQ(OpenCode(readOnly, TOfficerFile::TAccess::ReadWrite), 5);
+    EXPECT_EQ(OfficerFileOpenCode(readOnly), 5);
 }
 
 TEST(OfficerFile, OpenFailuresLeaveTheObjectClosedAndCreateNothing) {
@@ -133,7 +120,7 @@ TEST(OfficerFile, OpenFailuresLeaveTheObjectClosedAndCreateNothing) {
         {"a folder is not a file", folder, TOfficerFile::TAccess::ReadWrite, 5},
         {"a folder is not a file, read only", folder, TOfficerFile::TAccess::ReadOnly, 5},
     };
-    for (const auto& c : cases) EXPECT_EQ(OpenCode(c.path, c.access), c.code) << c.what;
+    for (const auto& c : cases) EXPECT_EQ(OfficerFileOpenCode(c.path, c.access), c.code) << c.what;
     EXPECT_FALSE(FileExists(dir.Path() + "MISSING.BIN"));
     EXPECT_FALSE(FileExists(dir.Path() + "NOPE.DAT"));
 }

@@ -11,17 +11,6 @@
 
 namespace {
 
-std::int32_t OpenCode(const std::string& path) {
-    TOfficerFile file;
-    try {
-        file.Open(path, kOfficerRecordSize);
-    } catch (const EInOutError& error) {
-        EXPECT_FALSE(file.IsOpen());
-        return error.ErrorCode();
-    }
-    return 0;
-}
-
 TEST(OfficerFileWin32, FileHeldWithoutSharingGivesSharingViolation) {
     TTempDir dir;
     const std::string path = dir.Path() + "BUSYO21.BIN";
@@ -39,16 +28,16 @@ TEST(OfficerFileWin32, FileHeldWithoutSharingGivesSharingViolation) {
         EXPECT_EQ(ErrorBoxText(error.Message()), "I/O エラー (32)");
     }
     held.Reset();
-    EXPECT_EQ(OpenCode(path), 0);
+    EXPECT_EQ(OfficerFileOpenCode(path), 0);
 }
 
 TEST(OfficerFileWin32, PathsLongerThan259BytesAreRefused) {
     TTempDir dir;
     const std::string base = dir.Path() + "M";
     const std::string at259 = base + std::string(259 - base.size(), 'x');
-    EXPECT_EQ(OpenCode(at259), 2) << "a 259-byte path is still tried";
-    EXPECT_EQ(OpenCode(at259 + "x"), 206);
-    EXPECT_EQ(OpenCode(at259 + std::string(300, 'x')), 206);
+    EXPECT_EQ(OfficerFileOpenCode(at259), 2) << "a 259-byte path is still tried";
+    EXPECT_EQ(OfficerFileOpenCode(at259 + "x"), 206);
+    EXPECT_EQ(OfficerFileOpenCode(at259 + std::string(300, 'x')), 206);
 }
 
 }  // namespace

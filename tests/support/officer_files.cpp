@@ -1,6 +1,9 @@
 // Synthetic officer records and game folders.
 #include "support/officer_files.h"
 
+#include <stdexcept>
+
+#include "common/errors.h"
 #include "common/game_paths.h"
 #include "common/path_separator.h"
 #include "process/process.h"
@@ -40,6 +43,17 @@ TGameFolders MakeGameFolders(const std::string& root) {
     folders.ScenarioFile = folders.Scenario + kOfficerFileName;
     folders.SaveFile = folders.Save + kOfficerFileName;
     return folders;
+}
+
+std::int32_t OfficerFileOpenCode(const std::string& path, TOfficerFile::TAccess access) {
+    TOfficerFile file;
+    try {
+        file.Open(path, kOfficerRecordSize, access);
+    } catch (const EInOutError& error) {
+        if (file.IsOpen()) throw std::logic_error("a failed open left " + path + " open");
+        return error.ErrorCode();
+    }
+    return 0;
 }
 
 std::string ScenarioName(std::int32_t i) {

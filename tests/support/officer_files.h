@@ -46,6 +46,11 @@ bool SaveNameDiffers(std::int32_t i);
 std::string OfficerFileBytes(std::int32_t count, const std::function<std::string(std::int32_t)>& nameOf,
                              unsigned salt);
 
+// The code TOfficerFile::Open fails with on the path, 0 when the file opens.
+// Throws std::logic_error when a failed open leaves the object open.
+std::int32_t OfficerFileOpenCode(const std::string& path,
+                                 TOfficerFile::TAccess access = TOfficerFile::TAccess::ReadWrite);
+
 // Whether this process still holds the file open.
 bool HeldOpenByThisProcess(const std::string& path);
 
