@@ -2,31 +2,16 @@
 // none), of the dry-run plan and of building one new name.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
 #include <string>
 
 #include "process/process.h"
-#include "common/frame.h"
+#include "support/fake_frame.h"
+#include "support/officer_files.h"
+#include "support/temp_dir.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-// Shows nothing, so that the completion message costs no time.
-class TSilentFrame : public IFrame {
-public:
-    std::int32_t AskConfirmation(const std::string&) override { return mrYes; }
-    void ShowInformationBox(const std::string&) override {}
-    void DefaultBeep() override {}
-    void ReportError(const Exception&) override {}
-    void RequestQuit() override {}
-};
-
-std::string ScenarioName(int i) {
+std::string DistinctName(std::int32_t i) {
     // 山田 + separating space + a given name; every name is different.
     return std::string("\x8E\x52\x93\x63\x20\x20\x20\x91\xBE\x98", 10) + static_cast<char>(0x40 + i % 60) +
            static_cast<char>(0x20 + i / 60 % 60);
@@ -34,61 +19,31 @@ std::string ScenarioName(int i) {
 
 // An officer file whose first `differing` names differ from the scenario's.
 std::string OfficerFile(int differing, unsigned salt) {
-    std::string bytes;
-    for (int i = 0; i < kOfficerCount; ++i) {
-        std::string record(kOfficerRecordSize, static_cast<char>(i * 7 + salt));
-        std::string name = ScenarioName(i);
+    return OfficerFileBytes(kOfficerCount, [differing](std::int32_t i) {
+        std::string name = DistinctName(i);
         if (i < differing) name[11] = '\0';
-        record.replace(6, 12, name);
-        bytes += record;
-    }
-    return bytes;
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + path);
+        return name;
+    }, salt);
 }
 
 // A game folder of its own, removed when the benchmark ends.
-class TBenchGame {
-public:
-    TBenchGame() {
-        char pattern[] = "/tmp/kasumiro-bench-XXXXXX";
-        if (!mkdtemp(pattern)) throw std::runtime_error("cannot make a temporary folder");
-        root_ = pattern;
-        Scenario = root_ + "/NEW.DAT/";
-        Save = root_ + "/LOG1.DAT/";
-        fs::create_directories(Scenario);
-        fs::create_directories(Save);
-        WriteFile(Scenario + kOfficerFileName, OfficerFile(0, 1));
-    }
-    ~TBenchGame() {
-        std::error_code error;
-        fs::remove_all(root_, error);
-    }
-    TBenchGame(const TBenchGame&) = delete;
-    TBenchGame& operator=(const TBenchGame&) = delete;
+struct TBenchGame {
+    TBenchGame() { WriteFileBytes(Folders.ScenarioFile, OfficerFile(0, 1)); }
+    void PutSave(const std::string& bytes) { WriteFileBytes(Folders.SaveFile, bytes); }
 
-    void PutSave(const std::string& bytes) { WriteFile(Save + kOfficerFileName, bytes); }
-
-    std::string Scenario;
-    std::string Save;
-
-private:
-    std::string root_;
+    TTempDir Temp;
+    const TGameFolders Folders = MakeGameFolders(Temp.Path());
 };
 
 void BM_RewriteOfficerNames(benchmark::State& state) {
     const int differing = static_cast<int>(state.range(0));
     TBenchGame game;
-    TSilentFrame frame;
+    TFakeFrame frame;
     TScopedFrame installed(frame);
     const std::string save = OfficerFile(differing, 2);
     game.PutSave(save);
     for (auto _ : state) {
-        RewriteOfficerNames(game.Scenario, game.Save);
+        RewriteOfficerNames(game.Folders.Scenario, game.Folders.Save);
         if (differing > 0) {
             // Put the differing names back for the next round, outside the timing.
             state.PauseTiming();
@@ -103,7 +58,7 @@ BENCHMARK(BM_RewriteOfficerNames)->ArgName("differing")->Arg(0)->Arg(200)->Arg(2
 void BM_PlanOfficerNameRewrite(benchmark::State& state) {
     TBenchGame game;
     game.PutSave(OfficerFile(kOfficerCount, 2));
-    for (auto _ : state) benchmark::DoNotOptimize(PlanOfficerNameRewrite(game.Scenario, game.Save));
+    for (auto _ : state) benchmark::DoNotOptimize(PlanOfficerNameRewrite(game.Folders.Scenario, game.Folders.Save));
 }
 BENCHMARK(BM_PlanOfficerNameRewrite)->Unit(benchmark::kMillisecond);
 

@@ -12,7 +12,7 @@ packages_of() {
     windows) echo g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth xdotool x11-apps \
                   imagemagick locales fonts-ipafont-gothic ;;
     bench)   echo build-essential cmake make libbenchmark-dev ;;
-    release) echo cmake make g++-mingw-w64-i686 zip ;;
+    release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
     *) echo "install-deps: unknown group '$1'" >&2; return 1 ;;
   esac
 }

@@ -19,6 +19,7 @@ trap 'rm -rf "$stage"' EXIT
 mkdir "$stage/$name"
 cp "$build/Kasumiro.exe" "$build/kasumiro-cli.exe" "$stage/$name/"
 i686-w64-mingw32-strip "$stage/$name/Kasumiro.exe" "$stage/$name/kasumiro-cli.exe"
+scripts/check-exe.sh "$build"
 iconv -f UTF-8 -t CP932 docs/readme-ja.txt | sed 's/$/\r/' >"$stage/$name/readme.txt"
 
 mkdir -p dist

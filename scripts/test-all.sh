@@ -24,6 +24,7 @@ step "Linux tests" ctest --preset linux -j "$jobs"
 step "Sanitizer build" build linux-asan
 step "Sanitizer tests" ctest --preset linux-asan -j "$jobs"
 step "Windows build" build mingw
+step "Window program without streams, at most 512 KiB" scripts/check-exe.sh build/mingw
 step "Windows tests under Wine" scripts/wine-tests.sh build/mingw
 
 # Totals over every run: ctest's "N tests failed out of M" and GoogleTest's

@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "common/game_paths.h"
 #include "common/path_separator.h"
-#include "common/system_text.h"
 #include "process/officer_file.h"
-#include "sample_files.h"
+#include "support/file_time.h"
+#include "support/temp_dir.h"
 #include "sample_names.h"
 
 namespace {
@@ -106,27 +107,16 @@ std::vector<TOfficerRecord> PlayedRecords(const std::vector<TOfficerRecord>& sce
     return records;
 }
 
-void WriteFile(const std::string& path, const char* data, std::size_t size) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(data, static_cast<std::streamsize>(size));
-    out.close();
-    if (!out) throw std::runtime_error("cannot write " + path);
-}
-
 void WriteOfficerFile(const std::string& folder, const std::vector<TOfficerRecord>& records) {
-    WriteFile(folder + "BUSYO21.BIN", reinterpret_cast<const char*>(records.data()),
-              records.size() * sizeof(TOfficerRecord));
+    WriteFileBytes(folder + kOfficerFileName, std::string(reinterpret_cast<const char*>(records.data()),
+                                                          records.size() * sizeof(TOfficerRecord)));
 }
-
-struct TSlotTime {
-    int Year, Month, Day, Hour, Minute;
-};
 
 void WriteSlot(const std::string& gameFolder, const std::vector<TOfficerRecord>& scenario, int slot,
-               const TSlotTime* savedAt) {
-    const std::string folder = gameFolder + "LOG" + std::to_string(slot) + ".DAT" + kPathSeparator;
-    MakeSampleFolder(folder);
-    const std::string systemFile = folder + "SYSTEM.BIN";
+               const TDateStamp* savedAt) {
+    const std::string folder = gameFolder + SaveSlotName(slot) + kPathSeparator;
+    MakeFolder(folder);
+    const std::string systemFile = folder + kSlotTimeFileName;
     if (savedAt == nullptr) {
         // An empty slot: the game leaves the officer file but no SYSTEM.BIN.
         WriteOfficerFile(folder, scenario);
@@ -137,29 +127,22 @@ void WriteSlot(const std::string& gameFolder, const std::vector<TOfficerRecord>&
     std::string system(64, '\0');
     TSampleRandom random(static_cast<std::uint64_t>(slot));
     for (char& c : system) c = static_cast<char>(random.Byte());
-    WriteFile(systemFile, system.data(), system.size());
-    SetSampleWriteTime(systemFile, savedAt->Year, savedAt->Month, savedAt->Day, savedAt->Hour, savedAt->Minute);
-}
-
-std::string FolderPath(const std::string& folder) {
-    if (!folder.empty()) {
-        const std::size_t last = LastCharacterStart(folder);
-        if (last + 1 == folder.size() && (folder[last] == kPathSeparator || folder[last] == '/')) return folder;
-    }
-    return folder + kPathSeparator;
+    WriteFileBytes(systemFile, system);
+    SetFileLocalTime(systemFile, *savedAt);
 }
 
 void MakeSampleGame(const std::string& gameFolder) {
-    MakeSampleFolder(gameFolder);
+    MakeFolder(gameFolder);
     const std::vector<TOfficerRecord> scenario = ScenarioRecords();
-    MakeSampleFolder(gameFolder + "NEW.DAT" + kPathSeparator);
-    WriteOfficerFile(gameFolder + "NEW.DAT" + kPathSeparator, scenario);
+    const std::string scenarioFolder = gameFolder + kScenarioFolderName + kPathSeparator;
+    MakeFolder(scenarioFolder);
+    WriteOfficerFile(scenarioFolder, scenario);
 
-    static constexpr TSlotTime kSlot1{1998, 4, 3, 21, 5};
-    static constexpr TSlotTime kSlot2{1998, 11, 23, 9, 7};
-    static constexpr TSlotTime kSlot4{1999, 1, 1, 0, 0};
-    const TSlotTime* savedAt[] = {&kSlot1, &kSlot2, nullptr, &kSlot4, nullptr};
-    for (int slot = 1; slot <= 5; ++slot) WriteSlot(gameFolder, scenario, slot, savedAt[slot - 1]);
+    static constexpr TDateStamp kSlot1{1998, 4, 3, 21, 5, 0};
+    static constexpr TDateStamp kSlot2{1998, 11, 23, 9, 7, 0};
+    static constexpr TDateStamp kSlot4{1999, 1, 1, 0, 0, 0};
+    const TDateStamp* savedAt[] = {&kSlot1, &kSlot2, nullptr, &kSlot4, nullptr};
+    for (int slot = 1; slot <= kSaveSlotCount; ++slot) WriteSlot(gameFolder, scenario, slot, savedAt[slot - 1]);
 }
 
 }  // namespace
@@ -172,7 +155,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        MakeSampleGame(FolderPath(argv[1]));
+        MakeSampleGame(GameFolderPath(argv[1]));
     } catch (const std::exception& e) {
         std::cerr << "make-sample-game: " << e.what() << '\n';
         return 1;

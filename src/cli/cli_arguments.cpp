@@ -67,18 +67,6 @@ TCliArguments ParseCliArguments(const std::vector<std::string>& args) {
     return result;
 }
 
-std::string GameFolderPath(const std::string& folder) {
-    if (!folder.empty()) {
-        // Look at the last whole character: in CP932 the trail byte of a
-        // double-byte character can be 0x5C, which is not a separator.
-        const std::size_t last = LastCharacterStart(folder);
-        if (last + 1 == folder.size() && (folder[last] == kPathSeparator || folder[last] == '/')) return folder;
-    }
-    return folder + kPathSeparator;
-}
-
-std::string SaveSlotName(int slot) { return "LOG" + std::to_string(slot) + ".DAT"; }
-
 std::string CliUsageText() {
     return "usage: kasumiro-cli rewrite [--dry-run] GAME_FOLDER SLOT\n"
            "       kasumiro-cli slots GAME_FOLDER\n"

@@ -18,12 +18,5 @@ struct TCliArguments {
 // command Usage with a one-line Problem.
 TCliArguments ParseCliArguments(const std::vector<std::string>& args);
 
-// The game folder as a folder path ending in a separator: one is added only
-// when the folder does not end in one already ("/" also counts on Windows).
-std::string GameFolderPath(const std::string& folder);
-
-// The name of save slot n (1 to 5), "LOG1.DAT" to "LOG5.DAT".
-std::string SaveSlotName(int slot);
-
 std::string CliUsageText();
 inline constexpr char kCliVersionText[] = "kasumiro-cli 1.0.0";

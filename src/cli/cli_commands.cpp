@@ -3,6 +3,7 @@
 
 #include <iostream>
 
+#include "common/game_paths.h"
 #include "common/path_separator.h"
 #include "common/system_text.h"
 #include "process/process.h"
@@ -28,7 +29,7 @@ int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::os
     TScopedFrame scope(frame);
     try {
         const std::string baseDir = GameFolderPath(arguments.GameFolder);
-        const std::string scenarioFolder = baseDir + "NEW.DAT" + kPathSeparator;
+        const std::string scenarioFolder = baseDir + kScenarioFolderName + kPathSeparator;
         const std::string saveFolder = baseDir + SaveSlotName(arguments.Slot) + kPathSeparator;
         if (arguments.DryRun) {
             PrintPlannedChanges(scenarioFolder, saveFolder, out);
@@ -44,7 +45,7 @@ int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::os
 
 int RunSlotsCommand(const TCliArguments& arguments, std::ostream& out) {
     const std::string baseDir = GameFolderPath(arguments.GameFolder);
-    for (int slot = 1; slot <= 5; ++slot) out << SaveSlotLabel(baseDir, SaveSlotName(slot)) << '\n';
+    for (int slot = 1; slot <= kSaveSlotCount; ++slot) out << SaveSlotLabel(baseDir, SaveSlotName(slot)) << '\n';
     out << std::flush;
     return kExitSuccess;
 }

@@ -22,4 +22,4 @@ void TConsoleFrame::ReportError(const Exception& error) {
     err_ << ErrorBoxText(error.Message()) << '\n' << std::flush;
 }
 
-void TConsoleFrame::RequestQuit() { quitRequested_ = true; }
+void TConsoleFrame::RequestQuit() {}

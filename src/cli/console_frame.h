@@ -14,14 +14,12 @@ public:
     void ShowInformationBox(const std::string& text) override;
     void DefaultBeep() override;
     void ReportError(const Exception& error) override;
+    // Nothing to end: the command ends when its work is done.
     void RequestQuit() override;
-
-    bool QuitRequested() const { return quitRequested_; }
 
 private:
     std::istream& in_;
     std::ostream& out_;
     std::ostream& err_;
     bool assumeYes_;
-    bool quitRequested_ = false;
 };

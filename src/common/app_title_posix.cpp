@@ -1,14 +1,13 @@
 // The application title on Linux: /proc/self/exe, lower-cased in ASCII only.
 #include "common/app_title.h"
 
+#include "common/ascii_text.h"
 #include "common/executable_path.h"
 
 const std::string& ApplicationTitle() {
     static const std::string title =
         ApplicationTitleFromPath(ExecutablePath(), '/', [](std::string text) {
-            for (char& c : text) {
-                if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-            }
+            for (char& c : text) c = AsciiLower(c);
             return text;
         });
     return title;

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <new>
 
+#include "common/error_codes.h"
 #include "common/system_text.h"
 
 EInOutError::EInOutError(std::int32_t code) : Exception(IoErrorMessage(code)), code_(code) {}
@@ -12,13 +13,13 @@ EOutOfMemory::EOutOfMemory() : Exception("メモリが足りません") {}
 
 std::string IoErrorMessage(std::int32_t code) {
     switch (code) {
-    case 2: return "ファイルが見つかりません";
-    case 3: return "不正なファイル名です";
-    case 4: return "オープンしたファイルが多すぎます";
-    case 5: return "ファイルへのアクセスが拒否されました";
-    case 100: return "ファイルの末尾以降を読み込みました";
-    case 101: return "ディスクがいっぱいです";
-    case 106: return "入力値が数値ではありません";
+    case kErrorFileNotFound: return "ファイルが見つかりません";
+    case kErrorPathNotFound: return "不正なファイル名です";
+    case kErrorTooManyOpenFiles: return "オープンしたファイルが多すぎます";
+    case kErrorAccessDenied: return "ファイルへのアクセスが拒否されました";
+    case kErrorShortRead: return "ファイルの末尾以降を読み込みました";
+    case kErrorShortWrite: return "ディスクがいっぱいです";
+    case kErrorNotANumber: return "入力値が数値ではありません";
     default: break;
     }
     char text[64];

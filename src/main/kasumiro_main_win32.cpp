@@ -10,8 +10,12 @@
 #include "ui/unit1.h"
 #include "ui/win32/application_window.h"
 #include "ui/win32/main_window.h"
-#include "ui/win32/start_show.h"
+#include "ui/start_show.h"
 #include "ui/win32/win32_frame.h"
+
+// The show commands the start rule picks are Windows' own numbers.
+static_assert(kSwShowNormal == SW_SHOWNORMAL && kSwShowMaximized == SW_SHOWMAXIMIZED &&
+              kSwShowMinNoActive == SW_SHOWMINNOACTIVE);
 
 namespace {
 

@@ -4,13 +4,8 @@
 
 #include <limits>
 
+#include "common/error_codes.h"
 #include "common/errors.h"
-
-namespace {
-constexpr std::int32_t kErrorInvalidHandle = 6;     // ERROR_INVALID_HANDLE
-constexpr std::int32_t kErrorInvalidParameter = 87; // ERROR_INVALID_PARAMETER
-constexpr std::int32_t kErrorNegativeSeek = 131;    // ERROR_NEGATIVE_SEEK
-}  // namespace
 
 TOfficerFile::~TOfficerFile() { CloseQuietly(); }
 

@@ -7,15 +7,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/error_codes.h"
 #include "common/errors.h"
 #include "process/error_code_posix.h"
 
 namespace {
-
-constexpr std::int32_t kAccessDenied = 5;
-constexpr std::int32_t kShortRead = 100;
-constexpr std::int32_t kShortWrite = 101;
-constexpr std::int32_t kCloseFailed = 1;
 
 int AsDescriptor(std::intptr_t handle) { return static_cast<int>(handle); }
 
@@ -26,8 +22,8 @@ int AsDescriptor(std::intptr_t handle) { return static_cast<int>(handle); }
 std::int32_t RefusalOf(int fd, bool forWriting) {
     struct stat info {};
     if (fstat(fd, &info) != 0) return WindowsErrorCode(errno);
-    if (S_ISDIR(info.st_mode)) return kAccessDenied;
-    if (forWriting && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return kAccessDenied;
+    if (S_ISDIR(info.st_mode)) return kErrorAccessDenied;
+    if (forWriting && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return kErrorAccessDenied;
     return 0;
 }
 
@@ -67,7 +63,7 @@ void TOfficerFile::Read(TOfficerRecord& record) {
     } while (done < 0 && errno == EINTR);
     if (done < 0) throw EInOutError(WindowsErrorCode(errno));
     position_ += done;
-    if (static_cast<std::size_t>(done) < sizeof record) throw EInOutError(kShortRead);
+    if (static_cast<std::size_t>(done) < sizeof record) throw EInOutError(kErrorShortRead);
 }
 
 void TOfficerFile::Write(const TOfficerRecord& record) {
@@ -78,7 +74,7 @@ void TOfficerFile::Write(const TOfficerRecord& record) {
     } while (done < 0 && errno == EINTR);
     if (done < 0) throw EInOutError(WindowsErrorCode(errno));
     position_ += done;
-    if (static_cast<std::size_t>(done) < sizeof record) throw EInOutError(kShortWrite);
+    if (static_cast<std::size_t>(done) < sizeof record) throw EInOutError(kErrorShortWrite);
 }
 
 void TOfficerFile::Close() {
@@ -86,5 +82,5 @@ void TOfficerFile::Close() {
     const int fd = AsDescriptor(handle_);
     handle_ = kClosed;  // closed from here on, whatever the system answers
     // close() is not retried: after EINTR the descriptor is already gone on Linux.
-    if (close(fd) != 0) throw EInOutError(kCloseFailed);
+    if (close(fd) != 0) throw EInOutError(kErrorCloseFailed);
 }

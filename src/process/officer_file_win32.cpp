@@ -4,13 +4,20 @@
 
 #include <windows.h>
 
+#include "common/error_codes.h"
 #include "common/errors.h"
 
 namespace {
 
-constexpr std::int32_t kShortRead = 100;
-constexpr std::int32_t kShortWrite = 101;
-constexpr std::int32_t kCloseFailed = 1;
+// The shared code set copies these numbers from the Windows headers.
+static_assert(kErrorFileNotFound == ERROR_FILE_NOT_FOUND && kErrorPathNotFound == ERROR_PATH_NOT_FOUND);
+static_assert(kErrorTooManyOpenFiles == ERROR_TOO_MANY_OPEN_FILES && kErrorAccessDenied == ERROR_ACCESS_DENIED);
+static_assert(kErrorInvalidHandle == ERROR_INVALID_HANDLE && kErrorNotEnoughMemory == ERROR_NOT_ENOUGH_MEMORY);
+static_assert(kErrorGenFailure == ERROR_GEN_FAILURE && kErrorSharingViolation == ERROR_SHARING_VIOLATION);
+static_assert(kErrorLockViolation == ERROR_LOCK_VIOLATION && kErrorInvalidParameter == ERROR_INVALID_PARAMETER);
+static_assert(kErrorDiskFull == ERROR_DISK_FULL && kErrorNegativeSeek == ERROR_NEGATIVE_SEEK);
+static_assert(kErrorFilenameTooLong == ERROR_FILENAME_EXCED_RANGE && kErrorIoDevice == ERROR_IO_DEVICE);
+static_assert(kErrorCantResolveFilename == ERROR_CANT_RESOLVE_FILENAME);
 
 HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle); }
 
@@ -20,7 +27,7 @@ HANDLE AsHandle(std::intptr_t handle) { return reinterpret_cast<HANDLE>(handle);
 
 void TOfficerFile::Open(const std::string& path, std::int32_t recordSize, TAccess access) {
     CloseQuietly();  // a file still open is released; the new one is what was asked for
-    if (path.size() > kMaxOfficerPathLength) throw EInOutError(ERROR_FILENAME_EXCED_RANGE);
+    if (path.size() > kMaxOfficerPathLength) throw EInOutError(kErrorFilenameTooLong);
     // Other programs (the game) may keep reading and writing the file meanwhile.
     const DWORD desired = access == TAccess::ReadOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
     const HANDLE handle = CreateFileA(path.c_str(), desired, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -48,7 +55,7 @@ void TOfficerFile::Read(TOfficerRecord& record) {
     DWORD done = 0;
     if (!ReadFile(AsHandle(handle_), &record, sizeof record, &done, nullptr)) RaiseLastError();
     position_ += done;
-    if (done < sizeof record) throw EInOutError(kShortRead);
+    if (done < sizeof record) throw EInOutError(kErrorShortRead);
 }
 
 void TOfficerFile::Write(const TOfficerRecord& record) {
@@ -56,12 +63,12 @@ void TOfficerFile::Write(const TOfficerRecord& record) {
     DWORD done = 0;
     if (!WriteFile(AsHandle(handle_), &record, sizeof record, &done, nullptr)) RaiseLastError();
     position_ += done;
-    if (done < sizeof record) throw EInOutError(kShortWrite);
+    if (done < sizeof record) throw EInOutError(kErrorShortWrite);
 }
 
 void TOfficerFile::Close() {
     if (!IsOpen()) return;
     const HANDLE handle = AsHandle(handle_);
     handle_ = kClosed;  // closed from here on, whatever the system answers
-    if (!CloseHandle(handle)) throw EInOutError(kCloseFailed);
+    if (!CloseHandle(handle)) throw EInOutError(kErrorCloseFailed);
 }

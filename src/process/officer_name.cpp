@@ -9,9 +9,9 @@
 namespace {
 
 constexpr std::size_t kNameLength = sizeof(TOfficerRecord::OfficerName);  // 12
-constexpr std::size_t kFamilyLength = 6;     // N[1..6]
-constexpr std::size_t kGivenField = 6;       // N[7..12], the suffix included
-constexpr std::size_t kCaseBCut = 9;         // N[1..9] when there is no separator
+constexpr std::size_t kFamilyLength = 6;     // name bytes 1 to 6, the family name
+constexpr std::size_t kGivenField = 6;       // name bytes 7 to 12, the suffix included
+constexpr std::size_t kNoSeparatorCut = 9;   // bytes kept when the name has no separator
 constexpr std::size_t kSuffixLength = sizeof kOfficerNameSuffix - 1;
 constexpr unsigned char kSpace = 0x20;
 
@@ -55,8 +55,8 @@ std::string BuildWithGivenName(std::string_view name) {
 // ninth byte starts a double-byte character that the cut would split.
 std::string BuildWithoutSeparator(std::string_view name) {
     std::size_t cut = 0;
-    while (cut < kCaseBCut) cut += SjisCharLength(name, cut);
-    if (cut > kCaseBCut) cut -= 2;  // only a two-byte character at byte 9 overshoots
+    while (cut < kNoSeparatorCut) cut += SjisCharLength(name, cut);
+    if (cut > kNoSeparatorCut) cut -= 2;  // only a two-byte character at byte 9 overshoots
     std::string built(name.substr(0, cut));
     built.append(kOfficerNameSuffix, kSuffixLength);
     return built;

@@ -6,11 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include "common/game_paths.h"
 #include "process/officer_file.h"
 
 // The suffix "嗣" in CP932, on every platform.
 inline constexpr char kOfficerNameSuffix[] = "\x8E\x6B";
-inline constexpr char kOfficerFileName[] = "BUSYO21.BIN";
 
 // The new name for a scenario name N of 12 bytes: 10 to 12 bytes, never
 // ending in half a double-byte character.

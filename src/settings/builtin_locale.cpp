@@ -1,8 +1,9 @@
 // Built-in regional data: names, pictures and the Japanese era calendar.
 #include "settings/builtin_locale.h"
 
-#include <cstdio>
 #include <string_view>
+
+#include "common/ascii_text.h"
 
 namespace {
 
@@ -17,12 +18,6 @@ constexpr TEra kJapaneseEras[] = {
 };
 
 int DateKey(int year, int month, int day) { return year * 10000 + month * 100 + day; }
-
-std::string Number(int value, bool twoDigits) {
-    char text[16];
-    std::snprintf(text, sizeof text, twoDigits ? "%02d" : "%d", value);
-    return text;
-}
 
 class TJapaneseLocale : public ILocaleInfo {
 public:

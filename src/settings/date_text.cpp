@@ -1,14 +1,11 @@
 // Rendering the long date picture letter by letter, and the slot's date text.
 #include "settings/date_text.h"
 
-#include <cstdio>
-
+#include "common/ascii_text.h"
 #include "common/system_text.h"
 #include "settings/ini_file.h"
 
 namespace {
-
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 // True when text continues at pos with the letters of run, in either case.
 bool RunAt(const std::string& text, std::size_t pos, const char* run) {
@@ -16,12 +13,6 @@ bool RunAt(const std::string& text, std::size_t pos, const char* run) {
         if (pos >= text.size() || AsciiLower(text[pos]) != *run) return false;
     }
     return true;
-}
-
-std::string Number(int value, bool twoDigits) {
-    char text[16];
-    std::snprintf(text, sizeof text, twoDigits ? "%02d" : "%d", value);
-    return text;
 }
 
 // 0 for Sunday (Zeller's congruence on the Gregorian calendar).

@@ -6,10 +6,7 @@
 
 std::int32_t TIniFile::ReadInteger(const std::string& section, const std::string& key,
                                    std::int32_t defaultValue) const {
-    std::string text = ReadString(section, key, "");
-    // "0x1F" is read as "$1F".
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.replace(0, 2, "$");
-    return StrToIntDef(text, defaultValue);
+    return StrToIntDef(ReadString(section, key, ""), defaultValue);
 }
 
 void TIniFile::WriteInteger(const std::string& section, const std::string& key, std::int32_t value) {

@@ -1,13 +1,14 @@
 // The save slot group's selection and labels for the current game folder.
 #include "settings/save_slot_list.h"
 
+#include "common/game_paths.h"
 #include "common/path_separator.h"
 #include "settings/date_settings.h"
 #include "settings/settings_store.h"
 #include "settings/slot_query.h"
 
 std::string SaveSlotPath(const std::string& baseDir, const std::string& slotName) {
-    return baseDir + slotName + kPathSeparator + "SYSTEM.BIN";
+    return baseDir + slotName + kPathSeparator + kSlotTimeFileName;
 }
 
 std::string SaveSlotLabel(const std::string& baseDir, const std::string& slotName, const TDateSettings& dateSettings) {

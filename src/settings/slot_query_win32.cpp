@@ -5,11 +5,11 @@
 
 #include <windows.h>
 
+#include "common/win32_handle.h"
+
 std::optional<TDateStamp> QuerySlotTimeStamp(const std::string& path) {
     WIN32_FIND_DATAA entry;
-    const HANDLE search = FindFirstFileA(path.c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return std::nullopt;
-    FindClose(search);
+    if (!TFindHandle(FindFirstFileA(path.c_str(), &entry)).IsValid()) return std::nullopt;
     if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return std::nullopt;
 
     FILETIME local;

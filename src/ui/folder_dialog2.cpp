@@ -8,13 +8,10 @@
 
 namespace {
 
+// The browser flag of each option, in the order of TOption.
 constexpr std::array<std::uint32_t, 6> kOptionFlags{
-    0x1000,  // ofBrowseForComputer: BIF_BROWSEFORCOMPUTER
-    0x2000,  // ofBrowseForPrinter: BIF_BROWSEFORPRINTER
-    0x0002,  // ofDontGoBelowDomain: BIF_DONTGOBELOWDOMAIN
-    0x0008,  // ofReturnFSAncestors: BIF_RETURNFSANCESTORS
-    0x0001,  // ofReturnOnlyFSDirs: BIF_RETURNONLYFSDIRS
-    0x0004,  // ofStatusText: BIF_STATUSTEXT
+    kBifBrowseForComputer, kBifBrowseForPrinter, kBifDontGoBelowDomain,
+    kBifReturnFsAncestors, kBifReturnOnlyFsDirs, kBifStatusText,
 };
 
 // Holds the task allocator and releases it once.

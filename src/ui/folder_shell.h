@@ -29,7 +29,6 @@ public:
     }
 
     constexpr void Include(TOption member) { bits_ = static_cast<std::uint8_t>(bits_ | Bit(member)); }
-    constexpr void Exclude(TOption member) { bits_ = static_cast<std::uint8_t>(bits_ & ~Bit(member)); }
     constexpr bool Contains(TOption member) const { return (bits_ & Bit(member)) != 0; }
     constexpr std::uint8_t Bits() const { return bits_; }
 
@@ -51,6 +50,16 @@ inline constexpr std::uint32_t kBffmEnableOk = 0x465;
 inline constexpr std::uint32_t kBffmSetSelectionA = 0x466;
 inline constexpr std::uint32_t kFileAttributeDirectory = 0x10;
 inline constexpr std::uint32_t kInvalidFileAttributes = 0xFFFFFFFF;
+
+// The browser's behaviour flags that the options stand for.
+enum TBrowseFlag : std::uint32_t {
+    kBifReturnOnlyFsDirs = 0x0001,
+    kBifDontGoBelowDomain = 0x0002,
+    kBifStatusText = 0x0004,
+    kBifReturnFsAncestors = 0x0008,
+    kBifBrowseForComputer = 0x1000,
+    kBifBrowseForPrinter = 0x2000,
+};
 
 // Called by the browser while it is open; data is TBrowseInfo::Data.
 using TBrowseCallback = std::int32_t (*)(TWindowHandle dialog, std::uint32_t message, std::intptr_t param,

@@ -6,6 +6,15 @@
 #include <windows.h>
 #include <shlobj.h>
 
+// The portable chooser logic uses copies of these shell and file constants.
+static_assert(kMaxPath == MAX_PATH && kCsidlDrives == CSIDL_DRIVES);
+static_assert(kBffmInitialized == BFFM_INITIALIZED && kBffmSelChanged == BFFM_SELCHANGED);
+static_assert(kBffmSetStatusTextA == BFFM_SETSTATUSTEXTA && kBffmSetSelectionA == BFFM_SETSELECTIONA);
+static_assert(kFileAttributeDirectory == FILE_ATTRIBUTE_DIRECTORY && kInvalidFileAttributes == INVALID_FILE_ATTRIBUTES);
+static_assert(kBifReturnOnlyFsDirs == BIF_RETURNONLYFSDIRS && kBifDontGoBelowDomain == BIF_DONTGOBELOWDOMAIN);
+static_assert(kBifStatusText == BIF_STATUSTEXT && kBifReturnFsAncestors == BIF_RETURNFSANCESTORS);
+static_assert(kBifBrowseForComputer == BIF_BROWSEFORCOMPUTER && kBifBrowseForPrinter == BIF_BROWSEFORPRINTER);
+
 namespace {
 
 // The shell's IMalloc seen as an IShellAllocator; owns one reference.

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "common/path_separator.h"
-
 namespace {
 
 struct TParseCase {
@@ -63,22 +61,4 @@ TEST(CliArguments, RefusesWhatIsNotACompleteCommand) {
         EXPECT_FALSE(parsed.Problem.empty()) << ::testing::PrintToString(args);
     }
 }
-
-TEST(CliArguments, GameFolderGetsOneSeparator) {
-    const std::string sep(1, kPathSeparator);
-    const struct {
-        std::string Folder;
-        std::string Expected;
-    } cases[] = {
-        {"game", "game" + sep},
-        {"game" + sep, "game" + sep},
-        {"game/", "game/"},  // "/" also separates on Windows
-        {"/", "/"},
-        // 0x5C as the trail byte of a CP932 character (表) ends no folder; on
-        // Linux the byte is no separator at all.
-        {"game\x95\x5C", "game\x95\x5C" + sep},
-    };
-    for (const auto& c : cases) EXPECT_EQ(GameFolderPath(c.Folder), c.Expected) << c.Folder;
-}
-
 }  // namespace

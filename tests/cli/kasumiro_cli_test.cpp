@@ -49,10 +49,10 @@ TEST(KasumiroCli, RewriteChangesExactlyTheDifferingNamesOnce) {
 }
 
 TEST(KasumiroCli, DryRunListsTheChangingNamesAsReadableTextAndWritesNothing) {
-    const std::string yamadaCaseB("\x8E\x52\x93\x63\0\0\0\0\0\0\0\0", 12);
+    const std::string yamadaWithoutSeparator("\x8E\x52\x93\x63\0\0\0\0\0\0\0\0", 12);
     const std::string jiro("\x8E\x52\x93\x63   \x8E\x9F\x98\x59 ", 12);  // 山田 次郎
     std::vector<std::string> scenarioNames(2000, kYamadaTaro);
-    scenarioNames[1999] = yamadaCaseB;
+    scenarioNames[1999] = yamadaWithoutSeparator;
     std::vector<std::string> saveNames = scenarioNames;
     saveNames[7] = jiro;
     saveNames[1999] = std::string(12, ' ');

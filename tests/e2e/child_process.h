@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "common/win32_handle.h"
+
 namespace e2e {
 
 class TChildProcess {
@@ -19,13 +21,15 @@ public:
     TChildProcess(const TChildProcess&) = delete;
     TChildProcess& operator=(const TChildProcess&) = delete;
 
-    DWORD Id() const { return info_.dwProcessId; }
+    DWORD Id() const { return id_; }
     bool IsRunning() const;
     // True when the process ended within the time; its exit code goes to exitCode.
     bool WaitForExit(DWORD timeoutMs, DWORD& exitCode);
 
 private:
-    PROCESS_INFORMATION info_{};
+    DWORD id_ = 0;
+    TProcessHandle process_;
+    TProcessHandle thread_;
 };
 
 }  // namespace e2e

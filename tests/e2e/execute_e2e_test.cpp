@@ -28,7 +28,7 @@ protected:
         Answer(done, "OK");
     }
 
-    std::optional<std::string> SaveFile(int slot) { return ReadFileBytes(SlotFolder(GameDir, slot) + "BUSYO21.BIN"); }
+    std::optional<std::string> SaveFile(int slot) { return TryReadFileBytes(SlotFolder(GameDir, slot) + "BUSYO21.BIN"); }
 
     TMainWindow Main;
 };
@@ -49,7 +49,7 @@ TEST_F(ExecuteTest, ConfirmedExecuteRewritesTheSelectedSlotOnly) {
     // The rewrite has finished before the box shows.
     EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(1)));
     EXPECT_EQ("", FileDifference(SaveOfficerFile(), SaveFile(0))) << "another slot was written";
-    EXPECT_EQ("", FileDifference(ScenarioOfficerFile(), ReadFileBytes(GameDir + "NEW.DAT\\BUSYO21.BIN")))
+    EXPECT_EQ("", FileDifference(ScenarioOfficerFile(), TryReadFileBytes(GameDir + "NEW.DAT\\BUSYO21.BIN")))
         << "the scenario was written";
     Answer(done, "OK");
     EXPECT_TRUE(WaitUntil([&] { return IsWindowEnabled(Main.Window) != 0; }, 3000))
@@ -161,7 +161,7 @@ struct TIoErrorCase {
 class IoErrorTest : public ExecuteTest, public testing::WithParamInterface<TIoErrorCase> {};
 
 TEST_P(IoErrorTest, ShowsTheErrorBoxAndTheWindowStaysUsable) {
-    if (GetParam().NeedsReadOnly && !ReadOnlyIsEnforced(Folder.Path())) {
+    if (GetParam().NeedsReadOnly && !ReadOnlyFilesAreRefusedHere(Folder.Path())) {
         GTEST_SKIP() << "read-only files can be written here (Wine run by root)";
     }
     StartWithSlot(0);
@@ -182,21 +182,21 @@ TEST_P(IoErrorTest, ShowsTheErrorBoxAndTheWindowStaysUsable) {
     Answer(error, "OK");
 
     // Repaired, the same window runs the rewrite from the start.
-    RemoveTree(GameDir);
+    RemoveFolder(GameDir);
     MakeGameFolder(GameDir, {TSlotTime{2002, 2, 2, 2, 2}});
     ExecuteToCompletion();
     EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(0)));
     Quit(Main);
 }
 
-constexpr size_t kHalfFile = 1000 * kRecordSize;
+constexpr size_t kHalfFile = 1000 * kOfficerRecordSize;
 
 INSTANTIATE_TEST_SUITE_P(
     Kasumiro, IoErrorTest,
     testing::Values(TIoErrorCase{"MissingScenarioFile",
                                  [](const std::string& game) { DeleteFileA((game + "NEW.DAT\\BUSYO21.BIN").c_str()); },
                                  "ファイルが見つかりません.", 0},
-                    TIoErrorCase{"MissingSlotFolder", [](const std::string& game) { RemoveTree(SlotFolder(game, 0)); },
+                    TIoErrorCase{"MissingSlotFolder", [](const std::string& game) { RemoveFolder(SlotFolder(game, 0)); },
                                  "不正なファイル名です.", 0},
                     TIoErrorCase{"ShortSaveFile",
                                  [](const std::string& game) {

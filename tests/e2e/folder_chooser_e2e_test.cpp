@@ -135,11 +135,11 @@ TEST_F(FolderChooserTest, OpensOnTheStoredFolderCancelKeepsAndConfirmClearsTheSl
         TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
         EXPECT_TRUE(ShowsTheStoredFolder(view));
     }
-    const std::optional<std::string> settings = ReadFileBytes(IniPath);
+    const std::optional<std::string> settings = TryReadFileBytes(IniPath);
     ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDCANCEL)));
     ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
     EXPECT_EQ(0, CheckedIndex(Main.SlotItems));
-    EXPECT_EQ("", FileDifference(settings, ReadFileBytes(IniPath))) << "Cancel must not write the settings file";
+    EXPECT_EQ("", FileDifference(settings, TryReadFileBytes(IniPath))) << "Cancel must not write the settings file";
 
     ASSERT_TRUE(PostClick(Main.SettingsButton));
     chooser = WaitForChooser();
@@ -201,11 +201,11 @@ TEST_F(FolderChooserTest, FirstStartStoresTheSampleGamePickedFromTheTree) {
     EXPECT_EQ(-1, CheckedIndex(main.SlotItems));
     EXPECT_EQ(Stored(-1), SettingsLines(IniPath));
 
-    const std::optional<std::string> before = ReadFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN");
+    const std::optional<std::string> before = TryReadFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN");
     ASSERT_TRUE(SendClick(main.SlotItems[0]));
     const HWND done = ExecuteConfirmed(main);
     ASSERT_TRUE(done);
-    EXPECT_NE("", FileDifference(before, ReadFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN")))
+    EXPECT_NE("", FileDifference(before, TryReadFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN")))
         << "the sample game's first slot has names to rewrite";
     Answer(done, "OK");
     Quit(main);
@@ -266,7 +266,7 @@ TEST_F(FolderChooserTest, OkIsEnabledOnADriveAndOnAFolder) {
 // store is reported, the window is shown all the same, and the chosen folder
 // is used for the rest of the run.
 TEST_F(FolderChooserTest, FirstStartWithAnUnwritableSettingsFileReportsItAndGoesOn) {
-    if (!ReadOnlyIsEnforced(Folder.Path())) GTEST_SKIP() << "read-only files can be written here (Wine run by root)";
+    if (!ReadOnlyFilesAreRefusedHere(Folder.Path())) GTEST_SKIP() << "read-only files can be written here (Wine run by root)";
     MakeGameFolder(GameDir, {TSlotTime{2009, 9, 9, 9, 9}});
     const std::string settings = "[Kasumiro]\r\nBaseDir=\r\n";
     WriteFileBytes(IniPath, settings);
@@ -287,7 +287,7 @@ TEST_F(FolderChooserTest, FirstStartWithAnUnwritableSettingsFileReportsItAndGoes
     ASSERT_TRUE(SendClick(main.SlotItems[0]));
     const HWND done = ExecuteConfirmed(main);
     ASSERT_TRUE(done);
-    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), ReadFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN")));
+    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), TryReadFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN")));
     Answer(done, "OK");
 
     ASSERT_TRUE(PostClick(main.QuitButton));
@@ -295,7 +295,7 @@ TEST_F(FolderChooserTest, FirstStartWithAnUnwritableSettingsFileReportsItAndGoes
     ASSERT_TRUE(error);
     ASSERT_TRUE(PostClick(FindDescendantById(error, IDOK)));
     ExpectCleanExit();
-    EXPECT_EQ("", FileDifference(settings, ReadFileBytes(IniPath)));
+    EXPECT_EQ("", FileDifference(settings, TryReadFileBytes(IniPath)));
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Builds the synthetic game data and handles files byte for byte through Win32.
+// Builds the synthetic game data of the end-to-end tests.
 #include "e2e/game_folder.h"
 
 #include <windows.h>
@@ -6,7 +6,11 @@
 #include <cctype>
 #include <cstdlib>
 #include <sstream>
-#include <stdexcept>
+
+#include "common/game_paths.h"
+#include "process/officer_file.h"
+#include "support/file_time.h"
+#include "support/officer_files.h"
 
 namespace e2e {
 namespace {
@@ -32,14 +36,9 @@ std::string Name(const char* bytes) { return std::string(bytes, 12); }
 const TNameCase& CaseOf(int index) { return kNameCases[(index / 2) % kNameCaseCount]; }
 bool NameDiffers(int index) { return index % 2 == 0; }
 
-// A record with the given name and filler bytes that tell records and files apart.
-std::string Record(int index, const std::string& name, char fileMark) {
-    std::string record;
-    for (int i = 0; i < 6; ++i) record += static_cast<char>(fileMark + (index + i) % 7);
-    record += name;
-    for (int i = 0; i < 20; ++i) record += static_cast<char>((index * 31 + i + fileMark) & 0xFF);
-    return record;
-}
+// Salts of the record filler bytes, telling the scenario's file from the saves'.
+constexpr unsigned kScenarioSalt = 'A';
+constexpr unsigned kSaveSalt = 'a';
 
 // A differing save name: the scenario's with its padding byte changed.
 std::string DifferingName(std::string name) {
@@ -48,145 +47,54 @@ std::string DifferingName(std::string name) {
 }
 
 std::string SaveFile(bool rewritten) {
-    std::string file;
-    for (int i = 0; i < kOfficerCount; ++i) {
+    const auto nameOf = [rewritten](std::int32_t i) {
         const TNameCase& names = CaseOf(i);
-        std::string name = Name(names.Scenario);
-        if (NameDiffers(i)) name = rewritten ? Name(names.Stored) : DifferingName(name);
-        file += Record(i, name, 'a');
-    }
-    return file + kTrailer;
+        const std::string name = Name(names.Scenario);
+        if (!NameDiffers(i)) return name;
+        return rewritten ? Name(names.Stored) : DifferingName(name);
+    };
+    return OfficerFileBytes(kOfficerCount, nameOf, kSaveSalt) + kTrailer;
 }
 
 }  // namespace
 
-TTestFolder::TTestFolder() {
-    static unsigned counter = 0;
-    std::string base;
-    if (const char* root = std::getenv("KASUMIRO_E2E_ROOT"); root && *root) {
-        base = root;
+std::string E2eRoot() {
+    std::string root;
+    if (const char* given = std::getenv("KASUMIRO_E2E_ROOT"); given && *given) {
+        root = given;
     } else {
         char temp[MAX_PATH] = {};
         GetTempPathA(sizeof(temp), temp);
-        base = temp;
+        root = temp;
     }
-    if (!base.empty() && base.back() != '\\') base += '\\';
     // The shell reports drive letters in upper case; paths compared with its answers must match.
-    if (base.size() >= 2 && base[1] == ':')
-        base[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(base[0])));
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string candidate = base + "kasumiro-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                                      std::to_string(GetTickCount()) + "-" + std::to_string(counter++);
-        if (CreateDirectoryA(candidate.c_str(), nullptr)) {
-            path_ = candidate + "\\";
-            return;
-        }
-    }
-    throw std::runtime_error("cannot make a test folder under " + base);
-}
-
-TTestFolder::~TTestFolder() { RemoveTree(path_); }
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot write " + path);
-    DWORD written = 0;
-    const BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    if (!ok || written != bytes.size()) throw std::runtime_error("cannot write " + path);
-}
-
-std::optional<std::string> ReadFileBytes(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    const BOOL ok = bytes.empty() || ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    CloseHandle(file);
-    if (!ok || read != bytes.size()) return std::nullopt;
-    return bytes;
-}
-
-void MakeFolder(const std::string& path) {
-    if (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
-        throw std::runtime_error("cannot make folder " + path);
-    }
-}
-
-void RemoveTree(const std::string& path) {
-    std::string folder = path;
-    if (!folder.empty() && folder.back() == '\\') folder.pop_back();
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &entry);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::string name = entry.cFileName;
-            if (name == "." || name == "..") continue;
-            const std::string child = folder + "\\" + name;
-            SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                DeleteFileA(child.c_str());
-            }
-        } while (FindNextFileA(search, &entry));
-        FindClose(search);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
-void SetLastWriteTime(const std::string& path, const TSlotTime& t) {
-    const SYSTEMTIME local{static_cast<WORD>(t.Year), static_cast<WORD>(t.Month), 0, static_cast<WORD>(t.Day),
-                           static_cast<WORD>(t.Hour), static_cast<WORD>(t.Minute), 0, 0};
-    FILETIME localTime{}, utc{};
-    SystemTimeToFileTime(&local, &localTime);
-    LocalFileTimeToFileTime(&localTime, &utc);
-    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot open " + path);
-    const BOOL ok = SetFileTime(file, nullptr, nullptr, &utc);
-    CloseHandle(file);
-    if (!ok) throw std::runtime_error("cannot set the time of " + path);
-}
-
-bool ReadOnlyIsEnforced(const std::string& folder) {
-    const std::string probe = folder + "read-only-probe";
-    WriteFileBytes(probe, "x");
-    SetFileAttributesA(probe.c_str(), FILE_ATTRIBUTE_READONLY);
-    HANDLE file = CreateFileA(probe.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    const bool refused = file == INVALID_HANDLE_VALUE;
-    if (!refused) CloseHandle(file);
-    SetFileAttributesA(probe.c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA(probe.c_str());
-    return refused;
+    if (root.size() >= 2 && root[1] == ':') root[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(root[0])));
+    return root;
 }
 
 std::string ScenarioOfficerFile() {
-    std::string file;
-    for (int i = 0; i < kOfficerCount; ++i) file += Record(i, Name(CaseOf(i).Scenario), 'A');
-    return file;
+    return OfficerFileBytes(kOfficerCount, [](std::int32_t i) { return Name(CaseOf(i).Scenario); }, kScenarioSalt);
 }
 
 std::string SaveOfficerFile() { return SaveFile(false); }
 std::string RewrittenSaveOfficerFile() { return SaveFile(true); }
 
 std::string SlotFolder(const std::string& gameDir, int slotIndex) {
-    return gameDir + "LOG" + std::to_string(slotIndex + 1) + ".DAT\\";
+    return gameDir + SaveSlotName(slotIndex + 1) + "\\";
 }
 
 void MakeGameFolder(const std::string& gameDir, const TSlotTimes& slots) {
     MakeFolder(gameDir);
-    MakeFolder(gameDir + "NEW.DAT");
-    WriteFileBytes(gameDir + "NEW.DAT\\BUSYO21.BIN", ScenarioOfficerFile());
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    MakeFolder(gameDir + kScenarioFolderName);
+    WriteFileBytes(gameDir + kScenarioFolderName + "\\" + kOfficerFileName, ScenarioOfficerFile());
+    for (int slot = 0; slot < kSaveSlotCount; ++slot) {
         const std::string folder = SlotFolder(gameDir, slot);
         MakeFolder(folder);
-        WriteFileBytes(folder + "BUSYO21.BIN", SaveOfficerFile());
+        WriteFileBytes(folder + kOfficerFileName, SaveOfficerFile());
         if (slot < static_cast<int>(slots.size()) && slots[slot]) {
-            WriteFileBytes(folder + "SYSTEM.BIN", std::string(64, '\x01'));
-            SetLastWriteTime(folder + "SYSTEM.BIN", *slots[slot]);
+            const TSlotTime& t = *slots[slot];
+            WriteFileBytes(folder + kSlotTimeFileName, std::string(64, '\x01'));
+            SetFileLocalTime(folder + kSlotTimeFileName, {t.Year, t.Month, t.Day, t.Hour, t.Minute, 0});
         }
     }
 }
@@ -199,8 +107,8 @@ std::string FileDifference(const std::optional<std::string>& expected, const std
     while (at < expected->size() && at < actual->size() && (*expected)[at] == (*actual)[at]) ++at;
     if (at == expected->size() && at == actual->size()) return {};
     return "expected " + std::to_string(expected->size()) + " bytes, found " + std::to_string(actual->size()) +
-           "; first difference at byte " + std::to_string(at) + " (record " + std::to_string(at / kRecordSize) +
-           ", offset " + std::to_string(at % kRecordSize) + ")";
+           "; first difference at byte " + std::to_string(at) + " (record " + std::to_string(at / kOfficerRecordSize) +
+           ", offset " + std::to_string(at % kOfficerRecordSize) + ")";
 }
 
 std::string SettingsText(const std::string& baseDir, int saveData) {
@@ -209,7 +117,7 @@ std::string SettingsText(const std::string& baseDir, int saveData) {
 
 std::vector<std::string> SettingsLines(const std::string& iniPath) {
     std::vector<std::string> lines;
-    std::istringstream text(ReadFileBytes(iniPath).value_or(""));
+    std::istringstream text(TryReadFileBytes(iniPath).value_or(""));
     for (std::string line; std::getline(text, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!line.empty()) lines.push_back(line);

@@ -1,16 +1,14 @@
 // Synthetic game folders, officer files and settings files for the
-// end-to-end tests, and byte-exact file helpers.
+// end-to-end tests.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-namespace e2e {
+#include "support/temp_dir.h"
 
-constexpr int kOfficerCount = 2000;
-constexpr int kRecordSize = 38;
-constexpr int kSlotCount = 5;
+namespace e2e {
 
 // A local wall-clock time at which a slot's SYSTEM.BIN was last written.
 struct TSlotTime {
@@ -20,32 +18,9 @@ struct TSlotTime {
 // The slots of a game folder: a time for a used slot, none for an empty one.
 using TSlotTimes = std::vector<std::optional<TSlotTime>>;
 
-// A folder of its own under the temporary folder (or KASUMIRO_E2E_ROOT when
-// set), removed with everything in it at the end.
-class TTestFolder {
-public:
-    TTestFolder();
-    ~TTestFolder();
-    TTestFolder(const TTestFolder&) = delete;
-    TTestFolder& operator=(const TTestFolder&) = delete;
-
-    // The folder's path, ending in "\".
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-void WriteFileBytes(const std::string& path, const std::string& bytes);
-// The file's bytes; an empty optional when it cannot be read.
-std::optional<std::string> ReadFileBytes(const std::string& path);
-void MakeFolder(const std::string& path);
-void RemoveTree(const std::string& path);
-void SetLastWriteTime(const std::string& path, const TSlotTime& localTime);
-
-// False when a file marked read-only can still be opened for writing in the
-// folder, as under Wine run by root; tests of refused writes skip then.
-bool ReadOnlyIsEnforced(const std::string& folder);
+// Where the tests' folders go: KASUMIRO_E2E_ROOT when set, else the
+// temporary folder; with the drive letter in upper case, as the shell reports it.
+std::string E2eRoot();
 
 // Officer files: the scenario's, a save's before the rewrite (half of the
 // names differ, every other byte differs from the scenario's, and a few bytes

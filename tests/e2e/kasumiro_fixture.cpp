@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "common/executable_path.h"
+#include "common/game_paths.h"
 #include "e2e/window_driver.h"
 
 namespace e2e {
@@ -14,11 +16,7 @@ const char kChooserTitle[] = "天下統一プログラム・フォルダの設�
 // Kasumiro.exe of this build: KASUMIRO_EXE, or the folder above this driver's.
 std::string ProgramUnderTest() {
     if (const char* path = std::getenv("KASUMIRO_EXE"); path && *path) return path;
-    char self[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, self, sizeof(self));
-    std::string folder(self);
-    folder.erase(folder.find_last_of('\\') + 1);
-    return folder + "..\\Kasumiro.exe";
+    return FolderOfPath(ExecutablePath()) + "..\\Kasumiro.exe";
 }
 
 bool IsMainWindow(HWND window) { return FindDescendantByText(window, "実行", "Button") != nullptr; }
@@ -121,7 +119,7 @@ TMainWindow KasumiroTest::WaitForMainWindow() {
     view.SettingsButton = FindDescendantByText(window, "設定", "Button");
     view.QuitButton = FindDescendantByText(window, "終了", "Button");
     const bool complete =
-        view.ScenarioItems.size() == 1 && view.SlotItems.size() == kSlotCount && view.SettingsButton && view.QuitButton;
+        view.ScenarioItems.size() == 1 && view.SlotItems.size() == kSaveSlotCount && view.SettingsButton && view.QuitButton;
     if (!complete) {
         ADD_FAILURE() << "expected group boxes \"シナリオ\" (1 radio button) and \"セーブデータ\" (5 radio buttons) "
                          "and buttons \"実行\", \"設定\", \"終了\"; found:\n"

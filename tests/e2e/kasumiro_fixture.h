@@ -12,6 +12,8 @@
 
 #include "e2e/child_process.h"
 #include "e2e/game_folder.h"
+#include "process/officer_file.h"
+#include "support/officer_files.h"
 
 namespace e2e {
 
@@ -82,7 +84,7 @@ protected:
 
     static constexpr DWORD kBoxTimeoutMs = 15000;
 
-    TTestFolder Folder;
+    TTempDir Folder{E2eRoot()};
     std::string AppDir;
     std::string GameDir;  // ends in "\"
     std::string IniPath;

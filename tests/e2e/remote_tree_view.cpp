@@ -18,16 +18,16 @@ constexpr SIZE_T kTextSize = 512;
 TRemoteTreeView::TRemoteTreeView(HWND tree) : tree_(tree) {
     DWORD processId = 0;
     GetWindowThreadProcessId(tree, &processId);
-    process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-    if (process_) {
+    constexpr DWORD kAccess = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
+    process_ = TProcessHandle(OpenProcess(kAccess, FALSE, processId));
+    if (process_.IsValid()) {
         remote_ =
-            VirtualAllocEx(process_, nullptr, sizeof(TVITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+            VirtualAllocEx(process_.Get(), nullptr, sizeof(TVITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     }
 }
 
 TRemoteTreeView::~TRemoteTreeView() {
-    if (remote_) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
-    if (process_) CloseHandle(process_);
+    if (remote_) VirtualFreeEx(process_.Get(), remote_, 0, MEM_RELEASE);
 }
 
 HTREEITEM TRemoteTreeView::Next(HTREEITEM item, UINT relation) const {
@@ -46,8 +46,8 @@ std::string TRemoteTreeView::Text(HTREEITEM item) const {
     request.pszText = remoteText;
     request.cchTextMax = kTextSize;
     const char zero[kTextSize] = {};
-    if (!WriteProcessMemory(process_, remote_, &request, sizeof(request), nullptr) ||
-        !WriteProcessMemory(process_, remoteText, zero, sizeof(zero), nullptr)) {
+    if (!WriteProcessMemory(process_.Get(), remote_, &request, sizeof(request), nullptr) ||
+        !WriteProcessMemory(process_.Get(), remoteText, zero, sizeof(zero), nullptr)) {
         return {};
     }
     DWORD_PTR ok = 0;
@@ -59,8 +59,8 @@ std::string TRemoteTreeView::Text(HTREEITEM item) const {
     // The tree may hand back a pointer to its own copy of the text instead of filling the buffer.
     TVITEMA answer{};
     char text[kTextSize] = {};
-    if (!ReadProcessMemory(process_, remote_, &answer, sizeof(answer), nullptr) ||
-        !ReadProcessMemory(process_, answer.pszText, text, sizeof(text) - 1, nullptr)) {
+    if (!ReadProcessMemory(process_.Get(), remote_, &answer, sizeof(answer), nullptr) ||
+        !ReadProcessMemory(process_.Get(), answer.pszText, text, sizeof(text) - 1, nullptr)) {
         return {};
     }
     return text;
@@ -85,10 +85,10 @@ bool TRemoteTreeView::TextRect(HTREEITEM item, RECT& rect) const {
     RECT request{};
     std::memcpy(&request, &item, sizeof(item));
     DWORD_PTR ok = 0;
-    return WriteProcessMemory(process_, remote_, &request, sizeof(request), nullptr) &&
+    return WriteProcessMemory(process_.Get(), remote_, &request, sizeof(request), nullptr) &&
            SendMessageTimeoutA(tree_, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote_), SMTO_ABORTIFHUNG,
                                kTimeoutMs, &ok) &&
-           ok && ReadProcessMemory(process_, remote_, &rect, sizeof(rect), nullptr);
+           ok && ReadProcessMemory(process_.Get(), remote_, &rect, sizeof(rect), nullptr);
 }
 
 bool TRemoteTreeView::Click(HTREEITEM item) const {

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "common/win32_handle.h"
+
 namespace e2e {
 
 class TRemoteTreeView {
@@ -36,7 +38,7 @@ private:
     HTREEITEM Next(HTREEITEM item, UINT relation) const;
 
     HWND tree_;
-    HANDLE process_ = nullptr;
+    TProcessHandle process_;
     void* remote_ = nullptr;
 };
 

@@ -46,8 +46,8 @@ TEST_F(KasumiroTest, FirstStartAsksForTheFolderAndCancelLeavesTheWorkingFolder) 
     ASSERT_TRUE(WaitUntil([&] { return CheckedIndex(second.SlotItems) == 1; }, 3000)) << Windows();
     const HWND done = ExecuteConfirmed(second);
     ASSERT_TRUE(done);
-    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), ReadFileBytes(SlotFolder(AppDir, 1) + "BUSYO21.BIN")));
-    EXPECT_EQ("", FileDifference(SaveOfficerFile(), ReadFileBytes(SlotFolder(AppDir, 0) + "BUSYO21.BIN")));
+    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), TryReadFileBytes(SlotFolder(AppDir, 1) + "BUSYO21.BIN")));
+    EXPECT_EQ("", FileDifference(SaveOfficerFile(), TryReadFileBytes(SlotFolder(AppDir, 0) + "BUSYO21.BIN")));
     Answer(done, "OK");
     Quit(second);
 }

@@ -6,7 +6,8 @@
 #include <filesystem>
 
 #include "process/error_code_posix.h"
-#include "process/officer_test_files.h"
+#include "support/fake_frame.h"
+#include "support/officer_files.h"
 #include "process/process.h"
 #include "support/temp_dir.h"
 
@@ -38,7 +39,7 @@ TEST(RewriteOfficerNames, FailedRunsLeaveNoDescriptorOpen) {
     TTempDir dir;
     const TGameFolders game = MakeGameFolders(dir.Path());
     WriteFileBytes(game.ScenarioFile, OfficerFileBytes(kOfficerCount, ScenarioName, 1));
-    TRecordingFrame frame;
+    TFakeFrame frame;
     TScopedFrame installed(frame);
     const std::size_t before = OpenDescriptorCount();
     // Failing in the loop (both open), at the second open (one open) and at the first.

@@ -3,29 +3,20 @@
 
 #include <windows.h>
 
+#include "common/errors.h"
+#include "common/win32_handle.h"
 #include "process/officer_file.h"
-#include "process/officer_test_files.h"
+#include "support/officer_files.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-std::int32_t OpenCode(const std::string& path) {
-    TOfficerFile file;
-    try {
-        file.Open(path, kOfficerRecordSize);
-    } catch (const EInOutError& error) {
-        EXPECT_FALSE(file.IsOpen());
-        return error.ErrorCode();
-    }
-    return 0;
-}
 
 TEST(OfficerFileWin32, FileHeldWithoutSharingGivesSharingViolation) {
     TTempDir dir;
     const std::string path = dir.Path() + "BUSYO21.BIN";
     WriteFileBytes(path, OfficerFileBytes(1, ScenarioName, 1));
-    const HANDLE held = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    TFileHandle held(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held.IsValid());
 
     TOfficerFile file;
     try {
@@ -36,17 +27,17 @@ TEST(OfficerFileWin32, FileHeldWithoutSharingGivesSharingViolation) {
         EXPECT_EQ(error.Message(), "I/O エラー (32)");
         EXPECT_EQ(ErrorBoxText(error.Message()), "I/O エラー (32)");
     }
-    CloseHandle(held);
-    EXPECT_EQ(OpenCode(path), 0);
+    held.Reset();
+    EXPECT_EQ(OfficerFileOpenCode(path), 0);
 }
 
 TEST(OfficerFileWin32, PathsLongerThan259BytesAreRefused) {
     TTempDir dir;
     const std::string base = dir.Path() + "M";
     const std::string at259 = base + std::string(259 - base.size(), 'x');
-    EXPECT_EQ(OpenCode(at259), 2) << "a 259-byte path is still tried";
-    EXPECT_EQ(OpenCode(at259 + "x"), 206);
-    EXPECT_EQ(OpenCode(at259 + std::string(300, 'x')), 206);
+    EXPECT_EQ(OfficerFileOpenCode(at259), 2) << "a 259-byte path is still tried";
+    EXPECT_EQ(OfficerFileOpenCode(at259 + "x"), 206);
+    EXPECT_EQ(OfficerFileOpenCode(at259 + std::string(300, 'x')), 206);
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "process/officer_test_files.h"
+#include "support/officer_files.h"
 #include "process/process.h"
 
 namespace {

@@ -2,10 +2,9 @@
 // what is left alone, how a failing run ends, and the dry-run plan.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "common/path_separator.h"
-#include "process/officer_test_files.h"
+#include "support/fake_frame.h"
+#include "support/officer_files.h"
 #include "process/process.h"
 #include "support/temp_dir.h"
 
@@ -34,7 +33,7 @@ void ExpectRewrittenUpTo(const std::string& before, const std::string& after, st
 
 struct TRun {
     std::int32_t Code = 0;  // 0 when the run succeeded
-    TRecordingFrame Frame;
+    TFakeFrame Frame;
 };
 
 void Rewrite(const TGameFolders& game, TRun& run) {
@@ -77,55 +76,63 @@ TEST(RewriteOfficerNames, RewritesOnlyDifferingNamesAndNeverTheScenarioOnceOnly)
 
 // Failed runs: the code, what was written before the failure, no completion
 // message, and no file left open so the next run or the game can open them.
+struct TFailedRunCase {
+    const char* what;
+    std::int32_t scenarioRecords;  // 0: no scenario file
+    std::int32_t saveRecords;
+    bool scenarioReadOnly;
+    bool saveReadOnly;
+    bool saveFolderMissing;
+    std::int32_t code;
+    std::int32_t rewrittenUpTo;
+};
+
+void ExpectFailedRun(const TFailedRunCase& c) {
+    SCOPED_TRACE(c.what);
+    TTempDir dir;
+    const TGameFolders game = MakeGameFolders(dir.Path());
+    const std::string scenario = OfficerFileBytes(c.scenarioRecords, ScenarioName, kScenarioSalt);
+    const std::string save = OfficerFileBytes(c.saveRecords, SaveName, kSaveSalt);
+    if (c.scenarioRecords > 0) WriteFileBytes(game.ScenarioFile, scenario);
+    TGameFolders target = game;
+    if (c.saveFolderMissing) target.Save = dir.Path() + "LOG9.DAT" + kPathSeparator;
+    WriteFileBytes(game.SaveFile, save);
+    if (c.scenarioReadOnly) SetReadOnly(game.ScenarioFile, true);
+    if (c.saveReadOnly) SetReadOnly(game.SaveFile, true);
+
+    TRun run;
+    Rewrite(target, run);
+
+    EXPECT_EQ(run.Code, c.code);
+    EXPECT_TRUE(run.Frame.Informations.empty());
+    ExpectRewrittenUpTo(save, ReadFileBytes(game.SaveFile), c.rewrittenUpTo);
+    if (c.scenarioRecords > 0) {
+        EXPECT_EQ(ReadFileBytes(game.ScenarioFile), scenario);
+        EXPECT_FALSE(HeldOpenByThisProcess(game.ScenarioFile));
+    }
+    EXPECT_FALSE(HeldOpenByThisProcess(game.SaveFile));
+}
+
 TEST(RewriteOfficerNames, FailedRunStopsAtTheFailureAndReleasesTheFiles) {
-    const struct {
-        const char* what;
-        std::int32_t scenarioRecords;  // 0: no scenario file
-        std::int32_t saveRecords;
-        bool scenarioReadOnly;
-        bool saveReadOnly;
-        bool saveFolderMissing;
-        std::int32_t code;
-        std::int32_t rewrittenUpTo;
-    } cases[] = {
+    const TFailedRunCase cases[] = {
         {"short save file", kOfficerCount, 1000, false, false, false, 100, 1000},
         {"short scenario file", 500, kOfficerCount, false, false, false, 100, 500},
         {"empty save file", kOfficerCount, 0, false, false, false, 100, 0},
-        {"read-only scenario", kOfficerCount, kOfficerCount, true, false, false, 5, 0},
-        {"read-only save", kOfficerCount, kOfficerCount, false, true, false, 5, 0},
         // The save's missing folder would give 3: 2 shows the save was never opened.
         {"missing scenario", 0, kOfficerCount, false, false, true, 2, 0},
         {"missing save folder", kOfficerCount, kOfficerCount, false, false, true, 3, 0},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        TTempDir dir;
-        if ((c.scenarioReadOnly || c.saveReadOnly) && !ReadOnlyFilesAreRefusedHere(dir.Path())) {
-            std::printf("note: read-only files are writable here; %s not tested\n", c.what);
-            continue;
-        }
-        const TGameFolders game = MakeGameFolders(dir.Path());
-        const std::string scenario = OfficerFileBytes(c.scenarioRecords, ScenarioName, kScenarioSalt);
-        const std::string save = OfficerFileBytes(c.saveRecords, SaveName, kSaveSalt);
-        if (c.scenarioRecords > 0) WriteFileBytes(game.ScenarioFile, scenario);
-        TGameFolders target = game;
-        if (c.saveFolderMissing) target.Save = dir.Path() + "LOG9.DAT" + kPathSeparator;
-        WriteFileBytes(game.SaveFile, save);
-        if (c.scenarioReadOnly) SetReadOnly(game.ScenarioFile, true);
-        if (c.saveReadOnly) SetReadOnly(game.SaveFile, true);
+    for (const auto& c : cases) ExpectFailedRun(c);
+}
 
-        TRun run;
-        Rewrite(target, run);
-
-        EXPECT_EQ(run.Code, c.code);
-        EXPECT_TRUE(run.Frame.Informations.empty());
-        ExpectRewrittenUpTo(save, ReadFileBytes(game.SaveFile), c.rewrittenUpTo);
-        if (c.scenarioRecords > 0) {
-            EXPECT_EQ(ReadFileBytes(game.ScenarioFile), scenario);
-            EXPECT_FALSE(HeldOpenByThisProcess(game.ScenarioFile));
-        }
-        EXPECT_FALSE(HeldOpenByThisProcess(game.SaveFile));
-    }
+TEST(RewriteOfficerNames, ReadOnlyFileStopsTheRunBeforeAnyWrite) {
+    const TTempDir probe;
+    if (!ReadOnlyFilesAreRefusedHere(probe.Path())) GTEST_SKIP() << "read-only files are writable here";
+    const TFailedRunCase cases[] = {
+        {"read-only scenario", kOfficerCount, kOfficerCount, true, false, false, 5, 0},
+        {"read-only save", kOfficerCount, kOfficerCount, false, true, false, 5, 0},
+    };
+    for (const auto& c : cases) ExpectFailedRun(c);
 }
 
 TEST(PlanOfficerNameRewrite, ListsWhatARewriteWritesWithoutWriting) {
@@ -139,7 +146,7 @@ TEST(PlanOfficerNameRewrite, ListsWhatARewriteWritesWithoutWriting) {
     SetReadOnly(game.ScenarioFile, true);
     SetReadOnly(game.SaveFile, true);
 
-    TRecordingFrame frame;
+    TFakeFrame frame;
     TScopedFrame installed(frame);
     const std::vector<TOfficerNameChange> plan = PlanOfficerNameRewrite(game.Scenario, game.Save);
     EXPECT_EQ(ReadFileBytes(game.SaveFile), save);

@@ -6,7 +6,7 @@
 
 #include "common/path_separator.h"
 #include "settings/builtin_locale.h"
-#include "settings/file_time.h"
+#include "support/file_time.h"
 #include "settings/save_slot_list.h"
 #include "settings/slot_query.h"
 #include "support/temp_dir.h"

@@ -12,11 +12,13 @@
 
 namespace fs = std::filesystem;
 
-TTempDir::TTempDir() {
+TTempDir::TTempDir() : TTempDir(fs::temp_directory_path().string()) {}
+
+TTempDir::TTempDir(const std::string& parent) {
     static std::atomic<unsigned> counter{0};
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path candidate = fs::temp_directory_path() /
+        const fs::path candidate = fs::path(parent) /
             ("kasumiro-test-" + std::to_string(random()) + "-" + std::to_string(counter++));
         std::error_code error;
         if (fs::create_directory(candidate, error)) {
@@ -24,17 +26,19 @@ TTempDir::TTempDir() {
             return;
         }
     }
-    throw std::runtime_error("cannot make a temporary folder");
+    throw std::runtime_error("cannot make a temporary folder in " + parent);
 }
 
-TTempDir::~TTempDir() {
+TTempDir::~TTempDir() { RemoveFolder(path_); }
+
+void RemoveFolder(const std::string& path) {
     std::error_code error;
     // Read-only files and folders left by a test must not stop the clean-up.
-    for (auto it = fs::recursive_directory_iterator(path_, error); !error && it != fs::recursive_directory_iterator();
+    for (auto it = fs::recursive_directory_iterator(path, error); !error && it != fs::recursive_directory_iterator();
          it.increment(error)) {
         fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
     }
-    fs::remove_all(path_, error);
+    fs::remove_all(path, error);
 }
 
 void WriteFileBytes(const std::string& path, const std::string& bytes) {
@@ -43,10 +47,18 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-std::string ReadFileBytes(const std::string& path) {
+std::optional<std::string> TryReadFileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw std::runtime_error("cannot read " + path);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (!in) return std::nullopt;
+    std::string bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>{});
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::optional<std::string> bytes = TryReadFileBytes(path);
+    if (!bytes) throw std::runtime_error("cannot read " + path);
+    return std::move(*bytes);
 }
 
 bool FileExists(const std::string& path) {

@@ -6,7 +6,7 @@
 
 #include "support/temp_dir.h"
 #include "ui/fake_folder_shell.h"
-#include "ui/fake_frame.h"
+#include "support/fake_frame.h"
 
 namespace {
 

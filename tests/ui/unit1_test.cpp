@@ -8,14 +8,14 @@
 
 #include "common/path_separator.h"
 #include "settings/settings_store.h"
+#include "support/officer_files.h"
 #include "support/temp_dir.h"
 #include "ui/fake_folder_shell.h"
-#include "ui/fake_frame.h"
+#include "support/fake_frame.h"
 
 namespace {
 
-constexpr std::size_t kOfficerFileSize = 2000 * 38;
-constexpr std::size_t kChangedRecord = 5;
+constexpr std::int32_t kChangedRecord = 5;
 
 std::string Sep() { return std::string(1, kPathSeparator); }
 
@@ -23,10 +23,9 @@ bool EndsEmpty(const std::string& label) { return label.size() >= 3 && label.sub
 
 // Officer file whose every name is "ABCD", except one record in the save.
 std::string OfficerFile(bool save) {
-    std::string bytes(kOfficerFileSize, '\0');
-    for (std::size_t i = 0; i < 2000; ++i) bytes.replace(i * 38 + 6, 4, "ABCD");
-    if (save) bytes.replace(kChangedRecord * 38 + 6, 4, "WXYZ");
-    return bytes;
+    return OfficerFileBytes(kOfficerCount, [save](std::int32_t i) {
+        return std::string(save && i == kChangedRecord ? "WXYZ" : "ABCD");
+    }, 0);
 }
 
 class Form1Test : public testing::Test {

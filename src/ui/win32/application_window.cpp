@@ -43,11 +43,6 @@ void TApplicationWindow::StartMinimised() {
     ShowWindow(window_.Get(), SW_SHOWMINNOACTIVE);
 }
 
-void TApplicationWindow::Minimise() {
-    // Windows hides the owned main window with its owner and shows it again on restore.
-    ShowWindow(window_.Get(), SW_MINIMIZE);
-}
-
 // The entry itself takes no input: activation goes on to the main window, or
 // to the box open over it.
 void TApplicationWindow::ActivateMain() {

@@ -22,7 +22,6 @@ public:
     void SetMainWindow(HWND window) { mainWindow_ = window; }
     // Minimised start: the main window appears when the entry is first restored.
     void StartMinimised();
-    void Minimise();
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

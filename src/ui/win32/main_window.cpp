@@ -9,7 +9,10 @@
 #include "settings/date_settings.h"
 #include "ui/form1_description.h"
 #include "common/frame.h"
-#include "ui/win32/form_scaling.h"
+#include "ui/form_scaling.h"
+
+// The window description names the font's character set by its Windows number.
+static_assert(kShiftJisCharset == SHIFTJIS_CHARSET);
 
 namespace {
 
@@ -48,7 +51,7 @@ TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), 
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignPixelsPerInch;
     if (screen) ReleaseDC(nullptr, screen);
-    font_ = TGdiObject(CreateFontA(ScaledFontHeight(dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kShiftJisCharset,
+    font_ = TFont(CreateFontA(ScaledFontHeight(dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kShiftJisCharset,
                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                    DEFAULT_PITCH | FF_DONTCARE, kForm1FontFace));
 
@@ -60,7 +63,7 @@ TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), 
     SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
     {
-        TMeasureDc dc(window_.Get(), font_.Font());
+        TMeasureDc dc(window_.Get(), font_.Get());
         SIZE extent{};
         GetTextExtentPoint32A(dc.Get(), "0", 1, &extent);
         textHeight_ = LayoutTextHeight(dpi, extent.cy);
@@ -134,7 +137,7 @@ void TMainWindow::Bind(TForm1& form) {
     label_ = CreateControl("Static", kLabel1.Caption, SS_LEFT | SS_NOPREFIX | WS_GROUP, kLabel1.Bounds, kLabel1Id);
 
     // The label sizes itself to its text, so another font never cuts it off.
-    TMeasureDc dc(label_, font_.Font());
+    TMeasureDc dc(label_, font_.Get());
     SIZE extent{};
     GetTextExtentPoint32A(dc.Get(), kLabel1.Caption, static_cast<int>(std::char_traits<char>::length(kLabel1.Caption)),
                           &extent);

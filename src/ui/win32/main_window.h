@@ -58,7 +58,7 @@ private:
     HINSTANCE instance_;
     HWND owner_;
     TWindow window_;
-    TGdiObject font_;
+    TFont font_;
     std::int32_t textHeight_ = 12;
     TForm1* form_ = nullptr;
     TRadioView scenario_;

@@ -6,7 +6,7 @@
 
 #include "common/errors.h"
 #include "common/frame.h"
-#include "ui/win32/box_layout.h"
+#include "ui/box_layout.h"
 #include "ui/win32/win32_handles.h"
 
 namespace {
@@ -75,8 +75,8 @@ private:
         NONCLIENTMETRICSA metrics{};
         metrics.cbSize = sizeof metrics;
         if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-            font_ = TGdiObject(CreateFontIndirectA(&metrics.lfMessageFont));
-        HFONT font = font_.Get() ? font_.Font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+            font_ = TFont(CreateFontIndirectA(&metrics.lfMessageFont));
+        HFONT font = font_.Get() ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
         SetWindowTextA(dialog, caption_.c_str());
         SetDlgItemTextA(dialog, kBoxTextId, text_.c_str());
@@ -134,7 +134,7 @@ private:
     TBoxKind kind_;
     const std::string& caption_;
     const std::string& text_;
-    TGdiObject font_;  // the message font, alive while the box is open
+    TFont font_;  // the message font, alive while the box is open
     bool answered_ = false;
 };
 

@@ -4,6 +4,9 @@
 #include "common/app_title.h"
 #include "ui/win32/message_form.h"
 
+// The answer codes are the box's own: the dialog's result is returned as is.
+static_assert(mrCancel == IDCANCEL && mrYes == IDYES && mrNo == IDNO);
+
 namespace {
 
 // While a box is open every window of the program takes no input, the

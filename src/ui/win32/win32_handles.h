@@ -1,63 +1,10 @@
-// Owning wrappers for the Win32 handles the front end creates: a GDI object
-// (font) and a window. Non-copyable so that a handle is released exactly once.
+// Owning wrappers for the Win32 handles the front end creates: windows and
+// fonts through the shared handle template, and a device context for measuring.
 #pragma once
 
 #include <windows.h>
 
-#include <utility>
-
-class TGdiObject {
-public:
-    TGdiObject() = default;
-    explicit TGdiObject(HGDIOBJ handle) : handle_(handle) {}
-    ~TGdiObject() { Reset(); }
-    TGdiObject(const TGdiObject&) = delete;
-    TGdiObject& operator=(const TGdiObject&) = delete;
-    TGdiObject(TGdiObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    TGdiObject& operator=(TGdiObject&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            handle_ = std::exchange(other.handle_, nullptr);
-        }
-        return *this;
-    }
-
-    HGDIOBJ Get() const { return handle_; }
-    HFONT Font() const { return static_cast<HFONT>(handle_); }
-    void Reset() {
-        if (handle_) DeleteObject(handle_);
-        handle_ = nullptr;
-    }
-
-private:
-    HGDIOBJ handle_ = nullptr;
-};
-
-class TWindow {
-public:
-    TWindow() = default;
-    explicit TWindow(HWND handle) : handle_(handle) {}
-    ~TWindow() { Reset(); }
-    TWindow(const TWindow&) = delete;
-    TWindow& operator=(const TWindow&) = delete;
-    TWindow(TWindow&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    TWindow& operator=(TWindow&& other) noexcept {
-        if (this != &other) {
-            Reset();
-            handle_ = std::exchange(other.handle_, nullptr);
-        }
-        return *this;
-    }
-
-    HWND Get() const { return handle_; }
-    void Reset() {
-        if (handle_) DestroyWindow(handle_);
-        handle_ = nullptr;
-    }
-
-private:
-    HWND handle_ = nullptr;
-};
+#include "common/win32_handle.h"
 
 // A device context of a window, selected with a font for measuring text.
 class TMeasureDc {

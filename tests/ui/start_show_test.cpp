@@ -1,5 +1,5 @@
 // The main window's first show state from the process's start-up information.
-#include "ui/win32/start_show.h"
+#include "ui/start_show.h"
 
 #include <gtest/gtest.h>
 

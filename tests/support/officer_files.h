@@ -1,22 +1,22 @@
-// Synthetic officer files for the tests: records with chosen names and
-// recognisable other bytes, a game folder to hold them, and a frame that
-// records what it was asked to show.
+// Synthetic officer files for the tests, the benchmark and the sample game:
+// records with chosen names and recognisable other bytes, and a game folder
+// to hold them.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "process/officer_file.h"
-#include "common/frame.h"
 
 // Bytes from a list of values, for writing names as hexadecimal.
 std::string Bytes(std::initializer_list<unsigned> values);
 
-// One 38-byte record: `name` (12 bytes) at offset 6; the other 26 bytes depend
-// on the index and on `salt`, so files made with different salts differ there.
+// One 38-byte record: `name` (cut or padded with 0x00 to 12 bytes) at offset 6;
+// the other 26 bytes depend on the index and on `salt`, so files made with
+// different salts differ there.
 std::string RecordBytes(std::int32_t index, std::string_view name, unsigned salt);
 
 // The 12 name bytes of record `index` of a whole file's bytes.
@@ -42,8 +42,14 @@ std::string ScenarioName(std::int32_t i);
 std::string SaveName(std::int32_t i);
 bool SaveNameDiffers(std::int32_t i);
 
-// An officer file of `count` records named by `nameOf`.
-std::string OfficerFileBytes(std::int32_t count, std::string (*nameOf)(std::int32_t), unsigned salt);
+// An officer file of `count` records, record i named nameOf(i).
+std::string OfficerFileBytes(std::int32_t count, const std::function<std::string(std::int32_t)>& nameOf,
+                             unsigned salt);
+
+// The code TOfficerFile::Open fails with on the path, 0 when the file opens.
+// Throws std::logic_error when a failed open leaves the object open.
+std::int32_t OfficerFileOpenCode(const std::string& path,
+                                 TOfficerFile::TAccess access = TOfficerFile::TAccess::ReadWrite);
 
 // Whether this process still holds the file open.
 bool HeldOpenByThisProcess(const std::string& path);
@@ -53,16 +59,3 @@ bool HeldOpenByThisProcess(const std::string& path);
 // the system refuses, except under Wine run by root, which may write any file.
 // Tests of the refusal are left out where it cannot happen.
 bool ReadOnlyFilesAreRefusedHere(const std::string& folder);
-
-// Records the boxes it is asked to show; answers every question with はい.
-class TRecordingFrame : public IFrame {
-public:
-    std::int32_t AskConfirmation(const std::string& text) override;
-    void ShowInformationBox(const std::string& text) override;
-    void DefaultBeep() override;
-    void ReportError(const Exception& error) override;
-    void RequestQuit() override;
-
-    std::vector<std::string> Informations;
-    std::vector<std::string> Errors;
-};

@@ -1,5 +1,5 @@
 // The main window's scaling for the screen's resolution.
-#include "ui/win32/form_scaling.h"
+#include "ui/form_scaling.h"
 
 #include <gtest/gtest.h>
 

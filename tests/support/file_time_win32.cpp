@@ -1,11 +1,11 @@
 // File times for tests on Windows: the inverse of the program's conversion.
-#include "settings/file_time.h"
+#include "support/file_time.h"
 
 #include <windows.h>
 
 #include <stdexcept>
 
-#include "common/win32_file_handle.h"
+#include "common/win32_handle.h"
 
 void SetFileLocalTime(const std::string& path, const TDateStamp& local) {
     SYSTEMTIME time{};

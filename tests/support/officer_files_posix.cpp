@@ -2,7 +2,7 @@
 // read-only refusal, which the officer file makes itself here.
 #include <filesystem>
 
-#include "process/officer_test_files.h"
+#include "support/officer_files.h"
 
 namespace fs = std::filesystem;
 

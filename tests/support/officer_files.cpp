@@ -1,6 +1,10 @@
-// Synthetic officer records and game folders for the tests.
-#include "process/officer_test_files.h"
+// Synthetic officer records and game folders.
+#include "support/officer_files.h"
 
+#include <stdexcept>
+
+#include "common/errors.h"
+#include "common/game_paths.h"
 #include "common/path_separator.h"
 #include "process/process.h"
 #include "support/temp_dir.h"
@@ -16,7 +20,9 @@ std::string RecordBytes(std::int32_t index, std::string_view name, unsigned salt
     for (std::size_t b = 0; b < record.size(); ++b) {
         record[b] = static_cast<char>((index * 7 + b * 13 + salt) & 0xFF);
     }
-    record.replace(6, 12, std::string(name).substr(0, 12));
+    std::string nameBytes(name.substr(0, 12));
+    nameBytes.resize(12, '\0');
+    record.replace(6, 12, nameBytes);
     return record;
 }
 
@@ -30,13 +36,24 @@ std::string RecordAt(const std::string& fileBytes, std::int32_t index) {
 
 TGameFolders MakeGameFolders(const std::string& root) {
     TGameFolders folders;
-    folders.Scenario = root + "NEW.DAT" + kPathSeparator;
-    folders.Save = root + "LOG1.DAT" + kPathSeparator;
+    folders.Scenario = root + kScenarioFolderName + kPathSeparator;
+    folders.Save = root + SaveSlotName(1) + kPathSeparator;
     MakeFolder(folders.Scenario);
     MakeFolder(folders.Save);
     folders.ScenarioFile = folders.Scenario + kOfficerFileName;
     folders.SaveFile = folders.Save + kOfficerFileName;
     return folders;
+}
+
+std::int32_t OfficerFileOpenCode(const std::string& path, TOfficerFile::TAccess access) {
+    TOfficerFile file;
+    try {
+        file.Open(path, kOfficerRecordSize, access);
+    } catch (const EInOutError& error) {
+        if (file.IsOpen()) throw std::logic_error("a failed open left " + path + " open");
+        return error.ErrorCode();
+    }
+    return 0;
 }
 
 std::string ScenarioName(std::int32_t i) {
@@ -58,14 +75,9 @@ std::string SaveName(std::int32_t i) {
     return name;
 }
 
-std::string OfficerFileBytes(std::int32_t count, std::string (*nameOf)(std::int32_t), unsigned salt) {
+std::string OfficerFileBytes(std::int32_t count, const std::function<std::string(std::int32_t)>& nameOf,
+                             unsigned salt) {
     std::string bytes;
     for (std::int32_t i = 0; i < count; ++i) bytes += RecordBytes(i, nameOf(i), salt);
     return bytes;
 }
-
-std::int32_t TRecordingFrame::AskConfirmation(const std::string&) { return mrYes; }
-void TRecordingFrame::ShowInformationBox(const std::string& text) { Informations.push_back(text); }
-void TRecordingFrame::DefaultBeep() {}
-void TRecordingFrame::ReportError(const Exception& error) { Errors.push_back(error.Message()); }
-void TRecordingFrame::RequestQuit() {}

@@ -1,6 +1,6 @@
 // Layout of the confirmation and information boxes: the parts never overlap,
 // the button row is centred under the content, and the box fits its text.
-#include "ui/win32/box_layout.h"
+#include "ui/box_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -2,27 +2,24 @@
 // enforces the read-only attribute.
 #include <windows.h>
 
-#include "process/officer_test_files.h"
+#include "common/win32_handle.h"
+#include "support/officer_files.h"
 #include "support/temp_dir.h"
 
 // An open that allows no sharing fails with a sharing violation while any
 // handle to the file is open.
 bool HeldOpenByThisProcess(const std::string& path) {
-    const HANDLE handle =
-        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return GetLastError() == ERROR_SHARING_VIOLATION;
-    CloseHandle(handle);
-    return false;
+    const TFileHandle handle(
+        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return !handle.IsValid() && GetLastError() == ERROR_SHARING_VIOLATION;
 }
 
 bool ReadOnlyFilesAreRefusedHere(const std::string& folder) {
     const std::string probe = folder + "read-only-probe.bin";
     WriteFileBytes(probe, "x");
     SetReadOnly(probe, true);
-    const HANDLE handle =
-        CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    const bool refused = handle == INVALID_HANDLE_VALUE;
-    if (!refused) CloseHandle(handle);
+    const bool refused = !TFileHandle(CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                                  FILE_ATTRIBUTE_NORMAL, nullptr)).IsValid();
     SetReadOnly(probe, false);
     DeleteFileA(probe.c_str());
     return refused;

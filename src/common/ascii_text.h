@@ -1,0 +1,10 @@
+// Locale-free text helpers: ASCII case folding and decimal numbers.
+#pragma once
+
+#include <string>
+
+// 'A' to 'Z' lowered; every other byte, lead and trail bytes included, as is.
+constexpr char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+// The value in decimal, with a leading zero below 10 when twoDigits is set.
+std::string Number(int value, bool twoDigits);

@@ -1,0 +1,21 @@
+// The game's file and folder names, and the paths built from them.
+#pragma once
+
+#include <string>
+
+inline constexpr char kOfficerFileName[] = "BUSYO21.BIN";
+inline constexpr char kScenarioFolderName[] = "NEW.DAT";
+// Present in a save slot's folder only while the slot holds a saved game.
+inline constexpr char kSlotTimeFileName[] = "SYSTEM.BIN";
+inline constexpr int kSaveSlotCount = 5;
+
+// The name of save slot n (1 to 5), "LOG1.DAT" to "LOG5.DAT".
+std::string SaveSlotName(int slot);
+
+// The game folder as a folder path ending in a separator: one is added only
+// when the folder does not end in one already ("/" also counts on Windows).
+std::string GameFolderPath(const std::string& folder);
+
+// The folder part of a path, up to and including its last separator; empty
+// when the path has none. "/" also counts on Windows.
+std::string FolderOfPath(const std::string& path);

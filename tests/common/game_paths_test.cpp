@@ -1,0 +1,36 @@
+// Game folder paths: the one trailing separator and the folder of a path.
+#include "common/game_paths.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "common/path_separator.h"
+
+TEST(GamePaths, GameFolderGetsOneSeparator) {
+    const std::string sep(1, kPathSeparator);
+    const struct {
+        std::string Folder;
+        std::string Expected;
+    } cases[] = {
+        {"game", "game" + sep},
+        {"game" + sep, "game" + sep},
+        {"game/", "game/"},  // "/" also separates on Windows
+        {"/", "/"},
+        // 0x5C as the trail byte of a CP932 character (表) ends no folder; on
+        // Linux the byte is no separator at all.
+        {"game\x95\x5C", "game\x95\x5C" + sep},
+    };
+    for (const auto& c : cases) EXPECT_EQ(GameFolderPath(c.Folder), c.Expected) << c.Folder;
+}
+
+TEST(GamePaths, FolderOfPathKeepsTheLastSeparator) {
+    const std::string sep(1, kPathSeparator);
+    // path, its folder
+    const std::pair<std::string, std::string> cases[] = {
+        {"game" + sep + "NEW.DAT" + sep + "BUSYO21.BIN", "game" + sep + "NEW.DAT" + sep},
+        {"game/LOG1.DAT", "game/"}, {sep + "x", sep}, {"BUSYO21.BIN", ""}, {"", ""},
+        {"a" + sep + "\x95\x5C", "a" + sep},  // a trail byte 0x5C (表) is no separator
+    };
+    for (const auto& [path, folder] : cases) EXPECT_EQ(FolderOfPath(path), folder) << path;
+}
