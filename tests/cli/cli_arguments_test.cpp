@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "common/path_separator.h"
+#include "support/literal_code_page.h"
 
 namespace {
 
@@ -78,7 +79,11 @@ TEST(CliArguments, GameFolderGetsOneSeparator) {
         // Linux the byte is no separator at all.
         {"game\x95\x5C", "game\x95\x5C" + sep},
     };
-    for (const auto& c : cases) EXPECT_EQ(GameFolderPath(c.Folder), c.Expected) << c.Folder;
+    for (const auto& c : cases) {
+        // The trail byte case holds only where the system's code page is CP932 (or UTF-8).
+        if (c.Folder.find('\x95') != std::string::npos && !LiteralsAreSystemText()) continue;
+        EXPECT_EQ(GameFolderPath(c.Folder), c.Expected) << c.Folder;
+    }
 }
 
 }  // namespace

@@ -108,6 +108,15 @@ std::optional<std::string> ReadFileBytes(const std::string& path) {
     return bytes;
 }
 
+std::string ShownDate(const TSlotTime& time) {
+    static const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
+                                          "July",    "August",   "September", "October", "November", "December"};
+    const std::string year = std::to_string(time.Year);
+    const std::string day = std::to_string(time.Day);
+    if (GetACP() == 932) return year + "年" + std::to_string(time.Month) + "月" + day + "日";
+    return std::string(kMonths[time.Month - 1]) + " " + day + ", " + year;
+}
+
 void MakeFolder(const std::string& path) {
     if (!CreateDirectoryA(path.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) {
         throw std::runtime_error("cannot make folder " + path);
