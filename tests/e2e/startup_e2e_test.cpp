@@ -60,6 +60,8 @@ TEST_F(KasumiroTest, StoredFolderShowsSlotTimesAndEmptySlots) {
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);
     EXPECT_FALSE(OtherWindowAppears()) << "a stored folder must not open the chooser:\n" << Windows();
+    EXPECT_TRUE(FindDescendantByText(main.Window, "セーブデータを選択して実行ボタンをクリックして下さい", "Static"))
+        << Windows();
 
     const std::vector<std::string> labels = Labels(main.SlotItems);
     // The long date follows the locale (with or without the day name), so only
