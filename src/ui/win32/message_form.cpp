@@ -72,6 +72,22 @@ private:
         EndDialog(dialog, answer);
     }
 
+    // Caption, text, icon and button captions (the program's words, CP932);
+    // gives back the button captions as shown, for measuring.
+    std::vector<std::wstring> SetTexts(HWND dialog) const {
+        SetWindowTextW(dialog, caption_.c_str());
+        SetDlgItemTextW(dialog, kBoxTextId, text_.c_str());
+        std::vector<std::wstring> captions;
+        for (const TBoxButton& button : BoxButtons(kind_)) {
+            captions.push_back(ProgramText(button.Caption));
+            SetDlgItemTextW(dialog, button.Id, captions.back().c_str());
+        }
+        if (Confirm())
+            SendDlgItemMessageW(dialog, kBoxIconId, STM_SETICON,
+                                reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_QUESTION)), 0);
+        return captions;
+    }
+
     void Build(HWND dialog) {
         NONCLIENTMETRICSW metrics{};
         metrics.cbSize = sizeof metrics;
@@ -79,18 +95,9 @@ private:
             font_ = TGdiObject(CreateFontIndirectW(&metrics.lfMessageFont));
         HFONT font = font_.Get() ? font_.Font() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
-        SetWindowTextW(dialog, caption_.c_str());
-        SetDlgItemTextW(dialog, kBoxTextId, text_.c_str());
+        const std::vector<std::wstring> captions = SetTexts(dialog);
         const std::span<const TBoxButton> buttons = BoxButtons(kind_);
         const int count = static_cast<int>(buttons.size());
-        std::vector<std::wstring> captions;
-        for (int i = 0; i < count; ++i) {
-            captions.push_back(ProgramText(buttons[i].Caption));
-            SetDlgItemTextW(dialog, buttons[i].Id, captions.back().c_str());
-        }
-        if (Confirm())
-            SendDlgItemMessageW(dialog, kBoxIconId, STM_SETICON,
-                                reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_QUESTION)), 0);
 
         TBoxLayout layout;
         {
