@@ -3,15 +3,14 @@
 // system; paths cross the interface in the ANSI code page.
 #include "ui/folder_shell.h"
 
-#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string>
 
-#include "common/wide_text.h"
-
 #include <windows.h>
 #include <shlobj.h>
+
+#include "common/wide_text.h"
 
 namespace {
 
@@ -41,9 +40,9 @@ int CALLBACK BrowseTrampoline(HWND dialog, UINT message, LPARAM param, LPARAM da
     return info.Callback(dialog, message, param, info.Data);
 }
 
-// A path in the ANSI code page into a buffer of kMaxPath bytes. A character
-// the code page lacks comes out as kUnnamableCharacter, and so does a path
-// too long for the buffer, so that the chooser can refuse it.
+// A path (or a display name) in the ANSI code page into a buffer of kMaxPath
+// bytes. A character the code page lacks comes out as kUnnamableCharacter,
+// and so does a path too long for the buffer, so that the chooser refuses it.
 void CopyAnsiPath(const wchar_t* wide, char* path) {
     std::string ansi;
     ExactSystemText(wide, ansi);
