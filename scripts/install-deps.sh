@@ -3,14 +3,14 @@
 # quick when everything is there.
 #   scripts/install-deps.sh GROUP...
 # Groups: build (native build and tests), windows (cross build, Wine, Xvfb,
-# Japanese locale and fonts), bench, release.
+# the Japanese and English locales, the Japanese fonts), bench, release.
 set -euo pipefail
 
 packages_of() {
   case "$1" in
     build)   echo build-essential cmake make libgtest-dev googletest ;;
     windows) echo g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth xdotool x11-apps \
-                  imagemagick locales fonts-ipafont-gothic ;;
+                  imagemagick locales fonts-horai-umefont ;;
     bench)   echo build-essential cmake make libbenchmark-dev ;;
     release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
     *) echo "install-deps: unknown group '$1'" >&2; return 1 ;;
@@ -26,7 +26,8 @@ for group in "$@"; do
   for pkg in $list; do
     have_pkg "$pkg" || need+=("$pkg")
   done
-  [ "$group" = windows ] && locales+=(ja_JP.UTF-8)
+  # The Windows tests run on a Japanese system and on an English one.
+  [ "$group" = windows ] && locales+=(ja_JP.UTF-8 en_US.UTF-8)
 done
 need=($(printf '%s\n' "${need[@]}" | sort -u))
 

@@ -2,6 +2,7 @@
 # Builds Kasumiro, makes a sample game once and starts Kasumiro.exe on it under
 # Wine with a Japanese locale, in a Wine prefix kept between runs.
 #   scripts/run.sh            (make run)
+#   KASUMIRO_LOCALE=en_US.UTF-8 scripts/run.sh    as on a US or European Windows
 # Everything it makes lives together in ${XDG_DATA_HOME:-~/.local/share}/kasumiro:
 # sample-game/, wineprefix/, and run/ with the program and its settings file.
 # KASUMIRO_LINUX_BUILD and KASUMIRO_MINGW_BUILD name other build folders than
@@ -22,7 +23,7 @@ game="$data/sample-game"
 export WINEPREFIX="$data/wineprefix"
 export WINEDEBUG="${WINEDEBUG:--all,err+winediag}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export LANG="${KASUMIRO_LOCALE:-ja_JP.UTF-8}" LC_ALL="${KASUMIRO_LOCALE:-ja_JP.UTF-8}"
 
 # The sample game is made once, so that rewrites carry over from run to run;
 # delete the folder for a fresh one.
@@ -48,17 +49,13 @@ if [ ! -d "$WINEPREFIX" ]; then
   mkdir -p "$data"
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
-  # Windows' Japanese UI fonts are not there: draw them with the IPA fonts.
-  for face in "ＭＳ Ｐゴシック" "MS PGothic" "MS UI Gothic"; do
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d IPAPGothic /f >/dev/null 2>&1 || true
-  done
-  for face in "ＭＳ ゴシック" "MS Gothic"; do
-    wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /t REG_SZ /d IPAGothic /f >/dev/null 2>&1 || true
-  done
-  # Wine's Japanese long date carries the day name, which a Japanese Windows
-  # does not show by default and which the slot buttons have no room for.
-  wine reg add 'HKCU\Control Panel\International' /v sLongDate /t REG_SZ /d "yyyy'年'M'月'd'日'" /f >/dev/null 2>&1 || true
-  wineserver -w
+fi
+# Set up again whenever the set-up changed (a prefix of an older version
+# still names other fonts).
+stamp="$WINEPREFIX/kasumiro-setup"
+if ! cmp -s scripts/setup-wine-prefix.sh "$stamp"; then
+  scripts/setup-wine-prefix.sh
+  cp scripts/setup-wine-prefix.sh "$stamp"
 fi
 
 # First start: point the program at the sample game; later starts keep

@@ -25,7 +25,10 @@ step "Sanitizer build" build linux-asan
 step "Sanitizer tests" ctest --preset linux-asan -j "$jobs"
 step "Windows build" build mingw
 step "Window program without streams, at most 512 KiB" scripts/check-exe.sh build/mingw
-step "Windows tests under Wine" scripts/wine-tests.sh build/mingw
+# Twice: on a Japanese system (code page 932) and on a US or European one
+# (code page 1252), where every text must read the same.
+step "Windows tests under Wine, Japanese locale" scripts/wine-tests.sh build/mingw ja_JP.UTF-8
+step "Windows tests under Wine, English locale" scripts/wine-tests.sh build/mingw en_US.UTF-8
 
 # Totals over every run: ctest's "N tests failed out of M" and GoogleTest's
 # PASSED / FAILED / SKIPPED lines from the Wine runs.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs the Windows test programs of a mingw build in one fresh Wine prefix.
-#   scripts/wine-tests.sh BUILD_DIR
+# Runs the Windows test programs of a mingw build in one fresh Wine prefix,
+# with a Japanese locale (code page 932) or the one named.
+#   scripts/wine-tests.sh BUILD_DIR [LOCALE]      e.g. en_US.UTF-8 (code page 1252)
 set -euo pipefail
 
 if [ "${1:-}" = "--run" ]; then
@@ -23,6 +24,7 @@ if [ "${1:-}" = "--run" ]; then
 fi
 
 build="$(cd "$1" && pwd)"
+locale="${2:-ja_JP.UTF-8}"
 
 # Wine run by root writes files marked read-only, which Windows refuses: run
 # the tests as an ordinary user when root can, so those cases are tested too.
@@ -31,9 +33,10 @@ if [ "$(id -u)" = 0 ] && [ -z "${KASUMIRO_WINE_KEEP_USER:-}" ] && id nobody >/de
   home="$(mktemp -d /tmp/kasumiro-wine-home.XXXXXX)"
   chown nobody "$home"
   status=0
-  runuser -u nobody -- env HOME="$home" PATH="$PATH" KASUMIRO_WINE_KEEP_USER=1 "$0" "$build" || status=$?
+  runuser -u nobody -- env HOME="$home" PATH="$PATH" KASUMIRO_WINE_KEEP_USER=1 "$0" "$build" "$locale" || status=$?
   rm -rf "$home"
   exit $status
 fi
 
-exec "$(dirname "$0")/with-wine.sh" "$(cd "$(dirname "$0")" && pwd)/wine-tests.sh" --run "$build"
+echo "--- Wine with LANG=$locale"
+exec "$(dirname "$0")/with-wine.sh" --locale "$locale" "$(cd "$(dirname "$0")" && pwd)/wine-tests.sh" --run "$build"

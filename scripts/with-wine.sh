@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Runs a command inside a fresh Wine prefix under Xvfb with a Japanese locale
-# (code page 932), then ends every Wine process of that prefix.
-#   scripts/with-wine.sh COMMAND [ARGS...]
+# Runs a command inside a fresh Wine prefix under Xvfb, then ends every Wine
+# process of that prefix. The locale is Japanese (code page 932) unless
+# --locale names another, such as en_US.UTF-8 (code page 1252).
+#   scripts/with-wine.sh [--locale LOCALE] COMMAND [ARGS...]
 # The command sees WINEPREFIX and may call wine itself.
 set -euo pipefail
 
@@ -9,9 +10,7 @@ if [ "${1:-}" = "--inside-xvfb" ]; then
   shift
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
-  # Without a window manager Wine waits for one each time a window hides.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  wineserver -w
+  "$(dirname "$0")/setup-wine-prefix.sh"
   status=0
   "$@" || status=$?
   wineserver -k 2>/dev/null || true
@@ -21,7 +20,14 @@ fi
 export WINEPREFIX="${KASUMIRO_WINEPREFIX:-$(mktemp -d /tmp/kasumiro-wine.XXXXXX)}"
 export WINEDEBUG="${WINEDEBUG:--all,err+winediag}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+locale=ja_JP.UTF-8
+if [ "${1:-}" = "--locale" ]; then locale="$2"; shift 2; fi
+# Wine silently falls back to code page 1252 when the locale is not generated.
+if ! locale -a 2>/dev/null | grep -qix "${locale/UTF-8/utf8}"; then
+  echo "with-wine: the locale $locale is not generated (scripts/install-deps.sh windows does it)" >&2
+  exit 1
+fi
+export LANG="$locale" LC_ALL="$locale"
 export TZ="${TZ:-JST-9}"
 
 status=0

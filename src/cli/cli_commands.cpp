@@ -9,13 +9,17 @@
 #include "process/process.h"
 #include "settings/save_slot_list.h"
 #include "cli/console_frame.h"
+#include "cli/console_output.h"
 
 namespace {
 
 void PrintPlannedChanges(const std::string& scenarioFolder, const std::string& saveFolder, std::ostream& out) {
     for (const TOfficerNameChange& change : PlanOfficerNameRewrite(scenarioFolder, saveFolder)) {
-        out << change.Index << '\t' << SjisToReadableText(change.CurrentName) << '\t'
-            << SjisToReadableText(change.NewName) << '\n';
+        // The names come out readable in the system's code page.
+        WriteText(out,
+                  std::to_string(change.Index) + '\t' + SjisToReadableText(change.CurrentName) + '\t' +
+                      SjisToReadableText(change.NewName) + '\n',
+                  TTextOrigin::System);
     }
     out << std::flush;
 }
@@ -45,7 +49,7 @@ int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::os
 
 int RunSlotsCommand(const TCliArguments& arguments, std::ostream& out) {
     const std::string baseDir = GameFolderPath(arguments.GameFolder);
-    for (int slot = 1; slot <= kSaveSlotCount; ++slot) out << SaveSlotLabel(baseDir, SaveSlotName(slot)) << '\n';
+    for (int slot = 1; slot <= kSaveSlotCount; ++slot) WriteText(out, SaveSlotLabel(baseDir, SaveSlotName(slot)) + '\n', TTextOrigin::System);
     out << std::flush;
     return kExitSuccess;
 }

@@ -6,6 +6,7 @@
 #include "cli/cli_arguments.h"
 #include "cli/cli_commands.h"
 #include "cli/console_code_page.h"
+#include "cli/console_output.h"
 #include "common/errors.h"
 
 namespace {
@@ -13,7 +14,8 @@ namespace {
 int Run(const TCliArguments& arguments) {
     switch (arguments.Command) {
     case TCliCommand::Help:
-        std::cout << CliUsageText() << std::flush;
+        WriteText(std::cout, CliUsageText(), TTextOrigin::Program);
+        std::cout << std::flush;
         return kExitSuccess;
     case TCliCommand::Version:
         std::cout << kCliVersionText << '\n' << std::flush;
@@ -25,7 +27,10 @@ int Run(const TCliArguments& arguments) {
     case TCliCommand::Usage:
         break;
     }
-    std::cerr << "kasumiro-cli: " << arguments.Problem << '\n' << CliUsageText() << std::flush;
+    // The problem quotes the user's arguments: the system's text.
+    WriteText(std::cerr, "kasumiro-cli: " + arguments.Problem + "\n", TTextOrigin::System);
+    WriteText(std::cerr, CliUsageText(), TTextOrigin::Program);
+    std::cerr << std::flush;
     return kExitUsage;
 }
 
@@ -37,7 +42,8 @@ int main(int argc, char** argv) {
         return Run(ParseCliArguments(std::vector<std::string>(argv + 1, argv + argc)));
     } catch (...) {
         // Whatever escaped a command (no memory, say) is reported like an I/O error.
-        std::cerr << ErrorBoxText(CurrentExceptionAsError().Message()) << '\n' << std::flush;
+        WriteErrorLine(std::cerr, CurrentExceptionAsError());
+        std::cerr << std::flush;
         return kExitFailure;
     }
 }

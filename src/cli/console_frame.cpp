@@ -3,23 +3,30 @@
 
 #include <iostream>
 
+#include "cli/console_output.h"
+
 TConsoleFrame::TConsoleFrame(std::istream& in, std::ostream& out, std::ostream& err, bool assumeYes)
     : in_(in), out_(out), err_(err), assumeYes_(assumeYes) {}
 
 std::int32_t TConsoleFrame::AskConfirmation(const std::string& text) {
     if (assumeYes_) return mrYes;
-    out_ << text << " [y/N] " << std::flush;
+    WriteText(out_, text, TTextOrigin::Program);
+    out_ << " [y/N] " << std::flush;
     std::string answer;
     if (!std::getline(in_, answer)) return mrCancel;
     return (answer == "y" || answer == "Y") ? mrYes : mrNo;
 }
 
-void TConsoleFrame::ShowInformationBox(const std::string& text) { out_ << text << '\n' << std::flush; }
+void TConsoleFrame::ShowInformationBox(const std::string& text) {
+    WriteText(out_, text, TTextOrigin::Program);
+    out_ << '\n' << std::flush;
+}
 
 void TConsoleFrame::DefaultBeep() { err_ << '\a' << std::flush; }
 
 void TConsoleFrame::ReportError(const Exception& error) {
-    err_ << ErrorBoxText(error.Message()) << '\n' << std::flush;
+    WriteErrorLine(err_, error);
+    err_ << std::flush;
 }
 
 void TConsoleFrame::RequestQuit() {}

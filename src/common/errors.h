@@ -2,18 +2,31 @@
 // shown to the user by ReportError where the event was dispatched.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <exception>
 #include <string>
 
+// Where a message holds a text that came from the system (a path): those
+// bytes are in the ANSI code page, the rest is the program's own text (CP932).
+// On a Japanese system the two are the same; elsewhere a screen shows each
+// part converted from its own code page.
+struct TTextSpan {
+    std::size_t Offset = 0;
+    std::size_t Length = 0;
+};
+
 class Exception : public std::exception {
 public:
-    explicit Exception(std::string message) : message_(std::move(message)) {}
+    explicit Exception(std::string message, TTextSpan systemText = {})
+        : message_(std::move(message)), systemText_(systemText) {}
     const std::string& Message() const noexcept { return message_; }
+    const TTextSpan& SystemText() const noexcept { return systemText_; }
     const char* what() const noexcept override { return message_.c_str(); }
 
 private:
     std::string message_;
+    TTextSpan systemText_;
 };
 
 // A failed officer file operation; the message is chosen by the I/O code.

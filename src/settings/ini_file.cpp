@@ -13,4 +13,7 @@ void TIniFile::WriteInteger(const std::string& section, const std::string& key, 
     WriteString(section, key, std::to_string(value));
 }
 
-void TIniFile::RaiseWriteRefused() const { throw EIniFileException(fileName_ + " に書き込めません"); }
+// The path is the system's text, the words are the program's.
+void TIniFile::RaiseWriteRefused() const {
+    throw EIniFileException(fileName_ + " に書き込めません", TTextSpan{0, fileName_.size()});
+}

@@ -4,7 +4,10 @@
 
 #include <array>
 #include <cstring>
+#include <string_view>
 #include <utility>
+
+#include "common/errors.h"
 
 namespace {
 
@@ -92,7 +95,11 @@ bool TFolderDialog::Execute() {
     if (chosen.Get() != nullptr) {
         result = true;
         if (shell_.SHGetPathFromIDListA(chosen.Get(), path)) {
-            Directory.assign(path, ::strnlen(path, kMaxPath));
+            const std::string_view chosenPath(path, ::strnlen(path, kMaxPath));
+            // A folder the ANSI code page cannot name would be stored as a path
+            // to nowhere and fail far from here: refused now, nothing changed.
+            if (chosenPath.find(kUnnamableCharacter) != std::string_view::npos) throw Exception(kFolderNameNotUsable);
+            Directory.assign(chosenPath);
         }
     }
     return result;

@@ -50,6 +50,9 @@ inline constexpr std::uint32_t kBffmEnableOk = 0x465;
 inline constexpr std::uint32_t kBffmSetSelectionA = 0x466;
 inline constexpr std::uint32_t kFileAttributeDirectory = 0x10;
 inline constexpr std::uint32_t kInvalidFileAttributes = 0xFFFFFFFF;
+// Stands for a character of a folder's name that the ANSI code page lacks;
+// no file name may hold it, so a path with it names nothing.
+inline constexpr char kUnnamableCharacter = '?';
 
 // The browser's behaviour flags that the options stand for.
 enum TBrowseFlag : std::uint32_t {
@@ -96,7 +99,9 @@ public:
     virtual std::int32_t SHGetSpecialFolderLocation(TWindowHandle owner, std::int32_t folder, TItemIdList& list) = 0;
     // Shows the browser modally; the chosen item list, or nullptr on Cancel.
     virtual TItemIdList SHBrowseForFolderA(TBrowseInfo& info) = 0;
-    // Writes the item's path (at most kMaxPath bytes with its zero) into path.
+    // Writes the item's path in the ANSI code page (at most kMaxPath bytes with
+    // its zero) into path. A character that code page cannot hold comes out as
+    // kUnnamableCharacter, as the shell's ANSI form does.
     virtual bool SHGetPathFromIDListA(TItemIdList list, char* path) = 0;
     virtual std::intptr_t SendMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                        std::intptr_t lParam) = 0;

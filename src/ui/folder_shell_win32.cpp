@@ -1,10 +1,16 @@
-// The real shell behind IFolderShell: the Windows shell's folder browser.
+// The real shell behind IFolderShell: the Windows shell's folder browser,
+// shown through its wide-character form so that its texts read right on any
+// system; paths cross the interface in the ANSI code page.
 #include "ui/folder_shell.h"
 
+#include <cstring>
 #include <new>
+#include <string>
 
 #include <windows.h>
 #include <shlobj.h>
+
+#include "common/wide_text.h"
 
 // The portable chooser logic uses copies of these shell and file constants.
 static_assert(kMaxPath == MAX_PATH && kCsidlDrives == CSIDL_DRIVES);
@@ -14,6 +20,7 @@ static_assert(kFileAttributeDirectory == FILE_ATTRIBUTE_DIRECTORY && kInvalidFil
 static_assert(kBifReturnOnlyFsDirs == BIF_RETURNONLYFSDIRS && kBifDontGoBelowDomain == BIF_DONTGOBELOWDOMAIN);
 static_assert(kBifStatusText == BIF_STATUSTEXT && kBifReturnFsAncestors == BIF_RETURNFSANCESTORS);
 static_assert(kBifBrowseForComputer == BIF_BROWSEFORCOMPUTER && kBifBrowseForPrinter == BIF_BROWSEFORPRINTER);
+
 
 namespace {
 
@@ -43,6 +50,16 @@ int CALLBACK BrowseTrampoline(HWND dialog, UINT message, LPARAM param, LPARAM da
     return info.Callback(dialog, message, param, info.Data);
 }
 
+// A path (or a display name) in the ANSI code page into a buffer of kMaxPath
+// bytes. A character the code page lacks comes out as kUnnamableCharacter,
+// and so does a path too long for the buffer, so that the chooser refuses it.
+void CopyAnsiPath(const wchar_t* wide, char* path) {
+    std::string ansi;
+    ExactSystemText(wide, ansi);
+    if (ansi.size() >= kMaxPath) ansi.assign(1, kUnnamableCharacter);
+    std::memcpy(path, ansi.c_str(), ansi.size() + 1);
+}
+
 class TSystemFolderShell final : public IFolderShell {
 public:
     IShellAllocator* SHGetMalloc() override {
@@ -61,33 +78,45 @@ public:
     }
 
     TItemIdList SHBrowseForFolderA(TBrowseInfo& info) override {
-        BROWSEINFOA browse{};
+        const std::wstring title = ProgramText(info.Title ? info.Title : "");
+        wchar_t displayName[kMaxPath] = {};
+        BROWSEINFOW browse{};
         browse.hwndOwner = static_cast<HWND>(info.Owner);
         browse.pidlRoot = static_cast<LPCITEMIDLIST>(info.Root);
-        browse.pszDisplayName = info.DisplayName;
-        browse.lpszTitle = info.Title;
+        browse.pszDisplayName = displayName;
+        browse.lpszTitle = title.c_str();
         browse.ulFlags = info.Flags;
         if (info.Callback != nullptr) {
             browse.lpfn = &BrowseTrampoline;
             browse.lParam = reinterpret_cast<LPARAM>(&info);
         }
-        LPITEMIDLIST chosen = ::SHBrowseForFolderA(&browse);
+        LPITEMIDLIST chosen = ::SHBrowseForFolderW(&browse);
         info.Image = browse.iImage;
+        if (info.DisplayName != nullptr) CopyAnsiPath(displayName, info.DisplayName);
         return chosen;
     }
 
     bool SHGetPathFromIDListA(TItemIdList list, char* path) override {
-        return ::SHGetPathFromIDListA(static_cast<LPCITEMIDLIST>(list), path) != FALSE;
+        wchar_t wide[kMaxPath] = {};
+        if (!::SHGetPathFromIDListW(static_cast<LPCITEMIDLIST>(list), wide)) return false;
+        CopyAnsiPath(wide, path);
+        return true;
     }
 
+    // The browser's text messages go in their wide form, the path converted
+    // from the ANSI code page; every other message goes as it is.
     std::intptr_t SendMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                std::intptr_t lParam) override {
-        return ::SendMessageA(static_cast<HWND>(window), message, wParam, lParam);
+        const bool pathText = message == kBffmSetStatusTextA || (message == kBffmSetSelectionA && wParam != 0);
+        if (!pathText) return ::SendMessageW(static_cast<HWND>(window), message, wParam, lParam);
+        const std::wstring text = SystemText(reinterpret_cast<const char*>(lParam));
+        const UINT wide = message == kBffmSetStatusTextA ? BFFM_SETSTATUSTEXTW : BFFM_SETSELECTIONW;
+        return ::SendMessageW(static_cast<HWND>(window), wide, wParam, reinterpret_cast<LPARAM>(text.c_str()));
     }
 
     void PostMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam) override {
-        ::PostMessageA(static_cast<HWND>(window), message, wParam, lParam);
+        ::PostMessageW(static_cast<HWND>(window), message, wParam, lParam);
     }
 
     std::uint32_t GetFileAttributesA(const char* path) override { return ::GetFileAttributesA(path); }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/path_separator.h"
+#include "support/literal_code_page.h"
 
 TEST(GamePaths, GameFolderGetsOneSeparator) {
     const std::string sep(1, kPathSeparator);
@@ -21,7 +22,11 @@ TEST(GamePaths, GameFolderGetsOneSeparator) {
         // Linux the byte is no separator at all.
         {"game\x95\x5C", "game\x95\x5C" + sep},
     };
-    for (const auto& c : cases) EXPECT_EQ(GameFolderPath(c.Folder), c.Expected) << c.Folder;
+    for (const auto& c : cases) {
+        // The trail byte case holds only where the system's code page is CP932 (or UTF-8).
+        if (c.Folder.find('\x95') != std::string::npos && !LiteralsAreSystemText()) continue;
+        EXPECT_EQ(GameFolderPath(c.Folder), c.Expected) << c.Folder;
+    }
 }
 
 TEST(GamePaths, FolderOfPathKeepsTheLastSeparator) {
@@ -32,5 +37,8 @@ TEST(GamePaths, FolderOfPathKeepsTheLastSeparator) {
         {"game/LOG1.DAT", "game/"}, {sep + "x", sep}, {"BUSYO21.BIN", ""}, {"", ""},
         {"a" + sep + "\x95\x5C", "a" + sep},  // a trail byte 0x5C (表) is no separator
     };
-    for (const auto& [path, folder] : cases) EXPECT_EQ(FolderOfPath(path), folder) << path;
+    for (const auto& [path, folder] : cases) {
+        if (path.find('\x95') != std::string::npos && !LiteralsAreSystemText()) continue;
+        EXPECT_EQ(FolderOfPath(path), folder) << path;
+    }
 }

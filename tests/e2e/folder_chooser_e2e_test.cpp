@@ -2,6 +2,7 @@
 // driven with the mouse as a person would: it opens on the stored folder,
 // Cancel changes nothing, OK can be pressed on a drive or a folder, and a
 // confirmed folder is stored with the slot selection cleared.
+#include "common/wide_text.h"
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/remote_tree_view.h"
 #include "e2e/window_driver.h"
@@ -154,7 +155,8 @@ TEST_F(FolderChooserTest, OpensOnTheStoredFolderCancelKeepsAndConfirmClearsTheSl
     EXPECT_TRUE(WaitUntil([&] { return CheckedIndex(Main.SlotItems) == -1; }, 3000))
         << "the slot selection stays after a confirmed folder: " << CheckedIndex(Main.SlotItems);
     EXPECT_EQ(Stored(-1), SettingsLines(IniPath));
-    EXPECT_NE(std::string::npos, WindowText(Main.SlotItems[0]).find("2004年4月4日")) << WindowText(Main.SlotItems[0]);
+    EXPECT_NE(std::string::npos, WindowText(Main.SlotItems[0]).find(ShownDate({2004, 4, 4, 4, 4})))
+        << WindowText(Main.SlotItems[0]);
     Quit(Main);
     EXPECT_EQ(Stored(-1), SettingsLines(IniPath));
 }
@@ -172,7 +174,8 @@ TEST_F(FolderChooserTest, ChoosingAnotherFolderStoresItAndShowsItsSlots) {
     ASSERT_TRUE(WaitUntil([&] { return WindowText(Main.SlotItems[0]) == "LOG1.DAT  ---"; }, 3000))
         << "the slots of the new folder did not show: " << WindowText(Main.SlotItems[0]);
     EXPECT_EQ("LOG3.DAT  ---", WindowText(Main.SlotItems[2]));
-    EXPECT_NE(std::string::npos, WindowText(Main.SlotItems[3]).find("2005年5月5日")) << WindowText(Main.SlotItems[3]);
+    EXPECT_NE(std::string::npos, WindowText(Main.SlotItems[3]).find(ShownDate({2005, 5, 5, 5, 5})))
+        << WindowText(Main.SlotItems[3]);
     EXPECT_EQ(-1, CheckedIndex(Main.SlotItems)) << "a new folder clears the slot selection";
     EXPECT_EQ(Stored(otherGame, -1), SettingsLines(IniPath));
 
@@ -194,8 +197,8 @@ TEST_F(FolderChooserTest, FirstStartStoresTheSampleGamePickedFromTheTree) {
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);
     const std::vector<std::string> labels = Labels(main.SlotItems);
-    EXPECT_NE(std::string::npos, labels[0].find("1998年4月3日")) << labels[0];
-    EXPECT_NE(std::string::npos, labels[3].find("1999年1月1日")) << labels[3];
+    EXPECT_NE(std::string::npos, labels[0].find(ShownDate({1998, 4, 3, 0, 0}))) << labels[0];
+    EXPECT_NE(std::string::npos, labels[3].find(ShownDate({1999, 1, 1, 0, 0}))) << labels[3];
     EXPECT_EQ("LOG3.DAT  ---", labels[2]);
     EXPECT_EQ("LOG5.DAT  ---", labels[4]);
     EXPECT_EQ(-1, CheckedIndex(main.SlotItems));
@@ -297,6 +300,88 @@ TEST_F(FolderChooserTest, FirstStartWithAnUnwritableSettingsFileReportsItAndGoes
     ExpectCleanExit();
     EXPECT_EQ("", FileDifference(settings, TryReadFileBytes(IniPath)));
 }
+
+// A folder whose name the system's code page can hold works from choosing it
+// to the rewrite; one it cannot hold is refused with its error box, and
+// nothing is stored or shown differently. Each name is of one of the two
+// systems the tests run on.
+struct TFolderNameCase {
+    const char* Name;
+    const wchar_t* Folder;
+    UINT NamedOnCodePage;
+};
+
+class FolderNameTest : public FolderChooserTest, public testing::WithParamInterface<TFolderNameCase> {
+protected:
+    // The chooser opened on a folder whose one sub-folder is the case's,
+    // which is then selected in the tree.
+    HWND OpenOnTheCaseFolder(const std::string& parent) {
+        WriteFileBytes(IniPath, SettingsText(parent, 0));
+        Launch();
+        Main = WaitForMainWindow();
+        if (!Main.Window) return nullptr;
+        if (!PostClick(Main.SettingsButton)) return nullptr;
+        const HWND chooser = WaitForChooser();
+        if (!chooser) return nullptr;
+        TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
+        const HTREEITEM opened = view.Selected();
+        if (!opened || !view.Expand(opened) || !view.Click(view.FirstChild(opened))) {
+            ADD_FAILURE() << "cannot select the case's folder; " << DescribeTree(view);
+            return nullptr;
+        }
+        return chooser;
+    }
+};
+
+TEST_P(FolderNameTest, NamedFoldersWorkOthersAreRefusedAndNothingChanges) {
+    const std::string parent = Folder.Path() + "pick\\";
+    MakeFolder(parent);
+    const std::wstring wideFolder = SystemText(parent) + GetParam().Folder;
+    std::string folder;
+    const bool named = ExactSystemText(wideFolder, folder);
+    ASSERT_EQ(GetACP() == GetParam().NamedOnCodePage, named) << "run on code page " << GetACP();
+    if (named) {
+        MakeGameFolder(folder + "\\", {TSlotTime{2011, 11, 11, 11, 11}});
+    } else {
+        ASSERT_TRUE(CreateDirectoryW(wideFolder.c_str(), nullptr));
+    }
+    const HWND chooser = OpenOnTheCaseFolder(parent);
+    ASSERT_TRUE(chooser);
+    const std::vector<std::string> labels = Labels(Main.SlotItems);
+    if (named) {
+        const HWND status = FindDescendantById(chooser, kStatusId);
+        EXPECT_TRUE(WaitUntil([&] { return WideWindowText(status) == wideFolder; }, 3000)) << WindowText(status);
+    }
+    ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDOK)));
+    ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
+
+    if (!named) {
+        const HWND error = WaitForBox("フォルダ名に使用できない文字が含まれています.");
+        ASSERT_TRUE(error);
+        Answer(error, "OK");
+        EXPECT_EQ(labels, Labels(Main.SlotItems));
+        EXPECT_EQ(0, CheckedIndex(Main.SlotItems));
+        EXPECT_EQ(Stored(parent, 0), SettingsLines(IniPath));
+        Quit(Main);
+        EXPECT_EQ(Stored(parent, 0), SettingsLines(IniPath));
+        return;
+    }
+    EXPECT_TRUE(WaitUntil([&] { return CheckedIndex(Main.SlotItems) == -1; }, 3000));
+    EXPECT_EQ(Stored(folder + "\\", -1), SettingsLines(IniPath));
+    ASSERT_TRUE(SendClick(Main.SlotItems[0]));
+    const HWND done = ExecuteConfirmed(Main);
+    ASSERT_TRUE(done);
+    const std::string rewritten = SlotFolder(folder + "\\", 0) + "BUSYO21.BIN";
+    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), TryReadFileBytes(rewritten)));
+    Answer(done, "OK");
+    Quit(Main);
+    EXPECT_EQ(Stored(folder + "\\", 0), SettingsLines(IniPath));
+}
+
+INSTANTIATE_TEST_SUITE_P(Kasumiro, FolderNameTest,
+                         testing::Values(TFolderNameCase{"Japanese", L"\u5929\u4E0B\u7D71\u4E00", 932},
+                                         TFolderNameCase{"Umlaut", L"Spiele \u00C4", 1252}),
+                         CaseName<TFolderNameCase>);
 
 }  // namespace
 }  // namespace e2e

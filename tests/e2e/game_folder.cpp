@@ -72,6 +72,15 @@ std::string E2eRoot() {
     return root;
 }
 
+std::string ShownDate(const TSlotTime& time) {
+    static const char* const kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
+                                          "July",    "August",   "September", "October", "November", "December"};
+    const std::string year = std::to_string(time.Year);
+    const std::string day = std::to_string(time.Day);
+    if (GetACP() == 932) return year + "年" + std::to_string(time.Month) + "月" + day + "日";
+    return std::string(kMonths[time.Month - 1]) + " " + day + ", " + year;
+}
+
 std::string ScenarioOfficerFile() {
     return OfficerFileBytes(kOfficerCount, [](std::int32_t i) { return Name(CaseOf(i).Scenario); }, kScenarioSalt);
 }

@@ -15,6 +15,10 @@ struct TSlotTime {
     int Year, Month, Day, Hour, Minute;
 };
 
+// The year, month and day as a slot label shows them in the system's long
+// date: 1998年4月3日 on a Japanese system, April 3, 1998 on an English one.
+std::string ShownDate(const TSlotTime& time);
+
 // The slots of a game folder: a time for a used slot, none for an empty one.
 using TSlotTimes = std::vector<std::optional<TSlotTime>>;
 

@@ -60,20 +60,24 @@ TEST_F(KasumiroTest, StoredFolderShowsSlotTimesAndEmptySlots) {
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);
     EXPECT_FALSE(OtherWindowAppears()) << "a stored folder must not open the chooser:\n" << Windows();
+    EXPECT_TRUE(FindDescendantByText(main.Window, "セーブデータを選択して実行ボタンをクリックして下さい", "Static"))
+        << Windows();
 
     const std::vector<std::string> labels = Labels(main.SlotItems);
     // The long date follows the locale (with or without the day name), so only
     // its year, month and day are checked here.
     struct {
         int Slot;
-        const char* Date;
-        const char* Time;
-    } used[] = {{0, "1998年4月3日", " 21:05"}, {2, "2001年12月24日", " 09:05"}, {4, "2010年1月1日", " 00:00"}};
+        TSlotTime Time;
+        const char* Clock;
+    } used[] = {{0, {1998, 4, 3, 21, 5}, " 21:05"}, {2, {2001, 12, 24, 9, 5}, " 09:05"},
+                {4, {2010, 1, 1, 0, 0}, " 00:00"}};
     for (const auto& slot : used) {
         const std::string& label = labels[slot.Slot];
         const std::string name = "LOG" + std::to_string(slot.Slot + 1) + ".DAT  ";
-        EXPECT_TRUE(StartsWith(label, name + slot.Date)) << "label of slot " << slot.Slot << ": " << label;
-        EXPECT_TRUE(EndsWith(label, slot.Time)) << "label of slot " << slot.Slot << ": " << label;
+        EXPECT_TRUE(StartsWith(label, name)) << "label of slot " << slot.Slot << ": " << label;
+        EXPECT_NE(std::string::npos, label.find(ShownDate(slot.Time))) << "label of slot " << slot.Slot << ": " << label;
+        EXPECT_TRUE(EndsWith(label, slot.Clock)) << "label of slot " << slot.Slot << ": " << label;
     }
     EXPECT_EQ("LOG2.DAT  ---", labels[1]);
     EXPECT_EQ("LOG4.DAT  ---", labels[3]);

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/wide_text.h"
+
 namespace e2e {
 namespace {
 
@@ -80,19 +82,21 @@ std::string ClassName(HWND window) {
     return name;
 }
 
-std::string WindowText(HWND window) {
+std::wstring WideWindowText(HWND window) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length)) return {};
-    // WM_GETTEXTLENGTH may overstate the length in bytes; the copy reports the true one.
-    std::string text(length + 1, '\0');
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length)) return {};
+    // WM_GETTEXTLENGTH may overstate the length; the copy reports the true one.
+    std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
                              kSendTimeoutMs, &copied)) {
         return {};
     }
     text.resize(copied < text.size() ? copied : text.size() - 1);
     return text;
 }
+
+std::string WindowText(HWND window) { return ProgramBytes(WideWindowText(window)); }
 
 bool IsVisibleWindow(HWND window) { return IsWindow(window) && IsWindowVisible(window); }
 

@@ -20,8 +20,10 @@ std::vector<HWND> TopLevelWindows(DWORD processId);
 std::vector<HWND> DescendantWindows(HWND parent);
 
 std::string ClassName(HWND window);
-// The window's text as the window itself reports it (WM_GETTEXT), in the
-// system code page.
+// The window's text as the window itself reports it (WM_GETTEXT in its wide
+// form), whatever the system's code page.
+std::wstring WideWindowText(HWND window);
+// The same as CP932 bytes, to compare with the program's Japanese texts.
 std::string WindowText(HWND window);
 bool IsVisibleWindow(HWND window);
 bool IsRadioButton(HWND window);

@@ -6,6 +6,7 @@
 #include "settings/builtin_locale.h"
 #include "settings/date_text.h"
 #include "settings/fake_locale.h"
+#include "support/literal_code_page.h"
 
 namespace {
 
@@ -21,6 +22,7 @@ TDateSettings SettingsFor(const std::string& picture, TLocaleLanguage language =
 }
 
 TEST(AdaptLongDatePicture, FollowsTheCalendar) {
+    if (!LiteralsAreSystemText()) GTEST_SKIP() << "its double-byte literals are not the system's text here";
     const auto ja = TLocaleLanguage::Japanese;
     const auto other = TLocaleLanguage::Other;
     const struct {
@@ -129,6 +131,7 @@ TEST(SlotDateText, JapaneseEraYearsChangeOnTheEraFirstDay) {
 }
 
 TEST(FormatLongDate, SingleEraLettersShortenTheirText) {
+    if (!LiteralsAreSystemText()) GTEST_SKIP() << "its double-byte literals are not the system's text here";
     const auto japanese = SettingsFor("g e", TLocaleLanguage::Japanese, "3");
     const auto other = SettingsFor("g e", TLocaleLanguage::Other, "3");
     EXPECT_EQ(FormatLongDate(kApril3rd1998, japanese), "E 7");

@@ -121,6 +121,8 @@ TEST_F(IniFileTest, RefusedWritesRaiseWithThePath) {
             ADD_FAILURE() << "no error for " << path;
         } catch (const EIniFileException& e) {
             EXPECT_EQ(e.Message(), path + " に書き込めません");
+            // The path is marked as the system's text, to be shown in its code page.
+            EXPECT_EQ(e.Message().substr(e.SystemText().Offset, e.SystemText().Length), path);
         }
     }
     EXPECT_FALSE(FileExists(missingFolder));

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "common/errors.h"
 #include "ui/fake_folder_shell.h"
 
 namespace {
@@ -115,6 +116,21 @@ TEST_F(FolderDialogTest, CancelOrAPathlessItemLeavesDirectory) {
         EXPECT_EQ(rowDialog.Directory, "C:\\Old") << row.name;
         EXPECT_EQ(rowShell.Outstanding(), 0) << row.name;
     }
+}
+
+// The shell gives "?" for each character the system's code page lacks: such a
+// path names nothing and is refused, Directory unchanged, all given back.
+TEST_F(FolderDialogTest, AFolderTheCodePageCannotNameIsRefused) {
+    dialog.Directory = "C:\\Old";
+    shell.ChooseFolder("K:\\Spiele ?");
+    try {
+        dialog.Execute();
+        ADD_FAILURE() << "expected the folder to be refused";
+    } catch (const Exception& e) {
+        EXPECT_EQ(e.Message(), kFolderNameNotUsable);
+    }
+    EXPECT_EQ(dialog.Directory, "C:\\Old");
+    EXPECT_EQ(shell.Calls.back(), "Release");
 }
 
 TEST_F(FolderDialogTest, SetUpFailuresShowNothingAndGiveBackWhatWasTaken) {

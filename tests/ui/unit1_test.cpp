@@ -226,21 +226,38 @@ TEST_F(Form1Test, ExecuteOnMissingFilesIsReportedOnce) {
     EXPECT_TRUE(frame.Informations.empty());
 }
 
-TEST_F(Form1Test, SettingsCancelledChangesNothing) {
-    const std::string game = temp.Path() + "game" + Sep();
-    MakeGame(game, {1});
-    StoreSettings(game, "1");
-    form->FormCreate(nullptr);
-    const std::string fileBefore = ReadFileBytes(settingsPath);
-    const std::string labelBefore = form->SaveDataGroup.Item(0);
+// Cancelled, or a folder whose name the system's code page cannot hold
+// (refused with its error): either way nothing changes.
+TEST_F(Form1Test, SettingsCancelledOrRefusedChangesNothing) {
+    struct Row {
+        const char* name;
+        const char* chosen;  // nullptr: Cancel
+        std::vector<std::string> errors;
+    };
+    const Row rows[] = {{"cancelled", nullptr, {}},
+                        {"unnamable folder", "K:\\??", {kFolderNameNotUsable}}};
+    for (const Row& row : rows) {
+        MakeForm(settingsPath);
+        frame.Errors.clear();
+        const std::string game = temp.Path() + (row.chosen ? "refused" : "cancelled") + Sep();
+        MakeGame(game, {1});
+        StoreSettings(game, "1");
+        form->FormCreate(nullptr);
+        const std::string fileBefore = ReadFileBytes(settingsPath);
+        const std::string labelBefore = form->SaveDataGroup.Item(0);
+        const std::string directoryBefore = form->FolderDialog1.Directory;
+        if (row.chosen) shell.ChooseFolder(row.chosen); else shell.CancelBrowser();
 
-    form->Button2Click(nullptr);
+        DispatchEvent([&] { form->Button2Click(nullptr); });
 
-    EXPECT_EQ(shell.BrowseCount, 1);
-    EXPECT_EQ(BaseDir, game);
-    EXPECT_EQ(ReadFileBytes(settingsPath), fileBefore);
-    EXPECT_EQ(form->SaveDataGroup.Item(0), labelBefore);
-    EXPECT_EQ(form->SaveDataGroup.ItemIndex(), 1);
+        EXPECT_EQ(frame.Errors, row.errors) << row.name;
+        EXPECT_EQ(BaseDir, game) << row.name;
+        EXPECT_EQ(form->FolderDialog1.Directory, directoryBefore) << row.name;
+        EXPECT_EQ(ReadFileBytes(settingsPath), fileBefore) << row.name;
+        EXPECT_EQ(form->SaveDataGroup.Item(0), labelBefore) << row.name;
+        EXPECT_EQ(form->SaveDataGroup.ItemIndex(), 1) << row.name;
+    }
+    EXPECT_EQ(shell.BrowseCount, 2);
 }
 
 TEST_F(Form1Test, SettingsConfirmedClearsSelectionAndKeepsLastAcceptedSlot) {

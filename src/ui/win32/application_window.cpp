@@ -4,38 +4,40 @@
 
 #include "common/errors.h"
 #include "common/frame.h"
+#include "common/wide_text.h"
 
 namespace {
 
-constexpr char kApplicationClass[] = "TApplication";
+constexpr wchar_t kApplicationClass[] = L"TApplication";
 
 }  // namespace
 
 TApplicationWindow::TApplicationWindow(HINSTANCE instance, const std::string& title) {
-    WNDCLASSEXA wc{};
-    if (!GetClassInfoExA(instance, kApplicationClass, &wc)) {
+    WNDCLASSEXW wc{};
+    if (!GetClassInfoExW(instance, kApplicationClass, &wc)) {
         wc.cbSize = sizeof wc;
         wc.lpfnWndProc = &TApplicationWindow::WindowProc;
         wc.hInstance = instance;
-        wc.hIcon = LoadIconA(instance, "MAINICON");
-        wc.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+        wc.hIcon = LoadIconW(instance, L"MAINICON");
+        wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                    GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.lpszClassName = kApplicationClass;
-        if (!RegisterClassExA(&wc)) throw EOutOfMemory();
+        if (!RegisterClassExW(&wc)) throw EOutOfMemory();
     }
-    window_ = TWindow(CreateWindowExA(0, kApplicationClass, title.c_str(),
+    // The title comes from the executable's name: the system's code page.
+    window_ = TWindow(CreateWindowExW(0, kApplicationClass, SystemText(title).c_str(),
                                       WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                                       GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
                                       nullptr, nullptr, instance, nullptr));
     if (!window_.Get()) throw EOutOfMemory();
-    SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     // The entry is there from the start, before any chooser or box appears.
     ShowWindow(window_.Get(), SW_SHOWNOACTIVATE);
 }
 
 TApplicationWindow::~TApplicationWindow() {
-    if (window_.Get()) SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, 0);
+    if (window_.Get()) SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
 }
 
 void TApplicationWindow::StartMinimised() {
@@ -53,8 +55,8 @@ void TApplicationWindow::ActivateMain() {
 }
 
 LRESULT CALLBACK TApplicationWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<TApplicationWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    auto* self = reinterpret_cast<TApplicationWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
     LRESULT result = 0;
     DispatchEvent([&] { result = self->Handle(message, wParam, lParam); });
     return result;
@@ -68,7 +70,7 @@ LRESULT TApplicationWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) == SC_RESTORE) {
-            const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
+            const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
             if (showMainOnRestore_ && mainWindow_) {
                 showMainOnRestore_ = false;
                 ShowWindow(mainWindow_, SW_SHOWNORMAL);
@@ -76,17 +78,17 @@ LRESULT TApplicationWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             ActivateMain();
             return result;
         }
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) {
-            PostMessageA(window, WM_USER, 0, 0);  // once activation has settled
+            PostMessageW(window, WM_USER, 0, 0);  // once activation has settled
             return 0;
         }
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_USER:
         ActivateMain();
         return 0;
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
 }

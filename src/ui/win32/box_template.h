@@ -1,5 +1,5 @@
 // The in-memory dialog template of a box: the dialog and its controls with
-// empty texts (the texts are set as ANSI text once the dialog exists).
+// empty texts (the texts are set as wide text once the dialog exists).
 #pragma once
 
 #include <windows.h>

@@ -9,6 +9,7 @@
 #include "settings/date_settings.h"
 #include "ui/form1_description.h"
 #include "common/frame.h"
+#include "common/wide_text.h"
 #include "ui/form_scaling.h"
 
 // The window description names the font's character set by its Windows number.
@@ -16,7 +17,7 @@ static_assert(kShiftJisCharset == SHIFTJIS_CHARSET);
 
 namespace {
 
-constexpr char kWindowClass[] = "TForm1";
+constexpr wchar_t kWindowClass[] = L"TForm1";
 constexpr int kScenarioBoxId = 100;
 constexpr int kScenarioFirstId = 110;
 constexpr int kSaveDataBoxId = 200;
@@ -29,18 +30,18 @@ constexpr int kLabel1Id = 400;
 COLORREF ColourOf(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
 
 void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXA wc{};
-    if (GetClassInfoExA(instance, kWindowClass, &wc)) return;
+    WNDCLASSEXW wc{};
+    if (GetClassInfoExW(instance, kWindowClass, &wc)) return;
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;
-    wc.hIcon = LoadIconA(instance, "MAINICON");
-    wc.hIconSm = static_cast<HICON>(LoadImageA(instance, "MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+    wc.hIcon = LoadIconW(instance, L"MAINICON");
+    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
                                                GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;
-    if (!RegisterClassExA(&wc)) throw EOutOfMemory();
+    if (!RegisterClassExW(&wc)) throw EOutOfMemory();
 }
 
 }  // namespace
@@ -51,21 +52,23 @@ TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), 
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignPixelsPerInch;
     if (screen) ReleaseDC(nullptr, screen);
-    font_ = TFont(CreateFontA(ScaledFontHeight(dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kShiftJisCharset,
+    // The face name is the program's text: read in the system's code page it
+    // names no font outside Japan.
+    font_ = TFont(CreateFontW(ScaledFontHeight(dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kShiftJisCharset,
                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                   DEFAULT_PITCH | FF_DONTCARE, kForm1FontFace));
+                                   DEFAULT_PITCH | FF_DONTCARE, ProgramText(kForm1FontFace).c_str()));
 
     const TBounds size = ScaleBounds(kForm1Bounds, kDesignTextHeight);  // sized once the font is measured
-    window_ = TWindow(CreateWindowExA(0, kWindowClass, kForm1Caption, WS_OVERLAPPEDWINDOW,
+    window_ = TWindow(CreateWindowExW(0, kWindowClass, ProgramText(kForm1Caption).c_str(), WS_OVERLAPPEDWINDOW,
                                       kForm1Bounds.Left, kForm1Bounds.Top, size.Width, size.Height, owner,
                                       nullptr, instance, nullptr));
     if (!window_.Get()) throw EOutOfMemory();
-    SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
     {
         TMeasureDc dc(window_.Get(), font_.Get());
         SIZE extent{};
-        GetTextExtentPoint32A(dc.Get(), "0", 1, &extent);
+        GetTextExtentPoint32W(dc.Get(), L"0", 1, &extent);
         textHeight_ = LayoutTextHeight(dpi, extent.cy);
     }
     // Left and top stay at the designed screen place; the size follows the text height.
@@ -77,7 +80,7 @@ TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), 
 // The models may already be gone here (the form is destroyed first when an
 // error unwinds the start), so only the window itself is touched.
 TMainWindow::~TMainWindow() {
-    if (window_.Get()) SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, 0);
+    if (window_.Get()) SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
 }
 
 void TMainWindow::Destroy() {
@@ -88,17 +91,18 @@ void TMainWindow::Destroy() {
     form_ = nullptr;
     label_ = nullptr;
     focused_ = nullptr;
-    if (window_.Get()) SetWindowLongPtrA(window_.Get(), GWLP_USERDATA, 0);
+    if (window_.Get()) SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
     window_.Reset();
 }
 
-HWND TMainWindow::CreateControl(const char* className, const char* text, DWORD style, const TBounds& bounds, int id) {
+HWND TMainWindow::CreateControl(const wchar_t* className, const std::wstring& text, DWORD style, const TBounds& bounds,
+                                int id) {
     const TBounds b = ScaleBounds(bounds, textHeight_);
-    HWND control = CreateWindowExA(0, className, text, style | WS_CHILD | WS_VISIBLE, b.Left, b.Top, b.Width,
+    HWND control = CreateWindowExW(0, className, text.c_str(), style | WS_CHILD | WS_VISIBLE, b.Left, b.Top, b.Width,
                                    b.Height, window_.Get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    instance_, nullptr);
     if (!control) throw EOutOfMemory();
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     return control;
 }
 
@@ -106,20 +110,21 @@ void TMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription& 
                                    int firstId) {
     view.Model = &model;
     view.FirstId = firstId;
-    view.Box = CreateControl("Button", model.Caption().c_str(), BS_GROUPBOX | WS_GROUP, description.Bounds,
+    view.Box = CreateControl(L"Button", ProgramText(model.Caption()), BS_GROUPBOX | WS_GROUP, description.Bounds,
                              firstId - 10);
     // The buttons are laid out on the group's scaled size with the real text height.
     const TBounds group = ScaleBounds(description.Bounds, textHeight_);
     const std::vector<TBounds> rects = RadioButtonRects(group.Width, group.Height, textHeight_, model.Count());
     for (std::int32_t i = 0; i < model.Count(); ++i) {
         const TBounds& r = rects[static_cast<std::size_t>(i)];
-        // Placed in window coordinates, already scaled: bypass CreateControl's scaling.
-        HWND button = CreateWindowExA(0, "Button", model.Item(i).c_str(),
+        // Placed in window coordinates, already scaled: bypass CreateControl's
+        // scaling. The labels are the system's text (names and dates).
+        HWND button = CreateWindowExW(0, L"Button", SystemText(model.Item(i)).c_str(),
                                       BS_RADIOBUTTON | WS_CHILD | WS_VISIBLE | (i == 0 ? WS_GROUP : 0),
                                       group.Left + r.Left, group.Top + r.Top, r.Width, r.Height, window_.Get(),
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId + i)), instance_, nullptr);
         if (!button) throw EOutOfMemory();
-        SendMessageA(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
         view.Buttons.push_back(button);
     }
     model.OnChange = [this, &view] { Mirror(view); };
@@ -131,16 +136,17 @@ void TMainWindow::Bind(TForm1& form) {
     // Created in tab order: the window order is the order Tab walks.
     CreateRadioGroup(scenario_, kScenarioGroup, form.ScenarioGroup, kScenarioFirstId);
     CreateRadioGroup(saveData_, kSaveDataGroup, form.SaveDataGroup, kSaveDataFirstId);
-    CreateControl("Button", kButton1.Caption, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, kButton1.Bounds, kButton1Id);
-    CreateControl("Button", kButton2.Caption, BS_PUSHBUTTON | WS_TABSTOP, kButton2.Bounds, kButton2Id);
-    CreateControl("Button", kButton3.Caption, BS_PUSHBUTTON | WS_TABSTOP, kButton3.Bounds, kButton3Id);
-    label_ = CreateControl("Static", kLabel1.Caption, SS_LEFT | SS_NOPREFIX | WS_GROUP, kLabel1.Bounds, kLabel1Id);
+    CreateControl(L"Button", ProgramText(kButton1.Caption), BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, kButton1.Bounds,
+                  kButton1Id);
+    CreateControl(L"Button", ProgramText(kButton2.Caption), BS_PUSHBUTTON | WS_TABSTOP, kButton2.Bounds, kButton2Id);
+    CreateControl(L"Button", ProgramText(kButton3.Caption), BS_PUSHBUTTON | WS_TABSTOP, kButton3.Bounds, kButton3Id);
+    const std::wstring caption = ProgramText(kLabel1.Caption);
+    label_ = CreateControl(L"Static", caption, SS_LEFT | SS_NOPREFIX | WS_GROUP, kLabel1.Bounds, kLabel1Id);
 
     // The label sizes itself to its text, so another font never cuts it off.
     TMeasureDc dc(label_, font_.Get());
     SIZE extent{};
-    GetTextExtentPoint32A(dc.Get(), kLabel1.Caption, static_cast<int>(std::char_traits<char>::length(kLabel1.Caption)),
-                          &extent);
+    GetTextExtentPoint32W(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
     const TBounds b = ScaleBounds(kLabel1.Bounds, textHeight_);
     SetWindowPos(label_, nullptr, 0, 0, std::max<LONG>(b.Width, extent.cx), std::max<LONG>(b.Height, extent.cy),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -149,19 +155,19 @@ void TMainWindow::Bind(TForm1& form) {
 // Check marks, labels and the tab stop follow the model: only the checked
 // button (or the first when none is) takes the focus by Tab.
 void TMainWindow::Mirror(TRadioView& view) {
-    char current[256];
+    wchar_t current[256];
     for (std::size_t i = 0; i < view.Buttons.size(); ++i) {
         HWND button = view.Buttons[i];
         const auto index = static_cast<std::int32_t>(i);
-        const std::string& label = view.Model->Item(index);
-        GetWindowTextA(button, current, sizeof current);
-        if (label != current) SetWindowTextA(button, label.c_str());
+        const std::wstring label = SystemText(view.Model->Item(index));
+        GetWindowTextW(button, current, static_cast<int>(std::size(current)));
+        if (label != current) SetWindowTextW(button, label.c_str());
         const bool checked = view.Model->ItemIndex() == index;
-        SendMessageA(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
         const bool tabStop = checked || (view.Model->ItemIndex() < 0 && i == 0);
-        LONG_PTR style = GetWindowLongPtrA(button, GWL_STYLE);
+        LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
         style = tabStop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
-        SetWindowLongPtrA(button, GWL_STYLE, style);
+        SetWindowLongPtrW(button, GWL_STYLE, style);
     }
 }
 
@@ -183,12 +189,12 @@ void TMainWindow::Hide() { ShowWindow(window_.Get(), SW_HIDE); }
 bool TMainWindow::PreTranslateMessage(MSG& message) {
     HWND window = window_.Get();
     if (!window || (message.hwnd != window && !IsChild(window, message.hwnd))) return false;
-    return IsDialogMessageA(window, &message) != FALSE;
+    return IsDialogMessageW(window, &message) != FALSE;
 }
 
 LRESULT CALLBACK TMainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<TMainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcA(window, message, wParam, lParam);
+    auto* self = reinterpret_cast<TMainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(window, message, wParam, lParam);
     LRESULT result = 0;
     bool handled = false;
     DispatchEvent([&] {
@@ -228,7 +234,7 @@ LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             ShowWindow(owner_, SW_MINIMIZE);
             return 0;
         }
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_CLOSE:  // close box, Alt+F4, the task-bar entry's Close: all quit
         RequestQuit();
         return 0;
@@ -242,9 +248,9 @@ LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTINGCHANGE:
         // The slot labels' long date picture follows the user's locale settings.
         ReloadDateSettingsForUserLocale();
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     default:
-        return DefWindowProcA(window, message, wParam, lParam);
+        return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "ui/form1_description.h"
@@ -50,7 +51,7 @@ private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Command(int id, int code);
 
-    HWND CreateControl(const char* className, const char* text, DWORD style, const TBounds& bounds, int id);
+    HWND CreateControl(const wchar_t* className, const std::wstring& text, DWORD style, const TBounds& bounds, int id);
     void CreateRadioGroup(TRadioView& view, const TControlDescription& description, TRadioGroup& model, int firstId);
     void Mirror(TRadioView& view);
     HWND FirstTabControl() const;

@@ -6,6 +6,7 @@
 
 #include "common/errors.h"
 #include "common/frame.h"
+#include "common/wide_text.h"
 #include "ui/box_layout.h"
 #include "ui/win32/win32_handles.h"
 
@@ -13,13 +14,13 @@ namespace {
 
 class TMessageForm {
 public:
-    TMessageForm(TBoxKind kind, const std::string& caption, const std::string& text)
+    TMessageForm(TBoxKind kind, const std::wstring& caption, const std::wstring& text)
         : kind_(kind), caption_(caption), text_(text) {}
 
     std::int32_t ShowModal(HWND owner) {
         const std::vector<WORD> dialogTemplate = BuildBoxTemplate(kind_);
         const INT_PTR answer =
-            DialogBoxIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(dialogTemplate.data()),
+            DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
                                     owner, &TMessageForm::DialogProc, reinterpret_cast<LPARAM>(this));
         if (answer == -1) throw EOutOfMemory();  // the box could not be created
         // Only a button, a key or the close box answers. A box that the quit
@@ -30,8 +31,8 @@ public:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
-        if (message == WM_INITDIALOG) SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        auto* form = reinterpret_cast<TMessageForm*>(GetWindowLongPtrA(dialog, DWLP_USER));
+        if (message == WM_INITDIALOG) SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        auto* form = reinterpret_cast<TMessageForm*>(GetWindowLongPtrW(dialog, DWLP_USER));
         if (!form) return FALSE;
         INT_PTR result = FALSE;
         DispatchEvent([&] { result = form->Handle(dialog, message, wParam); });
@@ -71,40 +72,51 @@ private:
         EndDialog(dialog, answer);
     }
 
+    // Caption, text, icon and button captions (the program's words, CP932);
+    // gives back the button captions as shown, for measuring.
+    std::vector<std::wstring> SetTexts(HWND dialog) const {
+        SetWindowTextW(dialog, caption_.c_str());
+        SetDlgItemTextW(dialog, kBoxTextId, text_.c_str());
+        std::vector<std::wstring> captions;
+        for (const TBoxButton& button : BoxButtons(kind_)) {
+            captions.push_back(ProgramText(button.Caption));
+            SetDlgItemTextW(dialog, button.Id, captions.back().c_str());
+        }
+        if (Confirm())
+            SendDlgItemMessageW(dialog, kBoxIconId, STM_SETICON,
+                                reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_QUESTION)), 0);
+        return captions;
+    }
+
     void Build(HWND dialog) {
-        NONCLIENTMETRICSA metrics{};
+        NONCLIENTMETRICSW metrics{};
         metrics.cbSize = sizeof metrics;
-        if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-            font_ = TFont(CreateFontIndirectA(&metrics.lfMessageFont));
+        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+            font_ = TFont(CreateFontIndirectW(&metrics.lfMessageFont));
         HFONT font = font_.Get() ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
-        SetWindowTextA(dialog, caption_.c_str());
-        SetDlgItemTextA(dialog, kBoxTextId, text_.c_str());
+        const std::vector<std::wstring> captions = SetTexts(dialog);
         const std::span<const TBoxButton> buttons = BoxButtons(kind_);
         const int count = static_cast<int>(buttons.size());
-        for (int i = 0; i < count; ++i) SetDlgItemTextA(dialog, buttons[i].Id, buttons[i].Caption);
-        if (Confirm())
-            SendDlgItemMessageA(dialog, kBoxIconId, STM_SETICON,
-                                reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_QUESTION)), 0);
 
         TBoxLayout layout;
         {
             TMeasureDc dc(dialog, font);
-            TEXTMETRICA tm{};
-            GetTextMetricsA(dc.Get(), &tm);
+            TEXTMETRICW tm{};
+            GetTextMetricsW(dc.Get(), &tm);
             SIZE alphabet{};
-            static const char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
-            GetTextExtentPoint32A(dc.Get(), kAlphabet, 52, &alphabet);
+            static const wchar_t kAlphabet[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+            GetTextExtentPoint32W(dc.Get(), kAlphabet, 52, &alphabet);
             const TBaseUnits base{std::max<std::int32_t>((alphabet.cx / 26 + 1) / 2, 1),
                                   std::max<std::int32_t>(tm.tmHeight, 1)};
 
             RECT textRect{0, 0, BoxTextWidthLimit(GetSystemMetrics(SM_CXSCREEN)), 0};
-            DrawTextA(dc.Get(), text_.c_str(), -1, &textRect,
+            DrawTextW(dc.Get(), text_.c_str(), -1, &textRect,
                       DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
             std::int32_t widest = 0;
             for (int i = 0; i < count; ++i) {
                 RECT r{0, 0, 0, 0};
-                DrawTextA(dc.Get(), buttons[i].Caption, -1, &r, DT_CALCRECT | DT_SINGLELINE);
+                DrawTextW(dc.Get(), captions[static_cast<std::size_t>(i)].c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
                 widest = std::max<std::int32_t>(widest, r.right - r.left);
             }
             layout = LayoutBox(textRect.right - textRect.left, std::max<LONG>(textRect.bottom - textRect.top, tm.tmHeight),
@@ -113,7 +125,7 @@ private:
 
         const auto place = [&](int id, const TBounds& b) {
             HWND control = GetDlgItem(dialog, id);
-            SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
             MoveWindow(control, b.Left, b.Top, b.Width, b.Height, FALSE);
         };
         if (Confirm()) place(kBoxIconId, layout.Icon);
@@ -121,26 +133,26 @@ private:
         for (int i = 0; i < count; ++i) place(buttons[i].Id, layout.Buttons[static_cast<std::size_t>(i)]);
 
         RECT outer{0, 0, layout.ClientWidth, layout.ClientHeight};
-        AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_STYLE)), FALSE,
-                           static_cast<DWORD>(GetWindowLongPtrA(dialog, GWL_EXSTYLE)));
+        AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
+                           static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
         const TBounds at = CentreOnScreen(outer.right - outer.left, outer.bottom - outer.top,
                                           GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
         SetWindowPos(dialog, nullptr, at.Left, at.Top, at.Width, at.Height, SWP_NOZORDER | SWP_NOACTIVATE);
 
-        SendMessageA(dialog, DM_SETDEFID, static_cast<WPARAM>(buttons[0].Id), 0);
+        SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(buttons[0].Id), 0);
         SetFocus(GetDlgItem(dialog, buttons[0].Id));
     }
 
     TBoxKind kind_;
-    const std::string& caption_;
-    const std::string& text_;
+    const std::wstring& caption_;
+    const std::wstring& text_;
     TFont font_;  // the message font, alive while the box is open
     bool answered_ = false;
 };
 
 }  // namespace
 
-std::int32_t ShowMessageForm(HWND owner, TBoxKind kind, const std::string& caption, const std::string& text) {
+std::int32_t ShowMessageForm(HWND owner, TBoxKind kind, const std::wstring& caption, const std::wstring& text) {
     TMessageForm form(kind, caption, text);
     return form.ShowModal(owner);
 }

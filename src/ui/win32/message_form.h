@@ -13,4 +13,4 @@
 // Shows the box modally over owner (nullptr: no owner) and returns the answer:
 // はい 6 / いいえ 7 for a confirmation, OK 1 for an information box, 2 when
 // the box was closed by its close box, Alt+F4 or its system menu.
-std::int32_t ShowMessageForm(HWND owner, TBoxKind kind, const std::string& caption, const std::string& text);
+std::int32_t ShowMessageForm(HWND owner, TBoxKind kind, const std::wstring& caption, const std::wstring& text);

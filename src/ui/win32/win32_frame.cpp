@@ -1,7 +1,10 @@
-// The Windows frame: boxes, beep, error box and quitting.
+// The Windows frame: boxes, beep, error box and quitting. The program's texts
+// are CP932 and the application title is the system's: each is converted
+// from its own code page.
 #include "ui/win32/win32_frame.h"
 
 #include "common/app_title.h"
+#include "common/wide_text.h"
 #include "ui/win32/message_form.h"
 
 // The answer codes are the box's own: the dialog's result is returned as is.
@@ -42,20 +45,20 @@ HWND TWin32Frame::Owner() const {
 std::int32_t TWin32Frame::AskConfirmation(const std::string& text) {
     const HWND owner = Owner();
     const TDisabledWhileBoxOpen disabled(applicationWindow_, owner);
-    return ShowMessageForm(owner, TBoxKind::Confirmation, "確認", text);
+    return ShowMessageForm(owner, TBoxKind::Confirmation, ProgramText("確認"), ProgramText(text));
 }
 
 void TWin32Frame::ShowInformationBox(const std::string& text) {
     const HWND owner = Owner();
     const TDisabledWhileBoxOpen disabled(applicationWindow_, owner);
-    ShowMessageForm(owner, TBoxKind::Information, ApplicationTitle(), text);
+    ShowMessageForm(owner, TBoxKind::Information, SystemText(ApplicationTitle()), ProgramText(text));
 }
 
 void TWin32Frame::DefaultBeep() { MessageBeep(MB_OK); }
 
 void TWin32Frame::ReportError(const Exception& error) {
     // A drag or a pressed button holding the mouse would keep it from the box.
-    if (HWND capture = GetCapture()) SendMessageA(capture, WM_CANCELMODE, 0, 0);
+    if (HWND capture = GetCapture()) SendMessageW(capture, WM_CANCELMODE, 0, 0);
     // Without a main window on screen the box is owned by the task-bar window,
     // or by nothing at all when the error comes before that window is made or
     // after it is gone. An ownerless box disables no window of its own accord;
@@ -64,7 +67,7 @@ void TWin32Frame::ReportError(const Exception& error) {
     const UINT flags = MB_OK | MB_ICONSTOP | (MainWindowShown() ? 0u : static_cast<UINT>(MB_TASKMODAL));
     const HWND owner = Owner();
     const TDisabledWhileBoxOpen disabled(applicationWindow_, owner);
-    MessageBoxA(owner, ErrorBoxText(error.Message()).c_str(), ApplicationTitle().c_str(), flags);
+    MessageBoxW(owner, ErrorBoxWideText(error).c_str(), SystemText(ApplicationTitle()).c_str(), flags);
 }
 
 void TWin32Frame::RequestQuit() { PostQuitMessage(0); }

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Sets up a Wine prefix for Kasumiro (run inside it, WINEPREFIX set): no
+# waiting for a window manager, and the Japanese fonts the window asks for.
+#   scripts/setup-wine-prefix.sh
+set -euo pipefail
+
+reg_add() { wine reg add "$1" /v "$2" /t REG_SZ /d "$3" /f >/dev/null 2>&1 || true; }
+
+# Without a window manager Wine waits for one each time a window hides.
+reg_add 'HKCU\Software\Wine\X11 Driver' Managed N
+
+# Windows' Japanese UI fonts are not there. The Ume fonts (fonts-horai-umefont)
+# stand in: their widths are close to the Windows fonts', so that a dated slot
+# label fits its 199-pixel button as the layout was designed for.
+for face in "ＭＳ Ｐゴシック" "MS PGothic"; do reg_add 'HKCU\Software\Wine\Fonts\Replacements' "$face" "Ume P Gothic"; done
+reg_add 'HKCU\Software\Wine\Fonts\Replacements' "MS UI Gothic" "Ume UI Gothic"
+for face in "ＭＳ ゴシック" "MS Gothic"; do reg_add 'HKCU\Software\Wine\Fonts\Replacements' "$face" "Ume Gothic"; done
+
+# Wine's Japanese long date carries the day name, which a Japanese Windows
+# does not show by default and which the slot buttons have no room for.
+case "${LANG:-}" in
+  ja_JP*) reg_add 'HKCU\Control Panel\International' sLongDate "yyyy'年'M'月'd'日'" ;;
+esac
+wineserver -w
