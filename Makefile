@@ -1,13 +1,17 @@
 # Kasumiro: the two commands a newcomer needs, plus the benchmark and the release zip.
 # Each target installs only the package groups it uses (scripts/install-deps.sh).
-.PHONY: run test bench release clean
+.PHONY: run run-linux test bench release package clean
 
 run:
 	@scripts/install-deps.sh build windows
 	@scripts/run.sh
 
+run-linux:
+	@scripts/install-deps.sh build qt
+	@scripts/run-linux.sh
+
 test:
-	@scripts/install-deps.sh build windows
+	@scripts/install-deps.sh build windows qt
 	@scripts/test-all.sh
 
 bench:
@@ -19,6 +23,12 @@ bench:
 release:
 	@scripts/install-deps.sh release
 	@scripts/release.sh
+
+package:
+	@scripts/install-deps.sh build qt
+	cmake --preset linux >/dev/null
+	cmake --build --preset linux -j $$(nproc) --target kasumiro
+	cd build/linux && cpack -G DEB -B ../../dist
 
 clean:
 	rm -rf build dist

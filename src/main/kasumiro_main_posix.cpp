@@ -1,0 +1,24 @@
+// Program entry of kasumiro, the Linux program: the Qt application, the
+// frame, SIGTERM and SIGINT as quit requests, and the one run.
+#include <QApplication>
+
+#include "common/app_title.h"
+#include "common/frame.h"
+#include "settings/ini_file.h"
+#include "ui/qt/qt_application.h"
+#include "ui/qt/qt_folder_shell.h"
+#include "ui/qt/qt_frame.h"
+#include "ui/qt/quit_signals.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    ApplicationTitle();  // computed once, before any window
+    TQtFrame frame;
+    TScopedFrame installed(frame);
+    TQtFolderShell shell;
+    DispatchEvent([&] {
+        TQuitSignals quitSignals([] { RequestQuit(); });
+        RunKasumiro(frame, shell, SettingsFilePath());
+    });
+    return 0;
+}
