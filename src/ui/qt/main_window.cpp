@@ -44,6 +44,17 @@ QString WidestSlotLabel(const QFontMetrics& metrics) {
     return widest;
 }
 
+// A radio button that takes a click anywhere on it, as the Windows one does,
+// not only on its circle and text: a short label such as "LOG2.DAT  ---"
+// leaves most of the button empty.
+class TRadioButton final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+};
+
 }  // namespace
 
 TQtMainWindow::TQtMainWindow() {
@@ -122,7 +133,7 @@ void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription
     const std::vector<TBounds> rects = RadioButtonRects(group.width(), group.height(), textHeight_, model.Count());
     for (std::int32_t i = 0; i < model.Count(); ++i) {
         const TBounds& r = rects[static_cast<std::size_t>(i)];
-        auto* button = new QRadioButton(ToQString(model.Item(i)), view.Box);
+        auto* button = new TRadioButton(ToQString(model.Item(i)), view.Box);
         button->setObjectName(QStringLiteral("%1.%2").arg(QString::fromLatin1(description.Name)).arg(i));
         button->setGeometry(r.Left, r.Top, r.Width, r.Height);
         connect(button, &QRadioButton::clicked, this, [this, &view, i] {

@@ -50,10 +50,15 @@ void RunKasumiro(TQtFrame& frame, IFolderShell& shell, const std::string& settin
     // May show the folder chooser and boxes before the window appears; an
     // error is reported and the start goes on.
     DispatchEvent([&] { form.FormCreate(&form); });
-    if (!frame.QuitRequested()) {
+    if (frame.QuitRequested()) {
+        // Asked to quit before the loop ran (a signal while the chooser was
+        // open): the loop runs only to end at once. Qt keeps refusing to run
+        // any event loop, a box's included, until the main loop has run.
+        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    } else {
         window.show();
-        QApplication::exec();
     }
+    QApplication::exec();
     stop();
     frame.SetMainWindow(nullptr);
     window.Unbind();
