@@ -14,7 +14,7 @@ packages_of() {
                   imagemagick locales fonts-ipafont-gothic ;;
     bench)   echo build-essential cmake make libbenchmark-dev ;;
     release) echo cmake make g++-mingw-w64-i686 zip ;;
-    qt)      echo qt6-base-dev libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool x11-apps \
+    qt)      echo qt6-base-dev qt6-translations-l10n libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool x11-apps \
                   imagemagick dbus at-spi2-core python3-pyatspi dpkg-dev file ;;
     *) echo "install-deps: unknown group '$1'" >&2; return 1 ;;
   esac

@@ -1,6 +1,9 @@
 // Program entry of kasumiro, the Linux program: the Qt application, the
 // frame, SIGTERM and SIGINT as quit requests, and the one run.
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include "common/app_title.h"
 #include "common/frame.h"
@@ -13,6 +16,13 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     ApplicationTitle();  // computed once, before any window
+    // The program speaks Japanese whatever the user's locale; so does Qt's
+    // own text in the folder chooser, where its translations are installed.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QApplication::installTranslator(&qtTexts);
+    }
     TQtFrame frame;
     TScopedFrame installed(frame);
     TQtFolderShell shell;

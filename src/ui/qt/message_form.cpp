@@ -12,6 +12,7 @@
 #include <QShortcut>
 #include <QStyle>
 
+#include <algorithm>
 #include <vector>
 
 #include "common/frame.h"
@@ -75,8 +76,12 @@ private:
         label->setObjectName(QStringLiteral("Text"));
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
-        // Wraps at half the screen's width at the most.
-        if (const QScreen* shown = screen()) label->setMaximumWidth(shown->geometry().width() / 2);
+        // As wide as the text needs, wrapping at half the screen's width;
+        // a wrapping label would otherwise break short Japanese lines early.
+        const int limit = screen() ? screen()->geometry().width() / 2 : 640;
+        const int widest = label->fontMetrics().boundingRect(QRect(0, 0, limit, 0), Qt::TextWordWrap, label->text()).width();
+        label->setMinimumWidth(std::min(widest, limit));
+        label->setMaximumWidth(limit);
         return label;
     }
 
