@@ -28,7 +28,8 @@ package:
 	@scripts/install-deps.sh build qt
 	cmake --preset linux >/dev/null
 	cmake --build --preset linux -j $$(nproc) --target kasumiro
-	cd build/linux && cpack -G DEB -B ../../dist
+	cd build/linux && cpack -G DEB >/dev/null
+	mkdir -p dist && cp build/linux/kasumiro_*.deb dist/ && ls dist/kasumiro_*.deb
 
 clean:
 	rm -rf build dist

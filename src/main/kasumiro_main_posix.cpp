@@ -1,6 +1,7 @@
 // Program entry of kasumiro, the Linux program: the Qt application, the
 // frame, SIGTERM and SIGINT as quit requests, and the one run.
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -16,6 +17,9 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     ApplicationTitle();  // computed once, before any window
+    // The installed icon and desktop entry, for the task bar and the window.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kasumiro"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kasumiro")));
     // The program speaks Japanese whatever the user's locale; so does Qt's
     // own text in the folder chooser, where its translations are installed.
     QTranslator qtTexts;
