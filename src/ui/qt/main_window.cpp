@@ -171,9 +171,12 @@ QPushButton* TQtMainWindow::CreateButton(const TControlDescription& description,
     button->setObjectName(QString::fromLatin1(description.Name));
     button->setGeometry(Placed(description));
     button->setAutoDefault(false);
+    // The form is taken out here: GCC's vptr sanitizer takes the closure of
+    // a lambda nested in a member's lambda for the object itself.
     connect(button, &QPushButton::clicked, this, [this, button, handler] {
-        DispatchEvent([&] {
-            if (form_) (form_->*handler)(button);
+        TForm1* const form = form_;
+        DispatchEvent([form, button, handler] {
+            if (form) (form->*handler)(button);
         });
     });
     return button;
