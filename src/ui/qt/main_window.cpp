@@ -2,6 +2,7 @@
 // button and frame events.
 #include "ui/qt/main_window.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -55,9 +56,22 @@ protected:
     bool hitButton(const QPoint& position) const override { return rect().contains(position); }
 };
 
+// A plain top-level widget reaches screen readers as a filler; the main
+// window is announced as the application's frame instead.
+QAccessibleInterface* MainWindowAccessible(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget || !widget->isWindow() || widget->objectName() != QLatin1String("Form1")) return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
 }  // namespace
 
 TQtMainWindow::TQtMainWindow() {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&MainWindowAccessible);
+        return true;
+    }();
+    (void)accessibleInstalled;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ToQString(kForm1Caption));
     setAutoFillBackground(true);
