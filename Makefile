@@ -1,6 +1,6 @@
 # Kasumiro: the two commands a newcomer needs, plus the benchmark and the release zip.
 # Each target installs only the package groups it uses (scripts/install-deps.sh).
-.PHONY: run run-linux test bench release package clean
+.PHONY: run run-linux test bench bench-linux release package clean
 
 run:
 	@scripts/install-deps.sh build windows
@@ -19,6 +19,10 @@ bench:
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench -j $$(nproc)
 	build/bench/bench/kasumiro_bench
+
+bench-linux:
+	@scripts/install-deps.sh build qt
+	@scripts/bench-linux.sh
 
 release:
 	@scripts/install-deps.sh release

@@ -19,6 +19,10 @@ target_link_libraries(kasumiro_qt PUBLIC kasumiro_core Qt6::Widgets Fontconfig::
 add_executable(kasumiro ${CMAKE_SOURCE_DIR}/src/main/kasumiro_main_posix.cpp)
 target_link_libraries(kasumiro PRIVATE kasumiro_qt)
 
+# Start to first paint against a minimal Qt window (make bench-linux).
+add_executable(kasumiro_paint_bench EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/bench/qt/first_paint_bench.cpp)
+target_link_libraries(kasumiro_paint_bench PRIVATE kasumiro_qt)
+
 include(GNUInstallDirs)
 install(TARGETS kasumiro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/src/main/kasumiro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

@@ -1,11 +1,16 @@
-// Asks fontconfig for Japanese sans-serif faces in its order of preference
-// and keeps the first proportional one: its first answer is often a
-// fixed-pitch Gothic, which would draw the labels wider than designed.
+// The window's Japanese font, chosen through fontconfig.
+// Takes fontconfig's preferred families for Japanese sans-serif, in its
+// order, and keeps the first installed one that is proportional and covers
+// Japanese: the first answer is often a fixed-pitch Gothic, which would draw
+// the labels wider than designed. Sorting every installed font would find the
+// same face, at several times the start-up cost.
 #include "ui/qt/japanese_font.h"
 
 #include <fontconfig/fontconfig.h>
 
 #include <memory>
+#include <set>
+#include <string>
 
 namespace {
 
@@ -15,33 +20,39 @@ struct TPatternDeleter {
 struct TFontSetDeleter {
     void operator()(FcFontSet* set) const { FcFontSetDestroy(set); }
 };
+struct TObjectSetDeleter {
+    void operator()(FcObjectSet* set) const { FcObjectSetDestroy(set); }
+};
+using TPattern = std::unique_ptr<FcPattern, TPatternDeleter>;
 
-bool IsProportionalJapanese(FcPattern* font) {
-    int spacing = FC_PROPORTIONAL;
-    FcPatternGetInteger(font, FC_SPACING, 0, &spacing);
-    FcLangSet* languages = nullptr;
-    if (FcPatternGetLangSet(font, FC_LANG, 0, &languages) != FcResultMatch) return false;
-    return spacing == FC_PROPORTIONAL &&
-           FcLangSetHasLang(languages, reinterpret_cast<const FcChar8*>("ja")) == FcLangEqual;
+// The families of the installed proportional fonts that cover Japanese.
+std::set<std::string> ProportionalJapaneseFamilies() {
+    std::set<std::string> families;
+    TPattern pattern(FcNameParse(reinterpret_cast<const FcChar8*>(":lang=ja")));
+    std::unique_ptr<FcObjectSet, TObjectSetDeleter> objects(FcObjectSetBuild(FC_FAMILY, FC_SPACING, nullptr));
+    if (!pattern || !objects) return families;
+    std::unique_ptr<FcFontSet, TFontSetDeleter> fonts(FcFontList(nullptr, pattern.get(), objects.get()));
+    for (int i = 0; fonts && i < fonts->nfont; ++i) {
+        int spacing = FC_PROPORTIONAL;
+        FcPatternGetInteger(fonts->fonts[i], FC_SPACING, 0, &spacing);
+        FcChar8* family = nullptr;
+        if (spacing == FC_PROPORTIONAL && FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &family) == FcResultMatch)
+            families.insert(reinterpret_cast<const char*>(family));
+    }
+    return families;
 }
 
 QString PreferredFamily() {
-    std::unique_ptr<FcPattern, TPatternDeleter> pattern(
-        FcNameParse(reinterpret_cast<const FcChar8*>("sans-serif:lang=ja")));
-    if (!pattern) return {};
+    const std::set<std::string> installed = ProportionalJapaneseFamilies();
+    TPattern pattern(FcNameParse(reinterpret_cast<const FcChar8*>("sans-serif:lang=ja")));
+    if (!pattern || installed.empty()) return {};
     FcConfigSubstitute(nullptr, pattern.get(), FcMatchPattern);
-    FcDefaultSubstitute(pattern.get());
-    FcResult result = FcResultNoMatch;
-    std::unique_ptr<FcFontSet, TFontSetDeleter> fonts(FcFontSort(nullptr, pattern.get(), FcFalse, nullptr, &result));
-    if (!fonts) return {};
-    for (int i = 0; i < fonts->nfont; ++i) {
-        FcChar8* family = nullptr;
-        if (IsProportionalJapanese(fonts->fonts[i]) &&
-            FcPatternGetString(fonts->fonts[i], FC_FAMILY, 0, &family) == FcResultMatch) {
-            return QString::fromUtf8(reinterpret_cast<const char*>(family));
-        }
+    FcChar8* family = nullptr;
+    for (int i = 0; FcPatternGetString(pattern.get(), FC_FAMILY, i, &family) == FcResultMatch; ++i) {
+        const std::string name = reinterpret_cast<const char*>(family);
+        if (installed.count(name) != 0) return QString::fromStdString(name);
     }
-    return {};
+    return QString::fromStdString(*installed.begin());
 }
 
 }  // namespace
