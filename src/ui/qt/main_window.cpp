@@ -150,7 +150,7 @@ void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription
         auto* button = new TRadioButton(ToQString(model.Item(i)), view.Box);
         button->setObjectName(QStringLiteral("%1.%2").arg(QString::fromLatin1(description.Name)).arg(i));
         button->setGeometry(r.Left, r.Top, r.Width, r.Height);
-        connect(button, &QRadioButton::clicked, this, [this, &view, i] {
+        connect(button, &QRadioButton::clicked, this, [&view, i] {
             DispatchEvent([&] {
                 if (view.Model) view.Model->UserClick(i);
             });

@@ -28,9 +28,6 @@ public:
     // Disconnects the models; call while the form still exists.
     void Unbind();
 
-    // The scaled text height the layout follows (12 on a 96-dpi screen).
-    int TextHeight() const { return textHeight_; }
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
