@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
     ::setenv("LC_TIME", "ja_JP.UTF-8", 1);
     ::unsetenv("LC_ALL");
     ::setenv("TZ", "JST-9", 1);
+    // No display needed, also when run by hand rather than through ctest.
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
     int failed = 0;
     for (auto run : {RunStartTests, RunSelectionTests, RunExecuteTests, RunQuitTests, RunBoxTests,

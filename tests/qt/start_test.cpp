@@ -71,6 +71,24 @@ private slots:
         QVERIFY(f.Settings().find("SaveData=2") != std::string::npos);
     }
 
+    // 設定 opens the chooser at the game folder; choosing a folder, even the
+    // same one, clears the slot selection and stores -1.
+    void settingsButtonChoosesTheFolderAgain() {
+        TQtFixture f;
+        f.StoreSettings(f.MakeGame({0, 2}), 2);
+        f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button2")); });
+        f.Script.OnModal<QFileDialog>([&](QFileDialog& dialog) {
+            QCOMPARE(dialog.directory().absolutePath() + "/", ToQString(f.GameFolder()));
+            ChooseFolder(dialog, f.GameFolder());
+        });
+        f.Script.OnMainWindow([&](QWidget&) {
+            QCOMPARE(CheckedSlot(), -1);
+            QVERIFY(f.Settings().find("SaveData=-1") != std::string::npos);
+            Press(Control<QPushButton>("Button3"));
+        });
+        f.Run();
+    }
+
     // Positions as designed at 96 dpi, captions, colour, tab order, and slot
     // labels that fit their buttons.
     void windowFollowsTheDescription() {
