@@ -1,13 +1,17 @@
 # Kasumiro: the two commands a newcomer needs, plus the benchmark and the release zip.
 # Each target installs only the package groups it uses (scripts/install-deps.sh).
-.PHONY: run test bench release clean
+.PHONY: run run-linux test bench bench-linux release package clean
 
 run:
 	@scripts/install-deps.sh build windows
 	@scripts/run.sh
 
+run-linux:
+	@scripts/install-deps.sh build qt
+	@scripts/run-linux.sh
+
 test:
-	@scripts/install-deps.sh build windows
+	@scripts/install-deps.sh build windows qt
 	@scripts/test-all.sh
 
 bench:
@@ -16,9 +20,20 @@ bench:
 	cmake --build --preset bench -j $$(nproc)
 	build/bench/bench/kasumiro_bench
 
+bench-linux:
+	@scripts/install-deps.sh build qt
+	@scripts/bench-linux.sh
+
 release:
 	@scripts/install-deps.sh release
 	@scripts/release.sh
+
+package:
+	@scripts/install-deps.sh build qt
+	cmake --preset linux >/dev/null
+	cmake --build --preset linux -j $$(nproc) --target kasumiro
+	cd build/linux && cpack -G DEB >/dev/null
+	mkdir -p dist && cp build/linux/kasumiro_*.deb dist/ && ls dist/kasumiro_*.deb
 
 clean:
 	rm -rf build dist

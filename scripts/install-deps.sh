@@ -3,7 +3,9 @@
 # quick when everything is there.
 #   scripts/install-deps.sh GROUP...
 # Groups: build (native build and tests), windows (cross build, Wine, Xvfb,
-# the Japanese and English locales, the Japanese fonts), bench, release.
+# the Japanese and English locales, the Japanese fonts), bench, release, qt
+# (the Linux program: Qt 6, Japanese Gothic fonts, Xvfb, the AT-SPI bus and
+# reader, packaging tools).
 set -euo pipefail
 
 packages_of() {
@@ -13,6 +15,8 @@ packages_of() {
                   imagemagick locales fonts-horai-umefont ;;
     bench)   echo build-essential cmake make libbenchmark-dev ;;
     release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
+    qt)      echo qt6-base-dev qt6-translations-l10n libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool x11-apps \
+                  imagemagick dbus at-spi2-core python3-pyatspi dpkg-dev file ;;
     *) echo "install-deps: unknown group '$1'" >&2; return 1 ;;
   esac
 }

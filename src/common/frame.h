@@ -9,6 +9,7 @@
 #include "common/errors.h"
 
 // Answer codes of the boxes (the platform's IDCANCEL, IDYES, IDNO).
+constexpr std::int32_t mrOk = 1;
 constexpr std::int32_t mrCancel = 2;
 constexpr std::int32_t mrYes = 6;
 constexpr std::int32_t mrNo = 7;

@@ -15,3 +15,14 @@ std::string SettingsPathFromExecutablePath(const std::string& executablePath) {
     if (dot != std::string::npos && dot > nameStart) return executablePath.substr(0, dot) + ".ini";
     return executablePath + ".ini";
 }
+
+std::string SettingsPathInConfigFolder(const char* xdgConfigHome, const char* home,
+                                       const std::string& executablePath) {
+    // A relative XDG_CONFIG_HOME is invalid and ignored, as an empty one is.
+    std::string folder = xdgConfigHome && xdgConfigHome[0] == '/' ? xdgConfigHome
+                                                                   : std::string(home ? home : "") + "/.config";
+    while (!folder.empty() && folder.back() == '/') folder.pop_back();
+    const std::size_t slash = executablePath.rfind('/');
+    const std::string name = slash == std::string::npos ? executablePath : executablePath.substr(slash + 1);
+    return folder + "/kasumiro/" + SettingsPathFromExecutablePath(name);
+}

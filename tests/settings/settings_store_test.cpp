@@ -121,7 +121,27 @@ TEST(SettingsFilePath, ExecutablePathChangesItsExtension) {
     for (const auto& c : cases) EXPECT_EQ(SettingsPathFromExecutablePath(c.executable), c.settings) << c.executable;
 }
 
-TEST(SettingsFilePath, LiesBesideTheRunningProgram) {
+TEST(SettingsFilePath, LinuxPlaceIsTheUsersConfigFolder) {
+    const struct {
+        const char* xdgConfigHome;
+        const char* home;
+        const char* settings;
+    } cases[] = {
+        {nullptr, "/home/u", "/home/u/.config/kasumiro/kasumiro.ini"},
+        {"", "/home/u", "/home/u/.config/kasumiro/kasumiro.ini"},
+        {"relative/cfg", "/home/u", "/home/u/.config/kasumiro/kasumiro.ini"},
+        {"/cfg/", "/home/u", "/cfg/kasumiro/kasumiro.ini"},
+        {"/cfg", nullptr, "/cfg/kasumiro/kasumiro.ini"},
+        {"/", "/home/u", "/kasumiro/kasumiro.ini"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(SettingsPathInConfigFolder(c.xdgConfigHome, c.home, "/usr/bin/kasumiro"), c.settings)
+            << (c.xdgConfigHome ? c.xdgConfigHome : "(unset)");
+    }
+    EXPECT_EQ(SettingsPathInConfigFolder("/c", "/h", "/opt/k.d/kasumiro.old"), "/c/kasumiro/kasumiro.ini");
+}
+
+TEST(SettingsFilePath, IsNamedAfterTheRunningProgram) {
     const std::string path = SettingsFilePath();
     const std::string name = path.substr(path.find_last_of(kPathSeparator) + 1);
     EXPECT_EQ(name, "kasumiro_tests.ini");

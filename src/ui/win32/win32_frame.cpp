@@ -8,7 +8,7 @@
 #include "ui/win32/message_form.h"
 
 // The answer codes are the box's own: the dialog's result is returned as is.
-static_assert(mrCancel == IDCANCEL && mrYes == IDYES && mrNo == IDNO);
+static_assert(mrOk == IDOK && mrCancel == IDCANCEL && mrYes == IDYES && mrNo == IDNO);
 
 namespace {
 

@@ -1,0 +1,223 @@
+// The main window: creation from the description, the radio mirror, the
+// button and frame events.
+#include "ui/qt/main_window.h"
+
+#include <QAccessibleWidget>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "common/frame.h"
+#include "settings/date_settings.h"
+#include "settings/date_text.h"
+#include "ui/qt/japanese_font.h"
+#include "ui/qt/qt_text.h"
+
+namespace {
+
+// The designed outer size includes a Windows frame at 96 dpi (a 4-pixel
+// border each side and a 19-pixel caption); the window manager adds its own.
+constexpr int kDesignFrameWidth = 8;
+constexpr int kDesignFrameHeight = 27;
+
+QColor ColourOf(std::uint32_t bgr) {
+    return QColor(static_cast<int>(bgr & 0xFF), static_cast<int>((bgr >> 8) & 0xFF),
+                  static_cast<int>((bgr >> 16) & 0xFF));
+}
+
+// The longest slot label the user's date settings can give: every month, and
+// every day name, at 23:59.
+QString WidestSlotLabel(const QFontMetrics& metrics) {
+    QString widest;
+    const auto consider = [&](int month, int day) {
+        const TDateStamp date{2026, month, day, 23, 59, 0};
+        const QString label = ToQString(kSaveDataItems.back() + SlotDateText(date, CurrentDateSettings()));
+        if (metrics.horizontalAdvance(label) > metrics.horizontalAdvance(widest)) widest = label;
+    };
+    for (int month = 1; month <= 12; ++month) consider(month, 28);
+    for (int day = 22; day < 28; ++day) consider(9, day);
+    return widest;
+}
+
+// A radio button that takes a click anywhere on it, as the Windows one does,
+// not only on its circle and text: a short label such as "LOG2.DAT  ---"
+// leaves most of the button empty.
+class TRadioButton final : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+};
+
+// A plain top-level widget reaches screen readers as a filler; the main
+// window is announced as the application's frame instead.
+QAccessibleInterface* MainWindowAccessible(const QString&, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget || !widget->isWindow() || widget->objectName() != QLatin1String("Form1")) return nullptr;
+    return new QAccessibleWidget(widget, QAccessible::Window);
+}
+
+}  // namespace
+
+TQtMainWindow::TQtMainWindow() {
+    static const bool accessibleInstalled = [] {
+        QAccessible::installFactory(&MainWindowAccessible);
+        return true;
+    }();
+    (void)accessibleInstalled;
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(ToQString(kForm1Caption));
+    setAutoFillBackground(true);
+    const int dpi = logicalDpiY() > 0 ? logicalDpiY() : kDesignPixelsPerInch;
+    const QFont font = JapaneseGothicFont(std::abs(ScaleDesignValue(kForm1FontHeight, dpi, kDesignPixelsPerInch)));
+    setFont(font);
+    // On the design screen the layout keeps its design text height; on any
+    // other it follows the measured height of the scaled font.
+    if (dpi != kDesignPixelsPerInch) textHeight_ = std::max(QFontMetrics(font).height(), 1);
+    move(kForm1Bounds.Left, kForm1Bounds.Top);
+    const QRect outer = Scaled(kForm1Bounds);
+    resize(outer.width() - ScaleDesignValue(kDesignFrameWidth, textHeight_, kDesignTextHeight),
+           outer.height() - ScaleDesignValue(kDesignFrameHeight, textHeight_, kDesignTextHeight));
+}
+
+TQtMainWindow::~TQtMainWindow() = default;
+
+QRect TQtMainWindow::Scaled(const TBounds& b) const {
+    const auto s = [this](std::int32_t v) { return ScaleDesignValue(v, textHeight_, kDesignTextHeight); };
+    return QRect(s(b.Left), s(b.Top), s(b.Width), s(b.Height));
+}
+
+// Where the font draws dates wider than the design's font did, the slot
+// group, the Quit button and the window grow by what the widest label lacks.
+int TQtMainWindow::SlotWidthShortfall() const {
+    QRadioButton probe(WidestSlotLabel(QFontMetrics(font())));
+    probe.setFont(font());
+    const QRect group = Scaled(kSaveDataGroup.Bounds);
+    const std::int32_t designed = RadioButtonRects(group.width(), group.height(), textHeight_, 1).front().Width;
+    return std::max(0, probe.sizeHint().width() - designed);
+}
+
+QRect TQtMainWindow::Placed(const TControlDescription& description) const {
+    QRect bounds = Scaled(description.Bounds);
+    if (&description == &kSaveDataGroup) bounds.setWidth(bounds.width() + slotShortfall_);
+    if (&description == &kButton3) bounds.translate(slotShortfall_, 0);
+    return bounds;
+}
+
+void TQtMainWindow::Bind(TForm1& form) {
+    form_ = &form;
+    slotShortfall_ = SlotWidthShortfall();
+    resize(width() + slotShortfall_, height());
+    // Created in tab order, so that Tab walks the designed order.
+    CreateRadioGroup(scenario_, kScenarioGroup, form.ScenarioGroup);
+    CreateRadioGroup(saveData_, kSaveDataGroup, form.SaveDataGroup);
+    QWidget* previous = saveData_.Buttons.back();
+    for (QPushButton* button : {CreateButton(kButton1, &TForm1::Button1Click),
+                                CreateButton(kButton2, &TForm1::Button2Click),
+                                CreateButton(kButton3, &TForm1::Button3Click)}) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
+    CreateLabel();
+}
+
+void TQtMainWindow::Unbind() {
+    for (TRadioView* view : {&scenario_, &saveData_}) {
+        if (view->Model) view->Model->OnChange = nullptr;
+        view->Model = nullptr;
+    }
+    form_ = nullptr;
+}
+
+// Radio buttons stay auto-exclusive within their group box, so that screen
+// readers announce them as radio buttons; the model decides what is checked.
+void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription& description, TRadioGroup& model) {
+    view.Model = &model;
+    view.Box = new QGroupBox(ToQString(model.Caption()), this);
+    view.Box->setObjectName(QString::fromLatin1(description.Name));
+    const QRect group = Placed(description);
+    view.Box->setGeometry(group);
+    const std::vector<TBounds> rects = RadioButtonRects(group.width(), group.height(), textHeight_, model.Count());
+    for (std::int32_t i = 0; i < model.Count(); ++i) {
+        const TBounds& r = rects[static_cast<std::size_t>(i)];
+        auto* button = new TRadioButton(ToQString(model.Item(i)), view.Box);
+        button->setObjectName(QStringLiteral("%1.%2").arg(QString::fromLatin1(description.Name)).arg(i));
+        button->setGeometry(r.Left, r.Top, r.Width, r.Height);
+        connect(button, &QRadioButton::clicked, this, [&view, i] {
+            DispatchEvent([&] {
+                if (view.Model) view.Model->UserClick(i);
+            });
+            // A refused click leaves the check where the model has it.
+            if (view.Model) Mirror(view);
+        });
+        view.Buttons.push_back(button);
+    }
+    model.OnChange = [&view] { Mirror(view); };
+    Mirror(view);
+}
+
+void TQtMainWindow::Mirror(TRadioView& view) {
+    for (std::size_t i = 0; i < view.Buttons.size(); ++i) {
+        QRadioButton* button = view.Buttons[i];
+        const auto index = static_cast<std::int32_t>(i);
+        const QString label = ToQString(view.Model->Item(index));
+        if (button->text() != label) button->setText(label);
+        const bool checked = view.Model->ItemIndex() == index;
+        if (button->isChecked() == checked) continue;
+        // An auto-exclusive button refuses to be unchecked while it is the
+        // group's checked one; clearing the selection needs it let go briefly.
+        button->setAutoExclusive(false);
+        button->setChecked(checked);
+        button->setAutoExclusive(true);
+    }
+}
+
+QPushButton* TQtMainWindow::CreateButton(const TControlDescription& description,
+                                         void (TForm1::*handler)(TObject*)) {
+    auto* button = new QPushButton(ToQString(description.Caption), this);
+    button->setObjectName(QString::fromLatin1(description.Name));
+    button->setGeometry(Placed(description));
+    button->setAutoDefault(false);
+    // The form is taken out here: GCC's vptr sanitizer takes the closure of
+    // a lambda nested in a member's lambda for the object itself.
+    connect(button, &QPushButton::clicked, this, [this, button, handler] {
+        TForm1* const form = form_;
+        DispatchEvent([form, button, handler] {
+            if (form) (form->*handler)(button);
+        });
+    });
+    return button;
+}
+
+void TQtMainWindow::CreateLabel() {
+    auto* label = new QLabel(ToQString(kLabel1.Caption), this);
+    label->setObjectName(QString::fromLatin1(kLabel1.Name));
+    label->setTextFormat(Qt::PlainText);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ColourOf(kLabel1Colour));
+    label->setPalette(palette);
+    // The label grows to its text, so that another font never cuts it off.
+    const QRect designed = Scaled(kLabel1.Bounds);
+    const QSize text = label->sizeHint();
+    label->setGeometry(designed.left(), designed.top(), std::max(designed.width(), text.width()),
+                       std::max(designed.height(), text.height()));
+}
+
+// Close box, Alt+F4, the task bar's Close: all quit, as the Quit button does.
+void TQtMainWindow::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    DispatchEvent([] { RequestQuit(); });
+}
+
+void TQtMainWindow::changeEvent(QEvent* event) {
+    // The slot labels' long date follows the user's locale settings.
+    if (event->type() == QEvent::LocaleChange) DispatchEvent([] { ReloadDateSettingsForUserLocale(); });
+    QWidget::changeEvent(event);
+}

@@ -1,0 +1,56 @@
+// The main window with Qt Widgets: built from the window description, its
+// radio buttons mirroring the two radio-group models both ways, every event
+// handed to the form's handlers through DispatchEvent.
+#pragma once
+
+#include <QWidget>
+
+#include <vector>
+
+#include "ui/form1_description.h"
+#include "ui/unit1.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+class TQtMainWindow final : public QWidget {
+public:
+    // The window, hidden, at its designed place and size for the screen's dpi.
+    TQtMainWindow();
+    ~TQtMainWindow() override;
+    TQtMainWindow(const TQtMainWindow&) = delete;
+    TQtMainWindow& operator=(const TQtMainWindow&) = delete;
+
+    // Creates the controls from the form's models and connects them.
+    void Bind(TForm1& form);
+    // Disconnects the models; call while the form still exists.
+    void Unbind();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    struct TRadioView {
+        TRadioGroup* Model = nullptr;
+        QGroupBox* Box = nullptr;
+        std::vector<QRadioButton*> Buttons;
+    };
+
+    QRect Scaled(const TBounds& bounds) const;
+    int SlotWidthShortfall() const;
+    // A control's place: scaled, and widened or moved for long slot labels.
+    QRect Placed(const TControlDescription& description) const;
+    void CreateRadioGroup(TRadioView& view, const TControlDescription& description, TRadioGroup& model);
+    QPushButton* CreateButton(const TControlDescription& description, void (TForm1::*handler)(TObject*));
+    void CreateLabel();
+    static void Mirror(TRadioView& view);
+
+    int textHeight_ = kDesignTextHeight;
+    int slotShortfall_ = 0;
+    TForm1* form_ = nullptr;
+    TRadioView scenario_;
+    TRadioView saveData_;
+};

@@ -1,0 +1,127 @@
+// The box dialog: icon, word-wrapped text, one row of buttons; the default
+// and cancel buttons, access keys and answers as on Windows.
+#include "ui/qt/message_form.h"
+
+#include <QDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStyle>
+
+#include <algorithm>
+#include <vector>
+
+#include "common/frame.h"
+#include "ui/qt/qt_text.h"
+
+namespace {
+
+struct TButtonDescription {
+    const char* Caption;
+    std::int32_t Answer;
+};
+
+const std::vector<TButtonDescription>& ButtonsOf(TBoxKind kind) {
+    static const std::vector<TButtonDescription> confirmation{{"はい(&Y)", mrYes}, {"いいえ(&N)", mrNo}};
+    static const std::vector<TButtonDescription> information{{"OK", mrOk}};
+    return kind == TBoxKind::Confirmation ? confirmation : information;
+}
+
+class TMessageForm final : public QDialog {
+public:
+    TMessageForm(QWidget* owner, TBoxKind kind, const std::string& caption, const std::string& text)
+        : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+          cancelAnswer_(kind == TBoxKind::Confirmation ? mrNo : mrOk) {
+        setObjectName(QStringLiteral("TMessageForm"));
+        setWindowTitle(ToQString(caption));
+        setWindowModality(Qt::ApplicationModal);
+        auto* grid = new QGridLayout(this);
+        grid->setSizeConstraint(QLayout::SetFixedSize);
+        if (kind == TBoxKind::Confirmation) {
+            auto* icon = new QLabel(this);
+            icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
+            grid->addWidget(icon, 0, 0, Qt::AlignTop);
+        }
+        grid->addWidget(TextLabel(text), 0, 1);
+        grid->addLayout(ButtonRow(kind), 1, 0, 1, 2, Qt::AlignHCenter);
+    }
+
+    // Only a button, Esc or an access key answers.
+    bool Answered() const { return answered_; }
+
+protected:
+    // Esc presses the cancel button wherever the focus is.
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+            Answer(cancelAnswer_);
+            return;
+        }
+        QDialog::keyPressEvent(event);
+    }
+    // The close box answers "closed".
+    void reject() override { done(mrCancel); }
+
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        if (const QScreen* shown = screen()) move(shown->geometry().center() - rect().center());
+    }
+
+private:
+    QLabel* TextLabel(const std::string& text) {
+        auto* label = new QLabel(ToQString(text), this);
+        label->setObjectName(QStringLiteral("Text"));
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        // As wide as the text needs, wrapping at half the screen's width;
+        // a wrapping label would otherwise break short Japanese lines early.
+        const int limit = screen() ? screen()->geometry().width() / 2 : 640;
+        const int widest = label->fontMetrics().boundingRect(QRect(0, 0, limit, 0), Qt::TextWordWrap, label->text()).width();
+        label->setMinimumWidth(std::min(widest, limit));
+        label->setMaximumWidth(limit);
+        return label;
+    }
+
+    QHBoxLayout* ButtonRow(TBoxKind kind) {
+        auto* row = new QHBoxLayout;
+        std::vector<QPushButton*> buttons;
+        int widest = 0;
+        for (const TButtonDescription& description : ButtonsOf(kind)) {
+            auto* button = new QPushButton(ToQString(description.Caption), this);
+            const std::int32_t answer = description.Answer;
+            connect(button, &QPushButton::clicked, this, [this, answer] { Answer(answer); });
+            // In a box the access key works without Alt, as on Windows.
+            const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+            if (!mnemonic.isEmpty())
+                connect(new QShortcut(QKeySequence(mnemonic[0].key()), this), &QShortcut::activated, button,
+                        &QPushButton::click);
+            widest = std::max(widest, button->sizeHint().width());
+            buttons.push_back(button);
+            row->addWidget(button);
+        }
+        for (QPushButton* button : buttons) button->setFixedWidth(widest);
+        buttons.front()->setDefault(true);
+        buttons.front()->setFocus();
+        return row;
+    }
+
+    void Answer(std::int32_t answer) {
+        answered_ = true;
+        done(answer);
+    }
+
+    std::int32_t cancelAnswer_;
+    bool answered_ = false;
+};
+
+}  // namespace
+
+std::int32_t ShowMessageForm(QWidget* owner, TBoxKind kind, const std::string& caption, const std::string& text) {
+    TMessageForm form(owner, kind, caption, text);
+    const int answer = form.exec();
+    // A box that the program's quitting ended counts as closed.
+    return form.Answered() ? answer : mrCancel;
+}

@@ -1,0 +1,63 @@
+// Finds the drive_c of Wine prefixes, so the folder chooser can offer them
+// beside its usual places: a game installed through Wine lies in a hidden folder.
+#include "ui/qt/wine_prefixes.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Folders holding one prefix per sub-folder, and the path from each
+// sub-folder to its drive_c.
+struct TPrefixFolder {
+    const char* Folder;  // below the home folder
+    const char* Inside;
+};
+
+constexpr TPrefixFolder kPrefixFolders[] = {
+    {".steam/steam/steamapps/compatdata", "pfx/drive_c"},
+    {".local/share/Steam/steamapps/compatdata", "pfx/drive_c"},
+    {".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata", "pfx/drive_c"},
+    {".local/share/bottles/bottles", "drive_c"},
+    {".var/app/com.usebottles.bottles/data/bottles/bottles", "drive_c"},
+    {"Games", "drive_c"},
+};
+
+void AddIfFolder(const fs::path& path, std::vector<std::string>& found, std::vector<fs::path>& seen) {
+    std::error_code error;
+    if (!fs::is_directory(path, error)) return;
+    const fs::path real = fs::canonical(path, error);
+    if (error || std::find(seen.begin(), seen.end(), real) != seen.end()) return;
+    seen.push_back(real);
+    found.push_back(path.string());
+}
+
+std::vector<fs::path> SortedSubFolders(const fs::path& folder) {
+    std::vector<fs::path> subFolders;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        subFolders.push_back(it->path());
+    }
+    std::sort(subFolders.begin(), subFolders.end());
+    return subFolders;
+}
+
+}  // namespace
+
+std::vector<std::string> WineDriveFolders(const std::string& home, const std::string& winePrefix) {
+    std::vector<std::string> found;
+    std::vector<fs::path> seen;
+    if (!winePrefix.empty()) AddIfFolder(fs::path(winePrefix) / "drive_c", found, seen);
+    if (home.empty()) return found;
+    const fs::path homeFolder(home);
+    AddIfFolder(homeFolder / ".wine" / "drive_c", found, seen);
+    for (const TPrefixFolder& place : kPrefixFolders) {
+        for (const fs::path& prefix : SortedSubFolders(homeFolder / place.Folder)) {
+            AddIfFolder(prefix / place.Inside, found, seen);
+        }
+    }
+    return found;
+}

@@ -1,0 +1,93 @@
+#!/usr/bin/env python3
+"""Accessibility tree of the real kasumiro, read over AT-SPI as a screen reader reads it.
+
+Run inside a D-Bus session and an X server:
+    dbus-run-session -- xvfb-run -a python3 atspi_test.py KASUMIRO MAKE_SAMPLE_GAME
+"""
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+
+try:
+    import pyatspi
+except ImportError:
+    print("SKIP: no pyatspi (python3-pyatspi) for this Python")
+    sys.exit(77)
+
+
+def find_application(name, seconds=20):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == name:
+                return app
+        time.sleep(0.2)
+    raise AssertionError(f"{name} never appeared on the accessibility bus")
+
+
+def walk(node):
+    yield node
+    for child in node:
+        if child is not None:
+            yield from walk(child)
+
+
+def controls(app):
+    """(role name, accessible name, checked) of every node below the application."""
+    found = []
+    for node in walk(app):
+        checked = node.getState().contains(pyatspi.STATE_CHECKED)
+        found.append((node.getRoleName(), node.name, checked))
+    return found
+
+
+def main(kasumiro, make_sample_game):
+    with tempfile.TemporaryDirectory() as temp:
+        game = os.path.join(temp, "game") + "/"
+        os.makedirs(game)
+        subprocess.run([make_sample_game, game], check=True, stdout=subprocess.DEVNULL)
+        os.makedirs(os.path.join(temp, "config", "kasumiro"))
+        with open(os.path.join(temp, "config", "kasumiro", "kasumiro.ini"), "w") as ini:
+            ini.write(f"[Kasumiro]\nBaseDir={game}\nSaveData=1\n")
+        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(temp, "config"), QT_QPA_PLATFORM="xcb",
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_TIME="ja_JP.UTF-8")
+        program = subprocess.Popen([kasumiro], env=env)
+        try:
+            app = find_application(os.path.basename(kasumiro))
+            time.sleep(0.5)
+            found = controls(app)
+        finally:
+            program.send_signal(signal.SIGTERM)
+            status = program.wait(timeout=20)
+    for line in found:
+        print(*line, sep="\t")
+    expected = [
+        ("frame", "Kasumiro", False),
+        ("label", "セーブデータを選択して実行ボタンをクリックして下さい", False),
+        ("push button", "実行", False), ("push button", "設定", False), ("push button", "終了", False),
+        ("radio button", "NEW.DAT", True),
+    ]
+    missing = [e for e in expected if e not in found]
+    slots = [(name, checked) for role, name, checked in found if role == "radio button" and name.startswith("LOG")]
+    groups = {name for role, name, _ in found if role in ("panel", "grouping", "filler")}
+    problems = []
+    if missing:
+        problems.append(f"missing: {missing}")
+    if [name[:8] for name, _ in slots] != ["LOG1.DAT", "LOG2.DAT", "LOG3.DAT", "LOG4.DAT", "LOG5.DAT"]:
+        problems.append(f"slot radio buttons: {slots}")
+    elif [checked for _, checked in slots] != [False, True, False, False, False]:
+        problems.append(f"checked slot: {slots}")
+    if not {"シナリオ", "セーブデータ"} <= groups:
+        problems.append(f"group boxes: {groups}")
+    if status != 0:
+        problems.append(f"exit code {status} after SIGTERM")
+    for problem in problems:
+        print("FAIL:", problem)
+    return 1 if problems else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1], sys.argv[2]))

@@ -1,0 +1,115 @@
+// Execute through the real boxes: every answer but はい leaves the file
+// alone, はい rewrites it and says so, an I/O error goes to the error box.
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "cli/sample_game.h"
+#include "common/app_title.h"
+#include "process/process.h"
+#include "qt_fixture.h"
+#include "qt_tests.h"
+#include "ui/qt/qt_text.h"
+
+namespace {
+
+constexpr int kChanged = 7;  // the one record whose name differs in the save
+
+QPushButton* BoxButton(QDialog& box, const char* caption) {
+    for (QPushButton* button : box.findChildren<QPushButton*>()) {
+        if (button->text() == QString::fromUtf8(caption)) return button;
+    }
+    return nullptr;
+}
+
+class ExecuteTest : public QObject {
+    Q_OBJECT
+private slots:
+    void answers_data() {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("rewritten");
+        QTest::newRow("いいえ") << "no" << false;
+        QTest::newRow("Esc") << "escape" << false;
+        QTest::newRow("closed") << "close" << false;
+        QTest::newRow("はい") << "yes" << true;
+    }
+    void answers() {
+        QFETCH(QString, answer);
+        QFETCH(bool, rewritten);
+        TQtFixture f;
+        f.StoreSettings(f.MakeGame({1}), 1);
+        const std::string save = f.GameFolder() + "LOG2.DAT/BUSYO21.BIN";
+        std::vector<std::string> names(kChanged + 1, std::string("\x8E\x52\x93\x63   \x91\xBE   "));
+        names[kChanged] = "ABCDEFGHIJKL";
+        WriteFileBytes(save, OfficerFileBytes(names));
+        const std::string before = ReadFileBytes(save);
+        f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button1")); });
+        f.Script.OnModal<QDialog>([&](QDialog& box) {
+            QCOMPARE(box.windowTitle(), QStringLiteral("確認"));
+            QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(), QStringLiteral("実行しますか?"));
+            QPushButton* yes = BoxButton(box, "はい(&Y)");
+            QVERIFY(yes && yes->isDefault() && yes->hasFocus());
+            if (answer == "no") Press(BoxButton(box, "いいえ(&N)"));
+            if (answer == "escape") QTest::keyClick(&box, Qt::Key_Escape);
+            if (answer == "close") box.close();
+            if (answer == "yes") Press(yes);
+        });
+        if (rewritten) {
+            f.Script.OnModal<QDialog>([](QDialog& box) {
+                QCOMPARE(box.windowTitle(), ToQString(ApplicationTitle()));
+                QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(),
+                         QStringLiteral("データを書き換えました."));
+                Press(BoxButton(box, "OK"));
+            });
+        }
+        f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button3")); });
+        f.Run();
+        std::string expected = before;
+        if (rewritten) {
+            const std::string scenario = ReadFileBytes(f.GameFolder() + "NEW.DAT/BUSYO21.BIN");
+            expected.replace(kChanged * 38 + 6, 12, BuildNewOfficerName(NameAt(scenario, kChanged)));
+        }
+        QVERIFY(ReadFileBytes(save) == expected);
+    }
+
+    // A slot folder without its officer file: the error box, then the window
+    // is usable again and a second Execute starts afresh.
+    void ioErrorGoesToTheErrorBox() {
+        TQtFixture f;
+        f.StoreSettings(f.MakeGame({3}), 3);
+        std::remove((f.GameFolder() + "LOG4.DAT/BUSYO21.BIN").c_str());
+        for (int round = 0; round < 2; ++round) {
+            f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button1")); });
+            f.Script.OnModal<QDialog>([](QDialog& box) { Press(BoxButton(box, "はい(&Y)")); });
+            f.Script.OnModal<QMessageBox>([](QMessageBox& box) {
+                QCOMPARE(box.text(), QStringLiteral("ファイルが見つかりません."));
+                QCOMPARE(box.icon(), QMessageBox::Critical);
+                Press(box.button(QMessageBox::Ok));
+            });
+        }
+        f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button3")); });
+        f.Run();
+    }
+
+    void executeWithoutASlotOnlyBeeps() {
+        TQtFixture f;
+        f.StoreSettings(f.MakeGame({0}), -1);
+        f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button1")); });
+        f.Script.OnMainWindow([&](QWidget&) {
+            QCOMPARE(f.Frame.Beeps, 1);
+            Press(Control<QPushButton>("Button3"));
+        });
+        f.Run();
+    }
+};
+
+}  // namespace
+
+int RunExecuteTests(int argc, char** argv) {
+    ExecuteTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "execute_test.moc"

@@ -1,0 +1,88 @@
+// Test folders, settings and the program run for the Qt tests.
+#include "qt_fixture.h"
+
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "cli/sample_game.h"
+#include "settings/locale_info.h"
+#include "support/file_time.h"
+#include "ui/qt/qt_application.h"
+#include "ui/qt/qt_text.h"
+#include "ui/unit1.h"
+
+TQtFixture::TQtFixture() {
+    SettingsPath = temp_.Path() + "config/kasumiro/kasumiro_qt_tests.ini";
+    game_ = temp_.Path() + "game/";
+}
+
+TQtFixture::~TQtFixture() = default;
+
+std::string TQtFixture::MakeGame(const std::set<int>& used) {
+    const std::string officers = OfficerFileBytes({});
+    MakeFolder(game_);
+    for (const char* folder : {"NEW.DAT", "LOG1.DAT", "LOG2.DAT", "LOG3.DAT", "LOG4.DAT", "LOG5.DAT"}) {
+        MakeFolder(game_ + folder);
+        WriteFileBytes(game_ + folder + "/BUSYO21.BIN", officers);
+    }
+    for (int slot : used) {
+        const std::string system = game_ + "LOG" + std::to_string(slot + 1) + ".DAT/SYSTEM.BIN";
+        WriteFileBytes(system, "S");
+        SetFileLocalTime(system, TDateStamp{1998, 4, slot + 1, 21, 5, 0});
+    }
+    return game_;
+}
+
+void TQtFixture::StoreSettings(const std::string& baseDir, int saveData) const {
+    MakeFolder(temp_.Path() + "config");
+    MakeFolder(temp_.Path() + "config/kasumiro");
+    WriteFileBytes(SettingsPath, "[Kasumiro]\nBaseDir=" + baseDir + "\nSaveData=" + std::to_string(saveData) + "\n");
+}
+
+std::string TQtFixture::Settings() const { return FileExists(SettingsPath) ? ReadFileBytes(SettingsPath) : ""; }
+
+void TQtFixture::Run() {
+    // The unit's globals outlive one run in a test process; a program starts with them fresh.
+    BaseDir.clear();
+    IniFile.reset();
+    LastSaveDataIndex = 0;
+    TScopedFrame installed(Frame);
+    RunKasumiro(Frame, shell_, SettingsPath);
+    QVERIFY2(Script.Finished(), "the program quit before the script ended");
+}
+
+void ChooseFolder(QFileDialog& dialog, const std::string& folder) {
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    QVERIFY(name && name->isVisible());
+    name->clear();
+    QTest::keyClicks(name, ToQString(folder));
+    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    QVERIFY(buttons);
+    Press(buttons->button(QDialogButtonBox::Open));
+}
+
+void CancelChooser(QFileDialog& dialog) {
+    auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
+    QVERIFY(buttons);
+    Press(buttons->button(QDialogButtonBox::Cancel));
+}
+
+std::vector<std::string> SlotLabels() {
+    std::vector<std::string> labels;
+    for (int i = 0; i < 5; ++i) {
+        auto* button = Control<QRadioButton>(("SaveDataGroup." + std::to_string(i)).c_str());
+        labels.push_back(button ? FromQString(button->text()) : "(missing)");
+    }
+    return labels;
+}
+
+int CheckedSlot() {
+    for (int i = 0; i < 5; ++i) {
+        auto* button = Control<QRadioButton>(("SaveDataGroup." + std::to_string(i)).c_str());
+        if (button && button->isChecked()) return i;
+    }
+    return -1;
+}

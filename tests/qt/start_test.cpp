@@ -1,0 +1,152 @@
+// Start-up: the chooser before the window at the first start, a stored
+// folder and slot, the window as designed, an unwritable settings folder.
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QTest>
+
+#include "common/app_title.h"
+#include "qt_fixture.h"
+#include "qt_tests.h"
+#include "ui/form1_description.h"
+#include "ui/qt/qt_text.h"
+
+namespace {
+
+const std::vector<std::string> kDesignLabels{"LOG1.DAT", "LOG2.DAT", "LOG3.DAT", "LOG4.DAT", "LOG5.DAT"};
+const std::vector<std::string> kGameLabels{"LOG1.DAT  1998年4月1日 21:05", "LOG2.DAT  ---",
+                                           "LOG3.DAT  1998年4月3日 21:05", "LOG4.DAT  ---", "LOG5.DAT  ---"};
+
+class StartTest : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartAsksForTheFolderBeforeTheWindow() {
+        TQtFixture f;
+        f.MakeGame({0, 2});
+        f.Script.OnModal<QFileDialog>([&](QFileDialog& dialog) {
+            QVERIFY(!MainWindow() || !MainWindow()->isVisible());
+            QCOMPARE(dialog.windowTitle(), QStringLiteral("天下統一プログラム・フォルダの設定"));
+            QVERIFY(dialog.testOption(QFileDialog::DontUseNativeDialog));
+            QVERIFY(dialog.filter().testFlag(QDir::Hidden));
+            ChooseFolder(dialog, f.GameFolder());
+        });
+        f.Script.OnMainWindow([&](QWidget&) {
+            QCOMPARE(SlotLabels(), kGameLabels);
+            QCOMPARE(CheckedSlot(), -1);
+            Press(Control<QPushButton>("Button3"));
+        });
+        f.Run();
+        // The folder is stored with its "/" (the settings folder made on the way).
+        const std::string stored = f.Settings();
+        QVERIFY2(stored.find("BaseDir=" + f.GameFolder() + "\r\n") != std::string::npos, stored.c_str());
+        QVERIFY2(stored.find("SaveData=-1") != std::string::npos, stored.c_str());
+    }
+
+    void cancelledChooserLeavesTheDesignedSlots() {
+        TQtFixture f;
+        f.Script.OnModal<QFileDialog>([](QFileDialog& dialog) { CancelChooser(dialog); });
+        f.Script.OnMainWindow([](QWidget&) {
+            QCOMPARE(SlotLabels(), kDesignLabels);
+            QCOMPARE(CheckedSlot(), -1);
+            Press(Control<QPushButton>("Button3"));
+        });
+        f.Run();
+        QCOMPARE(QString::fromStdString(f.Settings()), QStringLiteral("[Kasumiro]\r\nSaveData=-1\r\n"));
+    }
+
+    void storedFolderAndSlotAreShown() {
+        TQtFixture f;
+        f.StoreSettings(f.MakeGame({0, 2}), 2);
+        f.Script.OnMainWindow([](QWidget&) {
+            QCOMPARE(SlotLabels(), kGameLabels);
+            QCOMPARE(CheckedSlot(), 2);
+            QVERIFY(Control<QRadioButton>("ScenarioGroup.0")->isChecked());
+            Press(Control<QPushButton>("Button3"));
+        });
+        f.Run();
+        QVERIFY(f.Settings().find("SaveData=2") != std::string::npos);
+    }
+
+    // 設定 opens the chooser at the game folder; choosing a folder, even the
+    // same one, clears the slot selection and stores -1.
+    void settingsButtonChoosesTheFolderAgain() {
+        TQtFixture f;
+        f.StoreSettings(f.MakeGame({0, 2}), 2);
+        f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button2")); });
+        f.Script.OnModal<QFileDialog>([&](QFileDialog& dialog) {
+            QCOMPARE(dialog.directory().absolutePath() + "/", ToQString(f.GameFolder()));
+            ChooseFolder(dialog, f.GameFolder());
+        });
+        f.Script.OnMainWindow([&](QWidget&) {
+            QCOMPARE(CheckedSlot(), -1);
+            QVERIFY(f.Settings().find("SaveData=-1") != std::string::npos);
+            Press(Control<QPushButton>("Button3"));
+        });
+        f.Run();
+    }
+
+    // Positions as designed at 96 dpi, captions, colour, tab order, and slot
+    // labels that fit their buttons.
+    void windowFollowsTheDescription() {
+        TQtFixture f;
+        f.StoreSettings(f.MakeGame({0, 1, 2, 3, 4}), -1);
+        f.Script.OnMainWindow([](QWidget& window) {
+            QCOMPARE(window.windowTitle(), QStringLiteral("Kasumiro"));
+            QCOMPARE(Control<QGroupBox>("ScenarioGroup")->title(), QStringLiteral("シナリオ"));
+            QCOMPARE(Control<QPushButton>("Button1")->geometry(), QRect(208, 224, 75, 25));
+            QCOMPARE(Control<QPushButton>("Button2")->text(), QStringLiteral("設定"));
+            auto* label = Control<QLabel>("Label1");
+            QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
+            Control<QRadioButton>("ScenarioGroup.0")->setFocus();
+            for (const char* next : {"SaveDataGroup.0", "Button1", "Button2", "Button3", "ScenarioGroup.0"}) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+            }
+            for (int i = 0; i < 5; ++i) {
+                auto* slot = Control<QRadioButton>(("SaveDataGroup." + std::to_string(i)).c_str());
+                const int indicator = slot->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, slot) +
+                                      slot->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, slot);
+                QVERIFY2(indicator + QFontMetrics(slot->font()).horizontalAdvance(slot->text()) <= slot->width(),
+                         qPrintable(slot->text()));
+            }
+            Press(Control<QPushButton>("Button3"));
+        });
+        f.Run();
+    }
+
+    // A settings folder that cannot be made: the error names the file, the
+    // window still comes up, and the shut-down write is reported again.
+    void unwritableSettingsFolderIsReported() {
+        TQtFixture f;
+        f.MakeGame({0});
+        WriteFileBytes(f.GameFolder() + "not-a-folder", "x");
+        f.SettingsPath = f.GameFolder() + "not-a-folder/kasumiro/kasumiro.ini";
+        const QString error = ToQString(f.SettingsPath + " に書き込めません.");
+        f.Script.OnModal<QFileDialog>([&](QFileDialog& dialog) { ChooseFolder(dialog, f.GameFolder()); });
+        f.Script.OnModal<QMessageBox>([&](QMessageBox& box) {
+            QCOMPARE(box.text(), error);
+            QCOMPARE(box.icon(), QMessageBox::Critical);
+            QCOMPARE(box.windowTitle(), ToQString(ApplicationTitle()));
+            Press(box.button(QMessageBox::Ok));
+        });
+        f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button3")); });
+        f.Script.OnModal<QMessageBox>([&](QMessageBox& box) {
+            QCOMPARE(box.text(), error);
+            Press(box.button(QMessageBox::Ok));
+        });
+        f.Run();
+    }
+};
+
+}  // namespace
+
+int RunStartTests(int argc, char** argv) {
+    StartTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "start_test.moc"
