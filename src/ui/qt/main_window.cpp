@@ -16,6 +16,7 @@
 #include "common/frame.h"
 #include "settings/date_settings.h"
 #include "settings/date_text.h"
+#include "ui/form_scaling.h"
 #include "ui/qt/japanese_font.h"
 #include "ui/qt/qt_text.h"
 
@@ -76,22 +77,20 @@ TQtMainWindow::TQtMainWindow() {
     setWindowTitle(ToQString(kForm1Caption));
     setAutoFillBackground(true);
     const int dpi = logicalDpiY() > 0 ? logicalDpiY() : kDesignPixelsPerInch;
-    const QFont font = JapaneseGothicFont(std::abs(ScaleDesignValue(kForm1FontHeight, dpi, kDesignPixelsPerInch)));
+    const QFont font = JapaneseGothicFont(std::abs(ScaledFontHeight(dpi)));
     setFont(font);
-    // On the design screen the layout keeps its design text height; on any
-    // other it follows the measured height of the scaled font.
-    if (dpi != kDesignPixelsPerInch) textHeight_ = std::max(QFontMetrics(font).height(), 1);
+    textHeight_ = LayoutTextHeight(dpi, QFontMetrics(font).height());
     move(kForm1Bounds.Left, kForm1Bounds.Top);
     const QRect outer = Scaled(kForm1Bounds);
-    resize(outer.width() - ScaleDesignValue(kDesignFrameWidth, textHeight_, kDesignTextHeight),
-           outer.height() - ScaleDesignValue(kDesignFrameHeight, textHeight_, kDesignTextHeight));
+    resize(outer.width() - ScaleToText(kDesignFrameWidth, textHeight_),
+           outer.height() - ScaleToText(kDesignFrameHeight, textHeight_));
 }
 
 TQtMainWindow::~TQtMainWindow() = default;
 
 QRect TQtMainWindow::Scaled(const TBounds& b) const {
-    const auto s = [this](std::int32_t v) { return ScaleDesignValue(v, textHeight_, kDesignTextHeight); };
-    return QRect(s(b.Left), s(b.Top), s(b.Width), s(b.Height));
+    const TBounds s = ScaleBounds(b, textHeight_);
+    return QRect(s.Left, s.Top, s.Width, s.Height);
 }
 
 // Where the font draws dates wider than the design's font did, the slot
