@@ -81,7 +81,11 @@ TFileRead ReadRegularFile(const std::string& path) {
         return read;
     }
     const bool regular = ::fstat(fd.Get(), &read.Info) == 0 && S_ISREG(read.Info.st_mode);
-    read.Status = regular && ReadAll(fd.Get(), read.Bytes) ? TReadStatus::Read : TReadStatus::Refused;
+    // An end found before the file's size is a read that failed: writing back
+    // what came would drop the keys that did not.
+    const bool whole = regular && ReadAll(fd.Get(), read.Bytes) &&
+                       read.Bytes.size() >= static_cast<std::size_t>(read.Info.st_size);
+    read.Status = whole ? TReadStatus::Read : TReadStatus::Refused;
     return read;
 }
 
