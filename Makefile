@@ -1,14 +1,24 @@
 # Kasumiro: the two commands a newcomer needs, plus the benchmark and the release zip.
 # Each target installs only the package groups it uses (scripts/install-deps.sh).
-.PHONY: run test bench release clean
+.PHONY: run test fuzz lint bench release clean
 
 run:
 	@scripts/install-deps.sh build windows
 	@scripts/run.sh
 
 test:
-	@scripts/install-deps.sh build windows
+	@scripts/install-deps.sh build windows fuzz lint
 	@scripts/test-all.sh
+
+# Each libFuzzer target for FUZZ_SECONDS (60 by default).
+FUZZ_SECONDS ?= 60
+fuzz:
+	@scripts/install-deps.sh build fuzz
+	@scripts/fuzz.sh $(FUZZ_SECONDS)
+
+lint:
+	@scripts/install-deps.sh build lint
+	@scripts/lint.sh
 
 bench:
 	@scripts/install-deps.sh bench

@@ -3,7 +3,8 @@
 # quick when everything is there.
 #   scripts/install-deps.sh GROUP...
 # Groups: build (native build and tests), windows (cross build, Wine, Xvfb,
-# Japanese locale and fonts), bench, release.
+# Japanese locale and fonts), fuzz (clang with libFuzzer), lint (clang-tidy),
+# bench, release.
 set -euo pipefail
 
 packages_of() {
@@ -11,6 +12,8 @@ packages_of() {
     build)   echo build-essential cmake make libgtest-dev googletest ;;
     windows) echo g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth xdotool x11-apps \
                   imagemagick locales fonts-ipafont-gothic ;;
+    fuzz)    echo clang libclang-rt-14-dev ;;
+    lint)    echo clang clang-tidy ;;
     bench)   echo build-essential cmake make libbenchmark-dev ;;
     release) echo cmake make g++-mingw-w64-i686 zip ;;
     *) echo "install-deps: unknown group '$1'" >&2; return 1 ;;

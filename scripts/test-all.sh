@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Every test: native, under AddressSanitizer and UBSan, and the Windows build
-# under Wine (unit tests, command line and the real program end to end).
+# under Wine (unit tests, command line and the real program end to end); a
+# short run of every fuzz target, and the linter.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,6 +26,8 @@ step "Sanitizer build" build linux-asan
 step "Sanitizer tests" ctest --preset linux-asan -j "$jobs"
 step "Windows build" build mingw
 step "Windows tests under Wine" scripts/wine-tests.sh build/mingw
+step "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"
+step "Lint" scripts/lint.sh
 
 # Totals over every run: ctest's "N tests failed out of M" and GoogleTest's
 # PASSED / FAILED / SKIPPED lines from the Wine runs.
