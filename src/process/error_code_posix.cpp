@@ -10,6 +10,7 @@ std::int32_t WindowsErrorCode(int error) {
     case ENOTDIR: return 3;                 // ERROR_PATH_NOT_FOUND
     case EMFILE:
     case ENFILE: return 4;                  // ERROR_TOO_MANY_OPEN_FILES
+    // NOLINTNEXTLINE(bugprone-branch-clone): grouped by meaning, each group with its reason
     case EACCES:
     case EPERM:
     case EROFS:

@@ -69,7 +69,7 @@ std::string ExpectedSave(const std::string& save, std::int32_t stopsAt) {
     for (std::int32_t i = 0; i < stopsAt; ++i) {
         if (!SaveNameDiffers(i)) continue;
         TOfficerRecord record;
-        std::copy_n(bytes.begin() + i * kOfficerRecordSize, kOfficerRecordSize, reinterpret_cast<char*>(&record));
+        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(i) * kOfficerRecordSize, kOfficerRecordSize, reinterpret_cast<char*>(&record));
         StoreOfficerName(record, BuildNewOfficerName(ScenarioName(i)));
         bytes.replace(static_cast<std::size_t>(i) * kOfficerRecordSize, kOfficerRecordSize,
                       reinterpret_cast<const char*>(&record), kOfficerRecordSize);

@@ -10,6 +10,8 @@
 #include <cstdarg>
 #include <algorithm>
 
+// The linker gives these names to the wrapped and the real calls.
+// NOLINTBEGIN(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp)
 extern "C" {
 int __real_open(const char* path, int flags, ...);
 ssize_t __real_pread(int fd, void* buffer, size_t count, off_t offset);
@@ -18,6 +20,7 @@ int __real_close(int fd);
 int __real_fsync(int fd);
 int __real_rename(const char* from, const char* to);
 }
+// NOLINTEND(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp)
 
 namespace {
 
@@ -71,6 +74,7 @@ int Fail(const TFault& fault) {
 
 }  // namespace
 
+// NOLINTBEGIN(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp)
 extern "C" {
 
 int __wrap_open(const char* path, int flags, ...) {
@@ -114,6 +118,7 @@ int __wrap_rename(const char* from, const char* to) {
 }
 
 }  // extern "C"
+// NOLINTEND(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp)
 
 std::string NameOf(TSyscall call) {
     static const char* const names[] = {"open", "pread", "pwrite", "close", "fsync", "rename"};

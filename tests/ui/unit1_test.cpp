@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr std::size_t kOfficerFileSize = 2000 * 38;
+constexpr std::size_t kOfficerFileSize = std::size_t{2000} * 38;
 constexpr std::size_t kChangedRecord = 5;
 
 std::string Sep() { return std::string(1, kPathSeparator); }
