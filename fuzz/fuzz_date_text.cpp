@@ -16,7 +16,9 @@ int DaysIn(int year, int month) {
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
-std::string TwoDigits(int value) { return std::string{static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)}; }
+std::string TwoDigits(int value) {
+    return std::string{static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+}
 
 TDateStamp StampFrom(FuzzedDataProvider& input) {
     TDateStamp date;

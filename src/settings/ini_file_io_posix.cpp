@@ -32,7 +32,8 @@ std::string FolderOf(const std::string& path) {
 bool ReadAll(int fd, std::string& bytes) {
     char buffer[4096];
     for (;;) {
-        const ssize_t got = Retrying([&] { return ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(bytes.size())); });
+        const ssize_t got =
+            Retrying([&] { return ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(bytes.size())); });
         if (got < 0) return false;
         if (got == 0) return true;
         bytes.append(buffer, static_cast<std::size_t>(got));
@@ -51,7 +52,8 @@ bool WriteAll(int fd, const std::string& bytes) {
 }
 
 void SyncFolderOf(const std::string& path) {
-    const TDescriptor folder(Retrying([&] { return ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
+    const std::string folderPath = FolderOf(path);
+    const TDescriptor folder(Retrying([&] { return ::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
     if (folder.IsOpen()) Retrying([&] { return ::fsync(folder.Get()); });
 }
 

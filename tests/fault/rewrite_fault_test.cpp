@@ -3,6 +3,7 @@
 // files, and no descriptor left open.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <sstream>
 #include <vector>
 
@@ -69,10 +70,10 @@ std::string ExpectedSave(const std::string& save, std::int32_t stopsAt) {
     for (std::int32_t i = 0; i < stopsAt; ++i) {
         if (!SaveNameDiffers(i)) continue;
         TOfficerRecord record;
-        std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(i) * kOfficerRecordSize, kOfficerRecordSize, reinterpret_cast<char*>(&record));
+        const auto at = static_cast<std::size_t>(i) * kOfficerRecordSize;
+        std::memcpy(&record, bytes.data() + at, kOfficerRecordSize);
         StoreOfficerName(record, BuildNewOfficerName(ScenarioName(i)));
-        bytes.replace(static_cast<std::size_t>(i) * kOfficerRecordSize, kOfficerRecordSize,
-                      reinterpret_cast<const char*>(&record), kOfficerRecordSize);
+        bytes.replace(at, kOfficerRecordSize, reinterpret_cast<const char*>(&record), kOfficerRecordSize);
     }
     return bytes;
 }
