@@ -7,7 +7,12 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-${FUZZ_SECONDS:-60}}
-cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j "$(nproc)" --target fuzz_targets || exit 1
+mkdir -p build
+if ! { cmake --preset fuzz && cmake --build --preset fuzz -j "$(nproc)" --target fuzz_targets; } >build/fuzz-build.log 2>&1; then
+  tail -40 build/fuzz-build.log
+  echo "fuzz: the build failed (log: build/fuzz-build.log)"
+  exit 1
+fi
 
 failed=0
 for seeds in fuzz/corpus/*/; do
