@@ -1,6 +1,6 @@
 # Kasumiro: the two commands a newcomer needs, plus the benchmark and the release zip.
 # Each target installs only the package groups it uses (scripts/install-deps.sh).
-.PHONY: run run-linux test bench bench-linux release package clean
+.PHONY: run run-linux test fuzz lint bench bench-linux release package clean
 
 run:
 	@scripts/install-deps.sh build windows
@@ -11,8 +11,18 @@ run-linux:
 	@scripts/run-linux.sh
 
 test:
-	@scripts/install-deps.sh build windows qt
+	@scripts/install-deps.sh build windows qt fuzz lint
 	@scripts/test-all.sh
+
+# Each libFuzzer target for FUZZ_SECONDS (60 by default).
+FUZZ_SECONDS ?= 60
+fuzz:
+	@scripts/install-deps.sh build fuzz
+	@scripts/fuzz.sh $(FUZZ_SECONDS)
+
+lint:
+	@scripts/install-deps.sh build lint
+	@scripts/lint.sh
 
 bench:
 	@scripts/install-deps.sh bench

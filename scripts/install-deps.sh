@@ -3,9 +3,9 @@
 # quick when everything is there.
 #   scripts/install-deps.sh GROUP...
 # Groups: build (native build and tests), windows (cross build, Wine, Xvfb,
-# the Japanese and English locales, the Japanese fonts), bench, release, qt
-# (the Linux program: Qt 6, Japanese Gothic fonts, Xvfb, the AT-SPI bus and
-# reader, packaging tools).
+# the Japanese and English locales, the Japanese fonts), fuzz (clang with
+# libFuzzer), lint (clang-tidy), bench, release, qt (the Linux program: Qt 6,
+# Japanese Gothic fonts, Xvfb, the AT-SPI bus and reader, packaging tools).
 set -euo pipefail
 
 packages_of() {
@@ -13,6 +13,8 @@ packages_of() {
     build)   echo build-essential cmake make libgtest-dev googletest ;;
     windows) echo g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth xdotool x11-apps \
                   imagemagick locales fonts-horai-umefont ;;
+    fuzz)    echo clang libclang-rt-14-dev ;;
+    lint)    echo clang clang-tidy ;;
     bench)   echo build-essential cmake make libbenchmark-dev ;;
     release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
     qt)      echo qt6-base-dev qt6-translations-l10n libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool x11-apps \

@@ -6,10 +6,10 @@
 class TSystemCodePageConsole {
 public:
     TSystemCodePageConsole();
-    ~TSystemCodePageConsole();
+    ~TSystemCodePageConsole();  // NOLINT(performance-trivially-destructible): Windows puts the code page back
     TSystemCodePageConsole(const TSystemCodePageConsole&) = delete;
     TSystemCodePageConsole& operator=(const TSystemCodePageConsole&) = delete;
 
 private:
-    unsigned previous_ = 0;  // 0: nothing to put back
+    [[maybe_unused]] unsigned previous_ = 0;  // 0: nothing to put back (used on Windows only)
 };

@@ -13,6 +13,7 @@ std::int32_t WindowsErrorCode(int error) {
     case ENOTDIR: return kErrorPathNotFound;
     case EMFILE:
     case ENFILE: return kErrorTooManyOpenFiles;
+    // NOLINTNEXTLINE(bugprone-branch-clone): grouped by meaning, each group with its reason
     case EACCES:
     case EPERM:
     case EROFS:

@@ -68,19 +68,28 @@ void TOfficerFile::Read(TOfficerRecord& record) {
 
 void TOfficerFile::Write(const TOfficerRecord& record) {
     RequireOpen();
-    ssize_t done;
-    do {
-        done = pwrite(AsDescriptor(handle_), &record, sizeof record, static_cast<off_t>(position_));
-    } while (done < 0 && errno == EINTR);
-    if (done < 0) throw EInOutError(WindowsErrorCode(errno));
-    position_ += done;
-    if (static_cast<std::size_t>(done) < sizeof record) throw EInOutError(kErrorShortWrite);
+    // A short write is not a failure by itself: the rest is written, as
+    // WriteFile does, so a record is never left half old and half new. Only a
+    // write that makes no progress is a short write (101); a retry that fails
+    // gives the system's code (112 for a full disk, say).
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
+    std::size_t done = 0;
+    while (done < sizeof record) {
+        const ssize_t written = pwrite(AsDescriptor(handle_), bytes + done, sizeof record - done,
+                                       static_cast<off_t>(position_));
+        if (written < 0 && errno == EINTR) continue;
+        if (written < 0) throw EInOutError(WindowsErrorCode(errno));
+        if (written == 0) throw EInOutError(kErrorShortWrite);
+        done += static_cast<std::size_t>(written);
+        position_ += written;
+    }
 }
 
 void TOfficerFile::Close() {
     if (!IsOpen()) return;
     const int fd = AsDescriptor(handle_);
     handle_ = kClosed;  // closed from here on, whatever the system answers
-    // close() is not retried: after EINTR the descriptor is already gone on Linux.
-    if (close(fd) != 0) throw EInOutError(kErrorCloseFailed);
+    // close() is not retried: after EINTR the descriptor is already gone on
+    // Linux, and every write was handed to the system before, so nothing failed.
+    if (close(fd) != 0 && errno != EINTR) throw EInOutError(kErrorCloseFailed);
 }

@@ -44,7 +44,7 @@ std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue) {
     }
 
     // Hexadecimal values are 32-bit patterns: 80000000 to FFFFFFFF are negative.
-    std::uint32_t bits = static_cast<std::uint32_t>(value);
+    auto bits = static_cast<std::uint32_t>(value);
     if (negative) bits = 0u - bits;
     return static_cast<std::int32_t>(bits);
 }

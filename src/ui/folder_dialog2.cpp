@@ -61,7 +61,7 @@ std::uint32_t BrowseFlags(TOptions options) {
 }
 
 TFolderDialog::TFolderDialog(IFolderShell& shell, std::function<TWindowHandle()> ownerWindow)
-    : Directory(), Title("フォルダーの選択"), RootIsDesktop(false), Options{ofStatusText}, shell_(shell),
+    : Directory(), Title("フォルダーの選択"), Options{ofStatusText}, shell_(shell),
       ownerWindow_(std::move(ownerWindow)) {}
 
 bool TFolderDialog::Execute() {

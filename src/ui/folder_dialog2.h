@@ -24,7 +24,7 @@ public:
 
     std::string Directory;
     std::string Title;
-    bool RootIsDesktop;
+    bool RootIsDesktop = false;
     TOptions Options;
 
     // Shows the browser modally. true when the user pressed OK; Directory then

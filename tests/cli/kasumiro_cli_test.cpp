@@ -91,7 +91,7 @@ TEST(KasumiroCli, IoErrorsGiveTheErrorBoxTextAndExitCode1) {
         {"missing slot folder", full, none, "不正なファイル名です.\n", false},
         {"missing save file", full, none, "ファイルが見つかりません.\n"},
         {"missing scenario file", none, full, "ファイルが見つかりません.\n"},
-        {"short save file", full, full.substr(0, 1000 * 38), "ファイルの末尾以降を読み込みました.\n"},
+        {"short save file", full, full.substr(0, std::size_t{1000} * 38), "ファイルの末尾以降を読み込みました.\n"},
         {"short scenario file", full.substr(0, 38 * 5 + 20), full, "ファイルの末尾以降を読み込みました.\n"},
     };
     for (const auto& c : cases) {

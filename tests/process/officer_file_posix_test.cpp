@@ -29,12 +29,6 @@ TEST(OpenErrorCode, TellsAMissingFileFromAMissingFolder) {
     for (const auto& c : cases) EXPECT_EQ(OpenErrorCode(ENOENT, c.path), c.code) << "'" << c.path << "'";
 }
 
-std::size_t OpenDescriptorCount() {
-    std::size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) ++count;
-    return count;
-}
-
 TEST(RewriteOfficerNames, FailedRunsLeaveNoDescriptorOpen) {
     TTempDir dir;
     const TGameFolders game = MakeGameFolders(dir.Path());

@@ -23,7 +23,7 @@ std::string BuiltFor(std::int32_t i) {
 // (exclusive) must have left: differing names rewritten, everything else as it was.
 void ExpectRewrittenUpTo(const std::string& before, const std::string& after, std::int32_t upTo) {
     ASSERT_EQ(after.size(), before.size());
-    const std::int32_t records = static_cast<std::int32_t>(before.size() / kOfficerRecordSize);
+    const auto records = static_cast<std::int32_t>(before.size() / kOfficerRecordSize);
     for (std::int32_t i = 0; i < records; ++i) {
         std::string expected = RecordAt(before, i);
         if (i < upTo && i < kOfficerCount && SaveNameDiffers(i)) expected.replace(6, 12, BuiltFor(i));

@@ -1,9 +1,14 @@
 // The Linux settings file writer: a whole new file each time, in place of the old.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
+#include <functional>
+#include <thread>
+#include <vector>
 
 #include "common/errors.h"
 #include "settings/ini_file.h"
@@ -11,10 +16,19 @@
 
 namespace {
 
-std::size_t EntriesIn(const std::string& folder) {
-    std::size_t count = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder)) ++count;
-    return count;
+bool EndsWith(const std::string& text, const std::string& end) {
+    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+}
+
+// The files in folder besides the settings files (".ini") and their lock
+// files (".lock", kept for the next write as lock files are).
+std::vector<std::string> LeftoverFiles(const std::string& folder) {
+    std::vector<std::string> leftovers;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        const std::string name = entry.path().filename().string();
+        if (!EndsWith(name, ".ini") && !EndsWith(name, ".lock")) leftovers.push_back(name);
+    }
+    return leftovers;
 }
 
 TEST(IniFilePosix, WriteKeepsPermissionsAndLeavesNoTemporaryFile) {
@@ -30,7 +44,7 @@ TEST(IniFilePosix, WriteKeepsPermissionsAndLeavesNoTemporaryFile) {
     ASSERT_EQ(::stat(path.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 07777, 0640u);
     EXPECT_EQ(ReadFileBytes(path), "[Kasumiro]\nSaveData=4\n");
-    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+    EXPECT_TRUE(LeftoverFiles(dir.Path()).empty());
 }
 
 // A file without write permission refuses writes even for the superuser,
@@ -49,7 +63,7 @@ TEST(IniFilePosix, ReadOnlyFileRefusesAndStaysAsItWas) {
         EXPECT_EQ(e.Message(), path + " に書き込めません");
     }
     EXPECT_EQ(ReadFileBytes(path), before);
-    EXPECT_EQ(EntriesIn(dir.Path()), 1u);
+    EXPECT_TRUE(LeftoverFiles(dir.Path()).empty());
 }
 
 TEST(IniFilePosix, WriteThroughALinkChangesTheLinkedFile) {
@@ -64,6 +78,125 @@ TEST(IniFilePosix, WriteThroughALinkChangesTheLinkedFile) {
 
     EXPECT_TRUE(std::filesystem::is_symlink(link));
     EXPECT_EQ(ReadFileBytes(target), "[Kasumiro]\nSaveData=1\n");
+}
+
+}  // namespace
+
+namespace {
+
+// Runs check in a child process that may take at most 5 seconds, so a read
+// that blocks fails the test instead of hanging it.
+bool InChildWithin5s(const std::function<bool()>& check) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::alarm(5);
+        bool passed = false;
+        try {
+            passed = check();
+        } catch (...) {
+        }
+        ::_exit(passed ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+bool RefusesTheWrite(TIniFile& ini) {
+    try {
+        ini.WriteInteger("Kasumiro", "SaveData", 4);
+    } catch (const EIniFileException& e) {
+        return e.Message() == ini.FileName() + " に書き込めません";
+    }
+    return false;
+}
+
+// A folder, a FIFO or a device at the path reads as a missing file and
+// refuses writes; none of them is replaced or blocks.
+TEST(IniFilePosix, NoRegularFileAtThePathReadsAsMissingAndRefusesWrites) {
+    TTempDir dir;
+    const std::string path = dir.Path() + "k.ini";
+    const std::function<void()> makers[] = {
+        [&] { MakeFolder(path); },
+        [&] { ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); },
+        [&] { std::filesystem::create_symlink("/dev/null", path); },
+    };
+    for (const auto& make : makers) {
+        std::filesystem::remove(path);
+        make();
+        const auto type = std::filesystem::symlink_status(path).type();
+        EXPECT_TRUE(InChildWithin5s([&] {
+            TIniFile ini(path);
+            return ini.ReadString("Kasumiro", "BaseDir", "Error") == "Error" && RefusesTheWrite(ini);
+        })) << static_cast<int>(type);
+        EXPECT_EQ(std::filesystem::symlink_status(path).type(), type);
+        EXPECT_TRUE(LeftoverFiles(dir.Path()).empty());
+    }
+}
+
+TEST(IniFilePosix, WriteThroughADanglingLinkCreatesItsTarget) {
+    TTempDir dir;
+    MakeFolder(dir.Path() + "real");
+    const std::string link = dir.Path() + "k.ini";
+    std::filesystem::create_symlink("real/k.ini", link);
+
+    TIniFile ini(link);
+    ini.WriteInteger("Kasumiro", "SaveData", 1);
+
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(ReadFileBytes(dir.Path() + "real/k.ini"), "[Kasumiro]\r\nSaveData=1\r\n");
+}
+
+// The temporary name fits wherever the file's own name fits.
+TEST(IniFilePosix, FileNamesUpToTheLongestAreWritten) {
+    for (const std::size_t length : {240u, 250u, 251u, 255u}) {
+        TTempDir dir;
+        TIniFile ini(dir.Path() + std::string(length - 4, 'n') + ".ini");
+        ini.WriteInteger("Kasumiro", "SaveData", 3);
+        ini.WriteInteger("Kasumiro", "SaveData", 4);
+        EXPECT_EQ(ini.ReadInteger("Kasumiro", "SaveData", -1), 4) << length;
+        EXPECT_TRUE(LeftoverFiles(dir.Path()).empty()) << length;
+    }
+}
+
+// Writers killed at any moment leave at most the one temporary file, which
+// the next write takes over.
+TEST(IniFilePosix, KilledWritersLeaveNoTemporaryFilesBehind) {
+    TTempDir dir;
+    const std::string path = dir.Path() + "k.ini";
+    for (int kill = 0; kill < 30; ++kill) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            TIniFile ini(path);
+            for (std::int32_t i = 0;; ++i) ini.WriteInteger("Kasumiro", "SaveData", i);
+        }
+        ::usleep(static_cast<useconds_t>(2000 + kill * 300));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+    }
+    EXPECT_LE(LeftoverFiles(dir.Path()).size(), 1u);
+    TIniFile ini(path);
+    ini.WriteString("Kasumiro", "BaseDir", "/game/");
+    EXPECT_EQ(ini.ReadString("Kasumiro", "BaseDir", "Error"), "/game/");
+    EXPECT_TRUE(LeftoverFiles(dir.Path()).empty());
+}
+
+TEST(IniFilePosix, TwoWritersAtOnceLoseNoKey) {
+    TTempDir dir;
+    const std::string path = dir.Path() + "k.ini";
+    constexpr int kKeys = 40;
+    const auto writeKeys = [&path](char writer) {
+        TIniFile ini(path);
+        for (int i = 0; i < kKeys; ++i) ini.WriteInteger("Kasumiro", writer + std::to_string(i), i);
+    };
+    std::thread first(writeKeys, 'a');
+    std::thread second(writeKeys, 'b');
+    first.join();
+    second.join();
+    TIniFile ini(path);
+    for (const char writer : {'a', 'b'}) {
+        for (int i = 0; i < kKeys; ++i) EXPECT_EQ(ini.ReadInteger("Kasumiro", writer + std::to_string(i), -1), i);
+    }
 }
 
 }  // namespace

@@ -18,6 +18,7 @@ const std::vector<std::string> kSlots = {"LOG1.DAT", "LOG2.DAT", "LOG3.DAT", "LO
 
 std::vector<std::string> Labels(const TRadioGroup& group) {
     std::vector<std::string> labels;
+    labels.reserve(static_cast<std::size_t>(group.Count()));
     for (int i = 0; i < group.Count(); ++i) labels.push_back(group.Item(i));
     return labels;
 }

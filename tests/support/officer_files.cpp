@@ -18,7 +18,7 @@ std::string Bytes(std::initializer_list<unsigned> values) {
 std::string RecordBytes(std::int32_t index, std::string_view name, unsigned salt) {
     std::string record(kOfficerRecordSize, '\0');
     for (std::size_t b = 0; b < record.size(); ++b) {
-        record[b] = static_cast<char>((index * 7 + b * 13 + salt) & 0xFF);
+        record[b] = static_cast<char>((static_cast<std::size_t>(index) * 7 + b * 13 + salt) & 0xFF);
     }
     std::string nameBytes(name.substr(0, 12));
     nameBytes.resize(12, '\0');

@@ -54,6 +54,9 @@ std::int32_t OfficerFileOpenCode(const std::string& path,
 // Whether this process still holds the file open.
 bool HeldOpenByThisProcess(const std::string& path);
 
+// How many descriptors this process holds (Linux only: from /proc/self/fd).
+std::size_t OpenDescriptorCount();
+
 // Whether opening a read-only file for writing is refused here. Always on
 // Linux, where the officer file checks the permission bits itself; on Windows
 // the system refuses, except under Wine run by root, which may write any file.

@@ -25,7 +25,7 @@ public:
     }
 
     void Release() override {
-        shell_.Calls.push_back("Release");
+        shell_.Calls.emplace_back("Release");
         if (!shell_.allocatorOut_) throw std::logic_error("released twice");
         shell_.allocatorOut_ = false;
     }
@@ -68,7 +68,7 @@ std::string TFakeFolderShell::NameOf(const void* block) const {
 }
 
 IShellAllocator* TFakeFolderShell::SHGetMalloc() {
-    Calls.push_back("SHGetMalloc");
+    Calls.emplace_back("SHGetMalloc");
     if (!AllocatorAvailable) return nullptr;
     allocatorOut_ = true;
     return allocator_.get();
@@ -83,7 +83,7 @@ std::int32_t TFakeFolderShell::SHGetSpecialFolderLocation(TWindowHandle, std::in
 }
 
 TItemIdList TFakeFolderShell::SHBrowseForFolderA(TBrowseInfo& info) {
-    Calls.push_back("SHBrowseForFolderA");
+    Calls.emplace_back("SHBrowseForFolderA");
     ++BrowseCount;
     LastInfo = info;
     LastTitle = info.Title != nullptr ? info.Title : "";

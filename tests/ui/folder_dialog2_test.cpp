@@ -267,7 +267,7 @@ TEST_F(FolderDialogTest, OkIsEnabledByAPostOnlyForItemsWithAPath) {
 TEST_F(FolderDialogTest, CancelledBrowserOpensAtTheSameFolderNextTime) {
     shell.Attributes = {{"C:\\Game", 0x10}};
     dialog.Directory = "C:\\Game";
-    shell.Browse = [this](TBrowseInfo& info) -> TItemIdList {
+    shell.Browse = [](TBrowseInfo& info) -> TItemIdList {
         info.Callback(kDialog, kBffmInitialized, 0, info.Data);
         return nullptr;
     };

@@ -1,0 +1,151 @@
+// Reading, locking and replacing the settings file on Linux.
+#include "settings/ini_file_io_posix.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+
+namespace {
+
+constexpr std::size_t kMaxFileNameLength = NAME_MAX;
+constexpr int kMaxLinkHops = 40;  // as the kernel allows before ELOOP
+
+// Calls fn again while it is interrupted by a signal.
+template <typename Fn>
+auto Retrying(Fn fn) {
+    decltype(fn()) result;
+    do {
+        result = fn();
+    } while (result < 0 && errno == EINTR);
+    return result;
+}
+
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool ReadAll(int fd, std::string& bytes) {
+    char buffer[4096];
+    for (;;) {
+        const ssize_t got =
+            Retrying([&] { return ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(bytes.size())); });
+        if (got < 0) return false;
+        if (got == 0) return true;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t written = Retrying(
+            [&] { return ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done)); });
+        if (written <= 0) return false;
+        done += static_cast<std::size_t>(written);
+    }
+    return true;
+}
+
+void SyncFolderOf(const std::string& path) {
+    const std::string folderPath = FolderOf(path);
+    const TDescriptor folder(Retrying([&] { return ::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
+    if (folder.IsOpen()) Retrying([&] { return ::fsync(folder.Get()); });
+}
+
+}  // namespace
+
+TDescriptor::~TDescriptor() { Close(); }
+
+bool TDescriptor::Close() {
+    if (fd_ < 0) return true;
+    const int fd = fd_;
+    fd_ = -1;
+    // After EINTR the descriptor is gone on Linux, and nothing was lost.
+    return ::close(fd) == 0 || errno == EINTR;
+}
+
+void TDescriptor::Reset(int fd) {
+    Close();
+    fd_ = fd;
+}
+
+TFileRead ReadRegularFile(const std::string& path) {
+    TFileRead read;
+    // O_NONBLOCK: opening a FIFO without a writer would wait forever.
+    const TDescriptor fd(Retrying([&] { return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); }));
+    if (!fd.IsOpen()) {
+        read.Status = errno == ENOENT ? TReadStatus::Missing : TReadStatus::Refused;
+        return read;
+    }
+    const bool regular = ::fstat(fd.Get(), &read.Info) == 0 && S_ISREG(read.Info.st_mode);
+    // An end found before the file's size is a read that failed: writing back
+    // what came would drop the keys that did not.
+    const bool whole = regular && ReadAll(fd.Get(), read.Bytes) &&
+                       read.Bytes.size() >= static_cast<std::size_t>(read.Info.st_size);
+    read.Status = whole ? TReadStatus::Read : TReadStatus::Refused;
+    return read;
+}
+
+std::string FollowLinks(const std::string& path) {
+    std::string current = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat info {};
+        if (::lstat(current.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return current;
+        char target[PATH_MAX];
+        const ssize_t length = ::readlink(current.c_str(), target, sizeof target);
+        if (length < 0 || static_cast<std::size_t>(length) >= sizeof target) return current;
+        const std::string link(target, static_cast<std::size_t>(length));
+        current = link.front() == '/' ? link : FolderOf(current).append("/").append(link);
+    }
+    return current;  // a loop: what follows fails on it and refuses the write
+}
+
+std::string SideFileName(const std::string& path, const std::string& suffix) {
+    const std::size_t slash = path.rfind('/');
+    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
+    std::string name = path.substr(nameStart);
+    // Two long names cut to the same side name share its lock and temporary
+    // file, which stays safe: the lock orders their writes.
+    if (name.size() + suffix.size() > kMaxFileNameLength) name.resize(kMaxFileNameLength - suffix.size());
+    return path.substr(0, nameStart) + name + suffix;
+}
+
+bool TSettingsLock::Take(const std::string& settingsPath) {
+    const std::string lockPath = SideFileName(settingsPath, ".lock");
+    const int fd = Retrying([&] {
+        return ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    });
+    if (fd < 0) return false;
+    fd_.Reset(fd);
+    return Retrying([&] { return ::flock(fd, LOCK_EX); }) == 0;
+}
+
+bool ReplaceFile(const std::string& path, const std::string& bytes, const struct stat* old) {
+    const std::string tempPath = SideFileName(path, ".tmp");
+    // The one temporary name, taken under the lock: a leftover of a write that
+    // was killed is removed here, so leftovers never pile up.
+    ::unlink(tempPath.c_str());
+    const mode_t mode = old ? (old->st_mode & 07777) : 0666;  // a new file: the umask applies
+    TDescriptor temp(Retrying(
+        [&] { return ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode); }));
+    if (!temp.IsOpen()) return false;
+    bool written = true;
+    if (old) {
+        // Only the superuser may give a file away; otherwise the file stays ours.
+        [[maybe_unused]] const int owned = ::fchown(temp.Get(), old->st_uid, old->st_gid);
+        written = ::fchmod(temp.Get(), mode) == 0;
+    }
+    written = written && WriteAll(temp.Get(), bytes) && Retrying([&] { return ::fsync(temp.Get()); }) == 0;
+    written = temp.Close() && written && Retrying([&] { return ::rename(tempPath.c_str(), path.c_str()); }) == 0;
+    if (!written) {
+        ::unlink(tempPath.c_str());
+        return false;
+    }
+    SyncFolderOf(path);
+    return true;
+}

@@ -1,0 +1,64 @@
+// The Linux settings file's file work: reading only regular files without
+// blocking, following links, the lock and the one temporary name per file,
+// and the atomic replacement of the whole file.
+#pragma once
+
+#include <sys/stat.h>
+
+#include <string>
+
+// Owns one descriptor and closes it.
+class TDescriptor {
+public:
+    explicit TDescriptor(int fd = -1) : fd_(fd) {}
+    ~TDescriptor();
+    TDescriptor(const TDescriptor&) = delete;
+    TDescriptor& operator=(const TDescriptor&) = delete;
+
+    int Get() const { return fd_; }
+    bool IsOpen() const { return fd_ >= 0; }
+    // Closes now; false when the system reported a failure.
+    bool Close();
+    // Closes what it held and takes fd.
+    void Reset(int fd);
+
+private:
+    int fd_;
+};
+
+enum class TReadStatus { Read, Missing, Refused };
+
+// A settings file read whole. Refused: it is no regular file (a folder, a
+// FIFO, a device) or could not be read.
+struct TFileRead {
+    TReadStatus Status = TReadStatus::Missing;
+    std::string Bytes;
+    struct stat Info {};
+};
+
+// Never blocks: a FIFO or device at the path is refused, not opened for good.
+TFileRead ReadRegularFile(const std::string& path);
+
+// The path with every symbolic link followed, also when the last one dangles:
+// a write goes to where the link points, never in the link's place.
+std::string FollowLinks(const std::string& path);
+
+// A name beside path that ends in suffix and fits wherever path's own file
+// name fits: the file name is shortened when the suffix would make it too long.
+std::string SideFileName(const std::string& path, const std::string& suffix);
+
+// Holds the settings file's advisory lock (an flock on a lock file beside it)
+// from a successful Take to its end, so read-modify-writes do not interleave.
+class TSettingsLock {
+public:
+    bool Take(const std::string& settingsPath);
+
+private:
+    TDescriptor fd_;
+};
+
+// Puts bytes in path's place through the file's one temporary name: written,
+// synced, then renamed over it. old, when given, is the file being replaced,
+// whose owner and permissions the new one keeps. False when anything failed;
+// the temporary file is removed then.
+bool ReplaceFile(const std::string& path, const std::string& bytes, const struct stat* old);
