@@ -22,7 +22,7 @@ void TUiScript::Then(std::function<bool()> ready, std::function<void()> act) {
     steps_.push_back(TStep{std::move(ready), std::move(act)});
 }
 
-void TUiScript::OnMainWindow(std::function<void(QWidget&)> act) {
+void TUiScript::OnMainWindow(const std::function<void(QWidget&)>& act) {
     Then([] { return MainWindow() && MainWindow()->isVisible() && !QApplication::activeModalWidget(); },
          [act] { act(*MainWindow()); });
 }

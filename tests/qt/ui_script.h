@@ -20,7 +20,7 @@ public:
     // act runs from the event loop once ready() holds and the previous steps ran.
     void Then(std::function<bool()> ready, std::function<void()> act);
     // The main window is shown and no box is open.
-    void OnMainWindow(std::function<void(QWidget&)> act);
+    void OnMainWindow(const std::function<void(QWidget&)>& act);
     // A modal box or dialog of class T is the active one.
     template <typename T>
     void OnModal(std::function<void(T&)> act) {

@@ -209,9 +209,10 @@ TEST_F(Form1Test, ExecuteJoinsTheFoldersOntoBaseDirAsItIs) {
         const std::string save = ReadFileBytes(row.baseDir + "LOG3.DAT" + Sep() + "BUSYO21.BIN");
         const std::string original = OfficerFile(true);
         ASSERT_EQ(save.size(), original.size()) << row.name;
-        EXPECT_NE(save.substr(kChangedRecord * 38, 38), original.substr(kChangedRecord * 38, 38)) << row.name;
-        EXPECT_NE(save.substr(kChangedRecord * 38 + 6, 12).find("\x8E\x6B"), std::string::npos) << row.name;
-        EXPECT_EQ(save.substr(0, kChangedRecord * 38), original.substr(0, kChangedRecord * 38)) << row.name;
+        const std::size_t changedAt = std::size_t{kChangedRecord} * 38;
+        EXPECT_NE(save.substr(changedAt, 38), original.substr(changedAt, 38)) << row.name;
+        EXPECT_NE(save.substr(changedAt + 6, 12).find("\x8E\x6B"), std::string::npos) << row.name;
+        EXPECT_EQ(save.substr(0, changedAt), original.substr(0, changedAt)) << row.name;
         EXPECT_EQ(ReadFileBytes(row.baseDir + "LOG2.DAT" + Sep() + "BUSYO21.BIN"), original) << row.name;
         EXPECT_EQ(ReadFileBytes(row.baseDir + "NEW.DAT" + Sep() + "BUSYO21.BIN"), OfficerFile(false)) << row.name;
     }
