@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "common/path_separator.h"
+
 using TWindowHandle = void*;
 // A shell item list (PIDL): opaque, freed through the shell's allocator.
 using TItemIdList = void*;
@@ -50,9 +52,6 @@ inline constexpr std::uint32_t kBffmEnableOk = 0x465;
 inline constexpr std::uint32_t kBffmSetSelectionA = 0x466;
 inline constexpr std::uint32_t kFileAttributeDirectory = 0x10;
 inline constexpr std::uint32_t kInvalidFileAttributes = 0xFFFFFFFF;
-// Stands for a character of a folder's name that the ANSI code page lacks;
-// no file name may hold it, so a path with it names nothing.
-inline constexpr char kUnnamableCharacter = '?';
 
 // The browser's behaviour flags that the options stand for.
 enum TBrowseFlag : std::uint32_t {

@@ -235,8 +235,9 @@ TEST_F(Form1Test, SettingsCancelledOrRefusedChangesNothing) {
         const char* chosen;  // nullptr: Cancel
         std::vector<std::string> errors;
     };
-    const Row rows[] = {{"cancelled", nullptr, {}},
-                        {"unnamable folder", "K:\\??", {kFolderNameNotUsable}}};
+    std::vector<Row> rows = {{"cancelled", nullptr, {}}};
+    // Only Windows puts "?" for a character a path cannot hold.
+    if (kUnnamableCharacter == '?') rows.push_back({"unnamable folder", "K:\\??", {kFolderNameNotUsable}});
     for (const Row& row : rows) {
         MakeForm(settingsPath);
         frame.Errors.clear();
@@ -258,7 +259,7 @@ TEST_F(Form1Test, SettingsCancelledOrRefusedChangesNothing) {
         EXPECT_EQ(form->SaveDataGroup.Item(0), labelBefore) << row.name;
         EXPECT_EQ(form->SaveDataGroup.ItemIndex(), 1) << row.name;
     }
-    EXPECT_EQ(shell.BrowseCount, 2);
+    EXPECT_EQ(shell.BrowseCount, static_cast<int>(rows.size()));
 }
 
 TEST_F(Form1Test, SettingsConfirmedClearsSelectionAndKeepsLastAcceptedSlot) {
