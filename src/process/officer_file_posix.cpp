@@ -66,23 +66,23 @@ void TOfficerFile::Read(TOfficerRecord& record) {
     if (static_cast<std::size_t>(done) < sizeof record) throw EInOutError(kErrorShortRead);
 }
 
-void TOfficerFile::Write(const TOfficerRecord& record) {
-    RequireOpen();
+std::int32_t TOfficerFile::WriteAt(std::int64_t offset, const void* bytes, std::size_t count,
+                                   std::size_t& done) noexcept {
     // A short write is not a failure by itself: the rest is written, as
-    // WriteFile does, so a record is never left half old and half new. Only a
-    // write that makes no progress is a short write (101); a retry that fails
-    // gives the system's code (112 for a full disk, say).
-    const auto* bytes = reinterpret_cast<const unsigned char*>(&record);
-    std::size_t done = 0;
-    while (done < sizeof record) {
-        const ssize_t written = pwrite(AsDescriptor(handle_), bytes + done, sizeof record - done,
-                                       static_cast<off_t>(position_));
+    // WriteFile does. Only a write that makes no progress is a short write
+    // (101); a retry that fails gives the system's code (112 for a full disk).
+    const auto* at = static_cast<const unsigned char*>(bytes);
+    done = 0;
+    while (done < count) {
+        const ssize_t written =
+            pwrite(AsDescriptor(handle_), at + done, count - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
         if (written < 0 && errno == EINTR) continue;
-        if (written < 0) throw EInOutError(WindowsErrorCode(errno));
-        if (written == 0) throw EInOutError(kErrorShortWrite);
+        if (written < 0) return WindowsErrorCode(errno);
+        if (written == 0) return kErrorShortWrite;
         done += static_cast<std::size_t>(written);
-        position_ += written;
+        position_ = offset + static_cast<std::int64_t>(done);
     }
+    return 0;
 }
 
 void TOfficerFile::Close() {

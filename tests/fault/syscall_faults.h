@@ -13,9 +13,10 @@ inline constexpr std::size_t kSyscallKinds = 6;
 
 // What the chosen call does instead of its work. Close still releases the
 // descriptor before it reports the error, as Linux does. Short makes a
-// pread or pwrite move half of what it was asked for, Nothing makes it move
-// no byte at all.
-enum class TFaultKind { Eio, Enospc, Eacces, Eintr, Short, Nothing };
+// pread or pwrite move half of what it was asked for, Tear only its first
+// kTearBytes bytes (part of a record's name), Nothing no byte at all.
+enum class TFaultKind { Eio, Enospc, Eacces, Eintr, Short, Tear, Nothing };
+inline constexpr std::size_t kTearBytes = 10;
 
 struct TFault {
     TSyscall Call;
