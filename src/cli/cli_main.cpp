@@ -34,7 +34,7 @@ int Run(const TCliArguments& arguments) {
     return kExitUsage;
 }
 
-// Output that never reached its place (a full disk, a closed pipe) is a
+// Output that never reached its place (on a full disk, say) is a
 // failure, as in the core utilities: said on standard error, exit code 1.
 int WithOutputChecked(int exitCode) {
     if (std::cout.flush()) return exitCode;
