@@ -34,12 +34,21 @@ int Run(const TCliArguments& arguments) {
     return kExitUsage;
 }
 
+// Output that never reached its place (on a full disk, say) is a
+// failure, as in the core utilities: said on standard error, exit code 1.
+int WithOutputChecked(int exitCode) {
+    if (std::cout.flush()) return exitCode;
+    WriteText(std::cerr, "kasumiro-cli: 標準出力に書き込めません.\n", TTextOrigin::Program);
+    std::cerr << std::flush;
+    return kExitFailure;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const TSystemCodePageConsole console;
     try {
-        return Run(ParseCliArguments(std::vector<std::string>(argv + 1, argv + argc)));
+        return WithOutputChecked(Run(ParseCliArguments(std::vector<std::string>(argv + 1, argv + argc))));
     } catch (...) {
         // Whatever escaped a command (no memory, say) is reported like an I/O error.
         WriteErrorLine(std::cerr, CurrentExceptionAsError());

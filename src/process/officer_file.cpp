@@ -2,6 +2,7 @@
 // open-state check and the closing destructor.
 #include "process/officer_file.h"
 
+#include <cstddef>
 #include <limits>
 
 #include "common/error_codes.h"
@@ -29,4 +30,29 @@ std::int32_t TOfficerFile::RecordOffset(std::int32_t recordIndex) const {
 
 void TOfficerFile::RequireOpen() const {
     if (!IsOpen()) throw EInOutError(kErrorInvalidHandle);
+}
+
+void TOfficerFile::Write(const TOfficerRecord& record, const TOfficerRecord* previous) {
+    RequireOpen();
+    const std::int64_t start = position_;
+    std::size_t done = 0;
+    const std::int32_t code = WriteAt(start, &record, sizeof record, done);
+    if (code == 0) return;
+    if (previous) PutBackTornName(start, *previous, done);
+    throw EInOutError(code);
+}
+
+// A full disk can stop a write inside the name (at a page boundary, say). Half
+// a new name may equal the scenario's where it counts, and would then never be
+// rewritten by a later run: the bytes that reached the file are put back. They
+// were just written, so rewriting them needs no new space.
+void TOfficerFile::PutBackTornName(std::int64_t recordStart, const TOfficerRecord& previous,
+                                   std::size_t reached) noexcept {
+    constexpr std::size_t nameStart = offsetof(TOfficerRecord, OfficerName);
+    constexpr std::size_t nameEnd = nameStart + sizeof previous.OfficerName;
+    if (reached <= nameStart || reached >= nameEnd) return;  // the name is all old or all new
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        std::size_t done = 0;
+        if (WriteAt(recordStart + std::int64_t{nameStart}, previous.OfficerName, reached - nameStart, done) == 0) return;
+    }
 }

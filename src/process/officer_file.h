@@ -43,7 +43,11 @@ public:
     void Open(const std::string& path, std::int32_t recordSize, TAccess access = TAccess::ReadWrite);
     void Seek(std::int32_t recordIndex);
     void Read(TOfficerRecord& record);
-    void Write(const TOfficerRecord& record);
+    // previous, when given, is the record as it was read: should the write
+    // fail after part of the name reached the file, that part gets its old
+    // bytes back (with one more try), so that no name is left half new; the
+    // write's own error is raised either way.
+    void Write(const TOfficerRecord& record, const TOfficerRecord* previous = nullptr);
     void Close();
     bool IsOpen() const { return handle_ != kClosed; }
 
@@ -54,6 +58,13 @@ private:
     void RequireOpen() const;
     // Closes a file still open, swallowing a close error.
     void CloseQuietly() noexcept;
+    // The platform's write of count bytes at offset: 0 or the failure's code,
+    // with done set to the bytes that reached the file either way. The
+    // position moves past them.
+    std::int32_t WriteAt(std::int64_t offset, const void* bytes, std::size_t count, std::size_t& done) noexcept;
+    // Writes back the old name bytes among the first `reached` bytes of the
+    // record at recordStart, when they hold part of the name but not all of it.
+    void PutBackTornName(std::int64_t recordStart, const TOfficerRecord& previous, std::size_t reached) noexcept;
 
     static constexpr std::intptr_t kClosed = -1;
     std::intptr_t handle_ = kClosed;  // a HANDLE on Windows, a descriptor on Linux

@@ -58,12 +58,28 @@ void TOfficerFile::Read(TOfficerRecord& record) {
     if (done < sizeof record) throw EInOutError(kErrorShortRead);
 }
 
-void TOfficerFile::Write(const TOfficerRecord& record) {
-    RequireOpen();
-    DWORD done = 0;
-    if (!WriteFile(AsHandle(handle_), &record, sizeof record, &done, nullptr)) RaiseLastError();
-    position_ += done;
-    if (done < sizeof record) throw EInOutError(kErrorShortWrite);
+std::int32_t TOfficerFile::WriteAt(std::int64_t offset, const void* bytes, std::size_t count,
+                                   std::size_t& done) noexcept {
+    done = 0;
+    if (offset != position_) {  // only a put-back moves: a record's write follows its Seek
+        if (offset > MAXLONG) return kErrorInvalidParameter;
+        SetLastError(NO_ERROR);
+        if (SetFilePointer(AsHandle(handle_), static_cast<LONG>(offset), nullptr, FILE_BEGIN) ==
+                INVALID_SET_FILE_POINTER &&
+            GetLastError() != NO_ERROR) {
+            return static_cast<std::int32_t>(GetLastError());
+        }
+        position_ = offset;
+    }
+    // One WriteFile: fewer bytes than asked without an error is a short write
+    // (101); the caller puts back a name it left torn either way.
+    DWORD written = 0;
+    const BOOL ok = WriteFile(AsHandle(handle_), bytes, static_cast<DWORD>(count), &written, nullptr);
+    const DWORD error = ok ? NO_ERROR : GetLastError();
+    done = written;
+    position_ += written;
+    if (!ok) return static_cast<std::int32_t>(error);
+    return written < count ? kErrorShortWrite : 0;
 }
 
 void TOfficerFile::Close() {

@@ -46,9 +46,10 @@ void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& s
 
     WalkOfficerNames(scenario, save, [&save](std::int32_t i, const TOfficerRecord& scenarioRecord,
                                              TOfficerRecord& saveRecord) {
+        const TOfficerRecord before = saveRecord;  // put back should the write tear the name
         StoreOfficerName(saveRecord, BuildNewOfficerName(NameOf(scenarioRecord)));
         save.Seek(i);  // the read moved past the record
-        save.Write(saveRecord);
+        save.Write(saveRecord, &before);
     });
 
     scenario.Close();

@@ -6,12 +6,17 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <climits>
+#include <thread>
 
 namespace {
 
 constexpr std::size_t kMaxFileNameLength = NAME_MAX;
 constexpr int kMaxLinkHops = 40;  // as the kernel allows before ELOOP
+// How long a write waits for another process's lock, and how often it asks.
+constexpr std::chrono::seconds kLockWait{5};
+constexpr std::chrono::milliseconds kLockRetry{50};
 
 // Calls fn again while it is interrupted by a signal.
 template <typename Fn>
@@ -29,15 +34,18 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// Reads to the end, or fails once more than kMaxSettingsFileSize bytes came
+// (a file that grew meanwhile).
 bool ReadAll(int fd, std::string& bytes) {
     char buffer[4096];
-    for (;;) {
+    while (bytes.size() <= kMaxSettingsFileSize) {
         const ssize_t got =
             Retrying([&] { return ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(bytes.size())); });
         if (got < 0) return false;
         if (got == 0) return true;
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
+    return false;
 }
 
 bool WriteAll(int fd, const std::string& bytes) {
@@ -82,7 +90,10 @@ TFileRead ReadRegularFile(const std::string& path) {
         read.Status = errno == ENOENT ? TReadStatus::Missing : TReadStatus::Refused;
         return read;
     }
-    const bool regular = ::fstat(fd.Get(), &read.Info) == 0 && S_ISREG(read.Info.st_mode);
+    // Ours is under 1 KiB: a huge (or sparse) file is not read into memory,
+    // nor written back dense.
+    const bool regular = ::fstat(fd.Get(), &read.Info) == 0 && S_ISREG(read.Info.st_mode) &&
+                         read.Info.st_size <= static_cast<off_t>(kMaxSettingsFileSize);
     // An end found before the file's size is a read that failed: writing back
     // what came would drop the keys that did not.
     const bool whole = regular && ReadAll(fd.Get(), read.Bytes) &&
@@ -122,7 +133,15 @@ bool TSettingsLock::Take(const std::string& settingsPath) {
     });
     if (fd < 0) return false;
     fd_.Reset(fd);
-    return Retrying([&] { return ::flock(fd, LOCK_EX); }) == 0;
+    // Never waits for good: a process that keeps the lock (stopped, say) must
+    // not keep this one from quitting. The write is refused after kLockWait.
+    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
+        if (errno != EWOULDBLOCK && errno != EINTR) return false;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        std::this_thread::sleep_for(kLockRetry);
+    }
 }
 
 bool ReplaceFile(const std::string& path, const std::string& bytes, const struct stat* old) {

@@ -5,6 +5,7 @@
 
 #include <sys/stat.h>
 
+#include <cstddef>
 #include <string>
 
 // Owns one descriptor and closes it.
@@ -28,8 +29,11 @@ private:
 
 enum class TReadStatus { Read, Missing, Refused };
 
+// The largest settings file read; a larger one reads as missing and refuses writes.
+inline constexpr std::size_t kMaxSettingsFileSize = std::size_t{1} << 20;
+
 // A settings file read whole. Refused: it is no regular file (a folder, a
-// FIFO, a device) or could not be read.
+// FIFO, a device), is larger than kMaxSettingsFileSize or could not be read.
 struct TFileRead {
     TReadStatus Status = TReadStatus::Missing;
     std::string Bytes;
@@ -49,6 +53,7 @@ std::string SideFileName(const std::string& path, const std::string& suffix);
 
 // Holds the settings file's advisory lock (an flock on a lock file beside it)
 // from a successful Take to its end, so read-modify-writes do not interleave.
+// Take waits at most 5 seconds for another holder, then gives up (false).
 class TSettingsLock {
 public:
     bool Take(const std::string& settingsPath);

@@ -34,6 +34,7 @@ struct TLine {
     TLineKind Kind = TLineKind::Other;
     std::string_view Name;        // section or key name
     std::size_t ValueStart = 0;   // key lines: offset in the file where the value starts
+    std::size_t EqualsEnd = 0;    // key lines: offset in the file just after the "="
     std::string_view Value;       // key lines: the value, blanks dropped
 };
 
@@ -60,6 +61,7 @@ TLine ParseLine(std::string_view content, std::size_t start, std::size_t length,
             line.Kind = TLineKind::Key;
             line.Name = Trim(trimmed.substr(0, equals));
             std::string_view rest = trimmed.substr(equals + 1);
+            line.EqualsEnd = static_cast<std::size_t>(rest.data() - content.data());
             while (!rest.empty() && IsBlank(rest.front())) rest.remove_prefix(1);
             line.ValueStart = static_cast<std::size_t>(rest.data() - content.data());
             line.Value = rest;
@@ -142,8 +144,11 @@ std::string IniTextAssign(std::string_view content, std::string_view section, st
     if (range) {
         if (const auto index = FindKey(lines, *range, key)) {
             // Replace the value in its line; the key as spelled and the line end stay.
+            // An empty value takes the blanks after "=" with it, as the profile
+            // functions write "key=": kept, they would read as trailing blanks
+            // and go at the next write, so writing twice would differ.
             const TLine& line = lines[*index];
-            result.append(content.substr(0, line.ValueStart));
+            result.append(content.substr(0, value.empty() ? line.EqualsEnd : line.ValueStart));
             result.append(value);
             result.append(content.substr(line.Start + line.Length));
             return result;

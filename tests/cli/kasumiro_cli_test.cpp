@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/run_program.h"
+#include "common/path_separator.h"
 #include "cli/sample_game.h"
 #include "support/literal_code_page.h"
 #include "support/temp_dir.h"
@@ -129,6 +130,24 @@ TEST(KasumiroCli, HelpAndVersion) {
     const TProgramResult version = RunCli({"--version"});
     EXPECT_EQ(version.ExitCode, 0);
     EXPECT_EQ(version.Out, "kasumiro-cli 1.0.0\n");
+}
+
+// Output lost on a full device fails every command that writes any, with a
+// line on standard error, as the core utilities do.
+TEST(KasumiroCli, LostOutputExitsWith1) {
+    if (kPathSeparator != '/' || !FileExists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    TTempDir game;
+    MakeSampleGame(game.Path());
+    // The dry run before the rewrite, while it still has names to list.
+    const std::vector<std::string> cases[] = {{"--help"}, {"--version"}, {"slots", game.Path()},
+                                              {"rewrite", "--dry-run", game.Path(), "2"}, {"rewrite", game.Path(), "2"}};
+    for (const auto& args : cases) {
+        std::string commandLine = ShellQuoted(KASUMIRO_CLI_PATH);
+        for (const std::string& arg : args) commandLine += " " + ShellQuoted(arg);
+        std::string err;
+        EXPECT_EQ(RunShellCommand(commandLine + " 2>&1 >/dev/full", err), 1) << ::testing::PrintToString(args);
+        EXPECT_EQ(err, "kasumiro-cli: 標準出力に書き込めません.\n") << ::testing::PrintToString(args);
+    }
 }
 
 TEST(KasumiroCli, SlotsShowsSaveTimesAndEmptySlots) {

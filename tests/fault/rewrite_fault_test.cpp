@@ -1,8 +1,14 @@
 // Faults injected into the system calls of a whole rewrite through the command
 // line's rewrite command: exit code, error text, every byte of both officer
 // files, and no descriptor left open.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 #include <sstream>
 #include <vector>
@@ -45,13 +51,18 @@ std::int32_t CodeOf(TSyscall call, TFaultKind kind) {
     case TFaultKind::Enospc: return 112;
     case TFaultKind::Eacces: return 5;
     case TFaultKind::Eintr: return 0;  // retried
-    case TFaultKind::Short: return call == TSyscall::Pread ? 100 : 0;  // a short write is finished
+    case TFaultKind::Short:
+    case TFaultKind::Tear: return call == TSyscall::Pread ? 100 : 0;  // a short write is finished
     case TFaultKind::Nothing: return call == TSyscall::Pread ? 100 : 101;
     }
     return -1;
 }
 
-TOutcome ExpectedOutcome(const TFault& fault) {
+// A run of one fault, or of a write torn inside a name and the failing retry
+// that ends it: the torn record must be left as it was.
+TOutcome ExpectedOutcome(const std::vector<TFault>& run) {
+    if (run.size() == 2) return {CodeOf(run[1].Call, run[1].Kind), NthDifferingRecord(run[0].Nth)};
+    const TFault& fault = run.front();
     const std::int32_t code = CodeOf(fault.Call, fault.Kind);
     if (code == 0) return {};
     switch (fault.Call) {
@@ -78,7 +89,7 @@ std::string ExpectedSave(const std::string& save, std::int32_t stopsAt) {
     return bytes;
 }
 
-std::vector<TFault> FaultTable() {
+std::vector<std::vector<TFault>> FaultTable() {
     const int writes = DifferingRecords();
     // The first calls, then a spread over the run up to its last calls.
     const auto spread = [](int count, int step) {
@@ -93,18 +104,71 @@ std::vector<TFault> FaultTable() {
         {TSyscall::Pwrite, spread(writes, 9)},
         {TSyscall::Close, {1, 2}},
     };
-    std::vector<TFault> faults;
+    std::vector<std::vector<TFault>> runs;
     for (const auto& [call, nths] : calls) {
         for (const int nth : nths) {
-            for (const TFaultKind kind : {TFaultKind::Eio, TFaultKind::Enospc, TFaultKind::Eacces,
-                                          TFaultKind::Eintr, TFaultKind::Short, TFaultKind::Nothing}) {
+            for (const TFaultKind kind : {TFaultKind::Eio, TFaultKind::Enospc, TFaultKind::Eacces, TFaultKind::Eintr,
+                                          TFaultKind::Short, TFaultKind::Tear, TFaultKind::Nothing}) {
                 const bool transfers = call == TSyscall::Pread || call == TSyscall::Pwrite;
-                const bool transferFault = kind == TFaultKind::Short || kind == TFaultKind::Nothing;
-                if (transfers || !transferFault) faults.push_back({call, nth, kind});
+                const bool transferFault =
+                    kind == TFaultKind::Short || kind == TFaultKind::Tear || kind == TFaultKind::Nothing;
+                if (transfers || !transferFault) runs.push_back({{call, nth, kind}});
+            }
+            // A full disk that lets part of a name through, then nothing more.
+            if (call != TSyscall::Pwrite) continue;
+            for (const TFaultKind retry : {TFaultKind::Enospc, TFaultKind::Nothing}) {
+                runs.push_back({{call, nth, TFaultKind::Tear}, {call, nth + 1, retry}});
             }
         }
     }
-    return faults;
+    return runs;
+}
+
+constexpr int kNoMountNamespace = 77;
+constexpr off_t kPage = 4096;
+
+// Takes every free page of the file system holding folder.
+bool FillUp(const std::string& folder) {
+    const int fd = ::open((folder + "FILLER").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const std::string page(static_cast<std::size_t>(kPage), 'F');
+    while (::write(fd, page.data(), page.size()) > 0) {
+    }
+    const bool full = errno == ENOSPC;
+    ::close(fd);
+    return full;
+}
+
+// The child's part of the full-disk run, in a mount namespace of its own on a
+// small tmpfs: the save's fourth page is a hole and every free page is taken,
+// so the write of record 323, whose name that page's start cuts after 8 bytes,
+// reaches the file up to there and no further. Leaves the save before and
+// after the run, the exit code and standard error in results; exits 77 where
+// no namespace or tmpfs can be made.
+[[noreturn]] void RewriteOnAFullDisk(const std::string& root, const std::string& results, const std::string& scenario,
+                                     const std::string& save) {
+    if (::unshare(CLONE_NEWNS) != 0 || ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("tmpfs", root.c_str(), "tmpfs", 0, "size=256k") != 0) {
+        ::_exit(kNoMountNamespace);
+    }
+    const TGameFolders game = MakeGameFolders(root);
+    WriteFileBytes(game.ScenarioFile, scenario);
+    WriteFileBytes(game.SaveFile, save);
+    const int fd = ::open(game.SaveFile.c_str(), O_WRONLY | O_CLOEXEC);
+    const bool holed = fd >= 0 && ::fallocate(fd, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, 3 * kPage, kPage) == 0;
+    if (fd >= 0) ::close(fd);
+    if (!holed || !FillUp(root)) ::_exit(1);
+    WriteFileBytes(results + "before", ReadFileBytes(game.SaveFile));
+    TCliArguments arguments;
+    arguments.Command = TCliCommand::Rewrite;
+    arguments.GameFolder = root;
+    arguments.Slot = 1;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int exitCode = RunRewriteCommand(arguments, out, err);
+    WriteFileBytes(results + "after", ReadFileBytes(game.SaveFile));
+    WriteFileBytes(results + "err", std::to_string(exitCode) + " " + err.str());
+    ::_exit(0);
 }
 
 class RewriteFaults : public testing::Test {
@@ -146,32 +210,86 @@ protected:
 
 TEST_F(RewriteFaults, EachFaultEndsWithTheBytesOfTheRecordsBeforeIt) {
     const std::size_t descriptors = OpenDescriptorCount();
-    const std::vector<TFault> faults = FaultTable();
-    for (const TFault& fault : faults) {
-        const std::string name = NameOf(fault.Call) + " #" + std::to_string(fault.Nth) + " " + NameOf(fault.Kind);
-        const TOutcome expected = ExpectedOutcome(fault);
-        ExpectRun(RunUnder({fault}), expected, name);
+    const std::vector<std::vector<TFault>> runs = FaultTable();
+    std::size_t faults = 0;
+    for (const std::vector<TFault>& run : runs) {
+        std::string name;
+        for (const TFault& fault : run) {
+            name += NameOf(fault.Call) + " #" + std::to_string(fault.Nth) + " " + NameOf(fault.Kind) + " ";
+        }
+        ExpectRun(RunUnder(run), ExpectedOutcome(run), name);
         EXPECT_EQ(OpenDescriptorCount(), descriptors) << name;
+        faults += run.size();
     }
-    std::cout << "[ FAULTS   ] " << faults.size() << " faults injected into the rewrite\n";
+    std::cout << "[ FAULTS   ] " << faults << " faults in " << runs.size() << " runs injected into the rewrite\n";
 }
 
 // After a short write the rest is written; how the retry ends decides the
 // code. Half of record 0 holds all of its name, so its new name is complete.
+// A write torn inside the name gets the old name bytes back before the error
+// is reported, with one more try when that fails; never a success.
 TEST_F(RewriteFaults, TheRetryOfAShortWriteDecidesTheOutcome) {
+    const auto pwrite = [](int nth, TFaultKind kind) { return TFault{TSyscall::Pwrite, nth, kind}; };
     const struct {
-        TFaultKind Retry;
+        std::vector<TFault> Faults;
         TOutcome Expected;
     } cases[] = {
-        {TFaultKind::Short, {}},
-        {TFaultKind::Eintr, {}},
-        {TFaultKind::Enospc, {112, 1}},
-        {TFaultKind::Nothing, {101, 1}},
+        {{pwrite(1, TFaultKind::Short), pwrite(2, TFaultKind::Short)}, {}},
+        {{pwrite(1, TFaultKind::Short), pwrite(2, TFaultKind::Eintr)}, {}},
+        {{pwrite(1, TFaultKind::Short), pwrite(2, TFaultKind::Enospc)}, {112, 1}},
+        {{pwrite(1, TFaultKind::Short), pwrite(2, TFaultKind::Nothing)}, {101, 1}},
+        {{pwrite(1, TFaultKind::Tear), pwrite(2, TFaultKind::Short)}, {}},
+        {{pwrite(1, TFaultKind::Tear), pwrite(2, TFaultKind::Enospc)}, {112, 0}},
+        {{pwrite(1, TFaultKind::Tear), pwrite(2, TFaultKind::Eio)}, {1117, 0}},
+        {{pwrite(1, TFaultKind::Tear), pwrite(2, TFaultKind::Nothing)}, {101, 0}},
+        // The put-back fails once, then its second try succeeds.
+        {{pwrite(1, TFaultKind::Tear), pwrite(2, TFaultKind::Enospc), pwrite(3, TFaultKind::Eio)}, {112, 0}},
+        {{pwrite(1, TFaultKind::Tear), pwrite(2, TFaultKind::Enospc), pwrite(3, TFaultKind::Nothing)}, {112, 0}},
     };
     for (const auto& c : cases) {
-        const std::vector<TFault> faults = {{TSyscall::Pwrite, 1, TFaultKind::Short}, {TSyscall::Pwrite, 2, c.Retry}};
-        ExpectRun(RunUnder(faults), c.Expected, "retry " + NameOf(c.Retry));
+        std::string name;
+        for (const TFault& fault : c.Faults) name += NameOf(fault.Kind) + " ";
+        ExpectRun(RunUnder(c.Faults), c.Expected, name);
     }
+    // Both tries of the put-back fail: the name stays torn, and the write's
+    // own error is still what the run ends with.
+    const auto run = RunUnder({pwrite(1, TFaultKind::Tear), pwrite(2, TFaultKind::Enospc), pwrite(3, TFaultKind::Eio),
+                               pwrite(4, TFaultKind::Eio)});
+    EXPECT_EQ(run.first, kExitFailure);
+    EXPECT_EQ(run.second, ErrorBoxText(IoErrorMessage(112)) + "\n");
+}
+
+// No fault injected: a file system that is really full stops the run inside
+// a name, and every record is left either as it was or with its whole new name.
+TEST_F(RewriteFaults, AReallyFullDiskLeavesEveryNameOldOrWholeNew) {
+    const std::string root = dir_.Path() + "full/";
+    MakeFolder(root);
+    std::string save = save_;  // record 323's name must differ in the bytes that reach the file
+    save.replace(std::size_t{323} * kOfficerRecordSize + 6, 12, std::string(12, 'X'));
+    const pid_t child = ::fork();
+    if (child == 0) RewriteOnAFullDisk(root, dir_.Path(), scenario_, save);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    if (WEXITSTATUS(status) == kNoMountNamespace) GTEST_SKIP() << "no mount namespace with a tmpfs can be made here";
+    ASSERT_EQ(WEXITSTATUS(status), 0) << "the full tmpfs could not be prepared";
+
+    EXPECT_EQ(ReadFileBytes(dir_.Path() + "err"), "1 " + ErrorBoxText(IoErrorMessage(112)) + "\n");
+    const std::string before = ReadFileBytes(dir_.Path() + "before");
+    const std::string after = ReadFileBytes(dir_.Path() + "after");
+    ASSERT_EQ(after.size(), before.size());
+    int written = 0;
+    for (std::int32_t i = 0; i < kOfficerCount; ++i) {
+        TOfficerRecord record;
+        std::memcpy(&record, RecordAt(before, i).data(), sizeof record);
+        StoreOfficerName(record, BuildNewOfficerName(ScenarioName(i)));
+        const std::string rewritten(reinterpret_cast<const char*>(&record), sizeof record);
+        const std::string now = RecordAt(after, i);
+        EXPECT_TRUE(now == RecordAt(before, i) || now == rewritten) << "record " << i << " is torn";
+        written += now != RecordAt(before, i) ? 1 : 0;
+    }
+    EXPECT_EQ(NameAt(after, 323), NameAt(before, 323));
+    EXPECT_GT(written, 0) << "the disk was full before the first write";
 }
 
 // The table's call numbers stand for the calls a run really makes.

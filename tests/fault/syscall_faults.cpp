@@ -39,6 +39,7 @@ int ErrnoOf(TFaultKind kind) {
     case TFaultKind::Eacces: return EACCES;
     case TFaultKind::Eintr: return EINTR;
     case TFaultKind::Short:
+    case TFaultKind::Tear:
     case TFaultKind::Nothing: break;
     }
     return 0;
@@ -59,11 +60,13 @@ const TFault* Intercept(TSyscall call) {
 // How many of count bytes a transfer under the fault moves.
 size_t TransferSize(const TFault* fault, size_t count) {
     if (!fault) return count;
-    return fault->Kind == TFaultKind::Short ? count / 2 : 0;
+    if (fault->Kind == TFaultKind::Short) return count / 2;
+    return fault->Kind == TFaultKind::Tear ? std::min(count, kTearBytes) : 0;
 }
 
 bool Transfers(const TFault* fault) {
-    return !fault || fault->Kind == TFaultKind::Short || fault->Kind == TFaultKind::Nothing;
+    return !fault || fault->Kind == TFaultKind::Short || fault->Kind == TFaultKind::Tear ||
+           fault->Kind == TFaultKind::Nothing;
 }
 
 // A failed call: -1 with the fault's errno.
@@ -126,7 +129,7 @@ std::string NameOf(TSyscall call) {
 }
 
 std::string NameOf(TFaultKind kind) {
-    static const char* const names[] = {"EIO", "ENOSPC", "EACCES", "EINTR", "short", "nothing"};
+    static const char* const names[] = {"EIO", "ENOSPC", "EACCES", "EINTR", "short", "tear", "nothing"};
     return names[static_cast<std::size_t>(kind)];
 }
 

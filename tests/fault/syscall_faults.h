@@ -13,9 +13,12 @@ inline constexpr std::size_t kSyscallKinds = 6;
 
 // What the chosen call does instead of its work. Close still releases the
 // descriptor before it reports the error, as Linux does. Short makes a
-// pread or pwrite move half of what it was asked for, Nothing makes it move
-// no byte at all.
-enum class TFaultKind { Eio, Enospc, Eacces, Eintr, Short, Nothing };
+// pread or pwrite move half of what it was asked for, Tear only its first
+// kTearBytes bytes, Nothing no byte at all. A record's write torn so stops
+// inside the name: 11 of its 12 bytes reach the file, enough to hold the
+// bytes where the new name differs from the old.
+enum class TFaultKind { Eio, Enospc, Eacces, Eintr, Short, Tear, Nothing };
+inline constexpr std::size_t kTearBytes = 17;
 
 struct TFault {
     TSyscall Call;

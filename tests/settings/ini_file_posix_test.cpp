@@ -1,9 +1,12 @@
 // The Linux settings file writer: a whole new file each time, in place of the old.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -84,12 +87,12 @@ TEST(IniFilePosix, WriteThroughALinkChangesTheLinkedFile) {
 
 namespace {
 
-// Runs check in a child process that may take at most 5 seconds, so a read
-// that blocks fails the test instead of hanging it.
-bool InChildWithin5s(const std::function<bool()>& check) {
+// Runs check in a child process that may take at most `seconds`, so a read
+// or a wait that blocks fails the test instead of hanging it.
+bool InChildWithin(unsigned seconds, const std::function<bool()>& check) {
     const pid_t child = ::fork();
     if (child == 0) {
-        ::alarm(5);
+        ::alarm(seconds);
         bool passed = false;
         try {
             passed = check();
@@ -125,12 +128,63 @@ TEST(IniFilePosix, NoRegularFileAtThePathReadsAsMissingAndRefusesWrites) {
         std::filesystem::remove(path);
         make();
         const auto type = std::filesystem::symlink_status(path).type();
-        EXPECT_TRUE(InChildWithin5s([&] {
+        EXPECT_TRUE(InChildWithin(5, [&] {
             TIniFile ini(path);
             return ini.ReadString("Kasumiro", "BaseDir", "Error") == "Error" && RefusesTheWrite(ini);
         })) << static_cast<int>(type);
         EXPECT_EQ(std::filesystem::symlink_status(path).type(), type);
         EXPECT_TRUE(LeftoverFiles(dir.Path()).empty());
+    }
+}
+
+// Another process that keeps the lock (stopped, say) delays a write by 5
+// seconds at most: then the write is refused and the file stays as it was.
+TEST(IniFilePosix, AWriteGivesUpOnALockHeldElsewhereAfter5s) {
+    TTempDir dir;
+    const std::string path = dir.Path() + "k.ini";
+    const std::string before = "[Kasumiro]\nSaveData=2\n";
+    WriteFileBytes(path, before);
+    const int holder = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    ASSERT_GE(holder, 0);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    EXPECT_TRUE(InChildWithin(8, [&] {
+        TIniFile ini(path);
+        const auto start = std::chrono::steady_clock::now();
+        const bool refused = RefusesTheWrite(ini);
+        const auto waited = std::chrono::steady_clock::now() - start;
+        return refused && waited >= std::chrono::milliseconds(4900) && waited < std::chrono::seconds(7);
+    }));
+    ::close(holder);
+    EXPECT_EQ(ReadFileBytes(path), before);
+    TIniFile ini(path);
+    ini.WriteInteger("Kasumiro", "SaveData", 4);  // the lock is free again
+    EXPECT_EQ(ReadFileBytes(path), "[Kasumiro]\nSaveData=4\n");
+}
+
+// Ours is under 1 KiB: a file over 1 MiB (10 MB of newlines, a sparse 1 GiB)
+// reads as missing and refuses writes, so it is neither read into memory nor
+// written back dense.
+TEST(IniFilePosix, AFileOverOneMebibyteReadsAsMissingAndStaysAsItWas) {
+    const struct {
+        off_t Size;
+        std::int32_t Read;
+    } cases[] = {{off_t{1} << 20, 2}, {(off_t{1} << 20) + 1, -1}, {off_t{1} << 30, -1}};
+    for (const auto& c : cases) {
+        TTempDir dir;
+        const std::string path = dir.Path() + "k.ini";
+        WriteFileBytes(path, "[Kasumiro]\nSaveData=2\n");
+        ASSERT_EQ(::truncate(path.c_str(), c.Size), 0);
+        struct stat before {};
+        ASSERT_EQ(::stat(path.c_str(), &before), 0);
+        TIniFile ini(path);
+        EXPECT_EQ(ini.ReadInteger("Kasumiro", "SaveData", -1), c.Read) << c.Size;
+        if (c.Read != -1) continue;
+        EXPECT_TRUE(RefusesTheWrite(ini)) << c.Size;
+        struct stat after {};
+        ASSERT_EQ(::stat(path.c_str(), &after), 0);
+        EXPECT_EQ(after.st_size, before.st_size);
+        EXPECT_EQ(after.st_blocks, before.st_blocks);
+        EXPECT_EQ(after.st_ino, before.st_ino) << "the file was replaced";
     }
 }
 

@@ -26,11 +26,15 @@ TEST(IniTextAssign, KeepsHandEditedTextByteForByte) {
         {"byte order mark kept", "\xEF\xBB\xBF[Kasumiro]\nSaveData=0\n", "SaveData", "3",
          "\xEF\xBB\xBF[Kasumiro]\nSaveData=3\n"},
         {"empty value replaced", "[Kasumiro]\nSaveData=\nz=1\n", "SaveData", "2", "[Kasumiro]\nSaveData=2\nz=1\n"},
+        {"empty value written over a blank-framed one", "[Kasumiro]\nBaseDir= x \n", "BaseDir", "",
+         "[Kasumiro]\nBaseDir=\n"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(IniTextAssign(c.before, "Kasumiro", c.key, c.value), c.after) << c.name;
         EXPECT_EQ(IniTextLookup(IniTextAssign(c.before, "Kasumiro", c.key, c.value), "Kasumiro", c.key), c.value)
             << c.name;
+        // A second write of the same value changes nothing.
+        EXPECT_EQ(IniTextAssign(c.after, "Kasumiro", c.key, c.value), c.after) << c.name;
     }
 }
 
