@@ -15,6 +15,7 @@ endif()
 kasumiro_sources(QT_SOURCES src/ui/qt)
 add_library(kasumiro_qt STATIC ${QT_SOURCES})
 target_link_libraries(kasumiro_qt PUBLIC kasumiro_core Qt6::Widgets Fontconfig::Fontconfig)
+target_compile_definitions(kasumiro_qt PRIVATE KASUMIRO_VERSION="${PROJECT_VERSION}")
 
 add_executable(kasumiro ${CMAKE_SOURCE_DIR}/src/main/kasumiro_main_posix.cpp)
 target_link_libraries(kasumiro PRIVATE kasumiro_qt)
