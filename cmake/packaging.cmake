@@ -50,7 +50,8 @@ if(HELP2MAN)
 else()
   message(STATUS "help2man not found: the package is made without man pages (scripts/install-deps.sh package)")
 endif()
-add_custom_target(kasumiro_package_files ALL DEPENDS ${package_files})
+# Built by the package preset only (make package); other builds need no help2man.
+add_custom_target(kasumiro_package_files DEPENDS ${package_files})
 add_dependencies(kasumiro_package_files kasumiro kasumiro-cli)
 
 install(TARGETS kasumiro kasumiro-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
