@@ -12,8 +12,14 @@ fail() { echo "check-package: $*" >&2; failed=1; }
 # lintian: E and W lines fail, except bogus-mail-host and
 # bogus-mail-host-in-debian-changelog (the placeholder maintainer address of
 # the control file and the changelog, set at release time: see README).
-report=$(lintian -EvIL +pedantic --color never "$deb" 2>&1)
+for tool in lintian dpkg-deb desktop-file-validate appstreamcli man; do
+  command -v "$tool" >/dev/null || { echo "check-package: $tool missing (scripts/install-deps.sh package)" >&2; exit 1; }
+done
+# With --fail-on none lintian fails only when it could not check.
+report=$(lintian --fail-on none -EvIL +pedantic --color never "$deb" 2>&1)
+status=$?
 echo "$report"
+[ "$status" -eq 0 ] || fail "lintian could not check the package (exit $status)"
 bad=$(grep -E '^[EW]: ' <<<"$report" | grep -vE ' bogus-mail-host(-in-debian-changelog)? ')
 [ -z "$bad" ] || fail "lintian errors or warnings:"$'\n'"$bad"
 
