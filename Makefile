@@ -11,7 +11,7 @@ run-linux:
 	@scripts/run-linux.sh
 
 test:
-	@scripts/install-deps.sh build windows qt fuzz lint
+	@scripts/install-deps.sh build windows qt package fuzz lint
 	@scripts/test-all.sh
 
 # Each libFuzzer target for FUZZ_SECONDS (60 by default).
@@ -39,11 +39,8 @@ release:
 	@scripts/release.sh
 
 package:
-	@scripts/install-deps.sh build qt
-	cmake --preset linux >/dev/null
-	cmake --build --preset linux -j $$(nproc) --target kasumiro
-	cd build/linux && cpack -G DEB >/dev/null
-	mkdir -p dist && cp build/linux/kasumiro_*.deb dist/ && ls dist/kasumiro_*.deb
+	@scripts/install-deps.sh build qt package
+	@scripts/package.sh
 
 clean:
 	rm -rf build dist

@@ -1,5 +1,5 @@
-# The Linux desktop program `kasumiro` (Qt 6 Widgets), its install rules and
-# its Debian package. Only for Linux builds; the Windows build carries no Qt.
+# The Linux desktop program `kasumiro` (Qt 6 Widgets) and its Debian package
+# (cmake/packaging.cmake). Only for Linux builds; the Windows build carries no Qt.
 option(KASUMIRO_QT "Build the Qt program kasumiro (Linux)" ON)
 if(WIN32 OR NOT KASUMIRO_QT)
   return()
@@ -15,6 +15,7 @@ endif()
 kasumiro_sources(QT_SOURCES src/ui/qt)
 add_library(kasumiro_qt STATIC ${QT_SOURCES})
 target_link_libraries(kasumiro_qt PUBLIC kasumiro_core Qt6::Widgets Fontconfig::Fontconfig)
+target_compile_definitions(kasumiro_qt PRIVATE KASUMIRO_VERSION="${PROJECT_VERSION}")
 
 add_executable(kasumiro ${CMAKE_SOURCE_DIR}/src/main/kasumiro_main_posix.cpp)
 target_link_libraries(kasumiro PRIVATE kasumiro_qt)
@@ -23,22 +24,4 @@ target_link_libraries(kasumiro PRIVATE kasumiro_qt)
 add_executable(kasumiro_paint_bench EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/bench/qt/first_paint_bench.cpp)
 target_link_libraries(kasumiro_paint_bench PRIVATE kasumiro_qt)
 
-include(GNUInstallDirs)
-install(TARGETS kasumiro RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${CMAKE_SOURCE_DIR}/src/main/kasumiro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-foreach(size 16 24 32 48 64 128 256)
-  install(FILES ${CMAKE_SOURCE_DIR}/src/main/icons/kasumiro-${size}.png
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME kasumiro.png)
-endforeach()
-
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME kasumiro)
-set(CPACK_PACKAGE_CONTACT "Kasumiro developers <kasumiro@localhost>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Rewrites officer names in a saved game of 天下統一")
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-ipafont-gothic | fonts-vlgothic | fonts-noto-cjk, qt6-translations-l10n")
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-set(CPACK_STRIP_FILES ON)
-include(CPack)
+include(${CMAKE_SOURCE_DIR}/cmake/packaging.cmake)

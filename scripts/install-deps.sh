@@ -5,7 +5,8 @@
 # Groups: build (native build and tests), windows (cross build, Wine, Xvfb,
 # the Japanese and English locales, the Japanese fonts), fuzz (clang with
 # libFuzzer), lint (clang-tidy), bench, release, qt (the Linux program: Qt 6,
-# Japanese Gothic fonts, Xvfb, the AT-SPI bus and reader, packaging tools).
+# Japanese Gothic fonts, Xvfb, the AT-SPI bus and reader), package (the .deb:
+# CPack's tools, man pages from --help, and the checkers of the package).
 set -euo pipefail
 
 packages_of() {
@@ -18,7 +19,8 @@ packages_of() {
     bench)   echo build-essential cmake make libbenchmark-dev ;;
     release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
     qt)      echo qt6-base-dev qt6-translations-l10n libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool x11-apps \
-                  imagemagick dbus at-spi2-core python3-pyatspi dpkg-dev file ;;
+                  imagemagick dbus at-spi2-core python3-pyatspi ;;
+    package) echo dpkg-dev file help2man lintian appstream desktop-file-utils man-db ;;
     *) echo "install-deps: unknown group '$1'" >&2; return 1 ;;
   esac
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the Windows programs and packs dist/kasumiro-VERSION.zip: Kasumiro.exe,
-# kasumiro-cli.exe and the Japanese readme (code page 932, CRLF lines).
+# kasumiro-cli.exe, the Japanese readme (code page 932, CRLF lines), the
+# licence and the notices of the statically linked runtime (CRLF lines).
 #   scripts/release.sh        (make release)
 # KASUMIRO_MINGW_BUILD names another build folder than build/mingw.
 set -euo pipefail
@@ -21,6 +22,8 @@ cp "$build/Kasumiro.exe" "$build/kasumiro-cli.exe" "$stage/$name/"
 i686-w64-mingw32-strip "$stage/$name/Kasumiro.exe" "$stage/$name/kasumiro-cli.exe"
 scripts/check-exe.sh "$build"
 iconv -f UTF-8 -t CP932 docs/readme-ja.txt | sed 's/$/\r/' >"$stage/$name/readme.txt"
+sed 's/$/\r/' LICENSE >"$stage/$name/LICENSE.txt"
+sed 's/$/\r/' docs/THIRD-PARTY.txt >"$stage/$name/THIRD-PARTY.txt"
 
 mkdir -p dist
 rm -f "dist/$name.zip"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Every test: native, under AddressSanitizer and UBSan, and the Windows build
-# under Wine (unit tests, command line and the real program end to end); a
-# short run of every fuzz target, and the linter.
+# under Wine (unit tests, command line and the real program end to end); the
+# Debian package and its lintian check; a short run of every fuzz target, and
+# the linter.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -30,6 +31,9 @@ step "Window program without streams, at most 512 KiB" scripts/check-exe.sh buil
 # (code page 1252), where every text must read the same.
 step "Windows tests under Wine, Japanese locale" scripts/wine-tests.sh build/mingw ja_JP.UTF-8
 step "Windows tests under Wine, English locale" scripts/wine-tests.sh build/mingw en_US.UTF-8
+# The Debian package as a reviewer sees it (its own hardened build, no tests).
+step "Debian package" scripts/package.sh
+step "Debian package checks" scripts/check-package.sh dist/kasumiro_*.deb
 step "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"
 step "Lint" scripts/lint.sh
 

@@ -68,14 +68,16 @@ TCliArguments ParseCliArguments(const std::vector<std::string>& args) {
 }
 
 std::string CliUsageText() {
-    return "usage: kasumiro-cli rewrite [--dry-run] GAME_FOLDER SLOT\n"
-           "       kasumiro-cli slots GAME_FOLDER\n"
-           "       kasumiro-cli --help | --version\n"
+    // GNU's layout, which help2man turns into the man page.
+    return "Usage: kasumiro-cli rewrite [--dry-run] GAME_FOLDER SLOT\n"
+           "  or:  kasumiro-cli slots GAME_FOLDER\n"
+           "  or:  kasumiro-cli --help | --version\n"
            "\n"
-           "rewrite    gives every officer of save slot SLOT (1 to 5, LOG1.DAT to LOG5.DAT)\n"
-           "           whose name differs from the scenario NEW.DAT the scenario's name\n"
-           "           with the suffix 嗣 added, in GAME_FOLDER's BUSYO21.BIN files\n"
-           "--dry-run  writes nothing; lists index, current name and new name of each\n"
-           "           record that would change\n"
-           "slots      lists the five save slots with the time of their saved game\n";
+           "  rewrite    gives every officer of save slot SLOT (1 to 5, LOG1.DAT to\n"
+           "             LOG5.DAT) whose name differs from the scenario NEW.DAT the\n"
+           "             scenario's name with the suffix 嗣 added, in GAME_FOLDER's\n"
+           "             BUSYO21.BIN files\n"
+           "  --dry-run  writes nothing; lists index, current name and new name of\n"
+           "             each record that would change\n"
+           "  slots      lists the five save slots with the time of their saved game\n";
 }

@@ -117,14 +117,14 @@ TEST(KasumiroCli, UsageErrorsExitWith2) {
         const TProgramResult result = RunCli(args);
         EXPECT_EQ(result.ExitCode, 2) << ::testing::PrintToString(args);
         EXPECT_EQ(result.Out, "") << ::testing::PrintToString(args);
-        EXPECT_NE(result.Err.find("usage: kasumiro-cli"), std::string::npos) << ::testing::PrintToString(args);
+        EXPECT_NE(result.Err.find("Usage: kasumiro-cli"), std::string::npos) << ::testing::PrintToString(args);
     }
 }
 
 TEST(KasumiroCli, HelpAndVersion) {
     const TProgramResult help = RunCli({"--help"});
     EXPECT_EQ(help.ExitCode, 0);
-    EXPECT_EQ(help.Out.rfind("usage: kasumiro-cli", 0), 0u);
+    EXPECT_EQ(help.Out.rfind("Usage: kasumiro-cli", 0), 0u);
     EXPECT_EQ(help.Err, "");
 
     const TProgramResult version = RunCli({"--version"});

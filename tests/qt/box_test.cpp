@@ -23,6 +23,7 @@ private slots:
         QTest::newRow("confirm: N") << true << int(Qt::Key_N) << mrNo;
         QTest::newRow("confirm: closed") << true << 0 << mrCancel;
         QTest::newRow("information: Enter") << false << int(Qt::Key_Return) << mrOk;
+        QTest::newRow("information: keypad Enter") << false << int(Qt::Key_Enter) << mrOk;
         QTest::newRow("information: Esc") << false << int(Qt::Key_Escape) << mrOk;
         QTest::newRow("information: closed") << false << 0 << mrCancel;
     }

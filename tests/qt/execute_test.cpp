@@ -34,6 +34,8 @@ private slots:
         QTest::newRow("Esc") << "escape" << false;
         QTest::newRow("closed") << "close" << false;
         QTest::newRow("はい") << "yes" << true;
+        // Every button pressed with Enter on its focus, the keypad's in the boxes.
+        QTest::newRow("Enter") << "enter" << true;
     }
     void answers() {
         QFETCH(QString, answer);
@@ -45,7 +47,15 @@ private slots:
         names[kChanged] = "ABCDEFGHIJKL";
         WriteFileBytes(save, OfficerFileBytes(names));
         const std::string before = ReadFileBytes(save);
-        f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button1")); });
+        const bool keys = answer == "enter";
+        // A focused button of the main window, pressed with Enter or clicked.
+        const auto press = [keys](const char* name) {
+            auto* button = Control<QPushButton>(name);
+            if (!keys) return Press(button);
+            button->setFocus();
+            QTest::keyClick(button, Qt::Key_Return);
+        };
+        f.Script.OnMainWindow([&](QWidget&) { press("Button1"); });
         f.Script.OnModal<QDialog>([&](QDialog& box) {
             QCOMPARE(box.windowTitle(), QStringLiteral("確認"));
             QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(), QStringLiteral("実行しますか?"));
@@ -55,16 +65,18 @@ private slots:
             if (answer == "escape") QTest::keyClick(&box, Qt::Key_Escape);
             if (answer == "close") box.close();
             if (answer == "yes") Press(yes);
+            if (keys) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
         });
         if (rewritten) {
-            f.Script.OnModal<QDialog>([](QDialog& box) {
+            f.Script.OnModal<QDialog>([keys](QDialog& box) {
                 QCOMPARE(box.windowTitle(), ToQString(ApplicationTitle()));
                 QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(),
                          QStringLiteral("データを書き換えました."));
-                Press(BoxButton(box, "OK"));
+                if (!keys) return Press(BoxButton(box, "OK"));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
             });
         }
-        f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button3")); });
+        f.Script.OnMainWindow([&](QWidget&) { press("Button3"); });
         f.Run();
         std::string expected = before;
         if (rewritten) {

@@ -5,10 +5,12 @@
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 #include <algorithm>
 #include <cstdlib>
@@ -17,7 +19,9 @@
 #include "settings/date_settings.h"
 #include "settings/date_text.h"
 #include "ui/form_scaling.h"
+#include "ui/window_fit.h"
 #include "ui/qt/japanese_font.h"
+#include "ui/qt/push_button.h"
 #include "ui/qt/qt_text.h"
 
 namespace {
@@ -114,6 +118,7 @@ void TQtMainWindow::Bind(TForm1& form) {
     form_ = &form;
     slotShortfall_ = SlotWidthShortfall();
     resize(width() + slotShortfall_, height());
+    PlaceOnScreen();
     // Created in tab order, so that Tab walks the designed order.
     CreateRadioGroup(scenario_, kScenarioGroup, form.ScenarioGroup);
     CreateRadioGroup(saveData_, kSaveDataGroup, form.SaveDataGroup);
@@ -125,6 +130,21 @@ void TQtMainWindow::Bind(TForm1& form) {
         previous = button;
     }
     CreateLabel();
+}
+
+// The designed place, unless the window (with a frame as designed, the
+// window manager's being unknown before the first show) would reach past
+// the available area of the screen it opens on.
+void TQtMainWindow::PlaceOnScreen() {
+    const QPoint designed(kForm1Bounds.Left, kForm1Bounds.Top);
+    const QScreen* screen = QGuiApplication::screenAt(designed);
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const TBounds outer{designed.x(), designed.y(), width() + ScaleToText(kDesignFrameWidth, textHeight_),
+                        height() + ScaleToText(kDesignFrameHeight, textHeight_)};
+    const TBounds placed = FitWindowToArea(outer, TBounds{area.x(), area.y(), area.width(), area.height()});
+    move(placed.Left, placed.Top);
 }
 
 void TQtMainWindow::Unbind() {
@@ -180,7 +200,7 @@ void TQtMainWindow::Mirror(TRadioView& view) {
 
 QPushButton* TQtMainWindow::CreateButton(const TControlDescription& description,
                                          void (TForm1::*handler)(TObject*)) {
-    auto* button = new QPushButton(ToQString(description.Caption), this);
+    auto* button = new TPushButton(ToQString(description.Caption), this);
     button->setObjectName(QString::fromLatin1(description.Name));
     button->setGeometry(Placed(description));
     button->setAutoDefault(false);

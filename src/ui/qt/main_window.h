@@ -17,13 +17,14 @@ class QRadioButton;
 
 class TQtMainWindow final : public QWidget {
 public:
-    // The window, hidden, at its designed place and size for the screen's dpi.
+    // The window, hidden, at its designed size for the screen's dpi.
     TQtMainWindow();
     ~TQtMainWindow() override;
     TQtMainWindow(const TQtMainWindow&) = delete;
     TQtMainWindow& operator=(const TQtMainWindow&) = delete;
 
-    // Creates the controls from the form's models and connects them.
+    // Creates the controls from the form's models and connects them; places
+    // the window on the screen.
     void Bind(TForm1& form);
     // Disconnects the models; call while the form still exists.
     void Unbind();
@@ -43,6 +44,8 @@ private:
     int SlotWidthShortfall() const;
     // A control's place: scaled, and widened or moved for long slot labels.
     QRect Placed(const TControlDescription& description) const;
+    // Moves the window to its designed place, or just far enough to fit the screen.
+    void PlaceOnScreen();
     void CreateRadioGroup(TRadioView& view, const TControlDescription& description, TRadioGroup& model);
     QPushButton* CreateButton(const TControlDescription& description, void (TForm1::*handler)(TObject*));
     void CreateLabel();

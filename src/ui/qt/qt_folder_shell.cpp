@@ -2,14 +2,18 @@
 // the root (the computer) holds an empty path, which has no file-system path.
 #include "ui/qt/qt_folder_shell.h"
 
+#include <QAbstractItemModel>
 #include <QDir>
 #include <QFileDialog>
+#include <QHash>
+#include <QListView>
 #include <QUrl>
 
 #include <sys/stat.h>
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "ui/qt/qt_text.h"
 #include "ui/qt/wine_prefixes.h"
@@ -28,14 +32,33 @@ TMallocAllocator& Allocator() {
     return allocator;
 }
 
-QList<QUrl> SidebarUrls(const QList<QUrl>& standard) {
-    QList<QUrl> urls = standard;
+std::vector<TWineDrive> WineDrives() {
     const char* home = std::getenv("HOME");
     const char* prefix = std::getenv("WINEPREFIX");
-    for (const std::string& drive : WineDriveFolders(home ? home : "", prefix ? prefix : "")) {
-        urls.append(QUrl::fromLocalFile(ToQString(drive)));
-    }
-    return urls;
+    return WineDriveFolders(home ? home : "", prefix ? prefix : "");
+}
+
+// The side bar names a place by its folder's name, which is "drive_c" for
+// every prefix; each Wine place is renamed by its origin instead, again
+// whenever the side bar refreshes or re-adds a place. Its model
+// keeps each entry's URL in the role after Qt::UserRole.
+void NameWineDrives(QFileDialog& dialog, const std::vector<TWineDrive>& drives) {
+    auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+    QAbstractItemModel* model = sidebar ? sidebar->model() : nullptr;
+    if (!model) return;
+    QHash<QUrl, QString> names;
+    for (const TWineDrive& drive : drives) names.insert(QUrl::fromLocalFile(ToQString(drive.Path)), ToQString(drive.Name));
+    const auto rename = [model, names] {
+        for (int row = 0; row < model->rowCount(); ++row) {
+            const QModelIndex index = model->index(row, 0);
+            const auto name = names.constFind(index.data(Qt::UserRole + 1).toUrl());
+            if (name != names.constEnd() && index.data().toString() != *name) model->setData(index, *name);
+        }
+    };
+    QObject::connect(model, &QAbstractItemModel::dataChanged, &dialog, rename);
+    QObject::connect(model, &QAbstractItemModel::rowsInserted, &dialog, rename);
+    QObject::connect(model, &QAbstractItemModel::modelReset, &dialog, rename);
+    rename();
 }
 
 }  // namespace
@@ -63,7 +86,14 @@ TItemIdList TQtFolderShell::SHBrowseForFolderA(TBrowseInfo& info) {
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setFilter(QDir::AllDirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::Drives);
-    dialog.setSidebarUrls(SidebarUrls(dialog.sidebarUrls()));
+    const std::vector<TWineDrive> drives = WineDrives();
+    // Qt keeps the side bar of the last dialog in its settings: Wine places
+    // from then, some perhaps gone since, are dropped and found afresh.
+    QList<QUrl> places = dialog.sidebarUrls();
+    places.removeIf([](const QUrl& url) { return url.fileName() == QLatin1String("drive_c"); });
+    for (const TWineDrive& drive : drives) places.append(QUrl::fromLocalFile(ToQString(drive.Path)));
+    dialog.setSidebarUrls(places);
+    NameWineDrives(dialog, drives);
     dialog.setDirectory(QDir::homePath());
     QObject::connect(&dialog, &QFileDialog::currentChanged, &dialog, [this, &info, &dialog](const QString& path) {
         TItemIdList selected = NewItemList(path);

@@ -11,12 +11,14 @@
 #include "common/app_title.h"
 #include "common/frame.h"
 #include "settings/ini_file.h"
+#include "ui/qt/command_line.h"
 #include "ui/qt/qt_application.h"
 #include "ui/qt/qt_folder_shell.h"
 #include "ui/qt/qt_frame.h"
 #include "ui/qt/quit_signals.h"
 
 int RunKasumiroProgram(int argc, char** argv) {
+    if (AnswerCommandLine(argc, argv)) return 0;
     QApplication application(argc, argv);
     ApplicationTitle();  // computed once, before any window
     // The program speaks Japanese whatever the user's locale; so does Qt's

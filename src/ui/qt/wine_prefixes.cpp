@@ -10,29 +10,31 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Folders holding one prefix per sub-folder, and the path from each
-// sub-folder to its drive_c.
+// Folders holding one prefix per sub-folder, the path from each sub-folder
+// to its drive_c, and what its name starts with (the sub-folder's name follows).
 struct TPrefixFolder {
     const char* Folder;  // below the home folder
     const char* Inside;
+    const char* Origin;
 };
 
 constexpr TPrefixFolder kPrefixFolders[] = {
-    {".steam/steam/steamapps/compatdata", "pfx/drive_c"},
-    {".local/share/Steam/steamapps/compatdata", "pfx/drive_c"},
-    {".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata", "pfx/drive_c"},
-    {".local/share/bottles/bottles", "drive_c"},
-    {".var/app/com.usebottles.bottles/data/bottles/bottles", "drive_c"},
-    {"Games", "drive_c"},
+    {".steam/steam/steamapps/compatdata", "pfx/drive_c", "Steam "},
+    {".local/share/Steam/steamapps/compatdata", "pfx/drive_c", "Steam "},
+    {".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata", "pfx/drive_c", "Steam "},
+    {".local/share/bottles/bottles", "drive_c", "Bottles: "},
+    {".var/app/com.usebottles.bottles/data/bottles/bottles", "drive_c", "Bottles: "},
+    {"Games", "drive_c", "Lutris: "},
 };
 
-void AddIfFolder(const fs::path& path, std::vector<std::string>& found, std::vector<fs::path>& seen) {
+void AddIfFolder(const std::string& name, const fs::path& path, std::vector<TWineDrive>& found,
+                 std::vector<fs::path>& seen) {
     std::error_code error;
     if (!fs::is_directory(path, error)) return;
     const fs::path real = fs::canonical(path, error);
     if (error || std::find(seen.begin(), seen.end(), real) != seen.end()) return;
     seen.push_back(real);
-    found.push_back(path.string());
+    found.push_back(TWineDrive{name, path.string()});
 }
 
 std::vector<fs::path> SortedSubFolders(const fs::path& folder) {
@@ -47,16 +49,16 @@ std::vector<fs::path> SortedSubFolders(const fs::path& folder) {
 
 }  // namespace
 
-std::vector<std::string> WineDriveFolders(const std::string& home, const std::string& winePrefix) {
-    std::vector<std::string> found;
+std::vector<TWineDrive> WineDriveFolders(const std::string& home, const std::string& winePrefix) {
+    std::vector<TWineDrive> found;
     std::vector<fs::path> seen;
-    if (!winePrefix.empty()) AddIfFolder(fs::path(winePrefix) / "drive_c", found, seen);
+    if (!winePrefix.empty()) AddIfFolder("Wine ($WINEPREFIX)", fs::path(winePrefix) / "drive_c", found, seen);
     if (home.empty()) return found;
     const fs::path homeFolder(home);
-    AddIfFolder(homeFolder / ".wine" / "drive_c", found, seen);
+    AddIfFolder("Wine (~/.wine)", homeFolder / ".wine" / "drive_c", found, seen);
     for (const TPrefixFolder& place : kPrefixFolders) {
         for (const fs::path& prefix : SortedSubFolders(homeFolder / place.Folder)) {
-            AddIfFolder(prefix / place.Inside, found, seen);
+            AddIfFolder(place.Origin + prefix.filename().string(), prefix / place.Inside, found, seen);
         }
     }
     return found;

@@ -5,7 +5,16 @@
 #include <string>
 #include <vector>
 
+// One drive_c and the name it is offered under, saying where it comes from:
+// "Wine ($WINEPREFIX)", "Wine (~/.wine)", "Steam APPID", "Bottles: NAME",
+// "Lutris: NAME" (NAME, APPID: the prefix's folder name).
+struct TWineDrive {
+    std::string Name;
+    std::string Path;
+    friend bool operator==(const TWineDrive&, const TWineDrive&) = default;
+};
+
 // home: the user's home folder; winePrefix: $WINEPREFIX, empty when unset.
 // Looks in $WINEPREFIX, ~/.wine, Steam's compatdata/*/pfx, Bottles' and
 // Lutris' usual folders; gives each existing drive_c once, in that order.
-std::vector<std::string> WineDriveFolders(const std::string& home, const std::string& winePrefix);
+std::vector<TWineDrive> WineDriveFolders(const std::string& home, const std::string& winePrefix);
