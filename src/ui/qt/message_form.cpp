@@ -121,7 +121,10 @@ private:
         view->setObjectName(QStringLiteral("Details"));
         view->setReadOnly(true);
         view->setLineWrapMode(QPlainTextEdit::NoWrap);
-        view->setMinimumWidth(view->fontMetrics().averageCharWidth() * 48);
+        // Wide enough for a line of index and two names; tabs line the columns up.
+        const int character = view->fontMetrics().averageCharWidth();
+        view->setTabStopDistance(character * 8);
+        view->setMinimumWidth(character * 64);
         view->hide();
         grid.addWidget(view, 3, 0, 1, 2);
         auto* toggle = new QPushButton(QStringLiteral("詳細を表示..."), this);
