@@ -87,10 +87,18 @@ std::string StampNow() {
     return stamp;
 }
 
-// The first free name for the stamp: stamp, stamp-2, stamp-3, ...
+// A new name for the stamp: stamp, stamp-2, stamp-3, ..., always after the
+// stamp's numbers in use, so that a name freed by deleting an old backup is
+// never taken again by a newer one within the same second.
 std::string FreeBackupStem(const std::string& folder, const std::string& stamp) {
-    for (int number = 1;; ++number) {
-        const std::string stem = number == 1 ? stamp : stamp + '-' + std::to_string(number);
+    int highest = 0;
+    for (const std::string& name : FolderEntries(folder)) {
+        std::string existing;
+        int number = 0;
+        if (ParseBackupName(name, existing, number) && existing == stamp) highest = std::max(highest, number);
+    }
+    for (int number = highest + 1;; ++number) {
+        std::string stem = number == 1 ? stamp : stamp + '-' + std::to_string(number);
         if (!PathExists(folder + stem + kBackupSuffix) && !PathExists(folder + stem + kRecordSuffix)) return stem;
     }
 }
@@ -133,6 +141,7 @@ std::vector<TSaveBackup> BackupsInFolder(const std::string& folder) {
     }
     std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a > b; });
     std::vector<TSaveBackup> backups;
+    backups.reserve(found.size());
     for (const auto& [stamp, number, name] : found) backups.push_back({folder + name, TimeOfStamp(stamp)});
     return backups;
 }
@@ -164,7 +173,7 @@ TSaveBackup StoreBackup(const std::string& folder, const std::string& gameFolder
         RaiseBackupFailed(folder);
     }
     const std::string stem = FreeBackupStem(folder, StampNow());
-    const TSaveBackup backup{folder + stem + kBackupSuffix, TimeOfStamp(stem.substr(0, kStampLength))};
+    TSaveBackup backup{folder + stem + kBackupSuffix, TimeOfStamp(stem.substr(0, kStampLength))};
     try {
         ReplaceFileDurably(backup.Path, folder + stem + ".BIN.tmp", saveBytes);
         const std::string record = BackupRecordText(gameFolder, slotName, backup.Time, rewrittenHash);

@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "common/frame.h"
-#include "common/system_text.h"
 
 namespace {
 
@@ -82,9 +81,4 @@ std::vector<TOfficerNameChange> PlanOfficerNameRewrite(const std::string& scenar
     scenario.Close();
     save.Close();
     return changes;
-}
-
-std::string OfficerNameChangeLine(const TOfficerNameChange& change) {
-    return std::to_string(change.Index) + '\t' + SjisToReadableText(change.CurrentName) + '\t' +
-           SjisToReadableText(change.NewName);
 }

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr std::size_t kRecordFileLimit = 64 * 1024;
+constexpr std::size_t kRecordFileLimit = std::size_t{64} * 1024;
 constexpr char kRestoreTemporarySuffix[] = ".kasumiro-restore";
 
 // The save as the rewrite will leave it: the planned names put in place.
@@ -52,7 +52,7 @@ TSaveBackup ChosenBackup(const std::string& folder, const std::string& backupNam
 }  // namespace
 
 TSaveBackup RewriteOfficerNamesWithBackup(const std::string& gameFolder, const std::string& slotName) {
-    const TSaveBackup backup = BackUpSaveBeforeRewrite(gameFolder, slotName);
+    TSaveBackup backup = BackUpSaveBeforeRewrite(gameFolder, slotName);
     RewriteOfficerNamesInPlace(gameFolder + kScenarioFolderName + kPathSeparator,
                                gameFolder + slotName + kPathSeparator);
     return backup;
@@ -82,7 +82,7 @@ std::vector<TSaveBackup> ListSaveBackups(const std::string& gameFolder, const st
 
 TSaveBackup RestoreSaveBackup(const std::string& gameFolder, const std::string& slotName,
                               const std::string& backupName, bool force) {
-    const TSaveBackup backup = ChosenBackup(SlotBackupFolderOf(gameFolder, slotName), backupName);
+    TSaveBackup backup = ChosenBackup(SlotBackupFolderOf(gameFolder, slotName), backupName);
     const std::string savePath = gameFolder + slotName + kPathSeparator + kOfficerFileName;
     if (!force) {
         const std::string expected = SaveHashOfRecord(ReadRegularFile(BackupRecordPath(backup.Path), kRecordFileLimit));

@@ -64,7 +64,7 @@ TEST(KasumiroCli, RestorePutsTheSlotBackByteForByteButNeverOverNewerProgress) {
     const std::string savePath = SubFolder(game.Path(), "LOG2.DAT") + "BUSYO21.BIN";
     const std::string before = ReadFileBytes(savePath);
     const auto run = [](const std::vector<std::string>& args, int exitCode, const std::string& out) {
-        const TProgramResult result = RunCli(args);
+        TProgramResult result = RunCli(args);
         EXPECT_EQ(result.ExitCode, exitCode) << ::testing::PrintToString(args) << result.Err;
         EXPECT_EQ(result.Out, out) << ::testing::PrintToString(args);
         return result;

@@ -87,12 +87,13 @@ TEST_F(SaveBackupTest, RestoreRefusesOverNewerProgressUnlessForced) {
 
 TEST_F(SaveBackupTest, KeepsTheNewestTenOfASlot) {
     std::vector<TSaveBackup> made;
+    made.reserve(kBackupsKept + 2);
     for (int i = 0; i < kBackupsKept + 2; ++i) made.push_back(Rewrite());
     const std::vector<TSaveBackup> listed = ListSaveBackups(dir_.Path(), "LOG1.DAT");
     ASSERT_EQ(listed.size(), std::size_t{kBackupsKept});
     for (std::size_t i = 0; i < listed.size(); ++i) EXPECT_EQ(listed[i].Path, made[made.size() - 1 - i].Path) << i;
     EXPECT_FALSE(FileExists(made[0].Path));
-    EXPECT_EQ(FolderEntries(FolderOfPath(made.back().Path)).size(), std::size_t{2 * kBackupsKept});
+    EXPECT_EQ(FolderEntries(FolderOfPath(made.back().Path)).size(), std::size_t{2} * kBackupsKept);
 }
 
 TEST_F(SaveBackupTest, AFailedBackupLeavesTheSaveUntouched) {
