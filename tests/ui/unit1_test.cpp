@@ -8,12 +8,10 @@
 
 #include "common/path_separator.h"
 #include "settings/settings_store.h"
-#include "support/backup_home.h"
 #include "support/officer_files.h"
 #include "support/temp_dir.h"
 #include "ui/fake_folder_shell.h"
 #include "support/fake_frame.h"
-#include "ui/undoable_rewrite.h"
 
 namespace {
 
@@ -227,39 +225,6 @@ TEST_F(Form1Test, ExecuteOnMissingFilesIsReportedOnce) {
     DispatchEvent([&] { form->Button1Click(nullptr); });
     EXPECT_EQ(frame.Errors.size(), 1u);
     EXPECT_TRUE(frame.Informations.empty());
-}
-
-// The Linux program's Execute: the box previews the slot and the count, はい
-// backs up and rewrites, 元に戻す puts the save back byte for byte; a failing
-// dry run leaves the box without a preview and the rewrite reports the error.
-TEST_F(Form1Test, UndoableExecutePreviewsBacksUpAndUndoes) {
-    TTempDir home;
-    TScopedBackupHome scopedHome(home.Path());
-    BaseDir = temp.Path() + "game" + Sep();
-    MakeGame(BaseDir, {0, 1, 2, 3, 4});
-    form->ExecuteRewrite = RunUndoableRewrite;
-    form->SaveDataGroup.SetItemIndex(1);
-    const std::string save = BaseDir + "LOG2.DAT" + Sep() + "BUSYO21.BIN";
-
-    frame.Answers = {mrYes, mrYes, mrNo};
-    frame.InformationAnswers = {mrUndo};
-    for (int run = 0; run < 3; ++run) form->Button1Click(nullptr);
-    EXPECT_EQ(frame.Questions, std::vector<std::string>(3, "実行しますか?"));
-    ASSERT_EQ(frame.Previews.size(), 3u);
-    EXPECT_EQ(frame.Previews[0].Informative, "LOG2.DAT: 武将 1 人の名前を書き換えます.");
-    EXPECT_EQ(frame.Previews[0].Details.rfind("5\tWXYZ\\x00", 0), 0u) << frame.Previews[0].Details;
-    EXPECT_EQ(frame.Previews[1].Informative, frame.Previews[0].Informative);  // undone, so the same again
-    EXPECT_EQ(frame.Previews[2].Informative, "LOG2.DAT: 書き換える名前はありません.");
-    EXPECT_EQ(frame.Previews[2].Details, "");
-    EXPECT_EQ(frame.Informations,
-              (std::vector<std::string>{"データを書き換えました.", "元に戻しました.", "データを書き換えました."}));
-    EXPECT_NE(ReadFileBytes(save), OfficerFile(true));
-
-    BaseDir = temp.Path() + "nowhere" + Sep();
-    frame.Answers = {mrYes};
-    DispatchEvent([&] { form->Button1Click(nullptr); });
-    EXPECT_EQ(frame.Previews.back().Informative, "");
-    EXPECT_EQ(frame.Errors.size(), 1u);
 }
 
 // Cancelled, or a folder whose name the system's code page cannot hold
