@@ -4,13 +4,16 @@
 #include <string>
 #include <vector>
 
-enum class TCliCommand { Usage, Help, Version, Rewrite, Slots };
+enum class TCliCommand { Usage, Help, Version, Rewrite, Slots, Backups, Restore };
 
 struct TCliArguments {
     TCliCommand Command = TCliCommand::Usage;
     std::string GameFolder;  // as given; see GameFolderPath
-    int Slot = 0;            // 1 to 5, rewrite only
+    int Slot = 0;            // 1 to 5: rewrite, backups and restore
     bool DryRun = false;     // rewrite only
+    bool NoBackup = false;   // rewrite only
+    bool Force = false;      // restore only
+    std::string BackupName;  // restore only; empty for the newest
     std::string Problem;     // why the arguments were refused (Usage only)
 };
 

@@ -7,6 +7,7 @@
 #include "common/path_separator.h"
 #include "common/system_text.h"
 #include "process/process.h"
+#include "process/save_backup.h"
 #include "settings/save_slot_list.h"
 #include "cli/console_frame.h"
 #include "cli/console_output.h"
@@ -16,12 +17,18 @@ namespace {
 void PrintPlannedChanges(const std::string& scenarioFolder, const std::string& saveFolder, std::ostream& out) {
     for (const TOfficerNameChange& change : PlanOfficerNameRewrite(scenarioFolder, saveFolder)) {
         // The names come out readable in the system's code page.
-        WriteText(out,
-                  std::to_string(change.Index) + '\t' + SjisToReadableText(change.CurrentName) + '\t' +
-                      SjisToReadableText(change.NewName) + '\n',
-                  TTextOrigin::System);
+        WriteText(out, OfficerNameChangeLine(change) + '\n', TTextOrigin::System);
     }
     out << std::flush;
+}
+
+// The backup's path goes to standard error, before the rewrite writes, so
+// that it is known also when the rewrite then fails.
+void RewriteWithBackup(const std::string& baseDir, const std::string& slotName, std::ostream& err) {
+    const TSaveBackup backup = BackUpSaveBeforeRewrite(baseDir, slotName);
+    WriteText(err, backup.Path + '\n', TTextOrigin::System);
+    err << std::flush;
+    RewriteOfficerNames(baseDir + kScenarioFolderName + kPathSeparator, baseDir + slotName + kPathSeparator);
 }
 
 }  // namespace
@@ -37,8 +44,10 @@ int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::os
         const std::string saveFolder = baseDir + SaveSlotName(arguments.Slot) + kPathSeparator;
         if (arguments.DryRun) {
             PrintPlannedChanges(scenarioFolder, saveFolder, out);
-        } else {
+        } else if (arguments.NoBackup) {
             RewriteOfficerNames(scenarioFolder, saveFolder);
+        } else {
+            RewriteWithBackup(baseDir, SaveSlotName(arguments.Slot), err);
         }
         return kExitSuccess;
     } catch (...) {
@@ -52,4 +61,36 @@ int RunSlotsCommand(const TCliArguments& arguments, std::ostream& out) {
     for (int slot = 1; slot <= kSaveSlotCount; ++slot) WriteText(out, SaveSlotLabel(baseDir, SaveSlotName(slot)) + '\n', TTextOrigin::System);
     out << std::flush;
     return kExitSuccess;
+}
+
+int RunBackupsCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err) {
+    try {
+        const std::string baseDir = GameFolderPath(arguments.GameFolder);
+        for (const TSaveBackup& backup : ListSaveBackups(baseDir, SaveSlotName(arguments.Slot))) {
+            WriteText(out, backup.Time + '\t' + backup.Path + '\n', TTextOrigin::System);
+        }
+        out << std::flush;
+        return kExitSuccess;
+    } catch (...) {
+        WriteErrorLine(err, CurrentExceptionAsError());
+        err << std::flush;
+        return kExitFailure;
+    }
+}
+
+int RunRestoreCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err) {
+    try {
+        const std::string baseDir = GameFolderPath(arguments.GameFolder);
+        const TSaveBackup backup =
+            RestoreSaveBackup(baseDir, SaveSlotName(arguments.Slot), arguments.BackupName, arguments.Force);
+        WriteText(err, backup.Path + '\n', TTextOrigin::System);
+        err << std::flush;
+        WriteText(out, std::string(kRestoredText) + '\n', TTextOrigin::Program);
+        out << std::flush;
+        return kExitSuccess;
+    } catch (...) {
+        WriteErrorLine(err, CurrentExceptionAsError());
+        err << std::flush;
+        return kExitFailure;
+    }
 }

@@ -9,9 +9,16 @@ inline constexpr int kExitSuccess = 0;
 inline constexpr int kExitFailure = 1;  // an I/O error, reported with the error box's text
 inline constexpr int kExitUsage = 2;
 
-// Rewrites the slot's officer names without asking, or lists what a rewrite
-// would change when arguments.DryRun is set.
+// Rewrites the slot's officer names without asking, after a backup unless
+// arguments.NoBackup is set, or lists what a rewrite would change when
+// arguments.DryRun is set.
 int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err);
 
 // Prints the five save slot labels, one a line.
 int RunSlotsCommand(const TCliArguments& arguments, std::ostream& out);
+
+// Lists the slot's backups, newest first: the time and the path, one a line.
+int RunBackupsCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err);
+
+// Puts the slot's newest or named backup back; its path goes to standard error.
+int RunRestoreCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err);

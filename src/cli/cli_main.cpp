@@ -24,6 +24,10 @@ int Run(const TCliArguments& arguments) {
         return RunRewriteCommand(arguments, std::cout, std::cerr);
     case TCliCommand::Slots:
         return RunSlotsCommand(arguments, std::cout);
+    case TCliCommand::Backups:
+        return RunBackupsCommand(arguments, std::cout, std::cerr);
+    case TCliCommand::Restore:
+        return RunRestoreCommand(arguments, std::cout, std::cerr);
     case TCliCommand::Usage:
         break;
     }

@@ -32,3 +32,7 @@ void ShowInformationBox(const std::string& text) { Current().ShowInformationBox(
 void DefaultBeep() { Current().DefaultBeep(); }
 void ReportError(const Exception& error) { Current().ReportError(error); }
 void RequestQuit() { Current().RequestQuit(); }
+std::int32_t AskConfirmationWithPreview(const std::string& text, const TBoxPreview& preview) {
+    return Current().AskConfirmationWithPreview(text, preview);
+}
+std::int32_t ShowUndoableInformationBox(const std::string& text) { return Current().ShowUndoableInformationBox(text); }

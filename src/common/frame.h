@@ -13,6 +13,15 @@ constexpr std::int32_t mrOk = 1;
 constexpr std::int32_t mrCancel = 2;
 constexpr std::int32_t mrYes = 6;
 constexpr std::int32_t mrNo = 7;
+// The undo button of an information box that offers one.
+constexpr std::int32_t mrUndo = 100;
+
+// What a confirmation box may show besides its question: a line under it and
+// details the user can unfold, one line each. Both empty: nothing more.
+struct TBoxPreview {
+    std::string Informative;
+    std::string Details;
+};
 
 class IFrame {
 public:
@@ -22,6 +31,16 @@ public:
     virtual void DefaultBeep() = 0;
     virtual void ReportError(const Exception& error) = 0;
     virtual void RequestQuit() = 0;
+    // A frame that shows no preview asks the plain question.
+    virtual std::int32_t AskConfirmationWithPreview(const std::string& text, const TBoxPreview& /*preview*/) {
+        return AskConfirmation(text);
+    }
+    // The information box with an undo button beside OK: mrUndo when it was
+    // pressed. A frame without one shows the plain box.
+    virtual std::int32_t ShowUndoableInformationBox(const std::string& text) {
+        ShowInformationBox(text);
+        return mrOk;
+    }
 };
 
 // Installs a frame for the life of the object and puts the previous one back.
@@ -43,6 +62,8 @@ void ShowInformationBox(const std::string& text);
 void DefaultBeep();
 void ReportError(const Exception& error);
 void RequestQuit();
+std::int32_t AskConfirmationWithPreview(const std::string& text, const TBoxPreview& preview);
+std::int32_t ShowUndoableInformationBox(const std::string& text);
 
 // Runs a handler and reports whatever it raises, so that no error escapes
 // into the toolkit that dispatched the event.

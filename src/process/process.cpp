@@ -36,6 +36,11 @@ void WalkOfficerNames(TOfficerFile& scenario, TOfficerFile& save, OnDiffering&& 
 }  // namespace
 
 void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& saveFolder) {
+    RewriteOfficerNamesInPlace(scenarioFolder, saveFolder);
+    ShowInformationBox(kRewriteDoneText);
+}
+
+void RewriteOfficerNamesInPlace(const std::string& scenarioFolder, const std::string& saveFolder) {
     // Both files are opened for writing, as the game's files always are; a
     // failure anywhere closes whatever is open on the way out (destructors),
     // so a later run and the game can open them again at once.
@@ -54,7 +59,6 @@ void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& s
 
     scenario.Close();
     save.Close();
-    ShowInformationBox("データを書き換えました.");
 }
 
 std::vector<TOfficerNameChange> PlanOfficerNameRewrite(const std::string& scenarioFolder,

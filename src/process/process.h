@@ -26,6 +26,12 @@ void StoreOfficerName(TOfficerRecord& record, std::string_view builtName);
 // far are closed before the error leaves.
 void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& saveFolder);
 
+// The same rewrite without the completion message, for callers that show
+// their own.
+void RewriteOfficerNamesInPlace(const std::string& scenarioFolder, const std::string& saveFolder);
+
+inline constexpr char kRewriteDoneText[] = "データを書き換えました.";
+
 // What a rewrite would change, found without writing anything (both files are
 // opened for reading only): the records whose stored name bytes would differ.
 struct TOfficerNameChange {
@@ -35,3 +41,8 @@ struct TOfficerNameChange {
 };
 std::vector<TOfficerNameChange> PlanOfficerNameRewrite(const std::string& scenarioFolder,
                                                        const std::string& saveFolder);
+
+// One planned change as a line of text without its line end: the index, the
+// current name and the new name, tab-separated, the names readable in the
+// system code page.
+std::string OfficerNameChangeLine(const TOfficerNameChange& change);

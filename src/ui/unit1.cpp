@@ -12,6 +12,7 @@
 #include "settings/save_slot_list.h"
 #include "settings/settings_store.h"
 #include "ui/form1_description.h"
+#include "ui/undoable_rewrite.h"
 #include "common/frame.h"
 
 TForm1* Form1 = nullptr;
@@ -22,7 +23,6 @@ std::int32_t LastSaveDataIndex = 0;
 namespace {
 
 constexpr char kFolderDialogTitle[] = "天下統一プログラム・フォルダの設定";
-constexpr char kExecuteQuestion[] = "実行しますか?";
 constexpr char kEmptySlotMarker[] = "---";
 constexpr std::size_t kScenarioNameLength = 7;
 constexpr std::size_t kSlotNameLength = 8;
@@ -105,6 +105,10 @@ void TForm1::SaveDataGroupClick(TObject* /*Sender*/) {
 void TForm1::Button1Click(TObject* /*Sender*/) {
     if (ScenarioGroup.ItemIndex() == -1 || SaveDataGroup.ItemIndex() == -1) {
         DefaultBeep();
+        return;
+    }
+    if (ExecuteRewrite) {
+        ExecuteRewrite(BaseDir, SaveDataGroup.Item(SaveDataGroup.ItemIndex()).substr(0, kSlotNameLength));
         return;
     }
     if (AskConfirmation(kExecuteQuestion) != mrYes) return;

@@ -26,6 +26,10 @@ public:
     TRadioGroup ScenarioGroup;
     TRadioGroup SaveDataGroup;
     TFolderDialog FolderDialog1;
+    // Execute's work once a slot is chosen, given BaseDir and the slot's
+    // folder name. Unset, Execute asks "実行しますか?" and rewrites in place;
+    // the Linux program sets RunUndoableRewrite.
+    std::function<void(const std::string& gameFolder, const std::string& slotName)> ExecuteRewrite;
 
     // The handlers never catch: an error travels out to the event dispatch.
     void Button3Click(TObject* Sender);

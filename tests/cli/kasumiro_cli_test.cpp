@@ -6,6 +6,7 @@
 #include "cli/run_program.h"
 #include "common/path_separator.h"
 #include "cli/sample_game.h"
+#include "support/backup_home.h"
 #include "support/literal_code_page.h"
 #include "support/temp_dir.h"
 
@@ -25,6 +26,8 @@ std::vector<std::string> Lines(const std::string& text) {
 
 TEST(KasumiroCli, RewriteChangesExactlyTheDifferingNamesOnce) {
     TTempDir game;
+    TTempDir home;
+    TScopedBackupHome scopedHome(home.Path());
     MakeSampleGame(game.Path());
     const std::string savePath = SubFolder(game.Path(), "LOG2.DAT") + "BUSYO21.BIN";
     const std::string scenario = ReadFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN");
@@ -35,7 +38,9 @@ TEST(KasumiroCli, RewriteChangesExactlyTheDifferingNamesOnce) {
     const TProgramResult first = RunCli({"rewrite", game.Path(), "2"});
     EXPECT_EQ(first.ExitCode, 0) << first.Err;
     EXPECT_EQ(first.Out, kDone);
-    EXPECT_EQ(first.Err, "");
+    // The backup's path, outside the game folder, holding the save as it was.
+    ASSERT_EQ(first.Err.rfind(home.Path(), 0), 0u) << first.Err;
+    EXPECT_EQ(ReadFileBytes(first.Err.substr(0, first.Err.size() - 1)), before);
 
     // Every differing name changed, and with those names put back the file is as it was.
     const std::string after = ReadFileBytes(savePath);
@@ -48,6 +53,45 @@ TEST(KasumiroCli, RewriteChangesExactlyTheDifferingNamesOnce) {
     EXPECT_EQ(second.ExitCode, 0) << second.Err;
     EXPECT_EQ(ReadFileBytes(savePath), after);
     EXPECT_EQ(ReadFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN"), scenario);
+}
+
+// restore puts back the backup only over the save the rewrite left, unless
+// forced; --no-backup makes none.
+TEST(KasumiroCli, RestorePutsTheSlotBackByteForByteButNeverOverNewerProgress) {
+    TTempDir game;
+    TTempDir home;
+    TScopedBackupHome scopedHome(home.Path());
+    MakeSampleGame(game.Path());
+    const std::string savePath = SubFolder(game.Path(), "LOG2.DAT") + "BUSYO21.BIN";
+    const std::string before = ReadFileBytes(savePath);
+    const auto run = [](const std::vector<std::string>& args, int exitCode, const std::string& out) {
+        TProgramResult result = RunCli(args);
+        EXPECT_EQ(result.ExitCode, exitCode) << ::testing::PrintToString(args) << result.Err;
+        EXPECT_EQ(result.Out, out) << ::testing::PrintToString(args);
+        return result;
+    };
+
+    EXPECT_EQ(run({"rewrite", "--no-backup", game.Path(), "2"}, 0, kDone).Err, "");
+    run({"backups", game.Path(), "2"}, 0, "");
+    WriteFileBytes(savePath, before);
+
+    const std::string backup = run({"rewrite", game.Path(), "2"}, 0, kDone).Err;
+    const std::vector<std::string> listed = Lines(RunCli({"backups", game.Path(), "2"}).Out);
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].size(), 20 + backup.size() - 1) << listed[0];  // "YYYY-MM-DD HH:MM:SS\t" and the path
+    EXPECT_EQ(listed[0].substr(19), "\t" + backup.substr(0, backup.size() - 1));
+    EXPECT_EQ(run({"restore", game.Path(), "2"}, 0, "元に戻しました.\n").Err, backup);
+    EXPECT_EQ(ReadFileBytes(savePath), before);
+
+    run({"rewrite", game.Path(), "2"}, 0, kDone);
+    std::string played = ReadFileBytes(savePath);
+    played[7] = static_cast<char>(played[7] ^ 1);  // the game saved since
+    WriteFileBytes(savePath, played);
+    EXPECT_EQ(run({"restore", game.Path(), "2"}, 1, "").Err, "セーブデータが書き換えの後に変更されています.\n");
+    EXPECT_EQ(ReadFileBytes(savePath), played);
+    // The first backup, by its name; the save is the one before any rewrite.
+    run({"restore", "--force", game.Path(), "2", backup.substr(0, backup.size() - 1)}, 0, "元に戻しました.\n");
+    EXPECT_EQ(ReadFileBytes(savePath), before);
 }
 
 TEST(KasumiroCli, DryRunListsTheChangingNamesAsReadableTextAndWritesNothing) {

@@ -17,7 +17,10 @@
 #include "common/errors.h"
 #include "fault/syscall_faults.h"
 #include "support/officer_files.h"
+#include "process/backup_files.h"
 #include "process/process.h"
+#include "process/save_backup.h"
+#include "support/backup_home.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -180,6 +183,7 @@ protected:
         arguments_.Command = TCliCommand::Rewrite;
         arguments_.GameFolder = dir_.Path();
         arguments_.Slot = 1;
+        arguments_.NoBackup = true;  // the rewrite's own calls; the backup's are tested below
     }
 
     // Runs the command line's rewrite under the fault; the exit code and what
@@ -202,6 +206,8 @@ protected:
     }
 
     TTempDir dir_;
+    TTempDir home_;
+    TScopedBackupHome scopedHome_{home_.Path()};
     TGameFolders game_;
     TCliArguments arguments_;
     const std::string scenario_ = OfficerFileBytes(kOfficerCount, ScenarioName, 1);
@@ -290,6 +296,35 @@ TEST_F(RewriteFaults, AReallyFullDiskLeavesEveryNameOldOrWholeNew) {
     }
     EXPECT_EQ(NameAt(after, 323), NameAt(before, 323));
     EXPECT_GT(written, 0) << "the disk was full before the first write";
+}
+
+// The backup before the rewrite: whichever of its calls fails, the rewrite
+// does not start, the error names the backup, and no temporary file is left.
+TEST_F(RewriteFaults, AFailedBackupLeavesTheSaveUntouched) {
+    arguments_.NoBackup = false;
+    const std::size_t descriptors = OpenDescriptorCount();
+    // Opens: the two files of the dry run, the save for reading, then each
+    // temporary file; fsync and rename: the backup's, then its record's.
+    const TFault faults[] = {
+        {TSyscall::Open, 3, TFaultKind::Eacces}, {TSyscall::Open, 4, TFaultKind::Enospc},
+        {TSyscall::Pwrite, 1, TFaultKind::Nothing}, {TSyscall::Fsync, 1, TFaultKind::Eio},
+        {TSyscall::Rename, 1, TFaultKind::Enospc}, {TSyscall::Open, 5, TFaultKind::Eacces},
+        {TSyscall::Fsync, 2, TFaultKind::Eio}, {TSyscall::Rename, 2, TFaultKind::Eio},
+    };
+    for (const TFault& fault : faults) {
+        const std::string name = NameOf(fault.Call) + " #" + std::to_string(fault.Nth) + " " + NameOf(fault.Kind);
+        const auto [exitCode, err] = RunUnder({fault});
+        EXPECT_EQ(exitCode, kExitFailure) << name;
+        EXPECT_EQ(err.rfind(kBackupFailedText + home_.Path(), 0), 0u) << name << ": " << err;
+        EXPECT_TRUE(ReadFileBytes(game_.SaveFile) == save_) << name;
+        EXPECT_EQ(OpenDescriptorCount(), descriptors) << name;
+    }
+    std::vector<std::string> left;
+    for (const std::string& game : FolderEntries(home_.Path() + "kasumiro/backups/")) {
+        for (const std::string& file : FolderEntries(home_.Path() + "kasumiro/backups/" + game + "/LOG1.DAT/"))
+            left.push_back(file);
+    }
+    EXPECT_EQ(left, std::vector<std::string>{}) << "a failed backup leaves no file";
 }
 
 // The table's call numbers stand for the calls a run really makes.

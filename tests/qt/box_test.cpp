@@ -10,25 +10,32 @@
 
 namespace {
 
+constexpr int kConfirm = int(TBoxKind::Confirmation);
+constexpr int kInform = int(TBoxKind::Information);
+constexpr int kUndoable = int(TBoxKind::UndoableInformation);
+
 class BoxTest : public QObject {
     Q_OBJECT
 private slots:
     void keys_data() {
-        QTest::addColumn<bool>("confirmation");
+        QTest::addColumn<int>("kind");
         QTest::addColumn<int>("key");  // 0: the close box
         QTest::addColumn<int>("answer");
-        QTest::newRow("confirm: Enter") << true << int(Qt::Key_Return) << mrYes;
-        QTest::newRow("confirm: Esc") << true << int(Qt::Key_Escape) << mrNo;
-        QTest::newRow("confirm: Y") << true << int(Qt::Key_Y) << mrYes;
-        QTest::newRow("confirm: N") << true << int(Qt::Key_N) << mrNo;
-        QTest::newRow("confirm: closed") << true << 0 << mrCancel;
-        QTest::newRow("information: Enter") << false << int(Qt::Key_Return) << mrOk;
-        QTest::newRow("information: keypad Enter") << false << int(Qt::Key_Enter) << mrOk;
-        QTest::newRow("information: Esc") << false << int(Qt::Key_Escape) << mrOk;
-        QTest::newRow("information: closed") << false << 0 << mrCancel;
+        QTest::newRow("confirm: Enter") << kConfirm << int(Qt::Key_Return) << mrYes;
+        QTest::newRow("confirm: Esc") << kConfirm << int(Qt::Key_Escape) << mrNo;
+        QTest::newRow("confirm: Y") << kConfirm << int(Qt::Key_Y) << mrYes;
+        QTest::newRow("confirm: N") << kConfirm << int(Qt::Key_N) << mrNo;
+        QTest::newRow("confirm: closed") << kConfirm << 0 << mrCancel;
+        QTest::newRow("information: Enter") << kInform << int(Qt::Key_Return) << mrOk;
+        QTest::newRow("information: keypad Enter") << kInform << int(Qt::Key_Enter) << mrOk;
+        QTest::newRow("information: Esc") << kInform << int(Qt::Key_Escape) << mrOk;
+        QTest::newRow("information: closed") << kInform << 0 << mrCancel;
+        QTest::newRow("undoable: Enter") << kUndoable << int(Qt::Key_Return) << mrOk;
+        QTest::newRow("undoable: Esc") << kUndoable << int(Qt::Key_Escape) << mrOk;
+        QTest::newRow("undoable: U") << kUndoable << int(Qt::Key_U) << mrUndo;
     }
     void keys() {
-        QFETCH(bool, confirmation);
+        QFETCH(int, kind);
         QFETCH(int, key);
         QFETCH(int, answer);
         TUiScript script;
@@ -40,8 +47,7 @@ private slots:
                 QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key));
             }
         });
-        const std::int32_t got = ShowMessageForm(nullptr, confirmation ? TBoxKind::Confirmation : TBoxKind::Information,
-                                                 "caption", "text");
+        const std::int32_t got = ShowMessageForm(nullptr, static_cast<TBoxKind>(kind), "caption", "text");
         QCOMPARE(got, answer);
     }
 

@@ -2,6 +2,7 @@
 // alone, はい rewrites it and says so, an I/O error goes to the error box.
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -24,6 +25,15 @@ QPushButton* BoxButton(QDialog& box, const char* caption) {
     return nullptr;
 }
 
+// LOG2's officer file, differing from the scenario's in record kChanged only.
+std::string WriteSaveWithOneChange(const TQtFixture& f) {
+    const std::string save = f.GameFolder() + "LOG2.DAT/BUSYO21.BIN";
+    std::vector<std::string> names(kChanged + 1, std::string("\x8E\x52\x93\x63   \x91\xBE   "));
+    names[kChanged] = "ABCDEFGHIJKL";
+    WriteFileBytes(save, OfficerFileBytes(names));
+    return save;
+}
+
 class ExecuteTest : public QObject {
     Q_OBJECT
 private slots:
@@ -42,10 +52,7 @@ private slots:
         QFETCH(bool, rewritten);
         TQtFixture f;
         f.StoreSettings(f.MakeGame({1}), 1);
-        const std::string save = f.GameFolder() + "LOG2.DAT/BUSYO21.BIN";
-        std::vector<std::string> names(kChanged + 1, std::string("\x8E\x52\x93\x63   \x91\xBE   "));
-        names[kChanged] = "ABCDEFGHIJKL";
-        WriteFileBytes(save, OfficerFileBytes(names));
+        const std::string save = WriteSaveWithOneChange(f);
         const std::string before = ReadFileBytes(save);
         const bool keys = answer == "enter";
         // A focused button of the main window, pressed with Enter or clicked.
@@ -84,6 +91,40 @@ private slots:
             expected.replace(kChanged * 38 + 6, 12, BuildNewOfficerName(NameAt(scenario, kChanged)));
         }
         QVERIFY(ReadFileBytes(save) == expected);
+    }
+
+    // The confirmation box names the slot and the count, its details list the
+    // change readably; 元に戻す puts the save back byte for byte and says so.
+    void previewThenUndo() {
+        TQtFixture f;
+        f.StoreSettings(f.MakeGame({1}), 1);
+        const std::string save = WriteSaveWithOneChange(f);
+        const std::string before = ReadFileBytes(save);
+        f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button1")); });
+        f.Script.OnModal<QDialog>([](QDialog& box) {
+            QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(), QStringLiteral("実行しますか?"));
+            QCOMPARE(box.findChild<QLabel*>(QStringLiteral("InformativeText"))->text(),
+                     QStringLiteral("LOG2.DAT: 武将 1 人の名前を書き換えます."));
+            auto* details = box.findChild<QPlainTextEdit*>(QStringLiteral("Details"));
+            QVERIFY(details && !details->isVisible());
+            Press(BoxButton(box, "詳細を表示..."));
+            QVERIFY(details->isVisible());
+            const QString text = details->toPlainText();
+            QVERIFY2(text.startsWith(QStringLiteral("7\tABCDEFGHIJKL\t山田")) && text.contains(QStringLiteral("嗣")),
+                     qPrintable(text));
+            Press(BoxButton(box, "はい(&Y)"));
+        });
+        f.Script.OnModal<QDialog>([](QDialog& box) {
+            QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(), QStringLiteral("データを書き換えました."));
+            Press(BoxButton(box, "元に戻す(&U)"));
+        });
+        f.Script.OnModal<QDialog>([](QDialog& box) {
+            QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(), QStringLiteral("元に戻しました."));
+            Press(BoxButton(box, "OK"));
+        });
+        f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button3")); });
+        f.Run();
+        QVERIFY(ReadFileBytes(save) == before);
     }
 
     // A slot folder without its officer file: the error box, then the window

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "support/backup_home.h"
 #include "support/temp_dir.h"
 #include "ui/qt/qt_folder_shell.h"
 #include "ui/qt/qt_frame.h"
@@ -47,6 +48,7 @@ public:
 
 private:
     TTempDir temp_;
+    TScopedBackupHome backupHome_{temp_.Path() + "data/"};  // the backups of a run stay in the test's folder
     std::string game_;
     TQtFolderShell shell_;
 };

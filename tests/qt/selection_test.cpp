@@ -49,7 +49,8 @@ private slots:
         f.Run();
     }
 
-    // Keyboard: an arrow key moves the check as a click does, with the same rules.
+    // Keyboard: an arrow key moves the check as a click does, with the same
+    // rules; after a fallback the focus is on the slot checked again.
     void arrowKeyOntoAnEmptySlotFallsBack() {
         TQtFixture f;
         f.StoreSettings(f.MakeGame({0, 2}), 0);
@@ -61,6 +62,8 @@ private slots:
         f.Script.OnMainWindow([&](QWidget&) {
             QCOMPARE(f.Frame.Beeps, 1);
             QCOMPARE(CheckedSlot(), 0);
+            // The focus follows the check back, so that a screen reader names LOG1.
+            QVERIFY(Control<QRadioButton>("SaveDataGroup.0")->hasFocus());
             Press(Control<QPushButton>("Button3"));
         });
         f.Run();

@@ -173,8 +173,16 @@ void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription
             DispatchEvent([&] {
                 if (view.Model) view.Model->UserClick(i);
             });
-            // A refused click leaves the check where the model has it.
-            if (view.Model) Mirror(view);
+            // A refused click leaves the check where the model has it, and
+            // the focus follows the check, so that a screen reader names the
+            // slot that is now chosen. Queued: an arrow key sets the focus on
+            // the button it clicked after the click.
+            if (!view.Model) return;
+            Mirror(view);
+            const std::int32_t checked = view.Model->ItemIndex();
+            if (checked < 0 || checked == i) return;
+            QRadioButton* target = view.Buttons[static_cast<std::size_t>(checked)];
+            QMetaObject::invokeMethod(target, [target] { target->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
         });
         view.Buttons.push_back(button);
     }

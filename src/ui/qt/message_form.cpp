@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -28,12 +29,15 @@ struct TButtonDescription {
 const std::vector<TButtonDescription>& ButtonsOf(TBoxKind kind) {
     static const std::vector<TButtonDescription> confirmation{{"はい(&Y)", mrYes}, {"いいえ(&N)", mrNo}};
     static const std::vector<TButtonDescription> information{{"OK", mrOk}};
+    static const std::vector<TButtonDescription> undoable{{"OK", mrOk}, {"元に戻す(&U)", mrUndo}};
+    if (kind == TBoxKind::UndoableInformation) return undoable;
     return kind == TBoxKind::Confirmation ? confirmation : information;
 }
 
 class TMessageForm final : public QDialog {
 public:
-    TMessageForm(QWidget* owner, TBoxKind kind, const std::string& caption, const std::string& text)
+    TMessageForm(QWidget* owner, TBoxKind kind, const std::string& caption, const std::string& text,
+                 const TBoxPreview& preview)
         : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
           cancelAnswer_(kind == TBoxKind::Confirmation ? mrNo : mrOk) {
         setObjectName(QStringLiteral("TMessageForm"));
@@ -46,8 +50,11 @@ public:
             icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
             grid->addWidget(icon, 0, 0, Qt::AlignTop);
         }
-        grid->addWidget(TextLabel(text), 0, 1);
-        grid->addLayout(ButtonRow(kind), 1, 0, 1, 2, Qt::AlignHCenter);
+        grid->addWidget(TextLabel(text, "Text"), 0, 1);
+        if (!preview.Informative.empty()) grid->addWidget(TextLabel(preview.Informative, "InformativeText"), 1, 1);
+        QHBoxLayout* buttons = ButtonRow(kind);
+        grid->addLayout(buttons, 2, 0, 1, 2, Qt::AlignHCenter);
+        if (!preview.Details.empty()) AddDetails(*grid, *buttons, preview.Details);
     }
 
     // Only a button, Esc or an access key answers.
@@ -71,9 +78,9 @@ protected:
     }
 
 private:
-    QLabel* TextLabel(const std::string& text) {
+    QLabel* TextLabel(const std::string& text, const char* name) {
         auto* label = new QLabel(ToQString(text), this);
-        label->setObjectName(QStringLiteral("Text"));
+        label->setObjectName(QString::fromLatin1(name));
         label->setTextFormat(Qt::PlainText);
         label->setWordWrap(true);
         // As wide as the text needs, wrapping at half the screen's width;
@@ -108,6 +115,28 @@ private:
         return row;
     }
 
+    // The details, hidden under the buttons until "詳細を表示..." unfolds them.
+    void AddDetails(QGridLayout& grid, QHBoxLayout& buttons, const std::string& details) {
+        auto* view = new QPlainTextEdit(ToQString(details), this);
+        view->setObjectName(QStringLiteral("Details"));
+        view->setReadOnly(true);
+        view->setLineWrapMode(QPlainTextEdit::NoWrap);
+        // Wide enough for a line of index and two names; tabs line the columns up.
+        const int character = view->fontMetrics().averageCharWidth();
+        view->setTabStopDistance(character * 8);
+        view->setMinimumWidth(character * 64);
+        view->hide();
+        grid.addWidget(view, 3, 0, 1, 2);
+        auto* toggle = new QPushButton(QStringLiteral("詳細を表示..."), this);
+        toggle->setObjectName(QStringLiteral("DetailsButton"));
+        toggle->setAutoDefault(false);
+        connect(toggle, &QPushButton::clicked, this, [view, toggle] {
+            view->setVisible(!view->isVisible());
+            toggle->setText(view->isVisible() ? QStringLiteral("詳細を隠す...") : QStringLiteral("詳細を表示..."));
+        });
+        buttons.addWidget(toggle);
+    }
+
     void Answer(std::int32_t answer) {
         answered_ = true;
         done(answer);
@@ -119,8 +148,9 @@ private:
 
 }  // namespace
 
-std::int32_t ShowMessageForm(QWidget* owner, TBoxKind kind, const std::string& caption, const std::string& text) {
-    TMessageForm form(owner, kind, caption, text);
+std::int32_t ShowMessageForm(QWidget* owner, TBoxKind kind, const std::string& caption, const std::string& text,
+                             const TBoxPreview& preview) {
+    TMessageForm form(owner, kind, caption, text, preview);
     const int answer = form.exec();
     // A box that the program's quitting ended counts as closed.
     return form.Answered() ? answer : mrCancel;

@@ -9,6 +9,7 @@
 
 #include "common/frame.h"
 #include "ui/qt/main_window.h"
+#include "ui/undoable_rewrite.h"
 #include "ui/unit1.h"
 
 namespace {
@@ -28,6 +29,7 @@ void RunKasumiro(TQtFrame& frame, IFolderShell& shell, const std::string& settin
     QApplication::setQuitOnLastWindowClosed(false);
     TQtMainWindow window;
     TForm1 form(shell, [&window] { return static_cast<TWindowHandle>(&window); }, settingsPath);
+    form.ExecuteRewrite = RunUndoableRewrite;
     window.Bind(form);
     frame.SetMainWindow(&window);
 

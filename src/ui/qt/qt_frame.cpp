@@ -19,6 +19,14 @@ void TQtFrame::ShowInformationBox(const std::string& text) {
     ShowMessageForm(Owner(), TBoxKind::Information, ApplicationTitle(), text);
 }
 
+std::int32_t TQtFrame::AskConfirmationWithPreview(const std::string& text, const TBoxPreview& preview) {
+    return ShowMessageForm(Owner(), TBoxKind::Confirmation, "確認", text, preview);
+}
+
+std::int32_t TQtFrame::ShowUndoableInformationBox(const std::string& text) {
+    return ShowMessageForm(Owner(), TBoxKind::UndoableInformation, ApplicationTitle(), text);
+}
+
 void TQtFrame::DefaultBeep() { QApplication::beep(); }
 
 void TQtFrame::ReportError(const Exception& error) {

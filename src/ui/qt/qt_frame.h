@@ -19,6 +19,8 @@ public:
     void DefaultBeep() override;
     void ReportError(const Exception& error) override;
     void RequestQuit() override;
+    std::int32_t AskConfirmationWithPreview(const std::string& text, const TBoxPreview& preview) override;
+    std::int32_t ShowUndoableInformationBox(const std::string& text) override;
 
 private:
     QWidget* Owner() const;

@@ -1,0 +1,20 @@
+// Execute of the Linux program: the rewrite previewed in the confirmation box,
+// backed up before it writes, and undone from the box that reports it.
+#pragma once
+
+#include <string>
+
+#include "common/frame.h"
+
+inline constexpr char kExecuteQuestion[] = "実行しますか?";
+
+// What a rewrite of the slot would change, as the confirmation box shows it:
+// "LOGn.DAT: 武将 N 人の名前を書き換えます." (or that no name changes) and one
+// line per changing record as the command line's dry run prints it. Empty
+// when the dry run fails; the rewrite then reports the error itself.
+TBoxPreview RewritePreview(const std::string& gameFolder, const std::string& slotName);
+
+// Asks with the preview; on はい rewrites with a backup, shows the completion
+// box with its undo button, and on 元に戻す restores the backup (only while the
+// save is as the rewrite left it) and says so. Errors travel out.
+void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotName);

@@ -1,0 +1,18 @@
+// Points the program's backup folder into a test's own folder for the life
+// of the object (XDG_DATA_HOME on Linux, LOCALAPPDATA on Windows); programs
+// started meanwhile inherit it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+class TScopedBackupHome {
+public:
+    explicit TScopedBackupHome(const std::string& folder);
+    ~TScopedBackupHome();
+    TScopedBackupHome(const TScopedBackupHome&) = delete;
+    TScopedBackupHome& operator=(const TScopedBackupHome&) = delete;
+
+private:
+    std::optional<std::string> previous_;
+};

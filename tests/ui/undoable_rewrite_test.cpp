@@ -1,0 +1,54 @@
+// The Linux program's Execute over a recording frame: the box previews the
+// slot and the count, はい backs up and rewrites, 元に戻す puts the save back
+// byte for byte; a failing dry run leaves the box without a preview and the
+// rewrite reports the error.
+#include "ui/undoable_rewrite.h"
+
+#include <gtest/gtest.h>
+
+#include "common/path_separator.h"
+#include "support/backup_home.h"
+#include "support/fake_frame.h"
+#include "support/officer_files.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+TEST(UndoableRewrite, PreviewsBacksUpAndUndoes) {
+    TTempDir temp;
+    TTempDir home;
+    TScopedBackupHome scopedHome(home.Path());
+    TFakeFrame frame;
+    TScopedFrame scopedFrame(frame);
+    const TGameFolders game = MakeGameFolders(temp.Path());
+    const auto nameOf = [](const char* changed) {
+        return [changed](std::int32_t i) { return std::string(i == 5 ? changed : "ABCD"); };
+    };
+    WriteFileBytes(game.ScenarioFile, OfficerFileBytes(kOfficerCount, nameOf("ABCD"), 0));
+    const std::string save = OfficerFileBytes(kOfficerCount, nameOf("WXYZ"), 0);
+    WriteFileBytes(game.SaveFile, save);
+
+    frame.Answers = {mrYes, mrYes, mrNo};
+    frame.InformationAnswers = {mrUndo};
+    RunUndoableRewrite(temp.Path(), "LOG1.DAT");
+    EXPECT_EQ(ReadFileBytes(game.SaveFile), save);
+    RunUndoableRewrite(temp.Path(), "LOG1.DAT");
+    RunUndoableRewrite(temp.Path(), "LOG1.DAT");
+    EXPECT_EQ(frame.Questions, std::vector<std::string>(3, "実行しますか?"));
+    ASSERT_EQ(frame.Previews.size(), 3u);
+    EXPECT_EQ(frame.Previews[0].Informative, "LOG1.DAT: 武将 1 人の名前を書き換えます.");
+    EXPECT_EQ(frame.Previews[0].Details.rfind("5\tWXYZ\\x00", 0), 0u) << frame.Previews[0].Details;
+    EXPECT_EQ(frame.Previews[1].Informative, frame.Previews[0].Informative);  // undone, so the same again
+    EXPECT_EQ(frame.Previews[2].Informative, "LOG1.DAT: 書き換える名前はありません.");
+    EXPECT_EQ(frame.Previews[2].Details, "");
+    EXPECT_EQ(frame.Informations,
+              (std::vector<std::string>{"データを書き換えました.", "元に戻しました.", "データを書き換えました."}));
+    EXPECT_NE(ReadFileBytes(game.SaveFile), save);
+
+    frame.Answers = {mrYes};
+    DispatchEvent([&] { RunUndoableRewrite(temp.Path() + "nowhere" + kPathSeparator, "LOG1.DAT"); });
+    EXPECT_EQ(frame.Previews.back().Informative, "");
+    EXPECT_EQ(frame.Errors.size(), 1u);
+}
+
+}  // namespace
