@@ -1,6 +1,8 @@
 // The save slot group's selection and labels for the current game folder.
 #include "settings/save_slot_list.h"
 
+#include <string_view>
+
 #include "common/game_paths.h"
 #include "common/path_separator.h"
 #include "settings/date_settings.h"
@@ -11,11 +13,20 @@ std::string SaveSlotPath(const std::string& baseDir, const std::string& slotName
     return baseDir + slotName + kPathSeparator + kSlotTimeFileName;
 }
 
+namespace {
+constexpr char kEmptySlotMarker[] = "---";
+}  // namespace
+
+bool IsEmptySlotLabel(const std::string& label) {
+    const std::string_view marker = kEmptySlotMarker;
+    return label.size() >= marker.size() && label.compare(label.size() - marker.size(), marker.size(), marker) == 0;
+}
+
 std::string SaveSlotLabel(const std::string& baseDir, const std::string& slotName, const TDateSettings& dateSettings) {
     if (const auto stamp = QuerySlotTimeStamp(SaveSlotPath(baseDir, slotName))) {
         return slotName + SlotDateText(*stamp, dateSettings);
     }
-    return slotName + "  ---";
+    return slotName + "  " + kEmptySlotMarker;
 }
 
 std::string SaveSlotLabel(const std::string& baseDir, const std::string& slotName) {

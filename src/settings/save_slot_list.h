@@ -18,5 +18,8 @@ void RefreshSaveDataList(TRadioGroup& saveDataGroup, const TIniFile& iniFile, co
 std::string SaveSlotLabel(const std::string& baseDir, const std::string& slotName);
 std::string SaveSlotLabel(const std::string& baseDir, const std::string& slotName, const TDateSettings& dateSettings);
 
+// Whether a slot label is that of an empty slot (it ends in "---").
+bool IsEmptySlotLabel(const std::string& label);
+
 // The path whose time stamp a slot shows: baseDir + slotName + separator + "SYSTEM.BIN".
 std::string SaveSlotPath(const std::string& baseDir, const std::string& slotName);

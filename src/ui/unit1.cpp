@@ -3,7 +3,6 @@
 #include "ui/unit1.h"
 
 #include <array>
-#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -23,18 +22,12 @@ std::int32_t LastSaveDataIndex = 0;
 namespace {
 
 constexpr char kFolderDialogTitle[] = "天下統一プログラム・フォルダの設定";
-constexpr char kEmptySlotMarker[] = "---";
 constexpr std::size_t kScenarioNameLength = 7;
 constexpr std::size_t kSlotNameLength = 8;
 
 template <std::size_t N>
 std::vector<std::string> ItemList(const std::array<const char*, N>& items) {
     return std::vector<std::string>(items.begin(), items.end());
-}
-
-bool EndsWithEmptyMarker(const std::string& label) {
-    const std::string_view marker = kEmptySlotMarker;
-    return label.size() >= marker.size() && label.compare(label.size() - marker.size(), marker.size(), marker) == 0;
 }
 
 }  // namespace
@@ -94,7 +87,7 @@ void TForm1::ScenarioGroupClick(TObject* /*Sender*/) {
 void TForm1::SaveDataGroupClick(TObject* /*Sender*/) {
     // Every way here has just checked a slot; nothing to judge otherwise.
     if (SaveDataGroup.ItemIndex() < 0) return;
-    if (EndsWithEmptyMarker(SaveDataGroup.Item(SaveDataGroup.ItemIndex()))) {
+    if (IsEmptySlotLabel(SaveDataGroup.Item(SaveDataGroup.ItemIndex()))) {
         DefaultBeep();
         // Runs this handler again, nested, when the selection moves.
         SaveDataGroup.SetItemIndex(LastSaveDataIndex);

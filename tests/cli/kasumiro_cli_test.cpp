@@ -184,7 +184,7 @@ TEST(KasumiroCli, LostOutputExitsWith1) {
     MakeSampleGame(game.Path());
     // The dry run before the rewrite, while it still has names to list.
     const std::vector<std::string> cases[] = {{"--help"}, {"--version"}, {"slots", game.Path()},
-                                              {"rewrite", "--dry-run", game.Path(), "2"}, {"rewrite", game.Path(), "2"}};
+                                              {"rewrite", "--dry-run", game.Path(), "2"}, {"rewrite", "--no-backup", game.Path(), "2"}};
     for (const auto& args : cases) {
         std::string commandLine = ShellQuoted(KASUMIRO_CLI_PATH);
         for (const std::string& arg : args) commandLine += " " + ShellQuoted(arg);

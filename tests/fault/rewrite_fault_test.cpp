@@ -166,6 +166,7 @@ bool FillUp(const std::string& folder) {
     arguments.Command = TCliCommand::Rewrite;
     arguments.GameFolder = root;
     arguments.Slot = 1;
+    arguments.NoBackup = true;  // the rewrite's own writes fill the disk
     std::ostringstream out;
     std::ostringstream err;
     const int exitCode = RunRewriteCommand(arguments, out, err);

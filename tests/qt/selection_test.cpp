@@ -49,21 +49,38 @@ private slots:
         f.Run();
     }
 
-    // Keyboard: an arrow key moves the check as a click does, with the same
-    // rules; after a fallback the focus is on the slot checked again.
-    void arrowKeyOntoAnEmptySlotFallsBack() {
+    // Keyboard: the arrow keys pass over empty slots and beep where none is
+    // left that way; a click on an empty slot puts the focus on the slot
+    // checked again, so that a screen reader names it.
+    void keysAndFocus_data() {
+        QTest::addColumn<QList<int>>("used");
+        QTest::addColumn<int>("key");  // 0: a mouse click on LOG2
+        QTest::addColumn<int>("beeps");
+        QTest::addColumn<int>("checked");
+        const QList<int> firstAndThird{0, 2};
+        QTest::newRow("Down passes over an empty slot") << firstAndThird << int(Qt::Key_Down) << 0 << 2;
+        QTest::newRow("Right passes over an empty slot") << firstAndThird << int(Qt::Key_Right) << 0 << 2;
+        QTest::newRow("Up with no slot above") << firstAndThird << int(Qt::Key_Up) << 1 << 0;
+        QTest::newRow("Down with no used slot below") << QList<int>{0} << int(Qt::Key_Down) << 1 << 0;
+        QTest::newRow("click on an empty slot") << firstAndThird << 0 << 1 << 0;
+    }
+    void keysAndFocus() {
+        QFETCH(QList<int>, used);
+        QFETCH(int, key);
+        QFETCH(int, beeps);
+        QFETCH(int, checked);
         TQtFixture f;
-        f.StoreSettings(f.MakeGame({0, 2}), 0);
+        f.StoreSettings(f.MakeGame(std::set<int>(used.begin(), used.end())), 0);
         f.Script.OnMainWindow([&](QWidget&) {
             auto* first = Control<QRadioButton>("SaveDataGroup.0");
             first->setFocus();
-            QTest::keyClick(first, Qt::Key_Down);
+            if (key != 0) QTest::keyClick(first, Qt::Key(key));
+            else QTest::mouseClick(Control<QRadioButton>("SaveDataGroup.1"), Qt::LeftButton);
         });
         f.Script.OnMainWindow([&](QWidget&) {
-            QCOMPARE(f.Frame.Beeps, 1);
-            QCOMPARE(CheckedSlot(), 0);
-            // The focus follows the check back, so that a screen reader names LOG1.
-            QVERIFY(Control<QRadioButton>("SaveDataGroup.0")->hasFocus());
+            QCOMPARE(f.Frame.Beeps, beeps);
+            QCOMPARE(CheckedSlot(), checked);
+            QVERIFY(Control<QRadioButton>(qPrintable(QStringLiteral("SaveDataGroup.%1").arg(checked)))->hasFocus());
             Press(Control<QPushButton>("Button3"));
         });
         f.Run();

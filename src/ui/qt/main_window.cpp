@@ -7,17 +7,21 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
+#include <functional>
 
 #include "common/frame.h"
 #include "settings/date_settings.h"
 #include "settings/date_text.h"
+#include "settings/save_slot_list.h"
 #include "ui/form_scaling.h"
 #include "ui/window_fit.h"
 #include "ui/qt/japanese_font.h"
@@ -56,9 +60,21 @@ QString WidestSlotLabel(const QFontMetrics& metrics) {
 class TRadioButton final : public QRadioButton {
 public:
     using QRadioButton::QRadioButton;
+    // Handles an arrow key (+1 down or right, -1 up or left) in place of Qt's
+    // own move to the neighbouring button.
+    std::function<void(int step)> OnArrowKey;
 
 protected:
     bool hitButton(const QPoint& position) const override { return rect().contains(position); }
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+        if (step != 0 && OnArrowKey && event->modifiers() == Qt::NoModifier) {
+            OnArrowKey(step);
+            return;
+        }
+        QRadioButton::keyPressEvent(event);
+    }
 };
 
 // A plain top-level widget reaches screen readers as a filler; the main
@@ -186,8 +202,29 @@ void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription
         });
         view.Buttons.push_back(button);
     }
+    if (&model == &form_->SaveDataGroup) {
+        for (std::size_t i = 0; i < view.Buttons.size(); ++i) {
+            static_cast<TRadioButton*>(view.Buttons[i])->OnArrowKey = [&view, i](int step) { StepOverEmptySlots(view, i, step); };
+        }
+    }
     model.OnChange = [&view] { Mirror(view); };
     Mirror(view);
+}
+
+// The arrow keys pass over empty slots, as they pass over disabled radio
+// buttons on Windows: landing on one would beep and put the focus back, and
+// the slots beyond it could never be reached by key. With no slot left that
+// way the key is refused with a beep, and the check and focus stay.
+void TQtMainWindow::StepOverEmptySlots(TRadioView& view, std::size_t from, int step) {
+    for (auto i = static_cast<std::ptrdiff_t>(from) + step;
+         i >= 0 && i < static_cast<std::ptrdiff_t>(view.Buttons.size()); i += step) {
+        if (IsEmptySlotLabel(view.Model->Item(static_cast<std::int32_t>(i)))) continue;
+        QRadioButton* target = view.Buttons[static_cast<std::size_t>(i)];
+        target->setFocus(Qt::TabFocusReason);
+        target->click();
+        return;
+    }
+    DefaultBeep();
 }
 
 void TQtMainWindow::Mirror(TRadioView& view) {

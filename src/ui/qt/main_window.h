@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <cstddef>
 #include <vector>
 
 #include "ui/form1_description.h"
@@ -50,6 +51,7 @@ private:
     QPushButton* CreateButton(const TControlDescription& description, void (TForm1::*handler)(TObject*));
     void CreateLabel();
     static void Mirror(TRadioView& view);
+    static void StepOverEmptySlots(TRadioView& view, std::size_t from, int step);
 
     int textHeight_ = kDesignTextHeight;
     int slotShortfall_ = 0;
