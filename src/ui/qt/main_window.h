@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ui/form1_description.h"
+#include "ui/slot_label_fit.h"
 #include "ui/unit1.h"
 
 class QGroupBox;
@@ -40,7 +41,7 @@ private:
     };
 
     QRect Scaled(const TBounds& bounds) const;
-    int SlotWidthShortfall() const;
+    TSlotLabelFit SlotLabelFit() const;
     // A control's place: scaled, and widened or moved for long slot labels.
     QRect Placed(const TControlDescription& description) const;
     void CreateRadioGroup(TRadioView& view, const TControlDescription& description, TRadioGroup& model);
@@ -49,7 +50,7 @@ private:
     static void Mirror(TRadioView& view);
 
     int textHeight_ = kDesignTextHeight;
-    int slotShortfall_ = 0;
+    TSlotLabelFit slotFit_{0, {}, {}, 0};
     TForm1* form_ = nullptr;
     TRadioView scenario_;
     TRadioView saveData_;
