@@ -423,6 +423,9 @@ TEST_F(FolderChooserTest, APathTooLongForTheSystemIsRefusedForItsLength) {
     const HWND chooser = OpenOnTheCaseFolder(parent);
     ASSERT_TRUE(chooser);
     const std::vector<std::string> labels = Labels(Main.SlotItems);
+    // The status line shows as much of the path as the system's buffer holds.
+    const HWND status = FindDescendantById(chooser, kStatusId);
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(status).size() > parent.size(); }, 3000)) << WindowText(status);
     ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDOK)));
     ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
     const HWND error = WaitForBox("フォルダのパスが長すぎます.");
