@@ -33,8 +33,11 @@ TEST_F(KasumiroTest, DatedSlotLabelsFitTheirButtons) {
     Launch();
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);
-    // A radio button draws its text after the check mark and half a "0" of gap.
-    const LONG checkMark = GetSystemMetrics(SM_CXMENUCHECK) + TextWidth(L"0") / 2;
+    // A radio button draws its text after the check mark (13 pixels at 96 dpi)
+    // and half a "0" of gap.
+    HDC screen = GetDC(nullptr);
+    const LONG checkMark = MulDiv(12, GetDeviceCaps(screen, LOGPIXELSX), 96) + 1 + TextWidth(L"0") / 2;
+    ReleaseDC(nullptr, screen);
     for (HWND slot : main.SlotItems) {
         const RECT button = ScreenRect(slot);
         const LONG room = (button.right - button.left) - checkMark;

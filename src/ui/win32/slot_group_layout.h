@@ -11,7 +11,7 @@
 #include "ui/slot_label_fit.h"
 
 // The width the widest label of the slots needs of its radio button in this
-// font: the text, the check mark and the gap the button leaves between them.
+// font: the check mark, the text and the gaps the button leaves around it.
 std::int32_t SlotButtonWidthNeeded(HWND window, HFONT font, const TRadioGroup& slots);
 
 // Moves the group box, its radio buttons (laid out on the group) and Quit to
