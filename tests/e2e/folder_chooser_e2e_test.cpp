@@ -143,6 +143,20 @@ protected:
         return chooser;
     }
 
+    // After OK on a refused folder: its error box, answered; the slots, the
+    // selection and the stored folder as they were, also after quitting.
+    void ExpectRefusedWithNothingChanged(const std::string& refusal, const std::vector<std::string>& labels,
+                                         const std::string& storedFolder) {
+        const HWND error = WaitForBox(refusal);
+        ASSERT_TRUE(error);
+        Answer(error, "OK");
+        EXPECT_EQ(labels, Labels(Main.SlotItems));
+        EXPECT_EQ(0, CheckedIndex(Main.SlotItems));
+        EXPECT_EQ(Stored(storedFolder, 0), SettingsLines(IniPath));
+        Quit(Main);
+        EXPECT_EQ(Stored(storedFolder, 0), SettingsLines(IniPath));
+    }
+
     TMainWindow Main;
 };
 
@@ -385,14 +399,7 @@ TEST_P(FolderNameTest, NamedFoldersWorkOthersAreRefusedAndNothingChanges) {
     ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
 
     if (!named) {
-        const HWND error = WaitForBox("フォルダ名に使用できない文字が含まれています.");
-        ASSERT_TRUE(error);
-        Answer(error, "OK");
-        EXPECT_EQ(labels, Labels(Main.SlotItems));
-        EXPECT_EQ(0, CheckedIndex(Main.SlotItems));
-        EXPECT_EQ(Stored(parent, 0), SettingsLines(IniPath));
-        Quit(Main);
-        EXPECT_EQ(Stored(parent, 0), SettingsLines(IniPath));
+        ExpectRefusedWithNothingChanged("フォルダ名に使用できない文字が含まれています.", labels, parent);
         return;
     }
     EXPECT_TRUE(WaitUntil([&] { return CheckedIndex(Main.SlotItems) == -1; }, 3000));
@@ -428,14 +435,7 @@ TEST_F(FolderChooserTest, APathTooLongForTheSystemIsRefusedForItsLength) {
     EXPECT_TRUE(WaitUntil([&] { return WindowText(status).size() > parent.size(); }, 3000)) << WindowText(status);
     ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDOK)));
     ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
-    const HWND error = WaitForBox("フォルダのパスが長すぎます.");
-    ASSERT_TRUE(error);
-    Answer(error, "OK");
-    EXPECT_EQ(labels, Labels(Main.SlotItems));
-    EXPECT_EQ(0, CheckedIndex(Main.SlotItems));
-    EXPECT_EQ(Stored(parent, 0), SettingsLines(IniPath));
-    Quit(Main);
-    EXPECT_EQ(Stored(parent, 0), SettingsLines(IniPath));
+    ExpectRefusedWithNothingChanged("フォルダのパスが長すぎます.", labels, parent);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kasumiro, FolderNameTest,
