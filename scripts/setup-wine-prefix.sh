@@ -17,7 +17,8 @@ reg_add 'HKCU\Software\Wine\Fonts\Replacements' "MS UI Gothic" "Ume UI Gothic"
 for face in "ＭＳ ゴシック" "MS Gothic"; do reg_add 'HKCU\Software\Wine\Fonts\Replacements' "$face" "Ume Gothic"; done
 
 # Wine's Japanese long date carries the day name, which a Japanese Windows
-# does not show by default and which the slot buttons have no room for.
+# does not show by default (the window would grow for it): the tests see the
+# Windows picture.
 case "${LANG:-}" in
   ja_JP*) reg_add 'HKCU\Control Panel\International' sLongDate "yyyy'年'M'月'd'日'" ;;
 esac

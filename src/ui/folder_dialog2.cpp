@@ -2,6 +2,7 @@
 // every shell resource it took, on every path out.
 #include "ui/folder_dialog2.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string_view>
@@ -10,6 +11,9 @@
 #include "common/errors.h"
 
 namespace {
+
+// The status line shows at most this many bytes of a path.
+constexpr std::size_t kStatusTextBytes = 512;
 
 // The browser flag of each option, in the order of TOption.
 constexpr std::array<std::uint32_t, 6> kOptionFlags{
@@ -96,8 +100,11 @@ bool TFolderDialog::Execute() {
         result = true;
         if (shell_.SHGetPathFromIDListA(chosen.Get(), path)) {
             const std::string_view chosenPath(path, ::strnlen(path, kMaxPath));
-            // A folder the ANSI code page cannot name would be stored as a path
-            // to nowhere and fail far from here: refused now, nothing changed.
+            // A folder the system cannot reach by this path (one that fills the
+            // whole buffer is too long; the ANSI code page cannot name one with
+            // the stand-in) would be stored as a path to nowhere and fail far
+            // from here: refused now, nothing changed.
+            if (chosenPath.size() == kMaxPath) throw Exception(kFolderPathTooLong);
             if (chosenPath.find(kUnnamableCharacter) != std::string_view::npos) throw Exception(kFolderNameNotUsable);
             Directory.assign(chosenPath);
         }
@@ -108,8 +115,9 @@ bool TFolderDialog::Execute() {
 std::int32_t TFolderDialog::BrowseCallback(TWindowHandle dialog, std::uint32_t message, std::intptr_t param,
                                            std::intptr_t data) noexcept {
     auto& self = *reinterpret_cast<TFolderDialog*>(data);
-    // 512 bytes of text and one more that stays zero, so the text always ends.
-    std::array<char, 513> text{};
+    // Room for a whole path, and one more byte that stays zero; the status
+    // line shows at most 512 bytes of it.
+    std::array<char, std::max(kStatusTextBytes, kMaxPath) + 1> text{};
     bool hasPath = false;
     if (message == kBffmInitialized) {
         const std::uint32_t attributes = self.shell_.GetFileAttributesA(self.Directory.c_str());
@@ -121,6 +129,7 @@ std::int32_t TFolderDialog::BrowseCallback(TWindowHandle dialog, std::uint32_t m
     }
     if (message == kBffmSelChanged) {
         hasPath = self.shell_.SHGetPathFromIDListA(reinterpret_cast<TItemIdList>(param), text.data());
+        text[kStatusTextBytes] = '\0';
     }
     self.shell_.SendMessageA(dialog, kBffmSetStatusTextA, 0, reinterpret_cast<std::intptr_t>(text.data()));
     // With BIF_BROWSEFORCOMPUTER among the flags the shell enables OK only on
@@ -130,5 +139,14 @@ std::int32_t TFolderDialog::BrowseCallback(TWindowHandle dialog, std::uint32_t m
     // a sent one at once; the posted one is handled after it. Items without a
     // path keep whatever the shell decided.
     if (hasPath) self.shell_.PostMessageA(dialog, kBffmEnableOk, 0, 1);
+    // With the initial folder shown, the focus goes to the tree: the focus
+    // mark, Enter for the default button OK and the arrow keys then all act
+    // on that folder. Posted as well, after OK is enabled: the dialog sets its
+    // own focus once this first callback has returned.
+    if (hasPath && message == kBffmInitialized) {
+        if (TWindowHandle tree = self.shell_.GetDlgItem(dialog, kBrowserTreeId)) {
+            self.shell_.PostMessageA(dialog, kWmNextDlgCtl, reinterpret_cast<std::uintptr_t>(tree), 1);
+        }
+    }
     return 0;
 }

@@ -8,9 +8,11 @@
 
 #include "ui/folder_shell.h"
 
-// The error raised when the confirmed folder's name has a character that the
-// ANSI code page lacks.
+// The errors raised when the confirmed folder's path cannot be used: a
+// character of its name that the ANSI code page lacks, or a path of
+// kMaxPath bytes or more in that code page.
 inline constexpr char kFolderNameNotUsable[] = "フォルダ名に使用できない文字が含まれています";
+inline constexpr char kFolderPathTooLong[] = "フォルダのパスが長すぎます";
 
 // The browser's flags word for a set of options.
 std::uint32_t BrowseFlags(TOptions options);
@@ -30,8 +32,9 @@ public:
     // Shows the browser modally. true when the user pressed OK; Directory then
     // holds the chosen folder's path when it has one. false on Cancel or when
     // the browser could not be set up (the allocator included). Raises
-    // Exception(kFolderNameNotUsable), Directory unchanged, when the chosen
-    // folder cannot be named in the ANSI code page.
+    // Exception(kFolderPathTooLong) or Exception(kFolderNameNotUsable),
+    // Directory unchanged, when the chosen folder's path is too long for the
+    // system or cannot be named in the ANSI code page.
     bool Execute();
 
     // The browser's callback; data is the TFolderDialog. Always returns 0.

@@ -42,8 +42,9 @@ private:
     std::uint8_t bits_ = 0;
 };
 
-// Numbers of the shell's folder-browser interface.
-inline constexpr std::size_t kMaxPath = 260;
+// Numbers of the shell's folder-browser interface. The path buffer is as long
+// as the system's paths may be: MAX_PATH on Windows, more on Linux.
+inline constexpr std::size_t kMaxPath = kPathBufferBytes;
 inline constexpr std::int32_t kCsidlDrives = 17;  // My Computer
 inline constexpr std::uint32_t kBffmInitialized = 1;
 inline constexpr std::uint32_t kBffmSelChanged = 2;
@@ -52,6 +53,9 @@ inline constexpr std::uint32_t kBffmEnableOk = 0x465;
 inline constexpr std::uint32_t kBffmSetSelectionA = 0x466;
 inline constexpr std::uint32_t kFileAttributeDirectory = 0x10;
 inline constexpr std::uint32_t kInvalidFileAttributes = 0xFFFFFFFF;
+// Dialog focus: WM_NEXTDLGCTL, and the browser's folder tree's control identifier.
+inline constexpr std::uint32_t kWmNextDlgCtl = 0x0028;
+inline constexpr std::int32_t kBrowserTreeId = 14145;
 
 // The browser's behaviour flags that the options stand for.
 enum TBrowseFlag : std::uint32_t {
@@ -100,7 +104,9 @@ public:
     virtual TItemIdList SHBrowseForFolderA(TBrowseInfo& info) = 0;
     // Writes the item's path in the ANSI code page (at most kMaxPath bytes with
     // its zero) into path. A character that code page cannot hold comes out as
-    // kUnnamableCharacter, as the shell's ANSI form does.
+    // kUnnamableCharacter, as the shell's ANSI form does. A path too long for
+    // that (kMaxPath bytes or more) fills all kMaxPath bytes with its start and
+    // no zero, so that the caller can tell it from one that fits.
     virtual bool SHGetPathFromIDListA(TItemIdList list, char* path) = 0;
     virtual std::intptr_t SendMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                                        std::intptr_t lParam) = 0;
@@ -108,6 +114,8 @@ public:
     virtual void PostMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                               std::intptr_t lParam) = 0;
     virtual std::uint32_t GetFileAttributesA(const char* path) = 0;
+    // The dialog's control with this identifier; nullptr when it has none.
+    virtual TWindowHandle GetDlgItem(TWindowHandle dialog, std::int32_t id) = 0;
 };
 
 // The platform's shell (Windows only).

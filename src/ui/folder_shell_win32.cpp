@@ -3,6 +3,7 @@
 // system; paths cross the interface in the ANSI code page.
 #include "ui/folder_shell.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <string>
@@ -20,6 +21,7 @@ static_assert(kFileAttributeDirectory == FILE_ATTRIBUTE_DIRECTORY && kInvalidFil
 static_assert(kBifReturnOnlyFsDirs == BIF_RETURNONLYFSDIRS && kBifDontGoBelowDomain == BIF_DONTGOBELOWDOMAIN);
 static_assert(kBifStatusText == BIF_STATUSTEXT && kBifReturnFsAncestors == BIF_RETURNFSANCESTORS);
 static_assert(kBifBrowseForComputer == BIF_BROWSEFORCOMPUTER && kBifBrowseForPrinter == BIF_BROWSEFORPRINTER);
+static_assert(kWmNextDlgCtl == WM_NEXTDLGCTL);
 
 
 namespace {
@@ -51,13 +53,13 @@ int CALLBACK BrowseTrampoline(HWND dialog, UINT message, LPARAM param, LPARAM da
 }
 
 // A path (or a display name) in the ANSI code page into a buffer of kMaxPath
-// bytes. A character the code page lacks comes out as kUnnamableCharacter,
-// and so does a path too long for the buffer, so that the chooser refuses it.
+// bytes. A character the code page lacks comes out as kUnnamableCharacter; a
+// path too long for the buffer fills it without its zero, so that the chooser
+// refuses it for its length.
 void CopyAnsiPath(const wchar_t* wide, char* path) {
     std::string ansi;
     ExactSystemText(wide, ansi);
-    if (ansi.size() >= kMaxPath) ansi.assign(1, kUnnamableCharacter);
-    std::memcpy(path, ansi.c_str(), ansi.size() + 1);
+    std::memcpy(path, ansi.c_str(), std::min(ansi.size() + 1, kMaxPath));
 }
 
 class TSystemFolderShell final : public IFolderShell {
@@ -120,6 +122,10 @@ public:
     }
 
     std::uint32_t GetFileAttributesA(const char* path) override { return ::GetFileAttributesA(path); }
+
+    TWindowHandle GetDlgItem(TWindowHandle dialog, std::int32_t id) override {
+        return ::GetDlgItem(static_cast<HWND>(dialog), id);
+    }
 };
 
 }  // namespace

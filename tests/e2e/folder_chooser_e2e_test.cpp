@@ -124,6 +124,39 @@ protected:
         Choose(chooser, view, item, GameDir);
     }
 
+    // The chooser opened on a folder whose one sub-folder is the case's,
+    // which is then selected in the tree.
+    HWND OpenOnTheCaseFolder(const std::string& parent) {
+        WriteFileBytes(IniPath, SettingsText(parent, 0));
+        Launch();
+        Main = WaitForMainWindow();
+        if (!Main.Window) return nullptr;
+        if (!PostClick(Main.SettingsButton)) return nullptr;
+        const HWND chooser = WaitForChooser();
+        if (!chooser) return nullptr;
+        TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
+        const HTREEITEM opened = view.Selected();
+        if (!opened || !view.Expand(opened) || !view.Click(view.FirstChild(opened))) {
+            ADD_FAILURE() << "cannot select the case's folder; " << DescribeTree(view);
+            return nullptr;
+        }
+        return chooser;
+    }
+
+    // After OK on a refused folder: its error box, answered; the slots, the
+    // selection and the stored folder as they were, also after quitting.
+    void ExpectRefusedWithNothingChanged(const std::string& refusal, const std::vector<std::string>& labels,
+                                         const std::string& storedFolder) {
+        const HWND error = WaitForBox(refusal);
+        ASSERT_TRUE(error);
+        Answer(error, "OK");
+        EXPECT_EQ(labels, Labels(Main.SlotItems));
+        EXPECT_EQ(0, CheckedIndex(Main.SlotItems));
+        EXPECT_EQ(Stored(storedFolder, 0), SettingsLines(IniPath));
+        Quit(Main);
+        EXPECT_EQ(Stored(storedFolder, 0), SettingsLines(IniPath));
+    }
+
     TMainWindow Main;
 };
 
@@ -159,6 +192,36 @@ TEST_F(FolderChooserTest, OpensOnTheStoredFolderCancelKeepsAndConfirmClearsTheSl
         << WindowText(Main.SlotItems[0]);
     Quit(Main);
     EXPECT_EQ(Stored(-1), SettingsLines(IniPath));
+}
+
+// Opened with 設定, the chooser shows the stored folder with the keyboard
+// focus in its tree, each time: Enter, pressed as a key there, confirms that
+// folder, which is kept and stored again with the slot selection cleared.
+TEST_F(FolderChooserTest, EnterOnTheReopenedChooserKeepsTheFolder) {
+    HWND chooser = OpenChooser();
+    for (int opening = 1; opening <= 2; ++opening) {
+        ASSERT_TRUE(chooser) << "opening " << opening;
+        const HWND tree = FindDescendantById(chooser, kTreeId);
+        {
+            TRemoteTreeView view(tree);
+            ASSERT_TRUE(ShowsTheStoredFolder(view)) << "opening " << opening;
+        }
+        ASSERT_TRUE(PostKey(tree, VK_RETURN)) << "opening " << opening << "\n" << Windows();
+        ASSERT_TRUE(WaitUntilGone(chooser)) << "opening " << opening << "\n" << Windows();
+        EXPECT_TRUE(WaitUntil([&] { return CheckedIndex(Main.SlotItems) == -1; }, 3000))
+            << "opening " << opening << ": Enter did not confirm the folder";
+        EXPECT_EQ(Stored(-1), SettingsLines(IniPath)) << "opening " << opening;
+        // A slot chosen again, so that the next confirmation shows by clearing it.
+        ASSERT_TRUE(SendClick(Main.SlotItems[0]));
+        ASSERT_EQ(0, CheckedIndex(Main.SlotItems));
+        ASSERT_TRUE(PostClick(Main.SettingsButton));
+        chooser = WaitForChooser();
+    }
+    ASSERT_TRUE(chooser);
+    ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDCANCEL)));
+    ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
+    Quit(Main);
+    EXPECT_EQ(Stored(0), SettingsLines(IniPath));
 }
 
 TEST_F(FolderChooserTest, ChoosingAnotherFolderStoresItAndShowsItsSlots) {
@@ -311,27 +374,7 @@ struct TFolderNameCase {
     UINT NamedOnCodePage;
 };
 
-class FolderNameTest : public FolderChooserTest, public testing::WithParamInterface<TFolderNameCase> {
-protected:
-    // The chooser opened on a folder whose one sub-folder is the case's,
-    // which is then selected in the tree.
-    HWND OpenOnTheCaseFolder(const std::string& parent) {
-        WriteFileBytes(IniPath, SettingsText(parent, 0));
-        Launch();
-        Main = WaitForMainWindow();
-        if (!Main.Window) return nullptr;
-        if (!PostClick(Main.SettingsButton)) return nullptr;
-        const HWND chooser = WaitForChooser();
-        if (!chooser) return nullptr;
-        TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
-        const HTREEITEM opened = view.Selected();
-        if (!opened || !view.Expand(opened) || !view.Click(view.FirstChild(opened))) {
-            ADD_FAILURE() << "cannot select the case's folder; " << DescribeTree(view);
-            return nullptr;
-        }
-        return chooser;
-    }
-};
+class FolderNameTest : public FolderChooserTest, public testing::WithParamInterface<TFolderNameCase> {};
 
 TEST_P(FolderNameTest, NamedFoldersWorkOthersAreRefusedAndNothingChanges) {
     const std::string parent = Folder.Path() + "pick\\";
@@ -356,14 +399,7 @@ TEST_P(FolderNameTest, NamedFoldersWorkOthersAreRefusedAndNothingChanges) {
     ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
 
     if (!named) {
-        const HWND error = WaitForBox("フォルダ名に使用できない文字が含まれています.");
-        ASSERT_TRUE(error);
-        Answer(error, "OK");
-        EXPECT_EQ(labels, Labels(Main.SlotItems));
-        EXPECT_EQ(0, CheckedIndex(Main.SlotItems));
-        EXPECT_EQ(Stored(parent, 0), SettingsLines(IniPath));
-        Quit(Main);
-        EXPECT_EQ(Stored(parent, 0), SettingsLines(IniPath));
+        ExpectRefusedWithNothingChanged("フォルダ名に使用できない文字が含まれています.", labels, parent);
         return;
     }
     EXPECT_TRUE(WaitUntil([&] { return CheckedIndex(Main.SlotItems) == -1; }, 3000));
@@ -376,6 +412,30 @@ TEST_P(FolderNameTest, NamedFoldersWorkOthersAreRefusedAndNothingChanges) {
     Answer(done, "OK");
     Quit(Main);
     EXPECT_EQ(Stored(folder + "\\", 0), SettingsLines(IniPath));
+}
+
+// A Japanese path of 260 bytes or more in code page 932 (here 65 + 65
+// characters below the test's folder) is out of the system's reach: refused
+// for its length, not for its characters, and nothing changes.
+TEST_F(FolderChooserTest, APathTooLongForTheSystemIsRefusedForItsLength) {
+    if (GetACP() != 932) GTEST_SKIP() << "the Japanese names need code page 932";
+    const std::wstring name(65, L'\u5929');
+    const std::wstring pick = SystemText(Folder.Path()) + L"pick";
+    const std::wstring wideParent = pick + L"\\" + name;
+    for (const std::wstring& folder : {pick, wideParent, wideParent + L"\\" + name})
+        ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    std::string parent;
+    ASSERT_TRUE(ExactSystemText(wideParent + L"\\", parent));
+    ASSERT_GE(parent.size() + 2 * name.size(), 260u);
+    const HWND chooser = OpenOnTheCaseFolder(parent);
+    ASSERT_TRUE(chooser);
+    const std::vector<std::string> labels = Labels(Main.SlotItems);
+    // The status line shows as much of the path as the system's buffer holds.
+    const HWND status = FindDescendantById(chooser, kStatusId);
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(status).size() > parent.size(); }, 3000)) << WindowText(status);
+    ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDOK)));
+    ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
+    ExpectRefusedWithNothingChanged("フォルダのパスが長すぎます.", labels, parent);
 }
 
 INSTANTIATE_TEST_SUITE_P(Kasumiro, FolderNameTest,

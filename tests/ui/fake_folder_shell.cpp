@@ -1,6 +1,7 @@
 // The scripted folder shell used by the chooser's and the main window's tests.
 #include "ui/fake_folder_shell.h"
 
+#include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
@@ -99,8 +100,9 @@ bool TFakeFolderShell::SHGetPathFromIDListA(TItemIdList list, char* path) {
         path[0] = '\0';
         return false;
     }
+    // As the shell does: a path too long for the buffer fills it without its zero.
     const std::string& text = *found->second.Path;
-    std::memcpy(path, text.c_str(), text.size() + 1);
+    std::memcpy(path, text.c_str(), std::min(text.size() + 1, kMaxPath));
     return true;
 }
 
@@ -118,4 +120,8 @@ void TFakeFolderShell::PostMessageA(TWindowHandle window, std::uint32_t message,
 std::uint32_t TFakeFolderShell::GetFileAttributesA(const char* path) {
     auto found = Attributes.find(path);
     return found == Attributes.end() ? kInvalidFileAttributes : found->second;
+}
+
+TWindowHandle TFakeFolderShell::GetDlgItem(TWindowHandle, std::int32_t id) {
+    return id == kBrowserTreeId ? Tree : nullptr;
 }

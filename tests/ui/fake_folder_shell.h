@@ -38,6 +38,8 @@ public:
     // What the open browser does (it may call the callback); nullptr is Cancel.
     std::function<TItemIdList(TBrowseInfo&)> Browse;
     std::map<std::string, std::uint32_t> Attributes;  // missing: no such file
+    // The browser's folder tree, as GetDlgItem gives it for kBrowserTreeId.
+    TWindowHandle Tree = reinterpret_cast<TWindowHandle>(0x3741);
 
     // A new item list named name, with a file-system path or none.
     TItemIdList MakeItem(const std::string& name, std::optional<std::string> path);
@@ -65,6 +67,7 @@ public:
     void PostMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
     std::uint32_t GetFileAttributesA(const char* path) override;
+    TWindowHandle GetDlgItem(TWindowHandle dialog, std::int32_t id) override;
 
 private:
     class TAllocator;

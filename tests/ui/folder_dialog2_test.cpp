@@ -16,6 +16,8 @@ using Calls = std::vector<std::string>;
 
 TWindowHandle const kOwner = reinterpret_cast<TWindowHandle>(0x1234);
 TWindowHandle const kDialog = reinterpret_cast<TWindowHandle>(0x5678);
+// The path buffer's allocation: MAX_PATH on Windows, PATH_MAX on Linux.
+const std::string kAllocBuffer = "Alloc " + std::to_string(kMaxPath);
 
 class FolderDialogTest : public testing::Test {
 protected:
@@ -73,7 +75,7 @@ TEST_F(FolderDialogTest, OkOnAFolderSetsDirectoryAndGivesEverythingBackInOrder) 
     EXPECT_TRUE(dialog.Execute());
 
     EXPECT_EQ(dialog.Directory, "C:\\Game");
-    EXPECT_EQ(shell.Calls, (Calls{"SHGetMalloc", "Alloc 260", "SHGetSpecialFolderLocation 17", "SHBrowseForFolderA",
+    EXPECT_EQ(shell.Calls, (Calls{"SHGetMalloc", kAllocBuffer, "SHGetSpecialFolderLocation 17", "SHBrowseForFolderA",
                                   "SHGetPathFromIDListA chosen", "Free chosen", "Free MyComputer", "Free buffer",
                                   "Release"}));
     const TBrowseInfo& info = shell.LastInfo;
@@ -139,6 +141,42 @@ TEST_F(FolderDialogTest, AQuestionMarkIsRefusedOnlyWhereItStandsForALostCharacte
     EXPECT_EQ(shell.Calls.back(), "Release");
 }
 
+// A path of kMaxPath bytes or more has no room in the system's path buffer:
+// refused for its length, not for its characters. Windows' 260 bytes are 130
+// Japanese characters; Linux takes such paths, up to its 4096 bytes.
+TEST_F(FolderDialogTest, APathTooLongForTheSystemIsRefusedForItsLength) {
+    std::string japanese = "K:\\";
+    while (japanese.size() < 260) japanese += "天";
+    struct Row {
+        const char* name;
+        std::string path;
+        const char* refusal;  // nullptr: taken
+    };
+    const Row rows[] = {
+        {"one byte short", "K:\\" + std::string(kMaxPath - 4, 'x'), nullptr},
+        {"the whole buffer", "K:\\" + std::string(kMaxPath - 3, 'x'), kFolderPathTooLong},
+        {"longer still", "K:\\" + std::string(kMaxPath + 40, 'x'), kFolderPathTooLong},
+        {"too long and a lost character", "K:\\?" + std::string(kMaxPath, 'x'), kFolderPathTooLong},
+        {"260 bytes", "K:\\" + std::string(257, 'x'), kMaxPath > 260 ? nullptr : kFolderPathTooLong},
+        {"Japanese, 260 bytes or more", japanese, japanese.size() < kMaxPath ? nullptr : kFolderPathTooLong},
+    };
+    for (const Row& row : rows) {
+        TFakeFolderShell rowShell;
+        TFolderDialog rowDialog(rowShell, [] { return kOwner; });
+        rowDialog.Directory = "C:\\Old";
+        rowShell.ChooseFolder(row.path);
+        try {
+            EXPECT_TRUE(rowDialog.Execute()) << row.name;
+            EXPECT_EQ(row.refusal, nullptr) << row.name << ": expected to be refused";
+            EXPECT_EQ(rowDialog.Directory, row.path) << row.name;
+        } catch (const Exception& e) {
+            EXPECT_EQ(e.Message(), row.refusal ? row.refusal : "(taken)") << row.name;
+            EXPECT_EQ(rowDialog.Directory, "C:\\Old") << row.name;
+        }
+        EXPECT_EQ(rowShell.Outstanding(), 0) << row.name;
+    }
+}
+
 TEST_F(FolderDialogTest, SetUpFailuresShowNothingAndGiveBackWhatWasTaken) {
     struct Row {
         const char* name;
@@ -149,12 +187,12 @@ TEST_F(FolderDialogTest, SetUpFailuresShowNothingAndGiveBackWhatWasTaken) {
     };
     const Row rows[] = {
         {"no allocator", false, true, 0, {"SHGetMalloc"}},
-        {"no buffer", true, false, 0, {"SHGetMalloc", "Alloc 260", "Release"}},
+        {"no buffer", true, false, 0, {"SHGetMalloc", kAllocBuffer, "Release"}},
         {"no My Computer",
          true,
          true,
          static_cast<std::int32_t>(0x80004005),
-         {"SHGetMalloc", "Alloc 260", "SHGetSpecialFolderLocation 17", "Free buffer", "Release"}},
+         {"SHGetMalloc", kAllocBuffer, "SHGetSpecialFolderLocation 17", "Free buffer", "Release"}},
     };
     for (const Row& row : rows) {
         TFakeFolderShell rowShell;
@@ -175,7 +213,7 @@ TEST_F(FolderDialogTest, SetUpFailuresShowNothingAndGiveBackWhatWasTaken) {
 TEST_F(FolderDialogTest, AnErrorWhileOpenGivesBackEverythingAndPassesOn) {
     shell.Browse = [](TBrowseInfo&) -> TItemIdList { throw std::runtime_error("browser failed"); };
     EXPECT_THROW(dialog.Execute(), std::runtime_error);
-    EXPECT_EQ(shell.Calls, (Calls{"SHGetMalloc", "Alloc 260", "SHGetSpecialFolderLocation 17", "SHBrowseForFolderA",
+    EXPECT_EQ(shell.Calls, (Calls{"SHGetMalloc", kAllocBuffer, "SHGetSpecialFolderLocation 17", "SHBrowseForFolderA",
                                   "Free MyComputer", "Free buffer", "Release"}));
 }
 
@@ -232,7 +270,9 @@ TEST_F(FolderDialogTest, StatusLineFollowsTheSelection) {
 
 // Under BIF_BROWSEFORCOMPUTER the shell greys OK on folders; the callback
 // enables it again with a posted BFFM_ENABLEOK, for items with a path only.
-TEST_F(FolderDialogTest, OkIsEnabledByAPostOnlyForItemsWithAPath) {
+// With the initial folder shown, a posted WM_NEXTDLGCTL then gives the focus
+// to the tree, so that Enter confirms that folder.
+TEST_F(FolderDialogTest, OkIsEnabledAndTheTreeFocusedByPostsOnlyForItemsWithAPath) {
     shell.Attributes = {{"C:\\Game", 0x10}};
     const TItemIdList folder = shell.MakeItem("folder", "C:\\Game");
     const TItemIdList drive = shell.MakeItem("drive", "D:\\");
@@ -242,16 +282,16 @@ TEST_F(FolderDialogTest, OkIsEnabledByAPostOnlyForItemsWithAPath) {
         std::uint32_t message;
         const char* directory;
         TItemIdList item;
-        bool enables;
+        std::vector<std::uint32_t> posted;
     };
     const Row rows[] = {
-        {"initial folder", kBffmInitialized, "C:\\Game", nullptr, true},
-        {"no initial folder", kBffmInitialized, "", nullptr, false},
-        {"missing initial folder", kBffmInitialized, "C:\\Missing", nullptr, false},
-        {"folder selected", kBffmSelChanged, "", folder, true},
-        {"drive selected", kBffmSelChanged, "", drive, true},
-        {"pathless item selected", kBffmSelChanged, "", network, false},
-        {"other notification", 3, "", folder, false},
+        {"initial folder", kBffmInitialized, "C:\\Game", nullptr, {0x465, 0x28}},
+        {"no initial folder", kBffmInitialized, "", nullptr, {}},
+        {"missing initial folder", kBffmInitialized, "C:\\Missing", nullptr, {}},
+        {"folder selected", kBffmSelChanged, "", folder, {0x465}},
+        {"drive selected", kBffmSelChanged, "", drive, {0x465}},
+        {"pathless item selected", kBffmSelChanged, "", network, {}},
+        {"other notification", 3, "", folder, {}},
     };
     for (const Row& row : rows) {
         shell.Sent.clear();
@@ -259,14 +299,22 @@ TEST_F(FolderDialogTest, OkIsEnabledByAPostOnlyForItemsWithAPath) {
         dialog.Directory = row.directory;
         Notify(row.message, reinterpret_cast<std::intptr_t>(row.item));
 
-        ASSERT_EQ(shell.Posted.size(), row.enables ? 1u : 0u) << row.name;
-        if (row.enables) {
-            EXPECT_EQ(shell.Posted[0].Window, kDialog) << row.name;
-            EXPECT_EQ(shell.Posted[0].Message, 0x465u) << row.name;
-            EXPECT_EQ(shell.Posted[0].WParam, 0u) << row.name;
-            EXPECT_NE(shell.Posted[0].LParam, 0) << row.name << ": must enable, not disable";
+        ASSERT_EQ(shell.Posted.size(), row.posted.size()) << row.name;
+        for (std::size_t i = 0; i < row.posted.size(); ++i) {
+            const TPostedMessage& posted = shell.Posted[i];
+            EXPECT_EQ(posted.Window, kDialog) << row.name;
+            EXPECT_EQ(posted.Message, row.posted[i]) << row.name;
+            if (posted.Message == 0x465) {
+                EXPECT_EQ(posted.WParam, 0u) << row.name;
+                EXPECT_NE(posted.LParam, 0) << row.name << ": must enable, not disable";
+            } else {
+                EXPECT_EQ(posted.WParam, reinterpret_cast<std::uintptr_t>(shell.Tree)) << row.name;
+                EXPECT_NE(posted.LParam, 0) << row.name << ": wParam is the control, not a direction";
+            }
         }
-        for (const TSentMessage& sent : shell.Sent) EXPECT_NE(sent.Message, 0x465u) << row.name << ": sent, not posted";
+        for (const TSentMessage& sent : shell.Sent) {
+            EXPECT_TRUE(sent.Message != 0x465u && sent.Message != 0x28u) << row.name << ": sent, not posted";
+        }
     }
 }
 

@@ -71,4 +71,56 @@ TEST_F(MainWindowTest, DoubleClickOnASlotCountsAsTwoClicks) {
     }
 }
 
+// A slot label wider than its button widens the slot buttons, their group
+// and the window by what it lacks, and Quit moves along; short labels again
+// give back the designed layout.
+TEST_F(MainWindowTest, SlotGroupGrowsForALongLabelAndShrinksBackToTheDesign) {
+    const auto rect = [](HWND control) {
+        RECT r{};
+        GetWindowRect(control, &r);
+        return r;
+    };
+    const HWND box = GetDlgItem(window.Handle(), 200);  // the slot group's frame
+    const HWND quit = GetDlgItem(window.Handle(), 303);
+    ASSERT_TRUE(box && quit);
+    const RECT designedBox = rect(box);
+    const RECT designedQuit = rect(quit);
+    const RECT designedWindow = rect(window.Handle());
+    const LONG designedSlot = rect(Slot(0)).right - rect(Slot(0)).left;
+
+    struct Row {
+        const char* name;
+        std::string label;
+        bool grows;
+    };
+    const Row rows[] = {
+        {"short", "LOG1.DAT  ---", false},
+        {"long", "LOG1.DAT  " + std::string(80, 'W'), true},
+        {"longer", "LOG1.DAT  " + std::string(90, 'W'), true},
+        {"short again", "LOG1.DAT", false},
+    };
+    for (const Row& row : rows) {
+        form.SaveDataGroup.SetItem(0, row.label);
+        const LONG growth = (rect(box).right - rect(box).left) - (designedBox.right - designedBox.left);
+        EXPECT_EQ(growth > 0, row.grows) << row.name << ": grew by " << growth;
+        EXPECT_GE(growth, 0) << row.name << ": never narrower than designed";
+        for (int i = 0; i < 5; ++i) {
+            EXPECT_EQ(rect(Slot(i)).right - rect(Slot(i)).left, designedSlot + growth) << row.name << " slot " << i;
+        }
+        EXPECT_EQ(rect(quit).left, designedQuit.left + growth) << row.name;
+        EXPECT_EQ(rect(quit).right - rect(box).right, designedQuit.right - designedBox.right) << row.name;
+        EXPECT_EQ(rect(window.Handle()).right, designedWindow.right + growth) << row.name;
+        if (row.grows) {
+            HDC dc = GetDC(Slot(0));
+            const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(Slot(0), WM_GETFONT, 0, 0)));
+            SIZE text{};
+            GetTextExtentPoint32A(dc, row.label.c_str(), static_cast<int>(row.label.size()), &text);
+            SelectObject(dc, previous);
+            ReleaseDC(Slot(0), dc);
+            EXPECT_GE(rect(Slot(0)).right - rect(Slot(0)).left, text.cx + 13)
+                << row.name << ": the label fits beside the check mark";
+        }
+    }
+}
+
 }  // namespace

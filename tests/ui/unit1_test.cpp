@@ -227,8 +227,9 @@ TEST_F(Form1Test, ExecuteOnMissingFilesIsReportedOnce) {
     EXPECT_TRUE(frame.Informations.empty());
 }
 
-// Cancelled, or a folder whose name the system's code page cannot hold
-// (refused with its error): either way nothing changes.
+// Cancelled, or a folder whose name the system's code page cannot hold or
+// whose path is too long for the system (refused with its error): either way
+// nothing changes.
 TEST_F(Form1Test, SettingsCancelledOrRefusedChangesNothing) {
     struct Row {
         const char* name;
@@ -238,6 +239,8 @@ TEST_F(Form1Test, SettingsCancelledOrRefusedChangesNothing) {
     std::vector<Row> rows = {{"cancelled", nullptr, {}}};
     // Only Windows puts "?" for a character a path cannot hold.
     if (kUnnamableCharacter == '?') rows.push_back({"unnamable folder", "K:\\??", {kFolderNameNotUsable}});
+    const std::string longPath = temp.Path() + std::string(kMaxPath, 'x');
+    rows.push_back({"path too long", longPath.c_str(), {kFolderPathTooLong}});
     for (const Row& row : rows) {
         MakeForm(settingsPath);
         frame.Errors.clear();

@@ -115,25 +115,24 @@ QRect TQtMainWindow::Scaled(const TBounds& b) const {
 
 // Where the font draws dates wider than the design's font did, the slot
 // group, the Quit button and the window grow by what the widest label lacks.
-int TQtMainWindow::SlotWidthShortfall() const {
+TSlotLabelFit TQtMainWindow::SlotLabelFit() const {
     QRadioButton probe(WidestSlotLabel(QFontMetrics(font())));
     probe.setFont(font());
-    const QRect group = Scaled(kSaveDataGroup.Bounds);
-    const std::int32_t designed = RadioButtonRects(group.width(), group.height(), textHeight_, 1).front().Width;
-    return std::max(0, probe.sizeHint().width() - designed);
+    return FitSlotLabels(probe.sizeHint().width(), ScaleBounds(kSaveDataGroup.Bounds, textHeight_),
+                         ScaleBounds(kButton3.Bounds, textHeight_), width(), textHeight_);
 }
 
 QRect TQtMainWindow::Placed(const TControlDescription& description) const {
-    QRect bounds = Scaled(description.Bounds);
-    if (&description == &kSaveDataGroup) bounds.setWidth(bounds.width() + slotShortfall_);
-    if (&description == &kButton3) bounds.translate(slotShortfall_, 0);
-    return bounds;
+    const TBounds bounds = &description == &kSaveDataGroup ? slotFit_.Group
+                           : &description == &kButton3     ? slotFit_.Quit
+                                                           : ScaleBounds(description.Bounds, textHeight_);
+    return QRect(bounds.Left, bounds.Top, bounds.Width, bounds.Height);
 }
 
 void TQtMainWindow::Bind(TForm1& form) {
     form_ = &form;
-    slotShortfall_ = SlotWidthShortfall();
-    resize(width() + slotShortfall_, height());
+    slotFit_ = SlotLabelFit();
+    resize(slotFit_.WindowWidth, height());
     PlaceOnScreen();
     // Created in tab order, so that Tab walks the designed order.
     CreateRadioGroup(scenario_, kScenarioGroup, form.ScenarioGroup);

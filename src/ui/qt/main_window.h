@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/form1_description.h"
+#include "ui/slot_label_fit.h"
 #include "ui/unit1.h"
 
 class QGroupBox;
@@ -42,7 +43,7 @@ private:
     };
 
     QRect Scaled(const TBounds& bounds) const;
-    int SlotWidthShortfall() const;
+    TSlotLabelFit SlotLabelFit() const;
     // A control's place: scaled, and widened or moved for long slot labels.
     QRect Placed(const TControlDescription& description) const;
     // Moves the window to its designed place, or just far enough to fit the screen.
@@ -54,7 +55,7 @@ private:
     static void StepOverEmptySlots(TRadioView& view, std::size_t from, int step);
 
     int textHeight_ = kDesignTextHeight;
-    int slotShortfall_ = 0;
+    TSlotLabelFit slotFit_{0, {}, {}, 0};
     TForm1* form_ = nullptr;
     TRadioView scenario_;
     TRadioView saveData_;

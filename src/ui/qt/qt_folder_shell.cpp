@@ -11,6 +11,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -112,9 +113,9 @@ bool TQtFolderShell::SHGetPathFromIDListA(TItemIdList list, char* path) {
     if (!list) return false;
     const char* text = static_cast<const char*>(list);
     const std::size_t length = std::strlen(text);
-    // No file-system path, or one too long for the caller's buffer.
-    if (length == 0 || length >= kMaxPath) return false;
-    std::memcpy(path, text, length + 1);
+    if (length == 0) return false;  // the computer: no file-system path
+    // A path too long for the buffer fills it without its zero.
+    std::memcpy(path, text, std::min(length + 1, kMaxPath));
     return true;
 }
 
@@ -138,3 +139,5 @@ std::uint32_t TQtFolderShell::GetFileAttributesA(const char* path) {
     constexpr std::uint32_t kFileAttributeNormal = 0x80;
     return S_ISDIR(status.st_mode) ? kFileAttributeDirectory : kFileAttributeNormal;
 }
+
+TWindowHandle TQtFolderShell::GetDlgItem(TWindowHandle, std::int32_t) { return nullptr; }

@@ -21,6 +21,8 @@ public:
     void PostMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,
                       std::intptr_t lParam) override;
     std::uint32_t GetFileAttributesA(const char* path) override;
+    // The dialog's controls are not reached by identifier: always nullptr.
+    TWindowHandle GetDlgItem(TWindowHandle dialog, std::int32_t id) override;
 
 private:
     TItemIdList NewItemList(const QString& path);

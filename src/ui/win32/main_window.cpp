@@ -11,6 +11,7 @@
 #include "common/frame.h"
 #include "common/wide_text.h"
 #include "ui/form_scaling.h"
+#include "ui/win32/slot_group_layout.h"
 
 // The window description names the font's character set by its Windows number.
 static_assert(kShiftJisCharset == SHIFTJIS_CHARSET);
@@ -150,18 +151,38 @@ void TMainWindow::Bind(TForm1& form) {
     const TBounds b = ScaleBounds(kLabel1.Bounds, textHeight_);
     SetWindowPos(label_, nullptr, 0, 0, std::max<LONG>(b.Width, extent.cx), std::max<LONG>(b.Height, extent.cy),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutSlotGroup();
+}
+
+// The slot group and its buttons widen by what the widest label lacks, Quit
+// moves along and the window grows with them; when the labels get shorter
+// again, all go back towards the designed sizes, never below them.
+void TMainWindow::LayOutSlotGroup() {
+    if (!saveData_.Model || !saveData_.Box) return;
+    const TSlotLabelFit fit = FitSlotLabels(SlotButtonWidthNeeded(window_.Get(), font_.Get(), *saveData_.Model),
+                                            ScaleBounds(kSaveDataGroup.Bounds, textHeight_),
+                                            ScaleBounds(kButton3.Bounds, textHeight_), 0, textHeight_);
+    if (fit.Growth == slotGrowth_) return;
+    PlaceSlotGroup(fit, saveData_.Box, saveData_.Buttons, GetDlgItem(window_.Get(), kButton3Id), textHeight_);
+    // The window grows from the size it has now, which the user may have changed.
+    WidenWindow(window_.Get(), fit.Growth - slotGrowth_);
+    slotGrowth_ = fit.Growth;
 }
 
 // Check marks, labels and the tab stop follow the model: only the checked
 // button (or the first when none is) takes the focus by Tab.
 void TMainWindow::Mirror(TRadioView& view) {
     wchar_t current[256];
+    bool relabelled = false;
     for (std::size_t i = 0; i < view.Buttons.size(); ++i) {
         HWND button = view.Buttons[i];
         const auto index = static_cast<std::int32_t>(i);
         const std::wstring label = SystemText(view.Model->Item(index));
         GetWindowTextW(button, current, static_cast<int>(std::size(current)));
-        if (label != current) SetWindowTextW(button, label.c_str());
+        if (label != current) {
+            SetWindowTextW(button, label.c_str());
+            relabelled = true;
+        }
         const bool checked = view.Model->ItemIndex() == index;
         SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
         const bool tabStop = checked || (view.Model->ItemIndex() < 0 && i == 0);
@@ -169,6 +190,7 @@ void TMainWindow::Mirror(TRadioView& view) {
         style = tabStop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
         SetWindowLongPtrW(button, GWL_STYLE, style);
     }
+    if (relabelled && &view == &saveData_) LayOutSlotGroup();
 }
 
 HWND TMainWindow::FirstTabControl() const {
@@ -246,8 +268,10 @@ LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_SETTINGCHANGE:
-        // The slot labels' long date picture follows the user's locale settings.
+        // The slot labels' long date picture follows the user's locale
+        // settings; the check mark's size may have changed with them.
         ReloadDateSettingsForUserLocale();
+        LayOutSlotGroup();
         return DefWindowProcW(window, message, wParam, lParam);
     default:
         return DefWindowProcW(window, message, wParam, lParam);

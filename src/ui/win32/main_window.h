@@ -54,6 +54,9 @@ private:
     HWND CreateControl(const wchar_t* className, const std::wstring& text, DWORD style, const TBounds& bounds, int id);
     void CreateRadioGroup(TRadioView& view, const TControlDescription& description, TRadioGroup& model, int firstId);
     void Mirror(TRadioView& view);
+    // Lays the slot group, Quit and the window out for the slot labels as they
+    // now read: each label whole, nothing narrower than designed.
+    void LayOutSlotGroup();
     HWND FirstTabControl() const;
 
     HINSTANCE instance_;
@@ -64,6 +67,7 @@ private:
     TForm1* form_ = nullptr;
     TRadioView scenario_;
     TRadioView saveData_;
+    std::int32_t slotGrowth_ = 0;  // what the slot group is wider than designed
     HWND label_ = nullptr;
     HWND focused_ = nullptr;  // the control to give the focus back to on activation
 };
