@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "common/errors.h"
+#include "common/frame.h"
 
 namespace {
 
@@ -107,28 +108,32 @@ bool TFolderDialog::Execute() {
 
 std::int32_t TFolderDialog::BrowseCallback(TWindowHandle dialog, std::uint32_t message, std::intptr_t param,
                                            std::intptr_t data) noexcept {
-    auto& self = *reinterpret_cast<TFolderDialog*>(data);
-    // 512 bytes of text and one more that stays zero, so the text always ends.
-    std::array<char, 513> text{};
-    bool hasPath = false;
-    if (message == kBffmInitialized) {
-        const std::uint32_t attributes = self.shell_.GetFileAttributesA(self.Directory.c_str());
-        if (attributes != kInvalidFileAttributes && (attributes & kFileAttributeDirectory) != 0) {
-            self.shell_.SendMessageA(dialog, kBffmSetSelectionA, 1,
-                                     reinterpret_cast<std::intptr_t>(self.Directory.c_str()));
-            hasPath = true;
+    // Called from inside the shell's dialog: whatever is raised here is
+    // reported as the window procedures report theirs, never let out.
+    DispatchEvent([&] {
+        auto& self = *reinterpret_cast<TFolderDialog*>(data);
+        // 512 bytes of text and one more that stays zero, so the text always ends.
+        std::array<char, 513> text{};
+        bool hasPath = false;
+        if (message == kBffmInitialized) {
+            const std::uint32_t attributes = self.shell_.GetFileAttributesA(self.Directory.c_str());
+            if (attributes != kInvalidFileAttributes && (attributes & kFileAttributeDirectory) != 0) {
+                self.shell_.SendMessageA(dialog, kBffmSetSelectionA, 1,
+                                         reinterpret_cast<std::intptr_t>(self.Directory.c_str()));
+                hasPath = true;
+            }
         }
-    }
-    if (message == kBffmSelChanged) {
-        hasPath = self.shell_.SHGetPathFromIDListA(reinterpret_cast<TItemIdList>(param), text.data());
-    }
-    self.shell_.SendMessageA(dialog, kBffmSetStatusTextA, 0, reinterpret_cast<std::intptr_t>(text.data()));
-    // With BIF_BROWSEFORCOMPUTER among the flags the shell enables OK only on
-    // computers, so a folder could never be confirmed: OK is enabled here for
-    // every item with a file-system path. Posted, not sent: the shell may run
-    // its own check after this callback returns (Wine does), which would undo
-    // a sent one at once; the posted one is handled after it. Items without a
-    // path keep whatever the shell decided.
-    if (hasPath) self.shell_.PostMessageA(dialog, kBffmEnableOk, 0, 1);
+        if (message == kBffmSelChanged) {
+            hasPath = self.shell_.SHGetPathFromIDListA(reinterpret_cast<TItemIdList>(param), text.data());
+        }
+        self.shell_.SendMessageA(dialog, kBffmSetStatusTextA, 0, reinterpret_cast<std::intptr_t>(text.data()));
+        // With BIF_BROWSEFORCOMPUTER among the flags the shell enables OK only on
+        // computers, so a folder could never be confirmed: OK is enabled here for
+        // every item with a file-system path. Posted, not sent: the shell may run
+        // its own check after this callback returns (Wine does), which would undo
+        // a sent one at once; the posted one is handled after it. Items without a
+        // path keep whatever the shell decided.
+        if (hasPath) self.shell_.PostMessageA(dialog, kBffmEnableOk, 0, 1);
+    });
     return 0;
 }
