@@ -3,7 +3,7 @@
 # under Wine (unit tests, command line and the real program end to end); a
 # short run of every fuzz target, and the linter.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 
 jobs=$(nproc)
 log="$(mktemp /tmp/kasumiro-test-log.XXXXXX)"
