@@ -2,7 +2,8 @@
 #   common <- process, settings <- ui <- ui/win32, ui/qt, cli <- main
 # and, given the link graph the build wrote (LINKS_FILE), that each layer's
 # library links only the libraries below it; the command line links no UI
-# code and none of the Win32 window libraries.
+# code and none of the Win32 window libraries; and that no .cpp file of the
+# tree is left out of every target's source list.
 # Run as: cmake -DSOURCE_DIR=<tree> [-DLINKS_FILE=<build>/kasumiro_layers.cmake] -P check_include_order.cmake
 # Fails with one line per offending include or link.
 cmake_minimum_required(VERSION 3.25)
@@ -82,16 +83,36 @@ if(DEFINED LINKS_FILE)
   if(checked EQUAL 0)
     list(APPEND offences "${LINKS_FILE}: no layer library found")
   endif()
+
+  # Every .cpp file of src/, tests/ and tools/ is in some target's list; left
+  # out are the other platform's adapters, and on Linux the Windows-only
+  # Win32 front end and end-to-end tests (and the Qt program's files when it
+  # is not built).
+  file(GLOB_RECURSE tree_sources ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/tests/*.cpp ${SOURCE_DIR}/tools/*.cpp)
+  foreach(source IN LISTS tree_sources)
+    get_filename_component(name ${source} NAME_WE)
+    file(RELATIVE_PATH relative ${SOURCE_DIR} ${source})
+    if(name MATCHES "${skip_suffix}(_test)?$" OR source IN_LIST built_sources)
+      continue()
+    endif()
+    if(skip_suffix STREQUAL "_win32" AND relative MATCHES "^(src/ui/win32|tests/e2e)/")
+      continue()
+    endif()
+    if(NOT DEFINED links_kasumiro_qt AND relative MATCHES "^(src/ui/qt|tests/qt)/")
+      continue()
+    endif()
+    list(APPEND offences "${relative}: in no target's source list")
+  endforeach()
 endif()
 
 if(offences)
   list(LENGTH offences count)
   list(JOIN offences "\n" text)
   message(NOTICE "${text}")
-  message(FATAL_ERROR "${count} include(s) or link(s) point the wrong way")
+  message(FATAL_ERROR "${count} include(s), link(s) or source(s) out of order")
 endif()
 list(LENGTH files count)
 message(STATUS "include order holds in ${count} files under src/")
 if(DEFINED LINKS_FILE)
-  message(STATUS "link order holds for ${checked} libraries and programs")
+  message(STATUS "link order holds for ${checked} libraries and programs; every source is listed")
 endif()
