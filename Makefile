@@ -1,44 +1,64 @@
 # Kasumiro: the two commands a newcomer needs, plus the benchmark and the release zip.
-# Each target installs only the package groups it uses (scripts/install-deps.sh).
-.PHONY: run run-linux test fuzz lint bench bench-linux release package clean
+# Each target installs only the package groups it uses (scripts/install-deps.sh)
+# and turns on the repository's git hooks (.githooks/). A bare `make` only
+# lists the targets.
+.PHONY: help hooks run run-linux test fuzz lint bench bench-linux release package clean
+.DEFAULT_GOAL := help
 
-run:
+help:
+	@echo "make run          build everything, start Kasumiro.exe under Wine on a sample game"
+	@echo "make run-linux    build kasumiro (Qt) and start it on the sample game"
+	@echo "make test         build and run every test (about 16 minutes)"
+	@echo "make fuzz         every fuzz target for FUZZ_SECONDS (60 by default)"
+	@echo "make lint         clang-tidy, clang-format and shellcheck"
+	@echo "make bench        benchmark of the rewrite and the name builder"
+	@echo "make bench-linux  start-to-first-paint benchmark of kasumiro"
+	@echo "make release      dist/kasumiro-1.0.0.zip for Windows"
+	@echo "make package      dist/kasumiro_1.0.0-1_amd64.deb"
+	@echo "make clean        remove build/ and dist/"
+	@echo "Each installs the packages it needs first (scripts/install-deps.sh)."
+
+# The commit-msg hook (subject at most 72 characters) in every clone.
+hooks:
+	@if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then git config core.hooksPath .githooks; fi
+
+run: hooks
 	@scripts/install-deps.sh build windows
 	@scripts/run.sh
 
-run-linux:
+run-linux: hooks
 	@scripts/install-deps.sh build qt
 	@scripts/run-linux.sh
 
-test:
+test: hooks
 	@scripts/install-deps.sh build windows qt package fuzz lint
 	@scripts/test-all.sh
 
 # Each libFuzzer target for FUZZ_SECONDS (60 by default).
 FUZZ_SECONDS ?= 60
-fuzz:
+fuzz: hooks
 	@scripts/install-deps.sh build fuzz
 	@scripts/fuzz.sh $(FUZZ_SECONDS)
 
-lint:
+lint: hooks
 	@scripts/install-deps.sh build lint
 	@scripts/lint.sh
 
-bench:
+bench: hooks
 	@scripts/install-deps.sh bench
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench -j $$(nproc)
 	build/bench/bench/kasumiro_bench
 
-bench-linux:
+bench-linux: hooks
 	@scripts/install-deps.sh build qt
 	@scripts/bench-linux.sh
 
-release:
+release: hooks
 	@scripts/install-deps.sh release
 	@scripts/release.sh
 
-package:
+package: hooks
 	@scripts/install-deps.sh build qt package
 	@scripts/package.sh
 

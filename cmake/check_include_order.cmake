@@ -1,7 +1,11 @@
 # Checks that includes under src/ point only downward:
 #   common <- process, settings <- ui <- ui/win32, ui/qt, cli <- main
-# Run as: cmake -DSOURCE_DIR=<tree> -P check_include_order.cmake
-# Fails with one line per offending include.
+# and, given the link graph the build wrote (LINKS_FILE), that each layer's
+# library links only the libraries below it; the command line links no UI
+# code and none of the Win32 window libraries; and that no .cpp file of the
+# tree is left out of every target's source list.
+# Run as: cmake -DSOURCE_DIR=<tree> [-DLINKS_FILE=<build>/kasumiro_layers.cmake] -P check_include_order.cmake
+# Fails with one line per offending include or link.
 cmake_minimum_required(VERSION 3.25)
 
 # The layers a folder may include, itself always among them.
@@ -46,11 +50,69 @@ foreach(file IN LISTS files)
   endforeach()
 endforeach()
 
+# What each library and program may link: the layers below it, the flags
+# target, and the system or toolkit libraries its own code calls.
+set(may_link_kasumiro_common   kasumiro_flags kernel32 user32)
+set(may_link_kasumiro_process  kasumiro_common)
+set(may_link_kasumiro_settings kasumiro_common)
+set(may_link_kasumiro_ui       kasumiro_common kasumiro_process kasumiro_settings shell32 ole32 user32)
+set(may_link_kasumiro_win32    kasumiro_common kasumiro_process kasumiro_settings kasumiro_ui user32 gdi32 comctl32)
+set(may_link_kasumiro_qt       kasumiro_common kasumiro_process kasumiro_settings kasumiro_ui
+                               Qt6::Widgets Fontconfig::Fontconfig)
+set(may_link_kasumiro_cli      kasumiro_common kasumiro_process kasumiro_settings)
+set(may_link_Kasumiro          kasumiro_win32)
+set(may_link_kasumiro          kasumiro_qt)
+set(may_link_kasumiro-cli      kasumiro_cli)
+
+if(DEFINED LINKS_FILE)
+  include(${LINKS_FILE})
+  set(checked 0)
+  foreach(target IN ITEMS kasumiro_common kasumiro_process kasumiro_settings kasumiro_ui
+                          kasumiro_win32 kasumiro_qt kasumiro_cli Kasumiro kasumiro kasumiro-cli)
+    if(NOT DEFINED links_${target})
+      continue()
+    endif()
+    math(EXPR checked "${checked} + 1")
+    foreach(link IN LISTS links_${target})
+      if(NOT link IN_LIST may_link_${target})
+        list(JOIN may_link_${target} ", " may)
+        list(APPEND offences "${target}: links ${link} (it may link only ${may})")
+      endif()
+    endforeach()
+  endforeach()
+  if(checked EQUAL 0)
+    list(APPEND offences "${LINKS_FILE}: no layer library found")
+  endif()
+
+  # Every .cpp file of src/, tests/ and tools/ is in some target's list; left
+  # out are the other platform's adapters, and on Linux the Windows-only
+  # Win32 front end and end-to-end tests (and the Qt program's files when it
+  # is not built).
+  file(GLOB_RECURSE tree_sources ${SOURCE_DIR}/src/*.cpp ${SOURCE_DIR}/tests/*.cpp ${SOURCE_DIR}/tools/*.cpp)
+  foreach(source IN LISTS tree_sources)
+    get_filename_component(name ${source} NAME_WE)
+    file(RELATIVE_PATH relative ${SOURCE_DIR} ${source})
+    if(name MATCHES "${skip_suffix}(_test)?$" OR source IN_LIST built_sources)
+      continue()
+    endif()
+    if(skip_suffix STREQUAL "_win32" AND relative MATCHES "^(src/ui/win32|tests/e2e)/")
+      continue()
+    endif()
+    if(NOT DEFINED links_kasumiro_qt AND relative MATCHES "^(src/ui/qt|tests/qt)/")
+      continue()
+    endif()
+    list(APPEND offences "${relative}: in no target's source list")
+  endforeach()
+endif()
+
 if(offences)
   list(LENGTH offences count)
   list(JOIN offences "\n" text)
   message(NOTICE "${text}")
-  message(FATAL_ERROR "${count} include(s) point the wrong way")
+  message(FATAL_ERROR "${count} include(s), link(s) or source(s) out of order")
 endif()
 list(LENGTH files count)
 message(STATUS "include order holds in ${count} files under src/")
+if(DEFINED LINKS_FILE)
+  message(STATUS "link order holds for ${checked} libraries and programs; every source is listed")
+endif()

@@ -12,9 +12,20 @@ if(NOT Qt6_FOUND OR NOT Fontconfig_FOUND)
   return()
 endif()
 
-kasumiro_sources(QT_SOURCES src/ui/qt)
-add_library(kasumiro_qt STATIC ${QT_SOURCES})
-target_link_libraries(kasumiro_qt PUBLIC kasumiro_core Qt6::Widgets Fontconfig::Fontconfig)
+# The Qt front end: its window, boxes, chooser and frame.
+add_library(kasumiro_qt STATIC)
+kasumiro_sources(kasumiro_qt
+  src/ui/qt/command_line.cpp
+  src/ui/qt/japanese_font.cpp
+  src/ui/qt/main_window.cpp
+  src/ui/qt/message_form.cpp
+  src/ui/qt/qt_application.cpp
+  src/ui/qt/qt_folder_shell.cpp
+  src/ui/qt/qt_frame.cpp
+  src/ui/qt/qt_program.cpp
+  src/ui/qt/quit_signals.cpp
+  src/ui/qt/wine_prefixes.cpp)
+target_link_libraries(kasumiro_qt PUBLIC kasumiro_ui Qt6::Widgets Fontconfig::Fontconfig)
 target_compile_definitions(kasumiro_qt PRIVATE KASUMIRO_VERSION="${PROJECT_VERSION}")
 
 add_executable(kasumiro ${CMAKE_SOURCE_DIR}/src/main/kasumiro_main_posix.cpp)

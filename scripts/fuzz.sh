@@ -4,7 +4,7 @@
 # New inputs go to build/fuzz/corpus/ (the repo's seeds stay as they are); a
 # failing input is kept in build/fuzz/artifacts/ and fails the run.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 
 seconds=${1:-${FUZZ_SECONDS:-60}}
 mkdir -p build

@@ -4,18 +4,32 @@
 #   scripts/install-deps.sh GROUP...
 # Groups: build (native build and tests), windows (cross build, Wine, Xvfb,
 # the Japanese and English locales, the Japanese fonts), fuzz (clang with
-# libFuzzer), lint (clang-tidy), bench, release, qt (the Linux program: Qt 6,
-# Japanese Gothic fonts, Xvfb, the AT-SPI bus and reader), package (the .deb:
-# CPack's tools, man pages from --help, and the checkers of the package).
+# libFuzzer), lint (clang-tidy, clang-format, shellcheck), bench, release, qt
+# (the Linux program: Qt 6, Japanese Gothic fonts, Xvfb, the AT-SPI bus and
+# reader), package (the .deb: CPack's tools, man pages from --help, and the
+# checkers of the package).
 set -euo pipefail
+
+# The sanitizer and libFuzzer runtimes of the system's clang: the installed
+# clang's version, else the version the distribution's clang package brings;
+# the distribution's default runtime package when neither is known.
+clang_runtime_package() {
+  local version=""
+  if command -v clang >/dev/null 2>&1; then
+    version=$(clang -dumpversion | cut -d. -f1)
+  else
+    version=$(apt-cache depends clang 2>/dev/null | sed -n 's/^ *Depends: clang-\([0-9][0-9]*\)$/\1/p' | head -n 1)
+  fi
+  if [ -n "$version" ]; then echo "libclang-rt-$version-dev"; else echo libclang-rt-dev; fi
+}
 
 packages_of() {
   case "$1" in
     build)   echo build-essential cmake make libgtest-dev googletest ;;
     windows) echo g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth xdotool x11-apps \
                   imagemagick locales fonts-horai-umefont ;;
-    fuzz)    echo clang libclang-rt-14-dev ;;
-    lint)    echo clang clang-tidy ;;
+    fuzz)    echo clang "$(clang_runtime_package)" ;;
+    lint)    echo clang clang-tidy clang-format shellcheck ;;
     bench)   echo build-essential cmake make libbenchmark-dev ;;
     release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
     qt)      echo qt6-base-dev qt6-translations-l10n libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool x11-apps \
@@ -37,12 +51,12 @@ for group in "$@"; do
   # The Windows tests run on a Japanese system and on an English one.
   [ "$group" = windows ] && locales+=(ja_JP.UTF-8 en_US.UTF-8)
 done
-need=($(printf '%s\n' "${need[@]}" | sort -u))
+if [ ${#need[@]} -gt 0 ]; then mapfile -t need < <(printf '%s\n' "${need[@]}" | sort -u); fi
 
 missing_locales=()
 for loc in "${locales[@]}"; do
   # Wine needs the locale generated, or it silently runs in code page 1252.
-  locale -a 2>/dev/null | grep -qix "$(echo "$loc" | sed 's/UTF-8/utf8/')" || missing_locales+=("$loc")
+  locale -a 2>/dev/null | grep -qix "${loc/UTF-8/utf8}" || missing_locales+=("$loc")
 done
 
 [ ${#need[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ] && exit 0

@@ -4,7 +4,7 @@
 # Debian package and its lintian check; a short run of every fuzz target, and
 # the linter.
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit 1
 
 jobs=$(nproc)
 log="$(mktemp /tmp/kasumiro-test-log.XXXXXX)"

@@ -11,7 +11,7 @@ if [ "${1:-}" = "--run" ]; then
   # the shell's folder chooser finds folders there reliably, not under C: or Z:.
   e2e_drive="$(mktemp -d /tmp/kasumiro-e2e-drive.XXXXXX)"
   e2e_link="$WINEPREFIX/dosdevices/k:"
-  if ln -s "$e2e_drive" "$e2e_link" 2>/dev/null; then export KASUMIRO_E2E_ROOT='K:\'; else e2e_link=""; fi
+  if ln -s "$e2e_drive" "$e2e_link" 2>/dev/null; then export KASUMIRO_E2E_ROOT="K:\\"; else e2e_link=""; fi
   for exe in kasumiro_tests kasumiro_cli_tests kasumiro_e2e; do
     if [ -f "$build/tests/$exe.exe" ]; then
       echo "--- $exe.exe under Wine"

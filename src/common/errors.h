@@ -51,7 +51,8 @@ public:
     EOutOfMemory();
 };
 
-// The message of an I/O error with the given code, in the system code page.
+// The message of an I/O error with the given code: the program's own text
+// (CP932 on Windows), not the system's.
 std::string IoErrorMessage(std::int32_t code);
 
 // The text the error box shows for a message: "." is appended when the

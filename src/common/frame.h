@@ -1,6 +1,6 @@
 // The frame operations every part of the program reports through: the
 // confirmation and information boxes, the beep, the error box and quitting.
-// The Win32 front end, the console and the tests each install their own.
+// Each front end (Win32, Qt, the console) and the tests install their own.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 #include "common/errors.h"
 
-// Answer codes of the boxes (the platform's IDCANCEL, IDYES, IDNO).
+// Answer codes of the boxes (the platform's IDOK, IDCANCEL, IDYES, IDNO).
 constexpr std::int32_t mrOk = 1;
 constexpr std::int32_t mrCancel = 2;
 constexpr std::int32_t mrYes = 6;

@@ -1,6 +1,7 @@
 // A radio group as the program's logic sees it, apart from any toolkit: a
-// list of labels, the selected index and one click handler. A toolkit's view
-// mirrors it through the observer and forwards a user's clicks to UserClick.
+// list of labels, the selected index, one click handler and one change
+// observer. A toolkit's view mirrors it through the observer (OnChange) and
+// forwards a user's clicks to UserClick.
 #pragma once
 
 #include <cstdint>
@@ -21,8 +22,9 @@ public:
     void SetItem(std::int32_t index, std::string label);
 
     std::int32_t ItemIndex() const { return itemIndex_; }
-    // Clamps v to -1 .. Count()-1; when that moves the selection, checks the
-    // item and runs OnClick before returning (nothing runs for -1).
+    // Clamps value to -1 .. Count()-1; when that moves the selection, checks
+    // the item, runs OnChange, then OnClick before returning (for -1 OnChange
+    // runs, OnClick does not).
     void SetItemIndex(std::int32_t value);
 
     // A user's click on item index: runs OnClick only when it checks an item

@@ -7,12 +7,38 @@
 
 namespace {
 
-// True when text continues at pos with the letters of run, in either case.
-bool RunAt(const std::string& text, std::size_t pos, const char* run) {
-    for (; *run != '\0'; ++run, ++pos) {
-        if (pos >= text.size() || AsciiLower(text[pos]) != *run) return false;
+// One piece of a date picture: a double-byte character, a run of one of the
+// picture's letters (in either case), text in quotes (the quotes included),
+// or any other single byte.
+enum class TPieceKind { Character, Run, Quoted, Byte };
+
+struct TPicturePiece {
+    TPieceKind Kind = TPieceKind::Byte;
+    std::size_t Length = 0;
+    char Letter = '\0';          // a run's letter, in lower case
+    std::size_t TextLength = 0;  // quoted text's length without its quotes
+};
+
+// The piece of picture at pos. Runs are made of the given letters; quotes
+// start quoted text only when quotes is set.
+TPicturePiece PieceAt(const std::string& picture, std::size_t pos, std::string_view letters, bool quotes) {
+    const std::size_t length = SystemCharLength(picture, pos);
+    if (length > 1) return {TPieceKind::Character, length};
+    const char c = picture[pos];
+    const char letter = AsciiLower(c);
+    if (letters.find(letter) != std::string_view::npos) {
+        std::size_t count = 1;
+        while (pos + count < picture.size() && AsciiLower(picture[pos + count]) == letter) ++count;
+        return {TPieceKind::Run, count, letter};
     }
-    return true;
+    if (quotes && (c == '\'' || c == '"')) {
+        std::size_t end = pos + 1;
+        while (end < picture.size() && picture[end] != c) end += SystemCharLength(picture, end);
+        const std::size_t textLength = end - pos - 1;
+        if (end < picture.size()) ++end;
+        return {TPieceKind::Quoted, end - pos, '\0', textLength};
+    }
+    return {TPieceKind::Byte, 1};
 }
 
 // 0 for Sunday (Zeller's congruence on the Gregorian calendar).
@@ -42,6 +68,23 @@ std::string EraName(const TDateStamp& date, const TDateSettings& settings, std::
         name.resize(SystemCharLength(name, 0));
     }
     return name;
+}
+
+// The text of a run of count letters ('d', 'm', 'y', 'e' or 'g').
+std::string DatePart(const TDateStamp& date, const TDateSettings& settings, char letter, std::size_t count) {
+    switch (letter) {
+    case 'd': {
+        if (count <= 2) return Number(date.Day, count == 2);
+        const int day = DayOfWeek(date.Year, date.Month, date.Day);
+        return count == 3 ? settings.ShortDayNames[day] : settings.LongDayNames[day];
+    }
+    case 'm':
+        if (count <= 2) return Number(date.Month, count == 2);
+        return count == 3 ? settings.ShortMonthNames[date.Month - 1] : settings.LongMonthNames[date.Month - 1];
+    case 'y': return count <= 2 ? Number(date.Year % 100, true) : Number(date.Year, false);
+    case 'e': return EraYear(date, settings, count);
+    default: return EraName(date, settings, count);
+    }
 }
 
 }  // namespace
@@ -74,31 +117,22 @@ std::string AdaptLongDatePicture(const std::string& picture, int calendarType, T
     if (!eraCalendar && !dropEra) return picture;
 
     std::string result;
-    std::size_t pos = 0;
-    while (pos < picture.size()) {
-        const std::size_t length = SystemCharLength(picture, pos);
-        if (length > 1) {
-            result.append(picture, pos, length);
-            pos += length;
+    for (std::size_t pos = 0; pos < picture.size();) {
+        // The adaptation knows no quotes: era letters change inside them too.
+        const TPicturePiece piece = PieceAt(picture, pos, "gy", false);
+        if (piece.Kind != TPieceKind::Run) {
+            result.append(picture, pos, piece.Length);
         } else if (dropEra) {
-            if (AsciiLower(picture[pos]) != 'g') result += picture[pos];
-            ++pos;
-        } else if (RunAt(picture, pos, "gg")) {
-            result += "ggg";
-            pos += 2;
-        } else if (RunAt(picture, pos, "yyyy")) {
-            result += "eeee";
-            pos += 4;
-        } else if (RunAt(picture, pos, "yy")) {
-            result += "ee";
-            pos += 2;
-        } else if (RunAt(picture, pos, "y")) {
-            result += 'e';
-            ++pos;
+            if (piece.Letter != 'g') result.append(picture, pos, piece.Length);
+        } else if (piece.Letter == 'y') {
+            // Runs of four, two and one year letters all become era-year runs.
+            result.append(piece.Length, 'e');
         } else {
-            result += picture[pos];
-            ++pos;
+            // Each "gg" becomes "ggg"; an odd last letter stays as it is.
+            for (std::size_t pair = 0; pair < piece.Length / 2; ++pair) result += "ggg";
+            if (piece.Length % 2 == 1) result += picture[pos + piece.Length - 1];
         }
+        pos += piece.Length;
     }
     return result;
 }
@@ -106,57 +140,19 @@ std::string AdaptLongDatePicture(const std::string& picture, int calendarType, T
 std::string FormatLongDate(const TDateStamp& date, const TDateSettings& settings) {
     const std::string& picture = settings.LongDateFormat;
     std::string out;
-    std::size_t pos = 0;
-    while (pos < picture.size()) {
-        const std::size_t length = SystemCharLength(picture, pos);
-        if (length > 1) {
-            // A double-byte character outside quotes stands for itself.
-            out.append(picture, pos, length);
-            pos += length;
-            continue;
+    for (std::size_t pos = 0; pos < picture.size();) {
+        const TPicturePiece piece = PieceAt(picture, pos, "dmyeg", true);
+        switch (piece.Kind) {
+        case TPieceKind::Run: out += DatePart(date, settings, piece.Letter, piece.Length); break;
+        // Quoted text, double-byte characters included, without the quotes.
+        case TPieceKind::Quoted: out.append(picture, pos + 1, piece.TextLength); break;
+        case TPieceKind::Byte:
+            out += picture[pos] == '/' ? settings.DateSeparator : std::string(1, picture[pos]);
+            break;
+        // A double-byte character outside quotes stands for itself.
+        case TPieceKind::Character: out.append(picture, pos, piece.Length); break;
         }
-        const char c = picture[pos];
-        const char letter = AsciiLower(c);
-        if (letter == 'd' || letter == 'm' || letter == 'y' || letter == 'e' || letter == 'g') {
-            std::size_t count = 1;
-            while (pos + count < picture.size() && AsciiLower(picture[pos + count]) == letter) ++count;
-            pos += count;
-            switch (letter) {
-            case 'd':
-                if (count <= 2) {
-                    out += Number(date.Day, count == 2);
-                } else {
-                    const int day = DayOfWeek(date.Year, date.Month, date.Day);
-                    out += count == 3 ? settings.ShortDayNames[day] : settings.LongDayNames[day];
-                }
-                break;
-            case 'm':
-                if (count <= 2) {
-                    out += Number(date.Month, count == 2);
-                } else {
-                    out += count == 3 ? settings.ShortMonthNames[date.Month - 1] : settings.LongMonthNames[date.Month - 1];
-                }
-                break;
-            case 'y': out += count <= 2 ? Number(date.Year % 100, true) : Number(date.Year, false); break;
-            case 'e': out += EraYear(date, settings, count); break;
-            default: out += EraName(date, settings, count); break;
-            }
-        } else if (c == '\'' || c == '"') {
-            // Quoted text, double-byte characters included, without the quotes.
-            ++pos;
-            while (pos < picture.size() && picture[pos] != c) {
-                const std::size_t quotedLength = SystemCharLength(picture, pos);
-                out.append(picture, pos, quotedLength);
-                pos += quotedLength;
-            }
-            if (pos < picture.size()) ++pos;
-        } else if (c == '/') {
-            out += settings.DateSeparator;
-            ++pos;
-        } else {
-            out += c;
-            ++pos;
-        }
+        pos += piece.Length;
     }
     return out;
 }

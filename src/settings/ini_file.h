@@ -10,7 +10,8 @@ class TIniFile {
 public:
     // Keeps the path only: nothing on disk is read, created or changed.
     explicit TIniFile(std::string fileName);
-    // Release: flushes once more.
+    // Release: calls UpdateFile once more (on Linux every write is already
+    // in the file, so nothing is left to do).
     ~TIniFile();
     TIniFile(const TIniFile&) = delete;
     TIniFile& operator=(const TIniFile&) = delete;
@@ -25,6 +26,7 @@ public:
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     void WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
     // Asks the platform to write out what it holds of the file; never fails.
+    // Windows may hold profile writes; on Linux this does nothing.
     void UpdateFile();
 
 private:

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "common/errors.h"
+#include "common/frame.h"
 
 namespace {
 
@@ -114,39 +115,43 @@ bool TFolderDialog::Execute() {
 
 std::int32_t TFolderDialog::BrowseCallback(TWindowHandle dialog, std::uint32_t message, std::intptr_t param,
                                            std::intptr_t data) noexcept {
-    auto& self = *reinterpret_cast<TFolderDialog*>(data);
+    // Called from inside the shell's dialog: whatever is raised here is
+    // reported as the window procedures report theirs, never let out.
+    DispatchEvent([&] { reinterpret_cast<TFolderDialog*>(data)->OnBrowserMessage(dialog, message, param); });
+    return 0;
+}
+
+void TFolderDialog::OnBrowserMessage(TWindowHandle dialog, std::uint32_t message, std::intptr_t param) {
     // Room for a whole path, and one more byte that stays zero; the status
     // line shows at most 512 bytes of it.
     std::array<char, std::max(kStatusTextBytes, kMaxPath) + 1> text{};
     bool hasPath = false;
     if (message == kBffmInitialized) {
-        const std::uint32_t attributes = self.shell_.GetFileAttributesA(self.Directory.c_str());
+        const std::uint32_t attributes = shell_.GetFileAttributesA(Directory.c_str());
         if (attributes != kInvalidFileAttributes && (attributes & kFileAttributeDirectory) != 0) {
-            self.shell_.SendMessageA(dialog, kBffmSetSelectionA, 1,
-                                     reinterpret_cast<std::intptr_t>(self.Directory.c_str()));
+            shell_.SendMessageA(dialog, kBffmSetSelectionA, 1, reinterpret_cast<std::intptr_t>(Directory.c_str()));
             hasPath = true;
         }
     }
     if (message == kBffmSelChanged) {
-        hasPath = self.shell_.SHGetPathFromIDListA(reinterpret_cast<TItemIdList>(param), text.data());
+        hasPath = shell_.SHGetPathFromIDListA(reinterpret_cast<TItemIdList>(param), text.data());
         text[kStatusTextBytes] = '\0';
     }
-    self.shell_.SendMessageA(dialog, kBffmSetStatusTextA, 0, reinterpret_cast<std::intptr_t>(text.data()));
+    shell_.SendMessageA(dialog, kBffmSetStatusTextA, 0, reinterpret_cast<std::intptr_t>(text.data()));
     // With BIF_BROWSEFORCOMPUTER among the flags the shell enables OK only on
     // computers, so a folder could never be confirmed: OK is enabled here for
     // every item with a file-system path. Posted, not sent: the shell may run
     // its own check after this callback returns (Wine does), which would undo
     // a sent one at once; the posted one is handled after it. Items without a
     // path keep whatever the shell decided.
-    if (hasPath) self.shell_.PostMessageA(dialog, kBffmEnableOk, 0, 1);
+    if (hasPath) shell_.PostMessageA(dialog, kBffmEnableOk, 0, 1);
     // With the initial folder shown, the focus goes to the tree: the focus
     // mark, Enter for the default button OK and the arrow keys then all act
     // on that folder. Posted as well, after OK is enabled: the dialog sets its
     // own focus once this first callback has returned.
     if (hasPath && message == kBffmInitialized) {
-        if (TWindowHandle tree = self.shell_.GetDlgItem(dialog, kBrowserTreeId)) {
-            self.shell_.PostMessageA(dialog, kWmNextDlgCtl, reinterpret_cast<std::uintptr_t>(tree), 1);
+        if (TWindowHandle tree = shell_.GetDlgItem(dialog, kBrowserTreeId)) {
+            shell_.PostMessageA(dialog, kWmNextDlgCtl, reinterpret_cast<std::uintptr_t>(tree), 1);
         }
     }
-    return 0;
 }

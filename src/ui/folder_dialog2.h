@@ -37,11 +37,14 @@ public:
     // system or cannot be named in the ANSI code page.
     bool Execute();
 
-    // The browser's callback; data is the TFolderDialog. Always returns 0.
+    // The browser's callback; data is the TFolderDialog. Always returns 0;
+    // whatever it raises goes to ReportError.
     static std::int32_t BrowseCallback(TWindowHandle dialog, std::uint32_t message, std::intptr_t param,
                                        std::intptr_t data) noexcept;
 
 private:
+    // The callback's work: the initial folder, the status line, OK and the focus.
+    void OnBrowserMessage(TWindowHandle dialog, std::uint32_t message, std::intptr_t param);
     IFolderShell& shell_;
     std::function<TWindowHandle()> ownerWindow_;
 };

@@ -37,14 +37,23 @@ TQuitSignals::TQuitSignals(std::function<void()> onSignal) {
     if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) throw EOutOfMemory();
     readEnd_ = ends[0];
     writeEnd_ = ends[1];
-    notifier_ = std::make_unique<QSocketNotifier>(readEnd_, QSocketNotifier::Read);
-    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
-                     [fd = readEnd_, onSignal = std::move(onSignal)] {
-                         char bytes[16];
-                         while (::read(fd, bytes, sizeof bytes) > 0) {
-                         }
-                         DispatchEvent(onSignal);
-                     });
+    try {
+        notifier_ = std::make_unique<QSocketNotifier>(readEnd_, QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
+                         [fd = readEnd_, onSignal = std::move(onSignal)] {
+                             char bytes[16];
+                             while (::read(fd, bytes, sizeof bytes) > 0) {
+                             }
+                             DispatchEvent(onSignal);
+                         });
+    } catch (...) {
+        // The destructor does not run for a constructor that throws: the
+        // pipe is closed here, or it would stay open for the program's life.
+        notifier_.reset();
+        ::close(readEnd_);
+        ::close(writeEnd_);
+        throw;
+    }
     g_writeEnd = writeEnd_;
     Install(SIGTERM, previousTerm_);
     Install(SIGINT, previousInt_);
