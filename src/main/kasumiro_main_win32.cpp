@@ -1,5 +1,5 @@
-// Program entry of Kasumiro.exe: start, the one event loop, and the stop
-// sequence that stores the selected slot before the process ends.
+// Program entry of Kasumiro.exe: its windows, its event loop and how its
+// main window is first shown, in the start and stop sequence of ui/application_run.h.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -7,6 +7,7 @@
 #include "settings/ini_file.h"
 #include "ui/folder_shell.h"
 #include "common/frame.h"
+#include "ui/application_run.h"
 #include "ui/unit1.h"
 #include "ui/win32/application_window.h"
 #include "ui/win32/main_window.h"
@@ -26,6 +27,27 @@ std::int32_t StartupShowCommand() {
     return StartShowCommand((startup.dwFlags & STARTF_USESHOWWINDOW) != 0, startup.wShowWindow);
 }
 
+// The main window in the show state the process was started with; a
+// minimised start leaves only the task-bar entry on screen.
+void ShowAtStart(TApplicationWindow& application, TMainWindow& window) {
+    const std::int32_t show = StartupShowCommand();
+    if (show == kSwShowMinNoActive) {
+        application.StartMinimised();
+    } else {
+        window.Show(show);
+    }
+}
+
+// The one event loop; the main window's keys (Tab, arrows, access keys) first.
+void RunMessageLoop(TMainWindow& window) {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (window.PreTranslateMessage(message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
     TApplicationWindow application(instance, ApplicationTitle());
     frame.SetApplicationWindow(application.Handle());
@@ -36,38 +58,11 @@ void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
                 SettingsFilePath());
     window.Bind(form);
 
-    // Hide, then the shut-down handler (its errors shown with no main window
-    // on screen). Runs once: at the end of the loop, or inside the end of the
-    // session, after which Windows may end the process at any moment.
-    bool stopped = false;
-    const auto stop = [&] {
-        if (stopped) return;
-        stopped = true;
-        window.Hide();
-        DispatchEvent([&] { form.FormDestroy(&form); });
-    };
-    window.OnEndSession = [&] {
-        stop();
-        RequestQuit();
-    };
-
-    // May show the folder chooser and boxes before the window appears; an
-    // error is reported and the start goes on.
-    DispatchEvent([&] { form.FormCreate(&form); });
-    const std::int32_t show = StartupShowCommand();
-    if (show == kSwShowMinNoActive) {
-        application.StartMinimised();
-    } else {
-        window.Show(show);
-    }
-
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (window.PreTranslateMessage(message)) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    stop();
+    TApplicationRun run(form, {.ShowMainWindow = [&] { ShowAtStart(application, window); },
+                               .RunEventLoop = [&] { RunMessageLoop(window); },
+                               .HideMainWindow = [&] { window.Hide(); }});
+    window.OnEndSession = [&run] { run.EndSession(); };
+    run.Run();
     frame.SetMainWindow(nullptr);
     application.SetMainWindow(nullptr);
     window.Destroy();
@@ -77,12 +72,12 @@ void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    ApplicationTitle();  // computed once, before any window
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-
     TWin32Frame frame;
-    TScopedFrame installed(frame);
-    DispatchEvent([&] { RunApplication(instance, frame); });
-    return 0;
+    return RunApplicationProgram(
+        frame,
+        [] {
+            INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+            InitCommonControlsEx(&controls);
+        },
+        [&] { RunApplication(instance, frame); });
 }

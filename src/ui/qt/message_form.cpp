@@ -21,56 +21,44 @@
 
 namespace {
 
-struct TButtonDescription {
-    const char* Caption;
-    std::int32_t Answer;
-};
-
-const std::vector<TButtonDescription>& ButtonsOf(TBoxKind kind) {
-    static const std::vector<TButtonDescription> confirmation{{"はい(&Y)", mrYes}, {"いいえ(&N)", mrNo}};
-    static const std::vector<TButtonDescription> information{{"OK", mrOk}};
-    static const std::vector<TButtonDescription> undoable{{"OK", mrOk}, {"元に戻す(&U)", mrUndo}};
-    if (kind == TBoxKind::UndoableInformation) return undoable;
-    return kind == TBoxKind::Confirmation ? confirmation : information;
-}
-
 class TMessageForm final : public QDialog {
 public:
     TMessageForm(QWidget* owner, TBoxKind kind, const std::string& caption, const std::string& text,
                  const TBoxPreview& preview)
         : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-          cancelAnswer_(kind == TBoxKind::Confirmation ? mrNo : mrOk) {
+          box_(DescribeBox(kind)) {
         setObjectName(QStringLiteral("TMessageForm"));
         setWindowTitle(ToQString(caption));
         setWindowModality(Qt::ApplicationModal);
         auto* grid = new QGridLayout(this);
         grid->setSizeConstraint(QLayout::SetFixedSize);
-        if (kind == TBoxKind::Confirmation) {
+        if (box_.Icon == TBoxIcon::Question) {
             auto* icon = new QLabel(this);
             icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
             grid->addWidget(icon, 0, 0, Qt::AlignTop);
         }
         grid->addWidget(TextLabel(text, "Text"), 0, 1);
         if (!preview.Informative.empty()) grid->addWidget(TextLabel(preview.Informative, "InformativeText"), 1, 1);
-        QHBoxLayout* buttons = ButtonRow(kind);
+        QHBoxLayout* buttons = ButtonRow();
         grid->addLayout(buttons, 2, 0, 1, 2, Qt::AlignHCenter);
         if (!preview.Details.empty()) AddDetails(*grid, *buttons, preview.Details);
     }
 
     // Only a button, Esc or an access key answers.
     bool Answered() const { return answered_; }
+    const TBoxDescription& Box() const { return box_; }
 
 protected:
     // Esc presses the cancel button wherever the focus is.
     void keyPressEvent(QKeyEvent* event) override {
         if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
-            Answer(cancelAnswer_);
+            Answer(EscapeAnswer(box_));
             return;
         }
         QDialog::keyPressEvent(event);
     }
-    // The close box answers "closed".
-    void reject() override { done(mrCancel); }
+    // The close box gives the close answer.
+    void reject() override { done(box_.CloseAnswer); }
 
     void showEvent(QShowEvent* event) override {
         QDialog::showEvent(event);
@@ -92,11 +80,11 @@ private:
         return label;
     }
 
-    QHBoxLayout* ButtonRow(TBoxKind kind) {
+    QHBoxLayout* ButtonRow() {
         auto* row = new QHBoxLayout;
         std::vector<QPushButton*> buttons;
         int widest = 0;
-        for (const TButtonDescription& description : ButtonsOf(kind)) {
+        for (const TBoxButtonDescription& description : box_.Buttons) {
             auto* button = new QPushButton(ToQString(description.Caption), this);
             const std::int32_t answer = description.Answer;
             connect(button, &QPushButton::clicked, this, [this, answer] { Answer(answer); });
@@ -110,8 +98,8 @@ private:
             row->addWidget(button);
         }
         for (QPushButton* button : buttons) button->setFixedWidth(widest);
-        buttons.front()->setDefault(true);
-        buttons.front()->setFocus();
+        buttons[box_.DefaultButton]->setDefault(true);
+        buttons[box_.DefaultButton]->setFocus();
         return row;
     }
 
@@ -127,12 +115,12 @@ private:
         view->setMinimumWidth(character * 64);
         view->hide();
         grid.addWidget(view, 3, 0, 1, 2);
-        auto* toggle = new QPushButton(QStringLiteral("詳細を表示..."), this);
+        auto* toggle = new QPushButton(ToQString(kShowDetailsCaption), this);
         toggle->setObjectName(QStringLiteral("DetailsButton"));
         toggle->setAutoDefault(false);
         connect(toggle, &QPushButton::clicked, this, [view, toggle] {
             view->setVisible(!view->isVisible());
-            toggle->setText(view->isVisible() ? QStringLiteral("詳細を隠す...") : QStringLiteral("詳細を表示..."));
+            toggle->setText(ToQString(view->isVisible() ? kHideDetailsCaption : kShowDetailsCaption));
         });
         buttons.addWidget(toggle);
     }
@@ -142,7 +130,7 @@ private:
         done(answer);
     }
 
-    std::int32_t cancelAnswer_;
+    const TBoxDescription& box_;
     bool answered_ = false;
 };
 
@@ -153,5 +141,5 @@ std::int32_t ShowMessageForm(QWidget* owner, TBoxKind kind, const std::string& c
     TMessageForm form(owner, kind, caption, text, preview);
     const int answer = form.exec();
     // A box that the program's quitting ended counts as closed.
-    return form.Answered() ? answer : mrCancel;
+    return form.Answered() ? answer : form.Box().CloseAnswer;
 }

@@ -1,4 +1,5 @@
-// Start and stop of the Qt program around the one event loop.
+// The Qt program's windows, event loop and first showing, in the start and
+// stop sequence of ui/application_run.h.
 #include "ui/qt/qt_application.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <system_error>
 
 #include "common/frame.h"
+#include "ui/application_run.h"
 #include "ui/qt/main_window.h"
 #include "ui/undoable_rewrite.h"
 #include "ui/unit1.h"
@@ -23,6 +25,17 @@ void MakeSettingsFolder(const std::string& settingsPath) {
     if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
 }
 
+// Asked to quit before the loop ran (a signal while the chooser was open):
+// the window stays hidden and the loop runs only to end at once. Qt keeps
+// refusing to run any event loop, a box's included, until the main loop has run.
+void ShowUnlessQuitting(const TQtFrame& frame, QWidget& window) {
+    if (frame.QuitRequested()) {
+        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    } else {
+        window.show();
+    }
+}
+
 }  // namespace
 
 void RunKasumiro(TQtFrame& frame, IFolderShell& shell, const std::string& settingsPath) {
@@ -32,36 +45,14 @@ void RunKasumiro(TQtFrame& frame, IFolderShell& shell, const std::string& settin
     form.ExecuteRewrite = RunUndoableRewrite;
     window.Bind(form);
     frame.SetMainWindow(&window);
-
-    // Hide, then the shut-down handler (its errors shown with no main window
-    // on screen). Runs once: after the loop, or when the desktop session
-    // ends, after which the process may be ended at any moment.
-    bool stopped = false;
-    const auto stop = [&] {
-        if (stopped) return;
-        stopped = true;
-        window.hide();
-        DispatchEvent([&] { form.FormDestroy(&form); });
-    };
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window, [&](QSessionManager&) {
-        stop();
-        DispatchEvent([] { RequestQuit(); });
-    });
-
     MakeSettingsFolder(settingsPath);
-    // May show the folder chooser and boxes before the window appears; an
-    // error is reported and the start goes on.
-    DispatchEvent([&] { form.FormCreate(&form); });
-    if (frame.QuitRequested()) {
-        // Asked to quit before the loop ran (a signal while the chooser was
-        // open): the loop runs only to end at once. Qt keeps refusing to run
-        // any event loop, a box's included, until the main loop has run.
-        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-    } else {
-        window.show();
-    }
-    QApplication::exec();
-    stop();
+
+    TApplicationRun run(form, {.ShowMainWindow = [&] { ShowUnlessQuitting(frame, window); },
+                               .RunEventLoop = [] { QApplication::exec(); },
+                               .HideMainWindow = [&] { window.hide(); }});
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window,
+                     [&run](QSessionManager&) { run.EndSession(); });
+    run.Run();
     frame.SetMainWindow(nullptr);
     window.Unbind();
 }

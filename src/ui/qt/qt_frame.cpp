@@ -11,20 +11,23 @@
 
 QWidget* TQtFrame::Owner() const { return mainWindow_ && mainWindow_->isVisible() ? mainWindow_ : nullptr; }
 
-std::int32_t TQtFrame::AskConfirmation(const std::string& text) {
-    return ShowMessageForm(Owner(), TBoxKind::Confirmation, "確認", text);
+// The caption its description gives the box: the word 確認 or the application title.
+std::int32_t TQtFrame::ShowBox(TBoxKind kind, const std::string& text, const TBoxPreview& preview) {
+    const std::string caption =
+        DescribeBox(kind).Title == TBoxTitle::Confirmation ? kConfirmationTitle : ApplicationTitle();
+    return ShowMessageForm(Owner(), kind, caption, text, preview);
 }
 
-void TQtFrame::ShowInformationBox(const std::string& text) {
-    ShowMessageForm(Owner(), TBoxKind::Information, ApplicationTitle(), text);
-}
+std::int32_t TQtFrame::AskConfirmation(const std::string& text) { return ShowBox(TBoxKind::Confirmation, text); }
+
+void TQtFrame::ShowInformationBox(const std::string& text) { ShowBox(TBoxKind::Information, text); }
 
 std::int32_t TQtFrame::AskConfirmationWithPreview(const std::string& text, const TBoxPreview& preview) {
-    return ShowMessageForm(Owner(), TBoxKind::Confirmation, "確認", text, preview);
+    return ShowBox(TBoxKind::Confirmation, text, preview);
 }
 
 std::int32_t TQtFrame::ShowUndoableInformationBox(const std::string& text) {
-    return ShowMessageForm(Owner(), TBoxKind::UndoableInformation, ApplicationTitle(), text);
+    return ShowBox(TBoxKind::UndoableInformation, text);
 }
 
 void TQtFrame::DefaultBeep() { QApplication::beep(); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/frame.h"
+#include "ui/box_description.h"
 
 class QWidget;
 
@@ -24,6 +25,7 @@ public:
 
 private:
     QWidget* Owner() const;
+    std::int32_t ShowBox(TBoxKind kind, const std::string& text, const TBoxPreview& preview = {});
 
     QWidget* mainWindow_ = nullptr;
     bool quitRequested_ = false;

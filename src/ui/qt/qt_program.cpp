@@ -8,9 +8,9 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "common/app_title.h"
 #include "common/frame.h"
 #include "settings/ini_file.h"
+#include "ui/application_run.h"
 #include "ui/qt/command_line.h"
 #include "ui/qt/qt_application.h"
 #include "ui/qt/qt_folder_shell.h"
@@ -20,24 +20,24 @@
 int RunKasumiroProgram(int argc, char** argv) {
     if (AnswerCommandLine(argc, argv)) return 0;
     QApplication application(argc, argv);
-    ApplicationTitle();  // computed once, before any window
-    // The program speaks Japanese whatever the user's locale; so does Qt's
-    // own text in the folder chooser, where its translations are installed.
     QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
-    // The installed icon and desktop entry, for the task bar and the window.
-    QGuiApplication::setDesktopFileName(QStringLiteral("kasumiro"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kasumiro")));
-
     TQtFrame frame;
-    TScopedFrame installed(frame);
     TQtFolderShell shell;
-    DispatchEvent([&] {
-        TQuitSignals quitSignals([] { RequestQuit(); });
-        RunKasumiro(frame, shell, SettingsFilePath());
-    });
-    return 0;
+    return RunApplicationProgram(
+        frame,
+        [&] {
+            // The program speaks Japanese whatever the user's locale; so does Qt's
+            // own text in the folder chooser, where its translations are installed.
+            if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                QApplication::installTranslator(&qtTexts);
+            }
+            // The installed icon and desktop entry, for the task bar and the window.
+            QGuiApplication::setDesktopFileName(QStringLiteral("kasumiro"));
+            QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kasumiro")));
+        },
+        [&] {
+            TQuitSignals quitSignals([] { RequestQuit(); });
+            RunKasumiro(frame, shell, SettingsFilePath());
+        });
 }

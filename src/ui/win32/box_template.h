@@ -7,25 +7,12 @@
 #include <span>
 #include <vector>
 
-enum class TBoxKind { Confirmation, Information };
+#include "ui/box_description.h"
 
 // Control identifiers inside a box, as the system's own message box uses them.
+// A button's identifier is its answer code.
 inline constexpr int kBoxIconId = 20;
 inline constexpr int kBoxTextId = 0xFFFF;
-
-struct TBoxButton {
-    int Id;
-    const char* Caption;
-};
-
-inline constexpr TBoxButton kConfirmButtons[] = {{IDYES, "はい(&Y)"}, {IDNO, "いいえ(&N)"}};
-inline constexpr TBoxButton kInformationButtons[] = {{IDOK, "OK"}};
-
-// The buttons of a box, left to right; the first is the default button.
-inline std::span<const TBoxButton> BoxButtons(TBoxKind kind) {
-    if (kind == TBoxKind::Confirmation) return kConfirmButtons;
-    return kInformationButtons;
-}
 
 inline constexpr WORD kButtonAtom = 0x0080;
 inline constexpr WORD kStaticAtom = 0x0082;
@@ -46,27 +33,27 @@ inline void AddBoxItem(std::vector<WORD>& t, DWORD style, int id, WORD atom) {
     t.push_back(0);  // no creation data
 }
 
-// A fixed dialog frame whose title bar holds only a close box; the question
-// icon (confirmation only), the text, then the buttons in tab order.
+// A fixed dialog frame whose title bar holds only a close box; the icon (if
+// the box has one), the text, then the buttons in tab order, the first
+// starting the group of buttons.
 inline std::vector<WORD> BuildBoxTemplate(TBoxKind kind) {
-    const std::span<const TBoxButton> buttons = BoxButtons(kind);
-    const bool confirm = kind == TBoxKind::Confirmation;
-    std::vector<WORD> t;
+    const TBoxDescription& box = DescribeBox(kind);
+    const bool hasIcon = box.Icon != TBoxIcon::None;
     DLGTEMPLATE dialog{};
     dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
     dialog.dwExtendedStyle = WS_EX_DLGMODALFRAME;
-    dialog.cdit = static_cast<WORD>((confirm ? 2 : 1) + buttons.size());
+    dialog.cdit = static_cast<WORD>((hasIcon ? 2 : 1) + box.Buttons.size());
     const auto* words = reinterpret_cast<const WORD*>(&dialog);
-    t.insert(t.end(), words, words + sizeof dialog / sizeof(WORD));
+    std::vector<WORD> t(words, words + sizeof dialog / sizeof(WORD));
     t.push_back(0);  // no menu
     t.push_back(0);  // the standard dialog class
     t.push_back(0);  // title
-    if (confirm) AddBoxItem(t, SS_ICON, kBoxIconId, kStaticAtom);
+    if (hasIcon) AddBoxItem(t, SS_ICON, kBoxIconId, kStaticAtom);
     AddBoxItem(t, SS_LEFT | SS_NOPREFIX, kBoxTextId, kStaticAtom);
-    bool first = true;
-    for (const TBoxButton& b : buttons) {
-        AddBoxItem(t, WS_TABSTOP | (first ? (BS_DEFPUSHBUTTON | WS_GROUP) : BS_PUSHBUTTON), b.Id, kButtonAtom);
-        first = false;
+    for (std::size_t i = 0; i < box.Buttons.size(); ++i) {
+        const DWORD push = i == box.DefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+        const DWORD group = i == 0 ? static_cast<DWORD>(WS_GROUP) : 0;
+        AddBoxItem(t, WS_TABSTOP | push | group, box.Buttons[i].Answer, kButtonAtom);
     }
     return t;
 }

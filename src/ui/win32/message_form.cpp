@@ -15,7 +15,7 @@ namespace {
 class TMessageForm {
 public:
     TMessageForm(TBoxKind kind, const std::wstring& caption, const std::wstring& text)
-        : kind_(kind), caption_(caption), text_(text) {}
+        : kind_(kind), box_(DescribeBox(kind)), caption_(caption), text_(text) {}
 
     std::int32_t ShowModal(HWND owner) {
         const std::vector<WORD> dialogTemplate = BuildBoxTemplate(kind_);
@@ -25,7 +25,7 @@ public:
         if (answer == -1) throw EOutOfMemory();  // the box could not be created
         // Only a button, a key or the close box answers. A box that the quit
         // message ended (the program is stopping) counts as closed.
-        if (!answered_) return IDCANCEL;
+        if (!answered_) return box_.CloseAnswer;
         return static_cast<std::int32_t>(answer);
     }
 
@@ -39,7 +39,7 @@ private:
         return result;
     }
 
-    bool Confirm() const { return kind_ == TBoxKind::Confirmation; }
+    bool HasIcon() const { return box_.Icon != TBoxIcon::None; }
 
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
@@ -47,24 +47,27 @@ private:
             Build(dialog);
             return FALSE;  // the focus was put on the default button
         case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-            case IDYES:
-            case IDNO:
-            case IDOK:
-                End(dialog, LOWORD(wParam));
-                return TRUE;
-            case IDCANCEL:  // Esc presses the cancel button
-                End(dialog, Confirm() ? IDNO : IDOK);
-                return TRUE;
-            default:
-                return FALSE;
-            }
+            return Command(dialog, LOWORD(wParam));
         case WM_CLOSE:  // close box, Alt+F4, system menu
-            End(dialog, IDCANCEL);
+            End(dialog, box_.CloseAnswer);
             return TRUE;
         default:
             return FALSE;
         }
+    }
+
+    // A button answers its own code; Esc comes as IDCANCEL.
+    INT_PTR Command(HWND dialog, int id) {
+        if (id == IDCANCEL) {  // Esc presses the cancel button
+            End(dialog, EscapeAnswer(box_));
+            return TRUE;
+        }
+        for (const TBoxButtonDescription& button : box_.Buttons) {
+            if (id != button.Answer) continue;
+            End(dialog, id);
+            return TRUE;
+        }
+        return FALSE;
     }
 
     void End(HWND dialog, INT_PTR answer) {
@@ -78,11 +81,11 @@ private:
         SetWindowTextW(dialog, caption_.c_str());
         SetDlgItemTextW(dialog, kBoxTextId, text_.c_str());
         std::vector<std::wstring> captions;
-        for (const TBoxButton& button : BoxButtons(kind_)) {
+        for (const TBoxButtonDescription& button : box_.Buttons) {
             captions.push_back(ProgramText(button.Caption));
-            SetDlgItemTextW(dialog, button.Id, captions.back().c_str());
+            SetDlgItemTextW(dialog, button.Answer, captions.back().c_str());
         }
-        if (Confirm())
+        if (box_.Icon == TBoxIcon::Question)
             SendDlgItemMessageW(dialog, kBoxIconId, STM_SETICON,
                                 reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_QUESTION)), 0);
         return captions;
@@ -96,7 +99,7 @@ private:
         HFONT font = font_.Get() ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
         const std::vector<std::wstring> captions = SetTexts(dialog);
-        const std::span<const TBoxButton> buttons = BoxButtons(kind_);
+        const std::span<const TBoxButtonDescription> buttons = box_.Buttons;
         const int count = static_cast<int>(buttons.size());
 
         TBoxLayout layout;
@@ -120,7 +123,7 @@ private:
                 widest = std::max<std::int32_t>(widest, r.right - r.left);
             }
             layout = LayoutBox(textRect.right - textRect.left, std::max<LONG>(textRect.bottom - textRect.top, tm.tmHeight),
-                               Confirm(), count, BoxButtonWidth(widest, base), base);
+                               HasIcon(), count, BoxButtonWidth(widest, base), base);
         }
 
         const auto place = [&](int id, const TBounds& b) {
@@ -128,9 +131,9 @@ private:
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
             MoveWindow(control, b.Left, b.Top, b.Width, b.Height, FALSE);
         };
-        if (Confirm()) place(kBoxIconId, layout.Icon);
+        if (HasIcon()) place(kBoxIconId, layout.Icon);
         place(kBoxTextId, layout.Text);
-        for (int i = 0; i < count; ++i) place(buttons[i].Id, layout.Buttons[static_cast<std::size_t>(i)]);
+        for (int i = 0; i < count; ++i) place(buttons[i].Answer, layout.Buttons[static_cast<std::size_t>(i)]);
 
         RECT outer{0, 0, layout.ClientWidth, layout.ClientHeight};
         AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
@@ -139,11 +142,13 @@ private:
                                           GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
         SetWindowPos(dialog, nullptr, at.Left, at.Top, at.Width, at.Height, SWP_NOZORDER | SWP_NOACTIVATE);
 
-        SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(buttons[0].Id), 0);
-        SetFocus(GetDlgItem(dialog, buttons[0].Id));
+        const int defaultId = buttons[box_.DefaultButton].Answer;
+        SendMessageW(dialog, DM_SETDEFID, static_cast<WPARAM>(defaultId), 0);
+        SetFocus(GetDlgItem(dialog, defaultId));
     }
 
     TBoxKind kind_;
+    const TBoxDescription& box_;
     const std::wstring& caption_;
     const std::wstring& text_;
     TFont font_;  // the message font, alive while the box is open

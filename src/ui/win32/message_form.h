@@ -10,7 +10,8 @@
 
 #include "ui/win32/box_template.h"
 
-// Shows the box modally over owner (nullptr: no owner) and returns the answer:
-// はい 6 / いいえ 7 for a confirmation, OK 1 for an information box, 2 when
-// the box was closed by its close box, Alt+F4 or its system menu.
+// Shows the box of that kind (ui/box_description.h) modally over owner
+// (nullptr: no owner) and returns the answer of the button pressed, of its
+// cancel button for Esc, or its close answer when it was closed by its close
+// box, Alt+F4 or its system menu.
 std::int32_t ShowMessageForm(HWND owner, TBoxKind kind, const std::wstring& caption, const std::wstring& text);

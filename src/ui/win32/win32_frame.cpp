@@ -30,6 +30,13 @@ private:
     HWND window_;
 };
 
+// The caption its description gives a box: the program's own word or the
+// system's application title, each from its code page.
+std::wstring BoxCaption(TBoxKind kind) {
+    if (DescribeBox(kind).Title == TBoxTitle::Confirmation) return ProgramText(kConfirmationTitle);
+    return SystemText(ApplicationTitle());
+}
+
 }  // namespace
 
 bool TWin32Frame::MainWindowShown() const {
@@ -42,17 +49,15 @@ HWND TWin32Frame::Owner() const {
     return nullptr;
 }
 
-std::int32_t TWin32Frame::AskConfirmation(const std::string& text) {
+std::int32_t TWin32Frame::ShowBox(TBoxKind kind, const std::string& text) {
     const HWND owner = Owner();
     const TDisabledWhileBoxOpen disabled(applicationWindow_, owner);
-    return ShowMessageForm(owner, TBoxKind::Confirmation, ProgramText("確認"), ProgramText(text));
+    return ShowMessageForm(owner, kind, BoxCaption(kind), ProgramText(text));
 }
 
-void TWin32Frame::ShowInformationBox(const std::string& text) {
-    const HWND owner = Owner();
-    const TDisabledWhileBoxOpen disabled(applicationWindow_, owner);
-    ShowMessageForm(owner, TBoxKind::Information, SystemText(ApplicationTitle()), ProgramText(text));
-}
+std::int32_t TWin32Frame::AskConfirmation(const std::string& text) { return ShowBox(TBoxKind::Confirmation, text); }
+
+void TWin32Frame::ShowInformationBox(const std::string& text) { ShowBox(TBoxKind::Information, text); }
 
 void TWin32Frame::DefaultBeep() { MessageBeep(MB_OK); }
 

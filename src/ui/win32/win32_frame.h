@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "common/frame.h"
+#include "ui/box_description.h"
 
 class TWin32Frame : public IFrame {
 public:
@@ -22,6 +23,7 @@ public:
 
 private:
     HWND Owner() const;
+    std::int32_t ShowBox(TBoxKind kind, const std::string& text);
     bool MainWindowShown() const;
 
     HWND mainWindow_ = nullptr;
