@@ -110,4 +110,5 @@ void TForm1::Button1Click(TObject* /*Sender*/) {
     const std::string scenarioFolder =
         BaseDir + ScenarioGroup.Item(ScenarioGroup.ItemIndex()).substr(0, kScenarioNameLength) + kPathSeparator;
     RewriteOfficerNames(scenarioFolder, saveFolder);
+    ShowInformationBox(kRewriteDoneText);
 }
