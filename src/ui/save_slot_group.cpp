@@ -16,6 +16,7 @@ void RefreshSaveDataList(TRadioGroup& saveDataGroup, const TIniFile& iniFile, co
     // The selection comes first, so a click handler it runs sees the old labels.
     saveDataGroup.SetItemIndex(StoredSaveSlotIndex(iniFile));
     std::vector<std::string> slotNames;
+    slotNames.reserve(static_cast<std::size_t>(saveDataGroup.Count()));
     for (std::int32_t i = 0; i < saveDataGroup.Count(); ++i) {
         slotNames.push_back(saveDataGroup.Item(i).substr(0, kSlotNameLength));
     }
