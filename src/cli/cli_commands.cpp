@@ -35,7 +35,8 @@ void RewriteWithBackup(const std::string& baseDir, const std::string& slotName, 
 
 int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err) {
     // The completion message and error texts go through a console frame that
-    // answers every confirmation with yes: the command line is the confirmation.
+    // answers every confirmation with yes (the command line is the
+    // confirmation) and prints its information on standard output.
     TConsoleFrame frame(std::cin, out, err, true);
     TScopedFrame scope(frame);
     try {
@@ -44,11 +45,14 @@ int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::os
         const std::string saveFolder = baseDir + SaveSlotName(arguments.Slot) + kPathSeparator;
         if (arguments.DryRun) {
             PrintPlannedChanges(scenarioFolder, saveFolder, out);
-        } else if (arguments.NoBackup) {
+            return kExitSuccess;
+        }
+        if (arguments.NoBackup) {
             RewriteOfficerNames(scenarioFolder, saveFolder);
         } else {
             RewriteWithBackup(baseDir, SaveSlotName(arguments.Slot), err);
         }
+        frame.ShowInformationBox(kRewriteDoneText);
         return kExitSuccess;
     } catch (...) {
         frame.ReportError(CurrentExceptionAsError());

@@ -5,8 +5,6 @@
 
 #include <cstring>
 
-#include "common/frame.h"
-
 namespace {
 
 bool SameName(const TOfficerRecord& a, const TOfficerRecord& b) {
@@ -36,11 +34,6 @@ void WalkOfficerNames(TOfficerFile& scenario, TOfficerFile& save, OnDiffering&& 
 }  // namespace
 
 void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& saveFolder) {
-    RewriteOfficerNamesInPlace(scenarioFolder, saveFolder);
-    ShowInformationBox(kRewriteDoneText);
-}
-
-void RewriteOfficerNamesInPlace(const std::string& scenarioFolder, const std::string& saveFolder) {
     // Both files are opened for writing, as the game's files always are; a
     // failure anywhere closes whatever is open on the way out (destructors),
     // so a later run and the game can open them again at once.

@@ -20,16 +20,13 @@ std::string BuildNewOfficerName(std::string_view scenarioName);
 void StoreOfficerName(TOfficerRecord& record, std::string_view builtName);
 
 // Walks records 0 to 1999 of both officer files and writes back every save
-// record whose name differs from the scenario's, then shows the completion
-// message. Both folders end in a separator; the file name is appended as is.
-// Raises EInOutError at the first failing file operation; the files opened so
-// far are closed before the error leaves.
+// record whose name differs from the scenario's. Both folders end in a
+// separator; the file name is appended as is. Raises EInOutError at the first
+// failing file operation; the files opened so far are closed before the error
+// leaves. Shows nothing: the caller reports the completion (kRewriteDoneText).
 void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& saveFolder);
 
-// The same rewrite without the completion message, for callers that show
-// their own.
-void RewriteOfficerNamesInPlace(const std::string& scenarioFolder, const std::string& saveFolder);
-
+// What the window's box and the command line say once a rewrite is done.
 inline constexpr char kRewriteDoneText[] = "データを書き換えました.";
 
 // What a rewrite would change, found without writing anything (both files are

@@ -53,8 +53,8 @@ TSaveBackup ChosenBackup(const std::string& folder, const std::string& backupNam
 
 TSaveBackup RewriteOfficerNamesWithBackup(const std::string& gameFolder, const std::string& slotName) {
     TSaveBackup backup = BackUpSaveBeforeRewrite(gameFolder, slotName);
-    RewriteOfficerNamesInPlace(gameFolder + kScenarioFolderName + kPathSeparator,
-                               gameFolder + slotName + kPathSeparator);
+    RewriteOfficerNames(gameFolder + kScenarioFolderName + kPathSeparator,
+                        gameFolder + slotName + kPathSeparator);
     return backup;
 }
 

@@ -17,7 +17,7 @@ struct TSaveBackup {
     std::string Time;  // when it was taken, "YYYY-MM-DD HH:MM:SS" local time
 };
 
-// Rewrites the slot's officer names as RewriteOfficerNamesInPlace does, after
+// Rewrites the slot's officer names as RewriteOfficerNames does, after
 // copying its officer file to a new backup (written, flushed and renamed into
 // place; the slot's oldest beyond kBackupsKept are deleted). The backup's
 // record holds the SHA-256 of the save as the rewrite leaves it. gameFolder

@@ -8,9 +8,9 @@
 
 #include "common/path_separator.h"
 #include "process/process.h"
-#include "settings/save_slot_list.h"
 #include "settings/settings_store.h"
 #include "ui/form1_description.h"
+#include "ui/save_slot_group.h"
 #include "ui/undoable_rewrite.h"
 #include "common/frame.h"
 
@@ -87,7 +87,7 @@ void TForm1::ScenarioGroupClick(TObject* /*Sender*/) {
 void TForm1::SaveDataGroupClick(TObject* /*Sender*/) {
     // Every way here has just checked a slot; nothing to judge otherwise.
     if (SaveDataGroup.ItemIndex() < 0) return;
-    if (IsEmptySlotLabel(SaveDataGroup.Item(SaveDataGroup.ItemIndex()))) {
+    if (SaveDataGroup.ItemEmpty(SaveDataGroup.ItemIndex())) {
         DefaultBeep();
         // Runs this handler again, nested, when the selection moves.
         SaveDataGroup.SetItemIndex(LastSaveDataIndex);
@@ -110,4 +110,5 @@ void TForm1::Button1Click(TObject* /*Sender*/) {
     const std::string scenarioFolder =
         BaseDir + ScenarioGroup.Item(ScenarioGroup.ItemIndex()).substr(0, kScenarioNameLength) + kPathSeparator;
     RewriteOfficerNames(scenarioFolder, saveFolder);
+    ShowInformationBox(kRewriteDoneText);
 }

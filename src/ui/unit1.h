@@ -10,7 +10,7 @@
 
 #include "settings/ini_file.h"
 #include "ui/folder_dialog2.h"
-#include "common/radio_group.h"
+#include "ui/radio_group.h"
 
 using TObject = void;
 

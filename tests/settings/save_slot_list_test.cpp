@@ -1,4 +1,5 @@
-// Save slot labels from real slot folders, and the refresh of the slot group.
+// Save slot labels and empty flags from real slot folders, and the refresh of
+// the slot group from them.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,6 +11,7 @@
 #include "settings/save_slot_list.h"
 #include "settings/slot_query.h"
 #include "support/temp_dir.h"
+#include "ui/save_slot_group.h"
 
 namespace {
 
@@ -76,18 +78,30 @@ TEST_F(SaveSlotTest, LabelsShowTheTimeOrTheEmptyMarker) {
     const struct {
         const char* slot;
         const char* label;
+        bool empty;
     } cases[] = {
-        {"LOG1.DAT", "LOG1.DAT  1998年4月3日 21:05"},
-        {"LOG2.DAT", "LOG2.DAT  2001年12月24日 09:05"},
-        {"LOG3.DAT", "LOG3.DAT  2010年1月1日 00:00"},
-        {"LOG4.DAT", "LOG4.DAT  1999年9月9日 23:59"},
-        {"LOG5.DAT", "LOG5.DAT  ---"},
-        {"LOG6.DAT", "LOG6.DAT  ---"},
-        {"LOGF.DAT", "LOGF.DAT  ---"},
-        {"LOGE.DAT", "LOGE.DAT  ---"},
-        {"LOGM.DAT", "LOGM.DAT  ---"},
+        {"LOG1.DAT", "LOG1.DAT  1998年4月3日 21:05", false},
+        {"LOG2.DAT", "LOG2.DAT  2001年12月24日 09:05", false},
+        {"LOG3.DAT", "LOG3.DAT  2010年1月1日 00:00", false},
+        {"LOG4.DAT", "LOG4.DAT  1999年9月9日 23:59", false},
+        {"LOG5.DAT", "LOG5.DAT  ---", true},
+        {"LOG6.DAT", "LOG6.DAT  ---", true},
+        {"LOGF.DAT", "LOGF.DAT  ---", true},
+        {"LOGE.DAT", "LOGE.DAT  ---", true},
+        {"LOGM.DAT", "LOGM.DAT  ---", true},
     };
-    for (const auto& c : cases) EXPECT_EQ(SaveSlotLabel(Base(), c.slot, japanese_), c.label) << c.slot;
+    std::vector<std::string> slots;
+    for (const auto& c : cases) {
+        EXPECT_EQ(SaveSlotLabel(Base(), c.slot, japanese_), c.label) << c.slot;
+        slots.emplace_back(c.slot);
+    }
+    // The whole list: the same labels, each with its flag, in the given order.
+    const std::vector<TSaveSlotLabel> labels = SaveSlotLabels(Base(), slots, japanese_);
+    ASSERT_EQ(labels.size(), std::size(cases));
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        EXPECT_EQ(labels[i].Text, cases[i].label) << cases[i].slot;
+        EXPECT_EQ(labels[i].Empty, cases[i].empty) << cases[i].slot;
+    }
 }
 
 TEST_F(SaveSlotTest, SlotPathJoinsBaseDirWithoutAddingASeparator) {
@@ -124,6 +138,7 @@ TEST_F(SaveSlotTest, RefreshSelectsBeforeRelabelling) {
     const std::vector<std::string> expected = {"LOG1.DAT  1998年4月3日 21:05", "LOG2.DAT  ---",
                                                "LOG3.DAT  2001年12月24日 09:05", "LOG4.DAT  ---", "LOG5.DAT  ---"};
     EXPECT_EQ(Labels(group), expected);
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(group.ItemEmpty(i), i != 0 && i != 2) << i;
 
     // A second rebuild gives the same labels and keeps the slot names.
     RefreshSaveDataList(group, iniFile, Base(), japanese_);
@@ -159,7 +174,10 @@ TEST_F(SaveSlotTest, MissingGameFolderShowsFiveEmptySlots) {
     TIniFile iniFile(Base() + "k.ini");
     TRadioGroup group = SlotGroup();
     RefreshSaveDataList(group, iniFile, Base() + "nowhere" + kSep);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(group.Item(i), "LOG" + std::to_string(i + 1) + ".DAT  ---");
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(group.Item(i), "LOG" + std::to_string(i + 1) + ".DAT  ---");
+        EXPECT_TRUE(group.ItemEmpty(i)) << i;
+    }
     EXPECT_EQ(group.ItemIndex(), -1);
 }
 

@@ -48,7 +48,7 @@ protected:
 };
 
 TEST_F(MainWindowTest, DoubleClickOnASlotCountsAsTwoClicks) {
-    form.SaveDataGroup.SetItem(2, "LOG3.DAT  ---");
+    form.SaveDataGroup.SetItem(2, "LOG3.DAT  ---", true);
     struct Row {
         const char* name;
         int slot;
@@ -100,7 +100,7 @@ TEST_F(MainWindowTest, SlotGroupGrowsForALongLabelAndShrinksBackToTheDesign) {
         {"short again", "LOG1.DAT", false},
     };
     for (const Row& row : rows) {
-        form.SaveDataGroup.SetItem(0, row.label);
+        form.SaveDataGroup.SetItem(0, row.label, false);
         const LONG growth = (rect(box).right - rect(box).left) - (designedBox.right - designedBox.left);
         EXPECT_EQ(growth > 0, row.grows) << row.name << ": grew by " << growth;
         EXPECT_GE(growth, 0) << row.name << ": never narrower than designed";

@@ -117,7 +117,7 @@ TEST_F(Form1Test, SlotClickAcceptsOrFallsBack) {
         if (row.selected >= 0) form->SaveDataGroup.SetItemIndex(row.selected);
         LastSaveDataIndex = row.last;
         for (int slot : row.emptySlots) {
-            form->SaveDataGroup.SetItem(slot, "LOG" + std::to_string(slot + 1) + ".DAT  ---");
+            form->SaveDataGroup.SetItem(slot, "LOG" + std::to_string(slot + 1) + ".DAT  ---", true);
         }
         frame.Beeps = 0;
 
@@ -164,6 +164,7 @@ TEST_F(Form1Test, StartRestoresTheStoredFolderAndSlot) {
         EXPECT_EQ(LastSaveDataIndex, row.last) << row.stored;
         for (int i = 0; i < 5; ++i) {
             EXPECT_EQ(EndsEmpty(form->SaveDataGroup.Item(i)), i == 2) << row.stored << " slot " << i;
+            EXPECT_EQ(form->SaveDataGroup.ItemEmpty(i), i == 2) << row.stored << " slot " << i;
         }
     }
 }
@@ -200,7 +201,7 @@ TEST_F(Form1Test, ExecuteJoinsTheFoldersOntoBaseDirAsItIs) {
         MakeGame(row.baseDir, {0, 1, 2, 3, 4});
         BaseDir = row.baseDir;
         form->SaveDataGroup.SetItemIndex(2);
-        form->SaveDataGroup.SetItem(2, "LOG3.DAT  2024/01/02 03:04");
+        form->SaveDataGroup.SetItem(2, "LOG3.DAT  2024/01/02 03:04", false);
         frame.Answers = {mrYes};
 
         form->Button1Click(nullptr);
@@ -282,7 +283,10 @@ TEST_F(Form1Test, SettingsConfirmedClearsSelectionAndKeepsLastAcceptedSlot) {
     EXPECT_EQ(StoredText(kSaveDataKey), "-1");
     EXPECT_EQ(form->SaveDataGroup.ItemIndex(), -1);
     EXPECT_EQ(LastSaveDataIndex, 1);
-    for (int i = 0; i < 5; ++i) EXPECT_EQ(EndsEmpty(form->SaveDataGroup.Item(i)), i != 0) << i;
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(EndsEmpty(form->SaveDataGroup.Item(i)), i != 0) << i;
+        EXPECT_EQ(form->SaveDataGroup.ItemEmpty(i), i != 0) << i;
+    }
 
     // The next click on an empty slot falls back to slot index 1, empty here too.
     form->SaveDataGroup.UserClick(3);

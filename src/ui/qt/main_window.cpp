@@ -21,7 +21,6 @@
 #include "common/frame.h"
 #include "settings/date_settings.h"
 #include "settings/date_text.h"
-#include "settings/save_slot_list.h"
 #include "ui/form_scaling.h"
 #include "ui/window_fit.h"
 #include "ui/qt/japanese_font.h"
@@ -217,7 +216,7 @@ void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription
 void TQtMainWindow::StepOverEmptySlots(TRadioView& view, std::size_t from, int step) {
     for (auto i = static_cast<std::ptrdiff_t>(from) + step;
          i >= 0 && i < static_cast<std::ptrdiff_t>(view.Buttons.size()); i += step) {
-        if (IsEmptySlotLabel(view.Model->Item(static_cast<std::int32_t>(i)))) continue;
+        if (view.Model->ItemEmpty(static_cast<std::int32_t>(i))) continue;
         QRadioButton* target = view.Buttons[static_cast<std::size_t>(i)];
         target->setFocus(Qt::TabFocusReason);
         target->click();

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "ui/form1_description.h"
-#include "common/radio_group.h"
+#include "ui/radio_group.h"
 #include "ui/unit1.h"
 #include "ui/win32/win32_handles.h"
 

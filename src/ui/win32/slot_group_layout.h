@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "common/radio_group.h"
+#include "ui/radio_group.h"
 #include "ui/slot_label_fit.h"
 
 // The width the widest label of the slots needs of its radio button in this

@@ -1,14 +1,15 @@
 // The radio group's selection rules.
-#include "common/radio_group.h"
+#include "ui/radio_group.h"
 
 #include <algorithm>
 
 TRadioGroup::TRadioGroup(std::string caption, std::vector<std::string> items, std::int32_t itemIndex)
-    : caption_(std::move(caption)), items_(std::move(items)),
+    : caption_(std::move(caption)), items_(std::move(items)), empty_(items_.size(), false),
       itemIndex_(std::clamp<std::int32_t>(itemIndex, -1, static_cast<std::int32_t>(items_.size()) - 1)) {}
 
-void TRadioGroup::SetItem(std::int32_t index, std::string label) {
+void TRadioGroup::SetItem(std::int32_t index, std::string label, bool empty) {
     items_.at(static_cast<std::size_t>(index)) = std::move(label);
+    empty_.at(static_cast<std::size_t>(index)) = empty;
     Changed();
 }
 

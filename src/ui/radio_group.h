@@ -1,7 +1,8 @@
 // A radio group as the program's logic sees it, apart from any toolkit: a
-// list of labels, the selected index, one click handler and one change
-// observer. A toolkit's view mirrors it through the observer (OnChange) and
-// forwards a user's clicks to UserClick.
+// list of labels, each with an "empty" flag (an item that stands for nothing
+// to work on, such as an unused save slot), the selected index, one click
+// handler and one change observer. A toolkit's view mirrors it through the
+// observer (OnChange) and forwards a user's clicks to UserClick.
 #pragma once
 
 #include <cstdint>
@@ -18,8 +19,11 @@ public:
     std::int32_t Count() const { return static_cast<std::int32_t>(items_.size()); }
     const std::string& Item(std::int32_t index) const { return items_.at(static_cast<std::size_t>(index)); }
 
-    // Replaces a label; keeps the selection and runs no handler.
-    void SetItem(std::int32_t index, std::string label);
+    // Whether the item stands for nothing to work on; false until SetItem says so.
+    bool ItemEmpty(std::int32_t index) const { return empty_.at(static_cast<std::size_t>(index)); }
+
+    // Replaces a label and its empty flag; keeps the selection and runs no handler.
+    void SetItem(std::int32_t index, std::string label, bool empty);
 
     std::int32_t ItemIndex() const { return itemIndex_; }
     // Clamps value to -1 .. Count()-1; when that moves the selection, checks
@@ -41,5 +45,6 @@ private:
 
     std::string caption_;
     std::vector<std::string> items_;
+    std::vector<bool> empty_;
     std::int32_t itemIndex_;
 };

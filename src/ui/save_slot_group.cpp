@@ -1,0 +1,31 @@
+// The save slot group's selection and labels for the current game folder.
+#include "ui/save_slot_group.h"
+
+#include <cstddef>
+#include <vector>
+
+#include "settings/date_settings.h"
+#include "settings/save_slot_list.h"
+
+namespace {
+constexpr std::size_t kSlotNameLength = 8;
+}  // namespace
+
+void RefreshSaveDataList(TRadioGroup& saveDataGroup, const TIniFile& iniFile, const std::string& baseDir,
+                         const TDateSettings& dateSettings) {
+    // The selection comes first, so a click handler it runs sees the old labels.
+    saveDataGroup.SetItemIndex(StoredSaveSlotIndex(iniFile));
+    std::vector<std::string> slotNames;
+    slotNames.reserve(static_cast<std::size_t>(saveDataGroup.Count()));
+    for (std::int32_t i = 0; i < saveDataGroup.Count(); ++i) {
+        slotNames.push_back(saveDataGroup.Item(i).substr(0, kSlotNameLength));
+    }
+    const std::vector<TSaveSlotLabel> labels = SaveSlotLabels(baseDir, slotNames, dateSettings);
+    for (std::size_t i = 0; i < labels.size(); ++i) {
+        saveDataGroup.SetItem(static_cast<std::int32_t>(i), labels[i].Text, labels[i].Empty);
+    }
+}
+
+void RefreshSaveDataList(TRadioGroup& saveDataGroup, const TIniFile& iniFile, const std::string& baseDir) {
+    RefreshSaveDataList(saveDataGroup, iniFile, baseDir, CurrentDateSettings());
+}
