@@ -13,7 +13,6 @@
 #include "settings/ini_file.h"
 #include "ui/qt/command_line.h"
 #include "ui/qt/qt_application.h"
-#include "ui/qt/qt_folder_shell.h"
 #include "ui/qt/qt_frame.h"
 #include "ui/qt/quit_signals.h"
 
@@ -34,10 +33,9 @@ int RunKasumiroProgram(int argc, char** argv) {
 
     TQtFrame frame;
     TScopedFrame installed(frame);
-    TQtFolderShell shell;
     DispatchEvent([&] {
         TQuitSignals quitSignals([] { RequestQuit(); });
-        RunKasumiro(frame, shell, SettingsFilePath());
+        RunKasumiro(frame, SettingsFilePath());
     });
     return 0;
 }
