@@ -20,7 +20,7 @@ kasumiro_sources(kasumiro_qt
   src/ui/qt/main_window.cpp
   src/ui/qt/message_form.cpp
   src/ui/qt/qt_application.cpp
-  src/ui/qt/qt_folder_shell.cpp
+  src/ui/qt/qt_folder_chooser.cpp
   src/ui/qt/qt_frame.cpp
   src/ui/qt/qt_program.cpp
   src/ui/qt/quit_signals.cpp

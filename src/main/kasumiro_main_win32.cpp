@@ -5,11 +5,11 @@
 
 #include "common/app_title.h"
 #include "settings/ini_file.h"
-#include "ui/folder_shell.h"
 #include "common/frame.h"
 #include "ui/application_run.h"
 #include "ui/unit1.h"
 #include "ui/win32/application_window.h"
+#include "ui/win32/folder_browser.h"
 #include "ui/win32/main_window.h"
 #include "ui/start_show.h"
 #include "ui/win32/win32_frame.h"
@@ -54,8 +54,10 @@ void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
     TMainWindow window(instance, application.Handle());
     application.SetMainWindow(window.Handle());
     frame.SetMainWindow(window.Handle());
-    TForm1 form(SystemFolderShell(), [&window] { return static_cast<TWindowHandle>(window.Handle()); },
-                SettingsFilePath());
+    TShellFolderBrowser chooser(SystemFolderShell(),
+                                [&window] { return static_cast<TWindowHandle>(window.Handle()); });
+    SetUpGameFolderBrowser(chooser);
+    TForm1 form(chooser, SettingsFilePath());
     window.Bind(form);
 
     TApplicationRun run(form, {.ShowMainWindow = [&] { ShowAtStart(application, window); },

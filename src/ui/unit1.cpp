@@ -32,15 +32,13 @@ std::vector<std::string> ItemList(const std::array<const char*, N>& items) {
 
 }  // namespace
 
-TForm1::TForm1(IFolderShell& shell, std::function<TWindowHandle()> ownerWindow, std::string settingsPath)
+TForm1::TForm1(IFolderChooser& chooser, std::string settingsPath)
     : ScenarioGroup(kScenarioGroup.Caption, ItemList(kScenarioItems), kScenarioItemIndex),
       SaveDataGroup(kSaveDataGroup.Caption, ItemList(kSaveDataItems), kSaveDataItemIndex),
-      FolderDialog1(shell, std::move(ownerWindow)), settingsPath_(std::move(settingsPath)) {
+      FolderDialog1(chooser), settingsPath_(std::move(settingsPath)) {
     ScenarioGroup.OnClick = [this] { ScenarioGroupClick(&ScenarioGroup); };
     SaveDataGroup.OnClick = [this] { SaveDataGroupClick(&SaveDataGroup); };
     FolderDialog1.Title = kFolderDialogTitle;
-    FolderDialog1.RootIsDesktop = false;
-    FolderDialog1.Options = TOptions{ofBrowseForComputer, ofReturnOnlyFSDirs, ofStatusText};
     Form1 = this;
 }
 

@@ -18,7 +18,8 @@ class TForm1 {
 public:
     // settingsPath: the settings file (SettingsFilePath() in the program).
     // Sets Form1 to the new window; the destructor clears it again.
-    TForm1(IFolderShell& shell, std::function<TWindowHandle()> ownerWindow, std::string settingsPath);
+    // chooser: the front end's folder chooser, which FolderDialog1 shows.
+    TForm1(IFolderChooser& chooser, std::string settingsPath);
     ~TForm1();
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;

@@ -50,7 +50,7 @@ void TQtFixture::Run() {
     IniFile.reset();
     LastSaveDataIndex = 0;
     TScopedFrame installed(Frame);
-    RunKasumiro(Frame, shell_, SettingsPath);
+    RunKasumiro(Frame, SettingsPath);
     QVERIFY2(Script.Finished(), "the program quit before the script ended");
 }
 

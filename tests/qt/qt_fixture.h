@@ -9,7 +9,6 @@
 
 #include "support/backup_home.h"
 #include "support/temp_dir.h"
-#include "ui/qt/qt_folder_shell.h"
 #include "ui/qt/qt_frame.h"
 #include "ui_script.h"
 
@@ -50,7 +49,6 @@ private:
     TTempDir temp_;
     TScopedBackupHome backupHome_{temp_.Path() + "data/"};  // the backups of a run stay in the test's folder
     std::string game_;
-    TQtFolderShell shell_;
 };
 
 // The folder chooser, driven as a person would: the folder typed, then Choose.

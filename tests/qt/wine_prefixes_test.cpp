@@ -9,7 +9,7 @@
 #include "qt_fixture.h"
 #include "qt_tests.h"
 #include "support/temp_dir.h"
-#include "ui/qt/qt_folder_shell.h"
+#include "ui/qt/qt_folder_chooser.h"
 #include "ui/qt/wine_prefixes.h"
 #include "ui_script.h"
 
@@ -66,10 +66,8 @@ private slots:
             for (int row = 0; row < model->rowCount(); ++row) names << model->index(row, 0).data().toString();
             CancelChooser(dialog);
         });
-        TQtFolderShell shell;
-        TBrowseInfo info;
-        info.Title = "title";
-        QVERIFY(shell.SHBrowseForFolderA(info) == nullptr);
+        TQtFolderChooser chooser;
+        QVERIFY(!chooser.ChooseFolder("title", "").has_value());
         qputenv("HOME", savedHome);
         if (!savedPrefix.isNull()) qputenv("WINEPREFIX", savedPrefix);
         QVERIFY2(names.contains(QStringLiteral("Wine (~/.wine)")), qPrintable(names.join(QLatin1Char('|'))));

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/folder_shell.h"
+#include "ui/win32/folder_shell.h"
 
 struct TSentMessage {
     TWindowHandle Window;

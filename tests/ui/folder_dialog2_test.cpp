@@ -1,6 +1,7 @@
-// The folder chooser against a scripted shell: flags, set-up and release
-// order, what Directory becomes, and the browser callback's messages.
-#include "ui/folder_dialog2.h"
+// The Win32 folder chooser against a scripted shell: flags, set-up and
+// release order, what Directory becomes (through TFolderDialog, which refuses
+// unusable paths), and the browser callback's messages.
+#include "ui/win32/folder_browser.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 
 #include "common/errors.h"
 #include "ui/fake_folder_shell.h"
+#include "ui/folder_dialog2.h"
 
 namespace {
 
@@ -23,16 +25,17 @@ class FolderDialogTest : public testing::Test {
 protected:
     TFakeFolderShell shell;
     int ownerRequests = 0;
-    TFolderDialog dialog{shell, [this] {
-                             ++ownerRequests;
-                             return kOwner;
-                         }};
+    TShellFolderBrowser dialog{shell, [this] {
+                                   ++ownerRequests;
+                                   return kOwner;
+                               }};
 
     void TearDown() override { EXPECT_EQ(shell.Outstanding(), 0) << "a shell resource was not given back"; }
 
     // Runs the callback as the open browser would.
     void Notify(std::uint32_t message, std::intptr_t param = 0) {
-        EXPECT_EQ(TFolderDialog::BrowseCallback(kDialog, message, param, reinterpret_cast<std::intptr_t>(&dialog)), 0);
+        const auto data = reinterpret_cast<std::intptr_t>(&dialog);
+        EXPECT_EQ(TShellFolderBrowser::BrowseCallback(kDialog, message, param, data), 0);
     }
 };
 
@@ -69,7 +72,7 @@ TEST_F(FolderDialogTest, FreshComponentHasTheDefaults) {
 
 TEST_F(FolderDialogTest, OkOnAFolderSetsDirectoryAndGivesEverythingBackInOrder) {
     dialog.Title = "T";
-    dialog.Options = {ofBrowseForComputer, ofReturnOnlyFSDirs, ofStatusText};
+    SetUpGameFolderBrowser(dialog);
     shell.ChooseFolder("C:\\Game");
 
     EXPECT_TRUE(dialog.Execute());
@@ -84,7 +87,7 @@ TEST_F(FolderDialogTest, OkOnAFolderSetsDirectoryAndGivesEverythingBackInOrder) 
     EXPECT_NE(info.DisplayName, nullptr);
     EXPECT_EQ(shell.LastTitle, "T");
     EXPECT_EQ(info.Flags, 0x1005u);
-    EXPECT_EQ(info.Callback, &TFolderDialog::BrowseCallback);
+    EXPECT_EQ(info.Callback, &TShellFolderBrowser::BrowseCallback);
     EXPECT_EQ(info.Data, reinterpret_cast<std::intptr_t>(&dialog));
 }
 
@@ -107,7 +110,8 @@ TEST_F(FolderDialogTest, CancelOrAPathlessItemLeavesDirectory) {
     };
     for (const Row row : {Row{"cancel", true, false}, Row{"no path", false, true}}) {
         TFakeFolderShell rowShell;
-        TFolderDialog rowDialog(rowShell, [] { return kOwner; });
+        TShellFolderBrowser rowBrowser(rowShell, [] { return kOwner; });
+        TFolderDialog rowDialog(rowBrowser);
         rowDialog.Directory = "C:\\Old";
         if (row.cancel) {
             rowShell.CancelBrowser();
@@ -124,20 +128,21 @@ TEST_F(FolderDialogTest, CancelOrAPathlessItemLeavesDirectory) {
 // lacks: such a path names nothing and is refused, Directory unchanged, all
 // given back. On Linux "?" is an ordinary character of a folder's name.
 TEST_F(FolderDialogTest, AQuestionMarkIsRefusedOnlyWhereItStandsForALostCharacter) {
-    dialog.Directory = "C:\\Old";
+    TFolderDialog component(dialog);
+    component.Directory = "C:\\Old";
     shell.ChooseFolder("K:\\Spiele ?");
     if (kUnnamableCharacter != '?') {
-        EXPECT_TRUE(dialog.Execute());
-        EXPECT_EQ(dialog.Directory, "K:\\Spiele ?");
+        EXPECT_TRUE(component.Execute());
+        EXPECT_EQ(component.Directory, "K:\\Spiele ?");
         return;
     }
     try {
-        dialog.Execute();
+        component.Execute();
         ADD_FAILURE() << "expected the folder to be refused";
     } catch (const Exception& e) {
         EXPECT_EQ(e.Message(), kFolderNameNotUsable);
     }
-    EXPECT_EQ(dialog.Directory, "C:\\Old");
+    EXPECT_EQ(component.Directory, "C:\\Old");
     EXPECT_EQ(shell.Calls.back(), "Release");
 }
 
@@ -162,7 +167,8 @@ TEST_F(FolderDialogTest, APathTooLongForTheSystemIsRefusedForItsLength) {
     };
     for (const Row& row : rows) {
         TFakeFolderShell rowShell;
-        TFolderDialog rowDialog(rowShell, [] { return kOwner; });
+        TShellFolderBrowser rowBrowser(rowShell, [] { return kOwner; });
+        TFolderDialog rowDialog(rowBrowser);
         rowDialog.Directory = "C:\\Old";
         rowShell.ChooseFolder(row.path);
         try {
@@ -200,7 +206,7 @@ TEST_F(FolderDialogTest, SetUpFailuresShowNothingAndGiveBackWhatWasTaken) {
         rowShell.BufferAvailable = row.buffer;
         rowShell.SpecialFolderResult = row.specialFolder;
         rowShell.ChooseFolder("C:\\New");
-        TFolderDialog rowDialog(rowShell, [] { return kOwner; });
+        TShellFolderBrowser rowDialog(rowShell, [] { return kOwner; });
 
         EXPECT_FALSE(rowDialog.Execute()) << row.name;
         EXPECT_EQ(rowShell.Calls, row.calls) << row.name;
@@ -218,7 +224,7 @@ TEST_F(FolderDialogTest, AnErrorWhileOpenGivesBackEverythingAndPassesOn) {
 }
 
 TEST_F(FolderDialogTest, AnErrorGettingTheOwnerWindowGivesBackBufferAndAllocator) {
-    TFolderDialog failing(shell, []() -> TWindowHandle { throw std::runtime_error("no window"); });
+    TShellFolderBrowser failing(shell, []() -> TWindowHandle { throw std::runtime_error("no window"); });
     EXPECT_THROW(failing.Execute(), std::runtime_error);
     EXPECT_EQ(shell.BrowseCount, 0);
     EXPECT_EQ(shell.Calls.back(), "Release");
@@ -329,6 +335,25 @@ TEST_F(FolderDialogTest, CancelledBrowserOpensAtTheSameFolderNextTime) {
     ASSERT_EQ(shell.Sent.size(), 4u);
     EXPECT_EQ(shell.Sent[0].Text, "C:\\Game");
     EXPECT_EQ(shell.Sent[2].Text, "C:\\Game");
+}
+
+// The main window's component hands its title and folder to the browser,
+// which opens on that folder.
+TEST_F(FolderDialogTest, TheComponentOpensTheBrowserWithItsTitleOnItsFolder) {
+    shell.Attributes = {{"C:\\Game", 0x10}};
+    shell.Browse = [](TBrowseInfo& info) -> TItemIdList {
+        info.Callback(kDialog, kBffmInitialized, 0, info.Data);
+        return nullptr;
+    };
+    TFolderDialog component(dialog);
+    component.Title = "T";
+    component.Directory = "C:\\Game";
+    EXPECT_FALSE(component.Execute());
+    EXPECT_EQ(shell.LastTitle, "T");
+    ASSERT_FALSE(shell.Sent.empty());
+    EXPECT_EQ(shell.Sent[0].Message, kBffmSetSelectionA);
+    EXPECT_EQ(shell.Sent[0].Text, "C:\\Game");
+    EXPECT_EQ(component.Directory, "C:\\Game");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "support/temp_dir.h"
 #include "ui/fake_folder_shell.h"
+#include "ui/win32/folder_browser.h"
 #include "support/fake_frame.h"
 
 namespace {
@@ -43,7 +44,8 @@ protected:
     TScopedFrame scopedFrame{frame};
     TFakeFolderShell shell;
     TMainWindow window{GetModuleHandleA(nullptr), nullptr};
-    TForm1 form{shell, [this] { return static_cast<TWindowHandle>(window.Handle()); }, temp.Path() + "K.ini"};
+    TShellFolderBrowser browser{shell, [this] { return static_cast<TWindowHandle>(window.Handle()); }};
+    TForm1 form{browser, temp.Path() + "K.ini"};
     std::vector<HWND> radios;
 };
 

@@ -11,6 +11,7 @@
 #include "support/officer_files.h"
 #include "support/temp_dir.h"
 #include "ui/fake_folder_shell.h"
+#include "ui/win32/folder_browser.h"
 #include "support/fake_frame.h"
 
 namespace {
@@ -35,6 +36,7 @@ protected:
     TFakeFrame frame;
     TScopedFrame scopedFrame{frame};
     TFakeFolderShell shell;
+    TShellFolderBrowser browser{shell, [] { return reinterpret_cast<TWindowHandle>(0x10); }};
     std::unique_ptr<TForm1> form;
 
     void SetUp() override { MakeForm(settingsPath); }
@@ -53,7 +55,7 @@ protected:
     void MakeForm(const std::string& path) {
         form.reset();
         ResetGlobals();
-        form = std::make_unique<TForm1>(shell, [] { return reinterpret_cast<TWindowHandle>(0x10); }, path);
+        form = std::make_unique<TForm1>(browser, path);
     }
 
     // A game folder (folder ends in the separator) with the given slots in use.

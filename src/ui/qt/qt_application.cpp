@@ -11,6 +11,7 @@
 #include "common/frame.h"
 #include "ui/application_run.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/qt_folder_chooser.h"
 #include "ui/undoable_rewrite.h"
 #include "ui/unit1.h"
 
@@ -38,10 +39,11 @@ void ShowUnlessQuitting(const TQtFrame& frame, QWidget& window) {
 
 }  // namespace
 
-void RunKasumiro(TQtFrame& frame, IFolderShell& shell, const std::string& settingsPath) {
+void RunKasumiro(TQtFrame& frame, const std::string& settingsPath) {
     QApplication::setQuitOnLastWindowClosed(false);
     TQtMainWindow window;
-    TForm1 form(shell, [&window] { return static_cast<TWindowHandle>(&window); }, settingsPath);
+    TQtFolderChooser chooser(&window);
+    TForm1 form(chooser, settingsPath);
     form.ExecuteRewrite = RunUndoableRewrite;
     window.Bind(form);
     frame.SetMainWindow(&window);

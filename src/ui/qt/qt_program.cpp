@@ -13,7 +13,6 @@
 #include "ui/application_run.h"
 #include "ui/qt/command_line.h"
 #include "ui/qt/qt_application.h"
-#include "ui/qt/qt_folder_shell.h"
 #include "ui/qt/qt_frame.h"
 #include "ui/qt/quit_signals.h"
 
@@ -22,7 +21,6 @@ int RunKasumiroProgram(int argc, char** argv) {
     QApplication application(argc, argv);
     QTranslator qtTexts;
     TQtFrame frame;
-    TQtFolderShell shell;
     return RunApplicationProgram(
         frame,
         [&] {
@@ -38,6 +36,6 @@ int RunKasumiroProgram(int argc, char** argv) {
         },
         [&] {
             TQuitSignals quitSignals([] { RequestQuit(); });
-            RunKasumiro(frame, shell, SettingsFilePath());
+            RunKasumiro(frame, SettingsFilePath());
         });
 }

@@ -1,5 +1,5 @@
-// The shell operations the folder chooser needs, behind an interface so that
-// the chooser runs against the real shell or against a fake in the tests.
+// The shell operations the Win32 folder chooser needs, behind an interface so
+// that the chooser runs against the real shell or against a fake in the tests.
 #pragma once
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 // The real shell behind IFolderShell: the Windows shell's folder browser,
 // shown through its wide-character form so that its texts read right on any
 // system; paths cross the interface in the ANSI code page.
-#include "ui/folder_shell.h"
+#include "ui/win32/folder_shell.h"
 
 #include <algorithm>
 #include <cstring>
