@@ -26,7 +26,7 @@ void MakeGameFolder(const std::string& gameDir, const TGameFolderContents& conte
         const std::string folder = gameDir + SaveSlotName(slot + 1) + kPathSeparator;
         MakeFolder(folder);
         WriteFileBytes(folder + kOfficerFileName, contents.SaveOfficers);
-        const std::size_t index = static_cast<std::size_t>(slot);
+        const auto index = static_cast<std::size_t>(slot);
         if (index >= contents.Slots.size() || !contents.Slots[index]) continue;
         const TSlotSystemFile& system = *contents.Slots[index];
         WriteFileBytes(folder + kSlotTimeFileName, system.Bytes);
