@@ -11,48 +11,24 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/descriptor_posix.h"
 #include "common/error_codes.h"
 #include "common/errors.h"
 #include "process/error_code_posix.h"
 
 namespace {
 
-// An open descriptor, closed with the object.
-class TDescriptor {
-public:
-    explicit TDescriptor(int fd) : fd_(fd) {}
-    ~TDescriptor() {
-        if (fd_ >= 0) close(fd_);
-    }
-    TDescriptor(const TDescriptor&) = delete;
-    TDescriptor& operator=(const TDescriptor&) = delete;
-    int Get() const { return fd_; }
-    // Closes now, reporting a failed close.
-    bool Close() {
-        const int fd = fd_;
-        fd_ = -1;
-        return close(fd) == 0 || errno == EINTR;
-    }
-
-private:
-    int fd_;
-};
-
 [[noreturn]] void RaiseErrno() { throw EInOutError(WindowsErrorCode(errno)); }
 
 int OpenRetrying(const std::string& path, int flags, mode_t mode = 0) {
-    int fd;
-    do {
-        fd = open(path.c_str(), flags, mode);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
+    return RetryOnInterrupt([&] { return open(path.c_str(), flags, mode); });
 }
 
 void WriteAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t written = pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
-        if (written < 0 && errno == EINTR) continue;
+        const ssize_t written = RetryOnInterrupt(
+            [&] { return pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done)); });
         if (written < 0) RaiseErrno();
         if (written == 0) throw EInOutError(kErrorShortWrite);
         done += static_cast<std::size_t>(written);
@@ -86,7 +62,7 @@ std::string AbsoluteFolderPath(const std::string& folder) {
 std::string ReadRegularFile(const std::string& path, std::size_t maxSize) {
     // Non-blocking, so that a pipe planted under the name cannot hang the open.
     const TDescriptor file(OpenRetrying(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
-    if (file.Get() < 0) throw EInOutError(OpenErrorCode(errno, path));
+    if (!file.IsOpen()) throw EInOutError(OpenErrorCode(errno, path));
     struct stat info {};
     if (fstat(file.Get(), &info) != 0) RaiseErrno();
     if (!S_ISREG(info.st_mode)) throw EInOutError(kErrorAccessDenied);
@@ -94,8 +70,8 @@ std::string ReadRegularFile(const std::string& path, std::size_t maxSize) {
     std::string bytes(maxSize + 1, '\0');
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t got = pread(file.Get(), bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
-        if (got < 0 && errno == EINTR) continue;
+        const ssize_t got = RetryOnInterrupt(
+            [&] { return pread(file.Get(), bytes.data() + done, bytes.size() - done, static_cast<off_t>(done)); });
         if (got < 0) RaiseErrno();
         if (got == 0) break;
         done += static_cast<std::size_t>(got);
@@ -119,7 +95,7 @@ void MakeFolders(const std::string& folder) {
 void ReplaceFileDurably(const std::string& path, const std::string& temporaryPath, const std::string& bytes) {
     unlink(temporaryPath.c_str());  // a leftover of a crash; a link there is removed, not followed
     TDescriptor file(OpenRetrying(temporaryPath, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
-    if (file.Get() < 0) RaiseErrno();
+    if (!file.IsOpen()) RaiseErrno();
     try {
         WriteAll(file.Get(), bytes);
         if (fsync(file.Get()) != 0) RaiseErrno();

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/descriptor_posix.h"
 #include "common/error_codes.h"
 #include "common/errors.h"
 #include "process/error_code_posix.h"
@@ -51,16 +52,10 @@ void TOfficerFile::Open(const std::string& path, std::int32_t recordSize, TAcces
     // FIFO or device opens without waiting, to be refused below. A regular
     // file ignores O_NONBLOCK.
     const int flags = (forWriting ? O_RDWR : O_RDONLY) | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
-    int fd;
-    do {
-        fd = open(path.c_str(), flags);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0) throw EInOutError(RefusedOpenCode(errno, path));
-    if (const std::int32_t refusal = RefusalOf(fd, forWriting)) {
-        close(fd);
-        throw EInOutError(refusal);
-    }
-    handle_ = fd;
+    TDescriptor fd(RetryOnInterrupt([&] { return open(path.c_str(), flags); }));
+    if (!fd.IsOpen()) throw EInOutError(RefusedOpenCode(errno, path));
+    if (const std::int32_t refusal = RefusalOf(fd.Get(), forWriting)) throw EInOutError(refusal);
+    handle_ = fd.Release();  // kept as the handle that the Windows build shares
     recordSize_ = recordSize;
     position_ = 0;
 }
@@ -74,10 +69,8 @@ void TOfficerFile::Seek(std::int32_t recordIndex) {
 
 void TOfficerFile::Read(TOfficerRecord& record) {
     RequireOpen();
-    ssize_t done;
-    do {
-        done = pread(AsDescriptor(handle_), &record, sizeof record, static_cast<off_t>(position_));
-    } while (done < 0 && errno == EINTR);
+    const ssize_t done = RetryOnInterrupt(
+        [&] { return pread(AsDescriptor(handle_), &record, sizeof record, static_cast<off_t>(position_)); });
     if (done < 0) throw EInOutError(WindowsErrorCode(errno));
     position_ += done;
     if (static_cast<std::size_t>(done) < sizeof record) throw EInOutError(kErrorShortRead);
@@ -91,9 +84,10 @@ std::int32_t TOfficerFile::WriteAt(std::int64_t offset, const void* bytes, std::
     const auto* at = static_cast<const unsigned char*>(bytes);
     done = 0;
     while (done < count) {
-        const ssize_t written =
-            pwrite(AsDescriptor(handle_), at + done, count - done, static_cast<off_t>(offset) + static_cast<off_t>(done));
-        if (written < 0 && errno == EINTR) continue;
+        const ssize_t written = RetryOnInterrupt([&] {
+            return pwrite(AsDescriptor(handle_), at + done, count - done,
+                          static_cast<off_t>(offset) + static_cast<off_t>(done));
+        });
         if (written < 0) return WindowsErrorCode(errno);
         if (written == 0) return kErrorShortWrite;
         done += static_cast<std::size_t>(written);
@@ -106,7 +100,6 @@ void TOfficerFile::Close() {
     if (!IsOpen()) return;
     const int fd = AsDescriptor(handle_);
     handle_ = kClosed;  // closed from here on, whatever the system answers
-    // close() is not retried: after EINTR the descriptor is already gone on
-    // Linux, and every write was handed to the system before, so nothing failed.
-    if (close(fd) != 0 && errno != EINTR) throw EInOutError(kErrorCloseFailed);
+    // Not retried: an interrupted close() already released the descriptor.
+    if (!CloseDescriptor(fd)) throw EInOutError(kErrorCloseFailed);
 }

@@ -18,16 +18,6 @@ constexpr int kMaxLinkHops = 40;  // as the kernel allows before ELOOP
 constexpr std::chrono::seconds kLockWait{5};
 constexpr std::chrono::milliseconds kLockRetry{50};
 
-// Calls fn again while it is interrupted by a signal.
-template <typename Fn>
-auto Retrying(Fn fn) {
-    decltype(fn()) result;
-    do {
-        result = fn();
-    } while (result < 0 && errno == EINTR);
-    return result;
-}
-
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     if (slash == std::string::npos) return ".";
@@ -40,7 +30,7 @@ bool ReadAll(int fd, std::string& bytes) {
     char buffer[4096];
     while (bytes.size() <= kMaxSettingsFileSize) {
         const ssize_t got =
-            Retrying([&] { return ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(bytes.size())); });
+            RetryOnInterrupt([&] { return ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(bytes.size())); });
         if (got < 0) return false;
         if (got == 0) return true;
         bytes.append(buffer, static_cast<std::size_t>(got));
@@ -51,7 +41,7 @@ bool ReadAll(int fd, std::string& bytes) {
 bool WriteAll(int fd, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const ssize_t written = Retrying(
+        const ssize_t written = RetryOnInterrupt(
             [&] { return ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done)); });
         if (written <= 0) return false;
         done += static_cast<std::size_t>(written);
@@ -61,31 +51,17 @@ bool WriteAll(int fd, const std::string& bytes) {
 
 void SyncFolderOf(const std::string& path) {
     const std::string folderPath = FolderOf(path);
-    const TDescriptor folder(Retrying([&] { return ::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
-    if (folder.IsOpen()) Retrying([&] { return ::fsync(folder.Get()); });
+    const TDescriptor folder(
+        RetryOnInterrupt([&] { return ::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
+    if (folder.IsOpen()) RetryOnInterrupt([&] { return ::fsync(folder.Get()); });
 }
 
 }  // namespace
 
-TDescriptor::~TDescriptor() { Close(); }
-
-bool TDescriptor::Close() {
-    if (fd_ < 0) return true;
-    const int fd = fd_;
-    fd_ = -1;
-    // After EINTR the descriptor is gone on Linux, and nothing was lost.
-    return ::close(fd) == 0 || errno == EINTR;
-}
-
-void TDescriptor::Reset(int fd) {
-    Close();
-    fd_ = fd;
-}
-
 TFileRead ReadRegularFile(const std::string& path) {
     TFileRead read;
     // O_NONBLOCK: opening a FIFO without a writer would wait forever.
-    const TDescriptor fd(Retrying([&] { return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); }));
+    const TDescriptor fd(RetryOnInterrupt([&] { return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); }));
     if (!fd.IsOpen()) {
         read.Status = errno == ENOENT ? TReadStatus::Missing : TReadStatus::Refused;
         return read;
@@ -128,7 +104,7 @@ std::string SideFileName(const std::string& path, const std::string& suffix) {
 
 bool TSettingsLock::Take(const std::string& settingsPath) {
     const std::string lockPath = SideFileName(settingsPath, ".lock");
-    const int fd = Retrying([&] {
+    const int fd = RetryOnInterrupt([&] {
         return ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
     });
     if (fd < 0) return false;
@@ -150,7 +126,7 @@ bool ReplaceFile(const std::string& path, const std::string& bytes, const struct
     // was killed is removed here, so leftovers never pile up.
     ::unlink(tempPath.c_str());
     const mode_t mode = old ? (old->st_mode & 07777) : 0666;  // a new file: the umask applies
-    TDescriptor temp(Retrying(
+    TDescriptor temp(RetryOnInterrupt(
         [&] { return ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode); }));
     if (!temp.IsOpen()) return false;
     bool written = true;
@@ -159,8 +135,9 @@ bool ReplaceFile(const std::string& path, const std::string& bytes, const struct
         [[maybe_unused]] const int owned = ::fchown(temp.Get(), old->st_uid, old->st_gid);
         written = ::fchmod(temp.Get(), mode) == 0;
     }
-    written = written && WriteAll(temp.Get(), bytes) && Retrying([&] { return ::fsync(temp.Get()); }) == 0;
-    written = temp.Close() && written && Retrying([&] { return ::rename(tempPath.c_str(), path.c_str()); }) == 0;
+    written = written && WriteAll(temp.Get(), bytes) && RetryOnInterrupt([&] { return ::fsync(temp.Get()); }) == 0;
+    written = temp.Close() && written &&
+              RetryOnInterrupt([&] { return ::rename(tempPath.c_str(), path.c_str()); }) == 0;
     if (!written) {
         ::unlink(tempPath.c_str());
         return false;

@@ -8,24 +8,7 @@
 #include <cstddef>
 #include <string>
 
-// Owns one descriptor and closes it.
-class TDescriptor {
-public:
-    explicit TDescriptor(int fd = -1) : fd_(fd) {}
-    ~TDescriptor();
-    TDescriptor(const TDescriptor&) = delete;
-    TDescriptor& operator=(const TDescriptor&) = delete;
-
-    int Get() const { return fd_; }
-    bool IsOpen() const { return fd_ >= 0; }
-    // Closes now; false when the system reported a failure.
-    bool Close();
-    // Closes what it held and takes fd.
-    void Reset(int fd);
-
-private:
-    int fd_;
-};
+#include "common/descriptor_posix.h"
 
 enum class TReadStatus { Read, Missing, Refused };
 

@@ -104,10 +104,9 @@ TEST(KasumiroCli, DryRunListsTheChangingNamesAsReadableTextAndWritesNothing) {
     saveNames[7] = jiro;
     saveNames[1999] = std::string(12, ' ');
     TTempDir game;
-    MakeFolder(SubFolder(game.Path(), "NEW.DAT"));
-    MakeFolder(SubFolder(game.Path(), "LOG1.DAT"));
-    const std::string savePath = SubFolder(game.Path(), "LOG1.DAT") + "BUSYO21.BIN";
-    WriteFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN", OfficerFileBytes(scenarioNames));
+    const TGameFolders folders = MakeGameFolders(game.Path());
+    const std::string savePath = folders.SaveFile;
+    WriteFileBytes(folders.ScenarioFile, OfficerFileBytes(scenarioNames));
     WriteFileBytes(savePath, OfficerFileBytes(saveNames));
     SetReadOnly(savePath, true);  // a dry run needs no write access
 

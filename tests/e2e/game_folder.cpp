@@ -9,7 +9,7 @@
 
 #include "common/game_paths.h"
 #include "process/officer_file.h"
-#include "support/file_time.h"
+#include "support/game_folder.h"
 #include "support/officer_files.h"
 
 namespace e2e {
@@ -93,19 +93,14 @@ std::string SlotFolder(const std::string& gameDir, int slotIndex) {
 }
 
 void MakeGameFolder(const std::string& gameDir, const TSlotTimes& slots) {
-    MakeFolder(gameDir);
-    MakeFolder(gameDir + kScenarioFolderName);
-    WriteFileBytes(gameDir + kScenarioFolderName + "\\" + kOfficerFileName, ScenarioOfficerFile());
-    for (int slot = 0; slot < kSaveSlotCount; ++slot) {
-        const std::string folder = SlotFolder(gameDir, slot);
-        MakeFolder(folder);
-        WriteFileBytes(folder + kOfficerFileName, SaveOfficerFile());
-        if (slot < static_cast<int>(slots.size()) && slots[slot]) {
-            const TSlotTime& t = *slots[slot];
-            WriteFileBytes(folder + kSlotTimeFileName, std::string(64, '\x01'));
-            SetFileLocalTime(folder + kSlotTimeFileName, {t.Year, t.Month, t.Day, t.Hour, t.Minute, 0});
-        }
+    const auto systemFile = [](const TSlotTime& t) {
+        return TSlotSystemFile{std::string(64, '\x01'), TDateStamp{t.Year, t.Month, t.Day, t.Hour, t.Minute, 0}};
+    };
+    TGameFolderContents game{ScenarioOfficerFile(), SaveOfficerFile(), {}};
+    for (const std::optional<TSlotTime>& slot : slots) {
+        game.Slots.push_back(slot ? std::optional(systemFile(*slot)) : std::nullopt);
     }
+    ::MakeGameFolder(gameDir, game);
 }
 
 std::string FileDifference(const std::optional<std::string>& expected, const std::optional<std::string>& actual) {

@@ -8,8 +8,9 @@
 #include <QTest>
 
 #include "cli/sample_game.h"
+#include "common/game_paths.h"
 #include "settings/locale_info.h"
-#include "support/file_time.h"
+#include "support/game_folder.h"
 #include "ui/qt/qt_application.h"
 #include "ui/qt/qt_text.h"
 #include "ui/unit1.h"
@@ -23,16 +24,12 @@ TQtFixture::~TQtFixture() = default;
 
 std::string TQtFixture::MakeGame(const std::set<int>& used) {
     const std::string officers = OfficerFileBytes({});
-    MakeFolder(game_);
-    for (const char* folder : {"NEW.DAT", "LOG1.DAT", "LOG2.DAT", "LOG3.DAT", "LOG4.DAT", "LOG5.DAT"}) {
-        MakeFolder(game_ + folder);
-        WriteFileBytes(game_ + folder + "/BUSYO21.BIN", officers);
-    }
+    TGameFolderContents game{officers, officers, {}};
+    game.Slots.resize(kSaveSlotCount);
     for (int slot : used) {
-        const std::string system = game_ + "LOG" + std::to_string(slot + 1) + ".DAT/SYSTEM.BIN";
-        WriteFileBytes(system, "S");
-        SetFileLocalTime(system, TDateStamp{1998, 4, slot + 1, 21, 5, 0});
+        game.Slots.at(static_cast<std::size_t>(slot)) = TSlotSystemFile{"S", TDateStamp{1998, 4, slot + 1, 21, 5, 0}};
     }
+    MakeGameFolder(game_, game);
     return game_;
 }
 

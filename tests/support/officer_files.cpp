@@ -1,13 +1,11 @@
-// Synthetic officer records and game folders.
+// Synthetic officer records.
 #include "support/officer_files.h"
 
 #include <stdexcept>
 
 #include "common/errors.h"
 #include "common/game_paths.h"
-#include "common/path_separator.h"
 #include "process/process.h"
-#include "support/temp_dir.h"
 
 std::string Bytes(std::initializer_list<unsigned> values) {
     std::string bytes;
@@ -32,17 +30,6 @@ std::string NameAt(const std::string& fileBytes, std::int32_t index) {
 
 std::string RecordAt(const std::string& fileBytes, std::int32_t index) {
     return fileBytes.substr(static_cast<std::size_t>(index) * kOfficerRecordSize, kOfficerRecordSize);
-}
-
-TGameFolders MakeGameFolders(const std::string& root) {
-    TGameFolders folders;
-    folders.Scenario = root + kScenarioFolderName + kPathSeparator;
-    folders.Save = root + SaveSlotName(1) + kPathSeparator;
-    MakeFolder(folders.Scenario);
-    MakeFolder(folders.Save);
-    folders.ScenarioFile = folders.Scenario + kOfficerFileName;
-    folders.SaveFile = folders.Save + kOfficerFileName;
-    return folders;
 }
 
 std::int32_t OfficerFileOpenCode(const std::string& path, TOfficerFile::TAccess access) {

@@ -1,6 +1,6 @@
 // Synthetic officer files for the tests, the benchmark and the sample game:
-// records with chosen names and recognisable other bytes, and a game folder
-// to hold them.
+// records with chosen names and recognisable other bytes (game folders to
+// hold them come from support/game_folder.h).
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "process/officer_file.h"
+#include "support/game_folder.h"
 
 // Bytes from a list of values, for writing names as hexadecimal.
 std::string Bytes(std::initializer_list<unsigned> values);
@@ -24,16 +25,6 @@ std::string NameAt(const std::string& fileBytes, std::int32_t index);
 
 // The 38 bytes of record `index` of a whole file's bytes.
 std::string RecordAt(const std::string& fileBytes, std::int32_t index);
-
-// A test's game folder with a scenario folder and a save slot folder, each
-// holding an officer file made by WriteOfficerFile.
-struct TGameFolders {
-    std::string Scenario;      // ends in the separator
-    std::string Save;          // ends in the separator
-    std::string ScenarioFile;  // Scenario + "BUSYO21.BIN"
-    std::string SaveFile;      // Save + "BUSYO21.BIN"
-};
-TGameFolders MakeGameFolders(const std::string& root);
 
 // The scenario's name of record i: a mix of names with and without the
 // separating space, with double-byte characters and padding of both kinds.

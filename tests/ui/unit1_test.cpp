@@ -6,8 +6,10 @@
 
 #include <set>
 
+#include "common/game_paths.h"
 #include "common/path_separator.h"
 #include "settings/settings_store.h"
+#include "support/game_folder.h"
 #include "support/officer_files.h"
 #include "support/temp_dir.h"
 #include "ui/fake_folder_shell.h"
@@ -60,15 +62,10 @@ protected:
 
     // A game folder (folder ends in the separator) with the given slots in use.
     static void MakeGame(const std::string& folder, const std::set<int>& usedSlots) {
-        MakeFolder(folder);
-        MakeFolder(folder + "NEW.DAT");
-        WriteFileBytes(folder + "NEW.DAT" + Sep() + "BUSYO21.BIN", OfficerFile(false));
-        for (int slot = 0; slot < 5; ++slot) {
-            const std::string slotFolder = folder + "LOG" + std::to_string(slot + 1) + ".DAT" + Sep();
-            MakeFolder(slotFolder);
-            WriteFileBytes(slotFolder + "BUSYO21.BIN", OfficerFile(true));
-            if (usedSlots.count(slot) != 0) WriteFileBytes(slotFolder + "SYSTEM.BIN", "saved");
-        }
+        TGameFolderContents game{OfficerFile(false), OfficerFile(true), {}};
+        game.Slots.resize(kSaveSlotCount);
+        for (int slot : usedSlots) game.Slots.at(static_cast<std::size_t>(slot)) = TSlotSystemFile{"saved", {}};
+        MakeGameFolder(folder, game);
     }
 
     void StoreSettings(const std::string& baseDir, const std::string& saveData) {

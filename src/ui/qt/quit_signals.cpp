@@ -35,26 +35,18 @@ void Install(int signal, struct sigaction& previous) {
 TQuitSignals::TQuitSignals(std::function<void()> onSignal) {
     int ends[2];
     if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) throw EOutOfMemory();
-    readEnd_ = ends[0];
-    writeEnd_ = ends[1];
-    try {
-        notifier_ = std::make_unique<QSocketNotifier>(readEnd_, QSocketNotifier::Read);
-        QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
-                         [fd = readEnd_, onSignal = std::move(onSignal)] {
-                             char bytes[16];
-                             while (::read(fd, bytes, sizeof bytes) > 0) {
-                             }
-                             DispatchEvent(onSignal);
-                         });
-    } catch (...) {
-        // The destructor does not run for a constructor that throws: the
-        // pipe is closed here, or it would stay open for the program's life.
-        notifier_.reset();
-        ::close(readEnd_);
-        ::close(writeEnd_);
-        throw;
-    }
-    g_writeEnd = writeEnd_;
+    // Owned from here: should the notifier throw, the members close the pipe.
+    readEnd_.Reset(ends[0]);
+    writeEnd_.Reset(ends[1]);
+    notifier_ = std::make_unique<QSocketNotifier>(readEnd_.Get(), QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
+                     [fd = readEnd_.Get(), onSignal = std::move(onSignal)] {
+                         char bytes[16];
+                         while (::read(fd, bytes, sizeof bytes) > 0) {
+                         }
+                         DispatchEvent(onSignal);
+                     });
+    g_writeEnd = writeEnd_.Get();
     Install(SIGTERM, previousTerm_);
     Install(SIGINT, previousInt_);
 }
@@ -63,7 +55,5 @@ TQuitSignals::~TQuitSignals() {
     ::sigaction(SIGTERM, &previousTerm_, nullptr);
     ::sigaction(SIGINT, &previousInt_, nullptr);
     g_writeEnd = -1;
-    notifier_.reset();
-    ::close(readEnd_);
-    ::close(writeEnd_);
+    // The members go next: the notifier first, then both ends of the pipe.
 }

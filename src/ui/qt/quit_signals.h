@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+#include "common/descriptor_posix.h"
+
 class TQuitSignals {
 public:
     // Installs the handlers; onSignal runs in the event loop, once per signal.
@@ -18,8 +20,10 @@ public:
     TQuitSignals& operator=(const TQuitSignals&) = delete;
 
 private:
-    int readEnd_ = -1;
-    int writeEnd_ = -1;
+    // Declared before the notifier: members go in reverse order, so the
+    // notifier is gone before the pipe closes.
+    TDescriptor readEnd_;
+    TDescriptor writeEnd_;
     struct sigaction previousTerm_ {};
     struct sigaction previousInt_ {};
     std::unique_ptr<QSocketNotifier> notifier_;
