@@ -4,7 +4,7 @@
 # files it must hold, its desktop entry and its AppStream metainfo.
 #   scripts/check-package.sh dist/kasumiro_1.0.0-1_amd64.deb
 set -uo pipefail
-cd "$(dirname "$0")/.."
+cd "$(dirname "$0")/.." || exit
 deb="${1:?usage: scripts/check-package.sh PACKAGE.deb}"
 failed=0
 fail() { echo "check-package: $*" >&2; failed=1; }
