@@ -7,7 +7,7 @@
 #include "settings/ini_file.h"
 #include "common/frame.h"
 #include "ui/application_run.h"
-#include "ui/unit1.h"
+#include "ui/main_form.h"
 #include "ui/win32/application_window.h"
 #include "ui/win32/folder_browser.h"
 #include "ui/win32/main_window.h"

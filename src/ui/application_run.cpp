@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "common/app_title.h"
-#include "ui/unit1.h"
+#include "ui/main_form.h"
 
 TApplicationRun::TApplicationRun(TForm1& form, TApplicationSteps steps) : form_(form), steps_(std::move(steps)) {}
 

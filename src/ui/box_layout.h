@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "ui/form1_description.h"
+#include "ui/main_form_layout.h"
 
 // The message font's dialog base units: average character width and height.
 struct TBaseUnits {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "ui/form1_description.h"
+#include "ui/main_form_layout.h"
 
 // The window font's height (negative: character height) for the screen.
 inline std::int32_t ScaledFontHeight(std::int32_t pixelsPerInch) {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "ui/form1_description.h"
+#include "ui/main_form_layout.h"
 
 // The places that follow the slot labels' width.
 struct TSlotLabelFit {

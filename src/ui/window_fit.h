@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "ui/form1_description.h"
+#include "ui/main_form_layout.h"
 
 // One axis: the window's start moved back so its end is within the area,
 // then forward so its start is (a window larger than the area keeps its

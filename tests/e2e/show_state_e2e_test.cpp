@@ -2,7 +2,7 @@
 // appears: maximised, minimised to the task bar, or at its designed place.
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
-#include "ui/form1_description.h"
+#include "ui/main_form_layout.h"
 
 namespace e2e {
 namespace {

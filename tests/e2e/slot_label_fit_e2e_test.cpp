@@ -5,7 +5,7 @@
 #include "common/wide_text.h"
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
-#include "ui/form1_description.h"
+#include "ui/main_form_layout.h"
 
 namespace e2e {
 namespace {

@@ -13,7 +13,7 @@
 #include "support/game_folder.h"
 #include "ui/qt/qt_application.h"
 #include "ui/qt/qt_text.h"
-#include "ui/unit1.h"
+#include "ui/main_form.h"
 
 TQtFixture::TQtFixture() {
     SettingsPath = temp_.Path() + "config/kasumiro/kasumiro_qt_tests.ini";

@@ -12,7 +12,7 @@
 #include "common/app_title.h"
 #include "qt_fixture.h"
 #include "qt_tests.h"
-#include "ui/form1_description.h"
+#include "ui/main_form_layout.h"
 #include "ui/qt/qt_text.h"
 
 namespace {

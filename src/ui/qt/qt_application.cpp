@@ -13,7 +13,7 @@
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_folder_chooser.h"
 #include "ui/undoable_rewrite.h"
-#include "ui/unit1.h"
+#include "ui/main_form.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "common/errors.h"
 #include "settings/date_settings.h"
-#include "ui/form1_description.h"
+#include "ui/main_form_layout.h"
 #include "common/frame.h"
 #include "common/wide_text.h"
 #include "ui/form_scaling.h"

@@ -1,5 +1,5 @@
 // The main window's radio-button layout and design scaling.
-#include "ui/form1_description.h"
+#include "ui/main_form_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // TFolderDialog: the front end's chooser opened on the last folder, and the
 // refusals every front end shares.
-#include "ui/folder_dialog2.h"
+#include "ui/folder_dialog.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
 // The main window's handlers: start-up, the selection rules, Execute,
 // Settings, Quit and shut-down, over the radio-group models.
-#include "ui/unit1.h"
+#include "ui/main_form.h"
 
 #include <array>
 #include <utility>
@@ -9,7 +9,7 @@
 #include "common/path_separator.h"
 #include "process/process.h"
 #include "settings/settings_store.h"
-#include "ui/form1_description.h"
+#include "ui/main_form_layout.h"
 #include "ui/save_slot_group.h"
 #include "ui/undoable_rewrite.h"
 #include "common/frame.h"

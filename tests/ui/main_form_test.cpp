@@ -1,6 +1,6 @@
 // The main window's handlers without a window: a scripted folder shell, a
 // recording frame, and real settings and game files in a temporary folder.
-#include "ui/unit1.h"
+#include "ui/main_form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The radio-button layout and design scaling of the main window.
-#include "ui/form1_description.h"
+#include "ui/main_form_layout.h"
 
 #include <cstdlib>
 

@@ -10,7 +10,7 @@
 
 #include "common/errors.h"
 #include "ui/fake_folder_shell.h"
-#include "ui/folder_dialog2.h"
+#include "ui/folder_dialog.h"
 
 namespace {
 

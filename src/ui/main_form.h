@@ -9,7 +9,7 @@
 #include <string>
 
 #include "settings/ini_file.h"
-#include "ui/folder_dialog2.h"
+#include "ui/folder_dialog.h"
 #include "ui/radio_group.h"
 
 using TObject = void;
