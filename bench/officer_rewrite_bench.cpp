@@ -19,11 +19,14 @@ std::string DistinctName(std::int32_t i) {
 
 // An officer file whose first `differing` names differ from the scenario's.
 std::string OfficerFile(int differing, unsigned salt) {
-    return OfficerFileBytes(kOfficerCount, [differing](std::int32_t i) {
-        std::string name = DistinctName(i);
-        if (i < differing) name[11] = '\0';
-        return name;
-    }, salt);
+    return OfficerFileBytes(
+        kOfficerCount,
+        [differing](std::int32_t i) {
+            std::string name = DistinctName(i);
+            if (i < differing) name[11] = '\0';
+            return name;
+        },
+        salt);
 }
 
 // A game folder of its own, removed when the benchmark ends.

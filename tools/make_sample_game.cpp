@@ -69,7 +69,8 @@ std::string OfficerName(TSampleRandom& random) {
 }
 
 void SetName(TOfficerRecord& record, const std::string& name) {
-    for (std::size_t i = 0; i < sizeof record.OfficerName; ++i) record.OfficerName[i] = static_cast<std::uint8_t>(name[i]);
+    for (std::size_t i = 0; i < sizeof record.OfficerName; ++i)
+        record.OfficerName[i] = static_cast<std::uint8_t>(name[i]);
 }
 
 std::string NameOf(const TOfficerRecord& record) {
@@ -108,8 +109,8 @@ std::vector<TOfficerRecord> PlayedRecords(const std::vector<TOfficerRecord>& sce
 }
 
 void WriteOfficerFile(const std::string& folder, const std::vector<TOfficerRecord>& records) {
-    WriteFileBytes(folder + kOfficerFileName, std::string(reinterpret_cast<const char*>(records.data()),
-                                                          records.size() * sizeof(TOfficerRecord)));
+    WriteFileBytes(folder + kOfficerFileName,
+                   std::string(reinterpret_cast<const char*>(records.data()), records.size() * sizeof(TOfficerRecord)));
 }
 
 void WriteSlot(const std::string& gameFolder, const std::vector<TOfficerRecord>& scenario, int slot,

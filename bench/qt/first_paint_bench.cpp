@@ -44,7 +44,13 @@ protected:
             const double at = Now();
             [[maybe_unused]] const ssize_t written = ::write(g_reportFd, &at, sizeof at);
             g_reportFd = -1;
-            QMetaObject::invokeMethod(qApp, [] { RequestQuit(); QCoreApplication::exit(0); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp,
+                [] {
+                    RequestQuit();
+                    QCoreApplication::exit(0);
+                },
+                Qt::QueuedConnection);
         }
         return QObject::eventFilter(watched, event);
     }

@@ -21,7 +21,8 @@ struct TOptions {
 };
 
 // The options go into options, the rest into operands; the unknown option, if any.
-std::string SplitArguments(const std::vector<std::string>& args, TOptions& options, std::vector<std::string>& operands) {
+std::string SplitArguments(const std::vector<std::string>& args, TOptions& options,
+                           std::vector<std::string>& operands) {
     bool optionsEnded = false;
     for (const std::string& arg : args) {
         if (optionsEnded || arg.size() < 2 || arg[0] != '-') {

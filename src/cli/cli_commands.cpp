@@ -62,7 +62,8 @@ int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::os
 
 int RunSlotsCommand(const TCliArguments& arguments, std::ostream& out) {
     const std::string baseDir = GameFolderPath(arguments.GameFolder);
-    for (int slot = 1; slot <= kSaveSlotCount; ++slot) WriteText(out, SaveSlotLabel(baseDir, SaveSlotName(slot)) + '\n', TTextOrigin::System);
+    for (int slot = 1; slot <= kSaveSlotCount; ++slot)
+        WriteText(out, SaveSlotLabel(baseDir, SaveSlotName(slot)) + '\n', TTextOrigin::System);
     out << std::flush;
     return kExitSuccess;
 }
@@ -85,8 +86,8 @@ int RunBackupsCommand(const TCliArguments& arguments, std::ostream& out, std::os
 int RunRestoreCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err) {
     try {
         const std::string baseDir = GameFolderPath(arguments.GameFolder);
-        const TSaveBackup backup =
-            RestoreSaveBackup(baseDir, SaveSlotName(arguments.Slot), arguments.BackupName, arguments.Force);
+        const TSaveBackup backup = RestoreSaveBackup(baseDir, SaveSlotName(arguments.Slot), arguments.BackupName,
+                                                     arguments.Force);
         WriteText(err, backup.Path + '\n', TTextOrigin::System);
         err << std::flush;
         WriteText(out, std::string(kRestoredText) + '\n', TTextOrigin::Program);

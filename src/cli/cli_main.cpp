@@ -17,19 +17,12 @@ int Run(const TCliArguments& arguments) {
         WriteText(std::cout, CliUsageText(), TTextOrigin::Program);
         std::cout << std::flush;
         return kExitSuccess;
-    case TCliCommand::Version:
-        std::cout << kCliVersionText << '\n' << std::flush;
-        return kExitSuccess;
-    case TCliCommand::Rewrite:
-        return RunRewriteCommand(arguments, std::cout, std::cerr);
-    case TCliCommand::Slots:
-        return RunSlotsCommand(arguments, std::cout);
-    case TCliCommand::Backups:
-        return RunBackupsCommand(arguments, std::cout, std::cerr);
-    case TCliCommand::Restore:
-        return RunRestoreCommand(arguments, std::cout, std::cerr);
-    case TCliCommand::Usage:
-        break;
+    case TCliCommand::Version: std::cout << kCliVersionText << '\n' << std::flush; return kExitSuccess;
+    case TCliCommand::Rewrite: return RunRewriteCommand(arguments, std::cout, std::cerr);
+    case TCliCommand::Slots: return RunSlotsCommand(arguments, std::cout);
+    case TCliCommand::Backups: return RunBackupsCommand(arguments, std::cout, std::cerr);
+    case TCliCommand::Restore: return RunRestoreCommand(arguments, std::cout, std::cerr);
+    case TCliCommand::Usage: break;
     }
     // The problem quotes the user's arguments: the system's text.
     WriteText(std::cerr, "kasumiro-cli: " + arguments.Problem + "\n", TTextOrigin::System);

@@ -5,6 +5,4 @@
 
 void WriteText(std::ostream& stream, std::string_view text, TTextOrigin /*origin*/) { stream << text; }
 
-void WriteErrorLine(std::ostream& stream, const Exception& error) {
-    stream << ErrorBoxText(error.Message()) << '\n';
-}
+void WriteErrorLine(std::ostream& stream, const Exception& error) { stream << ErrorBoxText(error.Message()) << '\n'; }

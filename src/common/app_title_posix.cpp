@@ -5,10 +5,9 @@
 #include "common/executable_path.h"
 
 const std::string& ApplicationTitle() {
-    static const std::string title =
-        ApplicationTitleFromPath(ExecutablePath(), '/', [](std::string text) {
-            for (char& c : text) c = AsciiLower(c);
-            return text;
-        });
+    static const std::string title = ApplicationTitleFromPath(ExecutablePath(), '/', [](std::string text) {
+        for (char& c : text) c = AsciiLower(c);
+        return text;
+    });
     return title;
 }

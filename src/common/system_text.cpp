@@ -13,9 +13,7 @@ std::size_t LastCharacterStart(std::string_view text) {
 
 namespace {
 
-bool IsSjisTrailByte(unsigned char b) {
-    return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC);
-}
+bool IsSjisTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
 
 void AppendEscaped(std::string& out, std::string_view bytes) {
     static const char kHex[] = "0123456789ABCDEF";

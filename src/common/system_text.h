@@ -7,9 +7,7 @@
 #include <string_view>
 
 // True for a byte that starts a two-byte Shift-JIS character.
-constexpr bool IsSjisLeadByte(unsigned char b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
+constexpr bool IsSjisLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
 
 // Length in bytes of the system code page character that starts at text[pos]
 // (at least 1, never past the end).

@@ -15,8 +15,8 @@ bool DecodeSjisCharacter(std::string_view sjisChar, std::string& out) {
     if (wideLength <= 0) return false;
     char narrow[16];
     BOOL usedDefault = FALSE;
-    const int narrowLength = WideCharToMultiByte(CP_ACP, 0, wide, wideLength, narrow, sizeof narrow,
-                                                 nullptr, &usedDefault);
+    const int narrowLength = WideCharToMultiByte(CP_ACP, 0, wide, wideLength, narrow, sizeof narrow, nullptr,
+                                                 &usedDefault);
     if (narrowLength <= 0 || usedDefault) return false;
     out.assign(narrow, static_cast<std::size_t>(narrowLength));
     return true;

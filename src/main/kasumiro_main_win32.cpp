@@ -54,8 +54,7 @@ void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
     TMainWindow window(instance, application.Handle());
     application.SetMainWindow(window.Handle());
     frame.SetMainWindow(window.Handle());
-    TShellFolderBrowser chooser(SystemFolderShell(),
-                                [&window] { return static_cast<TWindowHandle>(window.Handle()); });
+    TShellFolderBrowser chooser(SystemFolderShell(), [&window] { return static_cast<TWindowHandle>(window.Handle()); });
     SetUpGameFolderBrowser(chooser);
     TForm1 form(chooser, SettingsFilePath());
     window.Bind(form);

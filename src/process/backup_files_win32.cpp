@@ -86,8 +86,8 @@ void MakeFolders(const std::string& folder) {
 
 void ReplaceFileDurably(const std::string& path, const std::string& temporaryPath, const std::string& bytes) {
     DeleteFileA(temporaryPath.c_str());  // a leftover of a crash
-    TFileHandle file(CreateFileA(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    TFileHandle file(
+        CreateFileA(temporaryPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsValid()) RaiseLastError();
     try {
         WriteAll(file.Get(), bytes);

@@ -43,7 +43,8 @@ std::string ReadableTail(const std::string& absoluteGameFolder) {
         const std::size_t length = SystemCharLength(folder, pos);
         if (tail.size() + length > kTailLength) break;
         const char c = folder[pos];
-        const bool unsafe = length == 1 && (static_cast<unsigned char>(c) < 0x20 || std::string_view(":*?\"<>|").find(c) != std::string_view::npos);
+        const bool unsafe = length == 1 && (static_cast<unsigned char>(c) < 0x20 ||
+                                            std::string_view(":*?\"<>|").find(c) != std::string_view::npos);
         tail += unsafe ? std::string("_") : folder.substr(pos, length);
         pos += length;
     }
@@ -60,7 +61,8 @@ bool IsDigits(const std::string& text, std::size_t from, std::size_t count) {
 // For a backup's file name, its stamp and clash number (1 without "-n"); false for other names.
 bool ParseBackupName(const std::string& name, std::string& stamp, int& number) {
     const std::string suffix = kBackupSuffix;
-    if (name.size() < kStampLength + suffix.size() || name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
+    if (name.size() < kStampLength + suffix.size() ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0)
         return false;
     if (!IsDigits(name, 0, 8) || name[8] != '-' || !IsDigits(name, 9, 6)) return false;
     stamp = name.substr(0, kStampLength);

@@ -18,7 +18,7 @@ std::int32_t WindowsErrorCode(int error) {
     case EPERM:
     case EROFS:
     case EISDIR: return kErrorAccessDenied;  // Windows says so for a folder too
-    case EBADF: return kErrorAccessDenied;  // only a write through a read-only descriptor gets here
+    case EBADF: return kErrorAccessDenied;   // only a write through a read-only descriptor gets here
     case ENOMEM: return kErrorNotEnoughMemory;
     case EBUSY:
     case ETXTBSY: return kErrorSharingViolation;

@@ -53,6 +53,7 @@ void TOfficerFile::PutBackTornName(std::int64_t recordStart, const TOfficerRecor
     if (reached <= nameStart || reached >= nameEnd) return;  // the name is all old or all new
     for (int attempt = 0; attempt < 2; ++attempt) {
         std::size_t done = 0;
-        if (WriteAt(recordStart + std::int64_t{nameStart}, previous.OfficerName, reached - nameStart, done) == 0) return;
+        if (WriteAt(recordStart + std::int64_t{nameStart}, previous.OfficerName, reached - nameStart, done) == 0)
+            return;
     }
 }

@@ -69,5 +69,5 @@ private:
     static constexpr std::intptr_t kClosed = -1;
     std::intptr_t handle_ = kClosed;  // a HANDLE on Windows, a descriptor on Linux
     std::int32_t recordSize_ = 0;
-    std::int64_t position_ = 0;       // used where the platform keeps no file pointer for us
+    std::int64_t position_ = 0;  // used where the platform keeps no file pointer for us
 };

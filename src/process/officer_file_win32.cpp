@@ -30,8 +30,8 @@ void TOfficerFile::Open(const std::string& path, std::int32_t recordSize, TAcces
     if (path.size() > kMaxOfficerPathLength) throw EInOutError(kErrorFilenameTooLong);
     // Other programs (the game) may keep reading and writing the file meanwhile.
     const DWORD desired = access == TAccess::ReadOnly ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-    const HANDLE handle = CreateFileA(path.c_str(), desired, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE handle = CreateFileA(path.c_str(), desired, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) RaiseLastError();
     handle_ = reinterpret_cast<std::intptr_t>(handle);
     recordSize_ = recordSize;

@@ -9,9 +9,9 @@
 namespace {
 
 constexpr std::size_t kNameLength = sizeof(TOfficerRecord::OfficerName);  // 12
-constexpr std::size_t kFamilyLength = 6;     // name bytes 1 to 6, the family name
-constexpr std::size_t kGivenField = 6;       // name bytes 7 to 12, the suffix included
-constexpr std::size_t kNoSeparatorCut = 9;   // bytes kept when the name has no separator
+constexpr std::size_t kFamilyLength = 6;                                  // name bytes 1 to 6, the family name
+constexpr std::size_t kGivenField = 6;                                    // name bytes 7 to 12, the suffix included
+constexpr std::size_t kNoSeparatorCut = 9;                                // bytes kept when the name has no separator
 constexpr std::size_t kSuffixLength = sizeof kOfficerNameSuffix - 1;
 constexpr unsigned char kSpace = 0x20;
 

@@ -42,13 +42,13 @@ void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& s
     TOfficerFile save;
     save.Open(saveFolder + kOfficerFileName, kOfficerRecordSize);
 
-    WalkOfficerNames(scenario, save, [&save](std::int32_t i, const TOfficerRecord& scenarioRecord,
-                                             TOfficerRecord& saveRecord) {
-        const TOfficerRecord before = saveRecord;  // put back should the write tear the name
-        StoreOfficerName(saveRecord, BuildNewOfficerName(NameOf(scenarioRecord)));
-        save.Seek(i);  // the read moved past the record
-        save.Write(saveRecord, &before);
-    });
+    WalkOfficerNames(scenario, save,
+                     [&save](std::int32_t i, const TOfficerRecord& scenarioRecord, TOfficerRecord& saveRecord) {
+                         const TOfficerRecord before = saveRecord;  // put back should the write tear the name
+                         StoreOfficerName(saveRecord, BuildNewOfficerName(NameOf(scenarioRecord)));
+                         save.Seek(i);  // the read moved past the record
+                         save.Write(saveRecord, &before);
+                     });
 
     scenario.Close();
     save.Close();
@@ -62,15 +62,15 @@ std::vector<TOfficerNameChange> PlanOfficerNameRewrite(const std::string& scenar
     save.Open(saveFolder + kOfficerFileName, kOfficerRecordSize, TOfficerFile::TAccess::ReadOnly);
 
     std::vector<TOfficerNameChange> changes;
-    WalkOfficerNames(scenario, save, [&changes](std::int32_t i, const TOfficerRecord& scenarioRecord,
-                                                TOfficerRecord& saveRecord) {
-        TOfficerRecord rewritten = saveRecord;
-        StoreOfficerName(rewritten, BuildNewOfficerName(NameOf(scenarioRecord)));
-        // A name rewritten before differs from the scenario's and is written
-        // again, but to the bytes it already holds: that is no change to list.
-        if (SameName(rewritten, saveRecord)) return;
-        changes.push_back({i, NameOf(saveRecord), NameOf(rewritten)});
-    });
+    WalkOfficerNames(scenario, save,
+                     [&changes](std::int32_t i, const TOfficerRecord& scenarioRecord, TOfficerRecord& saveRecord) {
+                         TOfficerRecord rewritten = saveRecord;
+                         StoreOfficerName(rewritten, BuildNewOfficerName(NameOf(scenarioRecord)));
+                         // A name rewritten before differs from the scenario's and is written
+                         // again, but to the bytes it already holds: that is no change to list.
+                         if (SameName(rewritten, saveRecord)) return;
+                         changes.push_back({i, NameOf(saveRecord), NameOf(rewritten)});
+                     });
 
     scenario.Close();
     save.Close();

@@ -53,8 +53,7 @@ TSaveBackup ChosenBackup(const std::string& folder, const std::string& backupNam
 
 TSaveBackup RewriteOfficerNamesWithBackup(const std::string& gameFolder, const std::string& slotName) {
     TSaveBackup backup = BackUpSaveBeforeRewrite(gameFolder, slotName);
-    RewriteOfficerNames(gameFolder + kScenarioFolderName + kPathSeparator,
-                        gameFolder + slotName + kPathSeparator);
+    RewriteOfficerNames(gameFolder + kScenarioFolderName + kPathSeparator, gameFolder + slotName + kPathSeparator);
     return backup;
 }
 
@@ -80,8 +79,8 @@ std::vector<TSaveBackup> ListSaveBackups(const std::string& gameFolder, const st
     return BackupsInFolder(SlotBackupFolderOf(gameFolder, slotName));
 }
 
-TSaveBackup RestoreSaveBackup(const std::string& gameFolder, const std::string& slotName,
-                              const std::string& backupName, bool force) {
+TSaveBackup RestoreSaveBackup(const std::string& gameFolder, const std::string& slotName, const std::string& backupName,
+                              bool force) {
     TSaveBackup backup = ChosenBackup(SlotBackupFolderOf(gameFolder, slotName), backupName);
     const std::string savePath = gameFolder + slotName + kPathSeparator + kOfficerFileName;
     if (!force) {

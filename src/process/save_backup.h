@@ -37,5 +37,5 @@ std::vector<TSaveBackup> ListSaveBackups(const std::string& gameFolder, const st
 // file name). Unless force is set, only while the save still holds exactly
 // what the rewrite left (else kSaveChangedText, nothing changed). The file is
 // replaced through a temporary file beside it, flushed and renamed.
-TSaveBackup RestoreSaveBackup(const std::string& gameFolder, const std::string& slotName,
-                              const std::string& backupName, bool force);
+TSaveBackup RestoreSaveBackup(const std::string& gameFolder, const std::string& slotName, const std::string& backupName,
+                              bool force);

@@ -49,7 +49,8 @@ void Compress(TState& state, const unsigned char* block) {
 std::string Sha256Hex(std::string_view bytes) {
     TState state = {0x6a09e667, 0xbb67ae85, 0x3c6ef372, 0xa54ff53a, 0x510e527f, 0x9b05688c, 0x1f83d9ab, 0x5be0cd19};
     std::size_t done = 0;
-    for (; bytes.size() - done >= 64; done += 64) Compress(state, reinterpret_cast<const unsigned char*>(bytes.data() + done));
+    for (; bytes.size() - done >= 64; done += 64)
+        Compress(state, reinterpret_cast<const unsigned char*>(bytes.data() + done));
     // The rest, the 0x80 marker, zeros and the length in bits: one or two blocks.
     std::array<unsigned char, 128> tail{};
     const std::size_t rest = bytes.size() - done;

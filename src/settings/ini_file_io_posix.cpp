@@ -104,9 +104,8 @@ std::string SideFileName(const std::string& path, const std::string& suffix) {
 
 bool TSettingsLock::Take(const std::string& settingsPath) {
     const std::string lockPath = SideFileName(settingsPath, ".lock");
-    const int fd = RetryOnInterrupt([&] {
-        return ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
-    });
+    const int fd = RetryOnInterrupt(
+        [&] { return ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666); });
     if (fd < 0) return false;
     fd_.Reset(fd);
     // Never waits for good: a process that keeps the lock (stopped, say) must

@@ -32,10 +32,10 @@ struct TLine {
     std::size_t Length = 0;
     std::size_t EndLength = 0;
     TLineKind Kind = TLineKind::Other;
-    std::string_view Name;        // section or key name
-    std::size_t ValueStart = 0;   // key lines: offset in the file where the value starts
-    std::size_t EqualsEnd = 0;    // key lines: offset in the file just after the "="
-    std::string_view Value;       // key lines: the value, blanks dropped
+    std::string_view Name;       // section or key name
+    std::size_t ValueStart = 0;  // key lines: offset in the file where the value starts
+    std::size_t EqualsEnd = 0;   // key lines: offset in the file just after the "="
+    std::string_view Value;      // key lines: the value, blanks dropped
 };
 
 TLine ParseLine(std::string_view content, std::size_t start, std::size_t length, std::size_t endLength) {

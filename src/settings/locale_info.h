@@ -9,8 +9,8 @@
 // A local date and time, as a slot's time stamp gives it.
 struct TDateStamp {
     int Year = 0;
-    int Month = 0;   // 1 to 12
-    int Day = 0;     // 1 to 31
+    int Month = 0;  // 1 to 12
+    int Day = 0;    // 1 to 31
     int Hour = 0;
     int Minute = 0;
     int Second = 0;

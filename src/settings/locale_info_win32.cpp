@@ -39,8 +39,8 @@ public:
         time.wMonth = static_cast<WORD>(date.Month);
         time.wDay = static_cast<WORD>(date.Day);
         char buffer[256];
-        const int length =
-            GetDateFormatA(locale_, DATE_USE_ALT_CALENDAR, &time, picture.c_str(), buffer, sizeof buffer);
+        const int length = GetDateFormatA(locale_, DATE_USE_ALT_CALENDAR, &time, picture.c_str(), buffer,
+                                          sizeof buffer);
         return length > 0 ? std::string(buffer) : std::string();
     }
 

@@ -16,11 +16,10 @@ std::string SettingsPathFromExecutablePath(const std::string& executablePath) {
     return executablePath + ".ini";
 }
 
-std::string SettingsPathInConfigFolder(const char* xdgConfigHome, const char* home,
-                                       const std::string& executablePath) {
+std::string SettingsPathInConfigFolder(const char* xdgConfigHome, const char* home, const std::string& executablePath) {
     // A relative XDG_CONFIG_HOME is invalid and ignored, as an empty one is.
     std::string folder = xdgConfigHome && xdgConfigHome[0] == '/' ? xdgConfigHome
-                                                                   : std::string(home ? home : "") + "/.config";
+                                                                  : std::string(home ? home : "") + "/.config";
     while (!folder.empty() && folder.back() == '/') folder.pop_back();
     const std::size_t slash = executablePath.rfind('/');
     const std::string name = slash == std::string::npos ? executablePath : executablePath.substr(slash + 1);

@@ -37,7 +37,8 @@ std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue) {
     const std::uint64_t limit = hex ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
     std::uint64_t value = 0;
     for (; pos < text.size(); ++pos) {
-        const int digit = hex ? HexDigitValue(text[pos]) : (text[pos] >= '0' && text[pos] <= '9' ? text[pos] - '0' : -1);
+        const int digit = hex ? HexDigitValue(text[pos])
+                              : (text[pos] >= '0' && text[pos] <= '9' ? text[pos] - '0' : -1);
         if (digit < 0) return defaultValue;
         value = value * (hex ? 16 : 10) + static_cast<std::uint64_t>(digit);
         if (value > limit) return defaultValue;

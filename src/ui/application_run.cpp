@@ -30,7 +30,8 @@ void TApplicationRun::Stop() {
     DispatchEvent([&] { form_.FormDestroy(&form_); });
 }
 
-int RunApplicationProgram(IFrame& frame, const std::function<void()>& prepare, const std::function<void()>& runWindows) {
+int RunApplicationProgram(IFrame& frame, const std::function<void()>& prepare,
+                          const std::function<void()>& runWindows) {
     ApplicationTitle();  // computed once, before any window
     prepare();
     const TScopedFrame installed(frame);

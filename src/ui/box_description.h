@@ -38,21 +38,18 @@ inline constexpr TBoxButtonDescription kConfirmationButtons[] = {{mrYes, "はい
 inline constexpr TBoxButtonDescription kInformationButtons[] = {{mrOk, "OK"}};
 inline constexpr TBoxButtonDescription kUndoableInformationButtons[] = {{mrOk, "OK"}, {mrUndo, "元に戻す(&U)"}};
 
-inline constexpr TBoxDescription kConfirmationBox{TBoxTitle::Confirmation, TBoxIcon::Question, kConfirmationButtons,
-                                                  0, 1, mrCancel};
-inline constexpr TBoxDescription kInformationBox{TBoxTitle::ApplicationTitle, TBoxIcon::None, kInformationButtons,
-                                                 0, 0, mrCancel};
-inline constexpr TBoxDescription kUndoableInformationBox{TBoxTitle::ApplicationTitle, TBoxIcon::None,
-                                                         kUndoableInformationButtons, 0, 0, mrCancel};
+inline constexpr TBoxDescription kConfirmationBox{
+    TBoxTitle::Confirmation, TBoxIcon::Question, kConfirmationButtons, 0, 1, mrCancel};
+inline constexpr TBoxDescription kInformationBox{
+    TBoxTitle::ApplicationTitle, TBoxIcon::None, kInformationButtons, 0, 0, mrCancel};
+inline constexpr TBoxDescription kUndoableInformationBox{
+    TBoxTitle::ApplicationTitle, TBoxIcon::None, kUndoableInformationButtons, 0, 0, mrCancel};
 
 constexpr const TBoxDescription& DescribeBox(TBoxKind kind) {
     switch (kind) {
-    case TBoxKind::Confirmation:
-        return kConfirmationBox;
-    case TBoxKind::UndoableInformation:
-        return kUndoableInformationBox;
-    case TBoxKind::Information:
-        break;
+    case TBoxKind::Confirmation: return kConfirmationBox;
+    case TBoxKind::UndoableInformation: return kUndoableInformationBox;
+    case TBoxKind::Information: break;
     }
     return kInformationBox;
 }

@@ -34,8 +34,8 @@ std::vector<std::string> ItemList(const std::array<const char*, N>& items) {
 
 TForm1::TForm1(IFolderChooser& chooser, std::string settingsPath)
     : ScenarioGroup(kScenarioGroup.Caption, ItemList(kScenarioItems), kScenarioItemIndex),
-      SaveDataGroup(kSaveDataGroup.Caption, ItemList(kSaveDataItems), kSaveDataItemIndex),
-      FolderDialog1(chooser), settingsPath_(std::move(settingsPath)) {
+      SaveDataGroup(kSaveDataGroup.Caption, ItemList(kSaveDataItems), kSaveDataItemIndex), FolderDialog1(chooser),
+      settingsPath_(std::move(settingsPath)) {
     ScenarioGroup.OnClick = [this] { ScenarioGroupClick(&ScenarioGroup); };
     SaveDataGroup.OnClick = [this] { SaveDataGroupClick(&SaveDataGroup); };
     FolderDialog1.Title = kFolderDialogTitle;
@@ -103,8 +103,8 @@ void TForm1::Button1Click(TObject* /*Sender*/) {
         return;
     }
     if (AskConfirmation(kExecuteQuestion) != mrYes) return;
-    const std::string saveFolder =
-        BaseDir + SaveDataGroup.Item(SaveDataGroup.ItemIndex()).substr(0, kSlotNameLength) + kPathSeparator;
+    const std::string saveFolder = BaseDir + SaveDataGroup.Item(SaveDataGroup.ItemIndex()).substr(0, kSlotNameLength) +
+                                   kPathSeparator;
     const std::string scenarioFolder =
         BaseDir + ScenarioGroup.Item(ScenarioGroup.ItemIndex()).substr(0, kScenarioNameLength) + kPathSeparator;
     RewriteOfficerNames(scenarioFolder, saveFolder);

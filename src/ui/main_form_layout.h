@@ -19,7 +19,7 @@ enum class TControlKind { Label, RadioGroup, Button };
 struct TControlDescription {
     const char* Name;
     TControlKind Kind;
-    TBounds Bounds;         // relative to the window's client area
+    TBounds Bounds;  // relative to the window's client area
     const char* Caption;
     std::int32_t TabOrder;  // -1: never takes the focus
 };
@@ -55,8 +55,7 @@ inline constexpr std::array<TControlDescription, 6> kForm1Controls{kScenarioGrou
 // The groups' items and their described selection.
 inline constexpr std::array<const char*, 1> kScenarioItems{"NEW.DAT"};
 inline constexpr std::int32_t kScenarioItemIndex = 0;
-inline constexpr std::array<const char*, 5> kSaveDataItems{"LOG1.DAT", "LOG2.DAT", "LOG3.DAT", "LOG4.DAT",
-                                                           "LOG5.DAT"};
+inline constexpr std::array<const char*, 5> kSaveDataItems{"LOG1.DAT", "LOG2.DAT", "LOG3.DAT", "LOG4.DAT", "LOG5.DAT"};
 inline constexpr std::int32_t kSaveDataItemIndex = -1;
 
 // The radio buttons of a group, relative to the group, one column top-down:

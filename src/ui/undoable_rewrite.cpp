@@ -15,8 +15,9 @@ TBoxPreview RewritePreview(const std::string& gameFolder, const std::string& slo
         return {};
     }
     TBoxPreview preview;
-    preview.Informative = changes.empty() ? slotName + ": 書き換える名前はありません."
-                                          : slotName + ": 武将 " + std::to_string(changes.size()) + " 人の名前を書き換えます.";
+    preview.Informative = changes.empty()
+                              ? slotName + ": 書き換える名前はありません."
+                              : slotName + ": 武将 " + std::to_string(changes.size()) + " 人の名前を書き換えます.";
     for (const TOfficerNameChange& change : changes) preview.Details += OfficerNameChangeLine(change) + '\n';
     return preview;
 }

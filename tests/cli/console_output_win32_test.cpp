@@ -65,7 +65,8 @@ TEST(ConsoleOutput, AConsoleShowsProgramAndSystemTextsRight) {
         TTextOrigin Origin;
         std::wstring Shown;
     } cases[] = {
-        {"データを書き換えました.", TTextOrigin::Program, L"\u30C7\u30FC\u30BF\u3092\u66F8\u304D\u63DB\u3048\u307E\u3057\u305F."},
+        {"データを書き換えました.", TTextOrigin::Program,
+         L"\u30C7\u30FC\u30BF\u3092\u66F8\u304D\u63DB\u3048\u307E\u3057\u305F."},
         {"LOG3.DAT  ---", TTextOrigin::System, L"LOG3.DAT  ---"},
     };
     for (const auto& c : cases) {

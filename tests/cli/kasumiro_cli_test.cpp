@@ -182,8 +182,11 @@ TEST(KasumiroCli, LostOutputExitsWith1) {
     TTempDir game;
     MakeSampleGame(game.Path());
     // The dry run before the rewrite, while it still has names to list.
-    const std::vector<std::string> cases[] = {{"--help"}, {"--version"}, {"slots", game.Path()},
-                                              {"rewrite", "--dry-run", game.Path(), "2"}, {"rewrite", "--no-backup", game.Path(), "2"}};
+    const std::vector<std::string> cases[] = {{"--help"},
+                                              {"--version"},
+                                              {"slots", game.Path()},
+                                              {"rewrite", "--dry-run", game.Path(), "2"},
+                                              {"rewrite", "--no-backup", game.Path(), "2"}};
     for (const auto& args : cases) {
         std::string commandLine = ShellQuoted(KASUMIRO_CLI_PATH);
         for (const std::string& arg : args) commandLine += " " + ShellQuoted(arg);
@@ -205,7 +208,8 @@ TEST(KasumiroCli, SlotsShowsSaveTimesAndEmptySlots) {
         const struct {
             std::size_t Line;
             std::string Start, Year, End;
-        } used[] = {{0, "LOG1.DAT  ", "1998", " 21:05"}, {1, "LOG2.DAT  ", "1998", " 09:07"},
+        } used[] = {{0, "LOG1.DAT  ", "1998", " 21:05"},
+                    {1, "LOG2.DAT  ", "1998", " 09:07"},
                     {3, "LOG4.DAT  ", "1999", " 00:00"}};
         for (const auto& u : used) {
             const std::string& line = lines[u.Line];

@@ -34,7 +34,10 @@ TEST(GamePaths, FolderOfPathKeepsTheLastSeparator) {
     // path, its folder
     const std::pair<std::string, std::string> cases[] = {
         {"game" + sep + "NEW.DAT" + sep + "BUSYO21.BIN", "game" + sep + "NEW.DAT" + sep},
-        {"game/LOG1.DAT", "game/"}, {sep + "x", sep}, {"BUSYO21.BIN", ""}, {"", ""},
+        {"game/LOG1.DAT", "game/"},
+        {sep + "x", sep},
+        {"BUSYO21.BIN", ""},
+        {"", ""},
         {"a" + sep + "\x95\x5C", "a" + sep},  // a trail byte 0x5C (表) is no separator
     };
     for (const auto& [path, folder] : cases) {

@@ -15,10 +15,10 @@ TEST(SjisToReadableText, DecodesTextAndEscapesTheRest) {
         {"\x8E\x52\x93\x63\x20\x20\x20\x91\xBE\x98\x59\x20", "山田   太郎 "},
         {std::string("\x8E\x52\x93\x63\x00\x00", 6), "山田\\x00\\x00"},
         {"\x8E\x6B", "嗣"},
-        {"\xB6\xBD", "ｶｽ"},                // half-width katakana
-        {"AB\\", "AB\\x5C"},              // our escapes stay unambiguous
-        {"\x93", "\\x93"},                // a lead byte at the end
-        {"\x93\x20", "\\x93 "},           // a lead byte before a byte that cannot trail
+        {"\xB6\xBD", "ｶｽ"},      // half-width katakana
+        {"AB\\", "AB\\x5C"},     // our escapes stay unambiguous
+        {"\x93", "\\x93"},       // a lead byte at the end
+        {"\x93\x20", "\\x93 "},  // a lead byte before a byte that cannot trail
         {"\x07\x7F\xFD", "\\x07\\x7F\\xFD"},
     };
     for (const auto& c : cases) EXPECT_EQ(SjisToReadableText(c.sjis), c.readable) << c.readable;

@@ -45,8 +45,8 @@ TEST(WideText, PathsGoBackToTheSystemCodePageOnlyWhenExact) {
         {L"", true, ""},
         {kUmlautPath, !japanese, japanese ? "K:\\Spiele ?" : "K:\\Spiele \xC4"},
         {kJapanesePath, japanese, japanese ? "K:\\\x93\xFA\x96\x7B" : "K:\\??"},
-        {L"K:\\\u0100", false, "K:\\?"},          // Ā: a best-fit "A" does not count
-        {L"K:\\\U0001F600", false, "K:\\??"},     // an emoji: two UTF-16 units
+        {L"K:\\\u0100", false, "K:\\?"},       // Ā: a best-fit "A" does not count
+        {L"K:\\\U0001F600", false, "K:\\??"},  // an emoji: two UTF-16 units
     };
     for (const auto& c : cases) {
         std::string ansi = "(unchanged)";

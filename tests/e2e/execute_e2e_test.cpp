@@ -28,7 +28,9 @@ protected:
         Answer(done, "OK");
     }
 
-    std::optional<std::string> SaveFile(int slot) { return TryReadFileBytes(SlotFolder(GameDir, slot) + "BUSYO21.BIN"); }
+    std::optional<std::string> SaveFile(int slot) {
+        return TryReadFileBytes(SlotFolder(GameDir, slot) + "BUSYO21.BIN");
+    }
 
     TMainWindow Main;
 };
@@ -140,12 +142,13 @@ TEST_P(AnswerTest, OnlyYesRewrites) {
 
 INSTANTIATE_TEST_SUITE_P(
     Kasumiro, AnswerTest,
-    testing::Values(
-        TAnswerCase{"ClickedYes", [](HWND box) { return PostClick(BoxButton(box, "はい(&Y)")); }, true},
-        TAnswerCase{"EnterOnDefault", [](HWND box) { return PostKey(BoxButton(box, "はい(&Y)"), VK_RETURN); }, true},
-        TAnswerCase{"ClickedNo", [](HWND box) { return PostClick(BoxButton(box, "いいえ(&N)")); }, false},
-        TAnswerCase{"EscapeWithYesFocused", [](HWND box) { return PostKey(BoxButton(box, "はい(&Y)"), VK_ESCAPE); }, false},
-        TAnswerCase{"Closed", [](HWND box) { return PostClose(box); }, false}),
+    testing::Values(TAnswerCase{"ClickedYes", [](HWND box) { return PostClick(BoxButton(box, "はい(&Y)")); }, true},
+                    TAnswerCase{"EnterOnDefault",
+                                [](HWND box) { return PostKey(BoxButton(box, "はい(&Y)"), VK_RETURN); }, true},
+                    TAnswerCase{"ClickedNo", [](HWND box) { return PostClick(BoxButton(box, "いいえ(&N)")); }, false},
+                    TAnswerCase{"EscapeWithYesFocused",
+                                [](HWND box) { return PostKey(BoxButton(box, "はい(&Y)"), VK_ESCAPE); }, false},
+                    TAnswerCase{"Closed", [](HWND box) { return PostClose(box); }, false}),
     CaseName<TAnswerCase>);
 
 struct TIoErrorCase {
@@ -193,23 +196,22 @@ constexpr size_t kHalfFile = 1000 * kOfficerRecordSize;
 
 INSTANTIATE_TEST_SUITE_P(
     Kasumiro, IoErrorTest,
-    testing::Values(TIoErrorCase{"MissingScenarioFile",
-                                 [](const std::string& game) { DeleteFileA((game + "NEW.DAT\\BUSYO21.BIN").c_str()); },
-                                 "ファイルが見つかりません.", 0},
-                    TIoErrorCase{"MissingSlotFolder", [](const std::string& game) { RemoveFolder(SlotFolder(game, 0)); },
-                                 "不正なファイル名です.", 0},
-                    TIoErrorCase{"ShortSaveFile",
-                                 [](const std::string& game) {
-                                     WriteFileBytes(SlotFolder(game, 0) + "BUSYO21.BIN",
-                                                    SaveOfficerFile().substr(0, kHalfFile));
-                                 },
-                                 "ファイルの末尾以降を読み込みました.", kHalfFile},
-                    TIoErrorCase{"ReadOnlySaveFile",
-                                 [](const std::string& game) {
-                                     SetFileAttributesA((SlotFolder(game, 0) + "BUSYO21.BIN").c_str(),
-                                                        FILE_ATTRIBUTE_READONLY);
-                                 },
-                                 "ファイルへのアクセスが拒否されました.", 0, true}),
+    testing::Values(
+        TIoErrorCase{"MissingScenarioFile",
+                     [](const std::string& game) { DeleteFileA((game + "NEW.DAT\\BUSYO21.BIN").c_str()); },
+                     "ファイルが見つかりません.", 0},
+        TIoErrorCase{"MissingSlotFolder", [](const std::string& game) { RemoveFolder(SlotFolder(game, 0)); },
+                     "不正なファイル名です.", 0},
+        TIoErrorCase{"ShortSaveFile",
+                     [](const std::string& game) {
+                         WriteFileBytes(SlotFolder(game, 0) + "BUSYO21.BIN", SaveOfficerFile().substr(0, kHalfFile));
+                     },
+                     "ファイルの末尾以降を読み込みました.", kHalfFile},
+        TIoErrorCase{"ReadOnlySaveFile",
+                     [](const std::string& game) {
+                         SetFileAttributesA((SlotFolder(game, 0) + "BUSYO21.BIN").c_str(), FILE_ATTRIBUTE_READONLY);
+                     },
+                     "ファイルへのアクセスが拒否されました.", 0, true}),
     CaseName<TIoErrorCase>);
 
 }  // namespace

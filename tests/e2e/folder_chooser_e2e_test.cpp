@@ -89,8 +89,8 @@ protected:
         if (!view.IsUsable()) return testing::AssertionFailure() << "cannot read the chooser's tree";
         if (WaitUntil([&] { return view.Text(view.Selected()) == LastName(GameDir); }, 3000))
             return testing::AssertionSuccess();
-        return testing::AssertionFailure() << "expected the stored folder " << GameDir << " selected; "
-                                           << DescribeTree(view) << kDriveHint;
+        return testing::AssertionFailure()
+               << "expected the stored folder " << GameDir << " selected; " << DescribeTree(view) << kDriveHint;
     }
 
     // Clicks the item in the tree and waits for its path on the status line.
@@ -332,7 +332,8 @@ TEST_F(FolderChooserTest, OkIsEnabledOnADriveAndOnAFolder) {
 // store is reported, the window is shown all the same, and the chosen folder
 // is used for the rest of the run.
 TEST_F(FolderChooserTest, FirstStartWithAnUnwritableSettingsFileReportsItAndGoesOn) {
-    if (!ReadOnlyFilesAreRefusedHere(Folder.Path())) GTEST_SKIP() << "read-only files can be written here (Wine run by root)";
+    if (!ReadOnlyFilesAreRefusedHere(Folder.Path()))
+        GTEST_SKIP() << "read-only files can be written here (Wine run by root)";
     MakeGameFolder(GameDir, {TSlotTime{2009, 9, 9, 9, 9}});
     const std::string settings = "[Kasumiro]\r\nBaseDir=\r\n";
     WriteFileBytes(IniPath, settings);

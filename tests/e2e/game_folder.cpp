@@ -68,7 +68,8 @@ std::string E2eRoot() {
         root = temp;
     }
     // The shell reports drive letters in upper case; paths compared with its answers must match.
-    if (root.size() >= 2 && root[1] == ':') root[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(root[0])));
+    if (root.size() >= 2 && root[1] == ':')
+        root[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(root[0])));
     return root;
 }
 
@@ -82,7 +83,8 @@ std::string ShownDate(const TSlotTime& time) {
 }
 
 std::string ScenarioOfficerFile() {
-    return OfficerFileBytes(kOfficerCount, [](std::int32_t i) { return Name(CaseOf(i).Scenario); }, kScenarioSalt);
+    return OfficerFileBytes(
+        kOfficerCount, [](std::int32_t i) { return Name(CaseOf(i).Scenario); }, kScenarioSalt);
 }
 
 std::string SaveOfficerFile() { return SaveFile(false); }

@@ -118,8 +118,8 @@ TMainWindow KasumiroTest::WaitForMainWindow() {
     view.ExecuteButton = FindDescendantByText(window, "実行", "Button");
     view.SettingsButton = FindDescendantByText(window, "設定", "Button");
     view.QuitButton = FindDescendantByText(window, "終了", "Button");
-    const bool complete =
-        view.ScenarioItems.size() == 1 && view.SlotItems.size() == kSaveSlotCount && view.SettingsButton && view.QuitButton;
+    const bool complete = view.ScenarioItems.size() == 1 && view.SlotItems.size() == kSaveSlotCount &&
+                          view.SettingsButton && view.QuitButton;
     if (!complete) {
         ADD_FAILURE() << "expected group boxes \"シナリオ\" (1 radio button) and \"セーブデータ\" (5 radio buttons) "
                          "and buttons \"実行\", \"設定\", \"終了\"; found:\n"

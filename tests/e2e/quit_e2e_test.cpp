@@ -44,7 +44,8 @@ INSTANTIATE_TEST_SUITE_P(Kasumiro, QuitTest,
 // A settings file that cannot be written: quitting reports it in the error
 // box, still ends with exit code 0 and leaves the file as it was.
 TEST_F(KasumiroTest, QuitWithAReadOnlySettingsFileReportsItAndStillEnds) {
-    if (!ReadOnlyFilesAreRefusedHere(Folder.Path())) GTEST_SKIP() << "read-only files can be written here (Wine run by root)";
+    if (!ReadOnlyFilesAreRefusedHere(Folder.Path()))
+        GTEST_SKIP() << "read-only files can be written here (Wine run by root)";
     MakeGameAndSettings({TSlotTime{1999, 9, 9, 9, 9}, std::nullopt, TSlotTime{1999, 9, 9, 9, 11}}, 0);
     const std::optional<std::string> settings = TryReadFileBytes(IniPath);
     SetFileAttributesA(IniPath.c_str(), FILE_ATTRIBUTE_READONLY);

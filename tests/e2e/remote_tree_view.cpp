@@ -21,8 +21,8 @@ TRemoteTreeView::TRemoteTreeView(HWND tree) : tree_(tree) {
     constexpr DWORD kAccess = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE;
     process_ = TProcessHandle(OpenProcess(kAccess, FALSE, processId));
     if (process_.IsValid()) {
-        remote_ =
-            VirtualAllocEx(process_.Get(), nullptr, sizeof(TVITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        remote_ = VirtualAllocEx(process_.Get(), nullptr, sizeof(TVITEMA) + kTextSize, MEM_COMMIT | MEM_RESERVE,
+                                 PAGE_READWRITE);
     }
 }
 

@@ -70,13 +70,15 @@ TEST_F(KasumiroTest, StoredFolderShowsSlotTimesAndEmptySlots) {
         int Slot;
         TSlotTime Time;
         const char* Clock;
-    } used[] = {{0, {1998, 4, 3, 21, 5}, " 21:05"}, {2, {2001, 12, 24, 9, 5}, " 09:05"},
+    } used[] = {{0, {1998, 4, 3, 21, 5}, " 21:05"},
+                {2, {2001, 12, 24, 9, 5}, " 09:05"},
                 {4, {2010, 1, 1, 0, 0}, " 00:00"}};
     for (const auto& slot : used) {
         const std::string& label = labels[slot.Slot];
         const std::string name = "LOG" + std::to_string(slot.Slot + 1) + ".DAT  ";
         EXPECT_TRUE(StartsWith(label, name)) << "label of slot " << slot.Slot << ": " << label;
-        EXPECT_NE(std::string::npos, label.find(ShownDate(slot.Time))) << "label of slot " << slot.Slot << ": " << label;
+        EXPECT_NE(std::string::npos, label.find(ShownDate(slot.Time)))
+            << "label of slot " << slot.Slot << ": " << label;
         EXPECT_TRUE(EndsWith(label, slot.Clock)) << "label of slot " << slot.Slot << ": " << label;
     }
     EXPECT_EQ("LOG2.DAT  ---", labels[1]);

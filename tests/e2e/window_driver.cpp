@@ -26,8 +26,7 @@ BOOL CALLBACK CollectChild(HWND window, LPARAM param) {
 // A control as the failure messages name it: class, id and text.
 std::string Describe(HWND window) {
     if (!IsWindow(window)) return "a window that does not exist";
-    return "[" + ClassName(window) + " id " + std::to_string(GetDlgCtrlID(window)) + "] \"" + WindowText(window) +
-           "\"";
+    return "[" + ClassName(window) + " id " + std::to_string(GetDlgCtrlID(window)) + "] \"" + WindowText(window) + "\"";
 }
 
 // Waits for the window to be pressable (and to have the keyboard focus when

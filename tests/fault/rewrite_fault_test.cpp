@@ -113,8 +113,8 @@ std::vector<std::vector<TFault>> FaultTable() {
             for (const TFaultKind kind : {TFaultKind::Eio, TFaultKind::Enospc, TFaultKind::Eacces, TFaultKind::Eintr,
                                           TFaultKind::Short, TFaultKind::Tear, TFaultKind::Nothing}) {
                 const bool transfers = call == TSyscall::Pread || call == TSyscall::Pwrite;
-                const bool transferFault =
-                    kind == TFaultKind::Short || kind == TFaultKind::Tear || kind == TFaultKind::Nothing;
+                const bool transferFault = kind == TFaultKind::Short || kind == TFaultKind::Tear ||
+                                           kind == TFaultKind::Nothing;
                 if (transfers || !transferFault) runs.push_back({{call, nth, kind}});
             }
             // A full disk that lets part of a name through, then nothing more.
@@ -307,10 +307,10 @@ TEST_F(RewriteFaults, AFailedBackupLeavesTheSaveUntouched) {
     // Opens: the two files of the dry run, the save for reading, then each
     // temporary file; fsync and rename: the backup's, then its record's.
     const TFault faults[] = {
-        {TSyscall::Open, 3, TFaultKind::Eacces}, {TSyscall::Open, 4, TFaultKind::Enospc},
+        {TSyscall::Open, 3, TFaultKind::Eacces},    {TSyscall::Open, 4, TFaultKind::Enospc},
         {TSyscall::Pwrite, 1, TFaultKind::Nothing}, {TSyscall::Fsync, 1, TFaultKind::Eio},
-        {TSyscall::Rename, 1, TFaultKind::Enospc}, {TSyscall::Open, 5, TFaultKind::Eacces},
-        {TSyscall::Fsync, 2, TFaultKind::Eio}, {TSyscall::Rename, 2, TFaultKind::Eio},
+        {TSyscall::Rename, 1, TFaultKind::Enospc},  {TSyscall::Open, 5, TFaultKind::Eacces},
+        {TSyscall::Fsync, 2, TFaultKind::Eio},      {TSyscall::Rename, 2, TFaultKind::Eio},
     };
     for (const TFault& fault : faults) {
         const std::string name = NameOf(fault.Call) + " #" + std::to_string(fault.Nth) + " " + NameOf(fault.Kind);

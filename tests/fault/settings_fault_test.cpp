@@ -16,10 +16,10 @@
 
 namespace {
 
-constexpr TSyscall kCalls[] = {TSyscall::Open, TSyscall::Pread, TSyscall::Pwrite,
+constexpr TSyscall kCalls[] = {TSyscall::Open,  TSyscall::Pread, TSyscall::Pwrite,
                                TSyscall::Close, TSyscall::Fsync, TSyscall::Rename};
-constexpr TFaultKind kKinds[] = {TFaultKind::Eio, TFaultKind::Enospc, TFaultKind::Eacces,
-                                 TFaultKind::Eintr, TFaultKind::Short, TFaultKind::Nothing};
+constexpr TFaultKind kKinds[] = {TFaultKind::Eio,   TFaultKind::Enospc, TFaultKind::Eacces,
+                                 TFaultKind::Eintr, TFaultKind::Short,  TFaultKind::Nothing};
 
 bool Applies(TSyscall call, TFaultKind kind) {
     const bool transferFault = kind == TFaultKind::Short || kind == TFaultKind::Nothing;

@@ -49,8 +49,8 @@ TEST(OfficerFile, ReadAtOrPastTheEndGivesShortReadButSeekSucceeds) {
         std::int32_t index;
         std::int32_t readCode;
     } cases[] = {
-        {75999, 1998, 0},   {75999, 1999, 100}, {76000, 1999, 0}, {76000, 2000, 100},
-        {0, 0, 100},        {37, 0, 100},       {38, 0, 0},       {38, 100000, 100},
+        {75999, 1998, 0}, {75999, 1999, 100}, {76000, 1999, 0}, {76000, 2000, 100},
+        {0, 0, 100},      {37, 0, 100},       {38, 0, 0},       {38, 100000, 100},
     };
     for (const auto& c : cases) {
         TTempDir dir;
@@ -116,7 +116,8 @@ TEST(OfficerFile, OpenFailuresLeaveTheObjectClosedAndCreateNothing) {
     } cases[] = {
         {"missing file", dir.Path() + "MISSING.BIN", TOfficerFile::TAccess::ReadWrite, 2},
         {"missing file, read only", dir.Path() + "MISSING.BIN", TOfficerFile::TAccess::ReadOnly, 2},
-        {"missing folder", dir.Path() + "NOPE.DAT" + kPathSeparator + "BUSYO21.BIN", TOfficerFile::TAccess::ReadWrite, 3},
+        {"missing folder", dir.Path() + "NOPE.DAT" + kPathSeparator + "BUSYO21.BIN", TOfficerFile::TAccess::ReadWrite,
+         3},
         {"a folder is not a file", folder, TOfficerFile::TAccess::ReadWrite, 5},
         {"a folder is not a file, read only", folder, TOfficerFile::TAccess::ReadOnly, 5},
     };

@@ -15,7 +15,8 @@ TEST(OfficerFileWin32, FileHeldWithoutSharingGivesSharingViolation) {
     TTempDir dir;
     const std::string path = dir.Path() + "BUSYO21.BIN";
     WriteFileBytes(path, OfficerFileBytes(1, ScenarioName, 1));
-    TFileHandle held(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    TFileHandle held(
+        CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(held.IsValid());
 
     TOfficerFile file;

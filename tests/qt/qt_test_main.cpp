@@ -14,8 +14,8 @@ int main(int argc, char** argv) {
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
     int failed = 0;
-    for (auto run : {RunStartTests, RunSelectionTests, RunExecuteTests, RunQuitTests, RunBoxTests,
-                     RunWinePrefixTests}) {
+    for (auto run :
+         {RunStartTests, RunSelectionTests, RunExecuteTests, RunQuitTests, RunBoxTests, RunWinePrefixTests}) {
         failed += run(argc, argv) != 0 ? 1 : 0;
     }
     return failed == 0 ? 0 : 1;

@@ -24,8 +24,8 @@ private slots:
         QTest::newRow("empty slot, first one used") << firstAndThird << -1 << "SaveDataGroup.1" << 1 << 0;
         QTest::newRow("empty slot, first one empty") << QList<int>{2} << -1 << "SaveDataGroup.1" << 2 << 0;
         QTest::newRow("first slot, empty, nothing selected") << QList<int>{2} << -1 << "SaveDataGroup.0" << 1 << 0;
-        QTest::newRow("fall back after a used click") << firstAndThird << -1 << "SaveDataGroup.2 SaveDataGroup.4"
-                                                      << 1 << 2;
+        QTest::newRow("fall back after a used click")
+            << firstAndThird << -1 << "SaveDataGroup.2 SaveDataGroup.4" << 1 << 2;
         QTest::newRow("checked slot again") << firstAndThird << 2 << "SaveDataGroup.2" << 0 << 2;
         QTest::newRow("scenario") << firstAndThird << 0 << "ScenarioGroup.0" << 0 << 0;
     }
@@ -74,8 +74,10 @@ private slots:
         f.Script.OnMainWindow([&](QWidget&) {
             auto* first = Control<QRadioButton>("SaveDataGroup.0");
             first->setFocus();
-            if (key != 0) QTest::keyClick(first, Qt::Key(key));
-            else QTest::mouseClick(Control<QRadioButton>("SaveDataGroup.1"), Qt::LeftButton);
+            if (key != 0)
+                QTest::keyClick(first, Qt::Key(key));
+            else
+                QTest::mouseClick(Control<QRadioButton>("SaveDataGroup.1"), Qt::LeftButton);
         });
         f.Script.OnMainWindow([&](QWidget&) {
             QCOMPARE(f.Frame.Beeps, beeps);

@@ -121,11 +121,8 @@ TEST(SlotDateText, JapaneseEraYearsChangeOnTheEraFirstDay) {
         TDateStamp date;
         const char* text;
     } cases[] = {
-        {{1980, 1, 1}, "昭和 55年1月1日"},
-        {{1989, 1, 7}, "昭和 64年1月7日"},
-        {{1989, 1, 8}, "平成 1年1月8日"},
-        {{2019, 4, 30}, "平成 31年4月30日"},
-        {{2019, 5, 1}, "令和 1年5月1日"},
+        {{1980, 1, 1}, "昭和 55年1月1日"},   {{1989, 1, 7}, "昭和 64年1月7日"}, {{1989, 1, 8}, "平成 1年1月8日"},
+        {{2019, 4, 30}, "平成 31年4月30日"}, {{2019, 5, 1}, "令和 1年5月1日"},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatLongDate(c.date, settings), c.text) << c.text;
 }

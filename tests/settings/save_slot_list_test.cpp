@@ -50,11 +50,8 @@ TEST(DosTimeStamp, KeepsTheDosRangeAndEvenSeconds) {
         bool dated;
         int second;
     } cases[] = {
-        {{1979, 12, 31, 23, 59, 59}, false, 0},
-        {{1980, 1, 1, 0, 0, 0}, true, 0},
-        {{1998, 4, 3, 21, 5, 7}, true, 6},
-        {{2107, 12, 31, 23, 59, 59}, true, 58},
-        {{2108, 1, 1, 0, 0, 0}, false, 0},
+        {{1979, 12, 31, 23, 59, 59}, false, 0}, {{1980, 1, 1, 0, 0, 0}, true, 0},  {{1998, 4, 3, 21, 5, 7}, true, 6},
+        {{2107, 12, 31, 23, 59, 59}, true, 58}, {{2108, 1, 1, 0, 0, 0}, false, 0},
     };
     for (const auto& c : cases) {
         const auto stamp = DosTimeStamp(c.local);
@@ -71,7 +68,7 @@ TEST_F(SaveSlotTest, LabelsShowTheTimeOrTheEmptyMarker) {
     MakeSlot("LOG3.DAT", {2010, 1, 1, 0, 0, 0});
     MakeSlot("LOG4.DAT", {1999, 9, 9, 23, 59, 59});
     MakeSlot("LOG5.DAT", {1979, 12, 31, 23, 59, 0});
-    MakeSlot("LOG6.DAT", {2108, 1, 1, 0, 0, 0});  // past the DOS range: Wine's conversion would wrap it
+    MakeSlot("LOG6.DAT", {2108, 1, 1, 0, 0, 0});            // past the DOS range: Wine's conversion would wrap it
     MakeFolder(Base() + "LOGF.DAT" + kSep + "SYSTEM.BIN");  // a folder, not a saved game
     MakeFolder(Base() + "LOGE.DAT");                        // a slot folder without SYSTEM.BIN
 
@@ -153,9 +150,8 @@ TEST_F(SaveSlotTest, RefreshRestoresTheStoredIndex) {
         int after;
         int clicks;
     } cases[] = {
-        {"SaveData=2", -1, 2, 1}, {"SaveData=0x3", -1, 3, 1}, {"SaveData=-1", 3, -1, 0},
-        {"", 3, -1, 0},          {"SaveData=two", 1, -1, 0},  {"SaveData=7", -1, 4, 1},
-        {"SaveData=1", 1, 1, 0},
+        {"SaveData=2", -1, 2, 1},   {"SaveData=0x3", -1, 3, 1}, {"SaveData=-1", 3, -1, 0}, {"", 3, -1, 0},
+        {"SaveData=two", 1, -1, 0}, {"SaveData=7", -1, 4, 1},   {"SaveData=1", 1, 1, 0},
     };
     const std::string ini = Base() + "k.ini";
     for (const auto& c : cases) {

@@ -14,4 +14,6 @@ TScopedBackupHome::TScopedBackupHome(const std::string& folder) {
     SetEnvironmentVariableA(kVariable, folder.c_str());
 }
 
-TScopedBackupHome::~TScopedBackupHome() { SetEnvironmentVariableA(kVariable, previous_ ? previous_->c_str() : nullptr); }
+TScopedBackupHome::~TScopedBackupHome() {
+    SetEnvironmentVariableA(kVariable, previous_ ? previous_->c_str() : nullptr);
+}

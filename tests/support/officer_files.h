@@ -34,8 +34,7 @@ std::string SaveName(std::int32_t i);
 bool SaveNameDiffers(std::int32_t i);
 
 // An officer file of `count` records, record i named nameOf(i).
-std::string OfficerFileBytes(std::int32_t count, const std::function<std::string(std::int32_t)>& nameOf,
-                             unsigned salt);
+std::string OfficerFileBytes(std::int32_t count, const std::function<std::string(std::int32_t)>& nameOf, unsigned salt);
 
 // The code TOfficerFile::Open fails with on the path, 0 when the file opens.
 // Throws std::logic_error when a failed open leaves the object open.

@@ -19,7 +19,8 @@ bool ReadOnlyFilesAreRefusedHere(const std::string& folder) {
     WriteFileBytes(probe, "x");
     SetReadOnly(probe, true);
     const bool refused = !TFileHandle(CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                                  FILE_ATTRIBUTE_NORMAL, nullptr)).IsValid();
+                                                  FILE_ATTRIBUTE_NORMAL, nullptr))
+                              .IsValid();
     SetReadOnly(probe, false);
     DeleteFileA(probe.c_str());
     return refused;

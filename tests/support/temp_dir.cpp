@@ -20,7 +20,8 @@ TTempDir::TTempDir(const std::string& parent) {
     std::random_device random;
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string candidate = parent;
-        if (!candidate.empty() && candidate.back() != kPathSeparator && candidate.back() != '/') candidate += kPathSeparator;
+        if (!candidate.empty() && candidate.back() != kPathSeparator && candidate.back() != '/')
+            candidate += kPathSeparator;
         candidate += "kasumiro-test-" + std::to_string(random()) + "-" + std::to_string(counter++);
         std::error_code error;
         if (fs::create_directory(NativePath(candidate), error)) {
@@ -36,8 +37,8 @@ TTempDir::~TTempDir() { RemoveFolder(path_); }
 void RemoveFolder(const std::string& path) {
     std::error_code error;
     // Read-only files and folders left by a test must not stop the clean-up.
-    for (auto it = fs::recursive_directory_iterator(NativePath(path), error); !error && it != fs::recursive_directory_iterator();
-         it.increment(error)) {
+    for (auto it = fs::recursive_directory_iterator(NativePath(path), error);
+         !error && it != fs::recursive_directory_iterator(); it.increment(error)) {
         fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, error);
     }
     fs::remove_all(NativePath(path), error);

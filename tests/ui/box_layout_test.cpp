@@ -60,14 +60,15 @@ TEST_P(BoxLayoutTest, PartsStayInsideAndApart) {
     EXPECT_LE(std::abs(first.Left - (layout.ClientWidth - Right(last))), 1) << "row centred";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, BoxLayoutTest,
-    testing::Values(TLayoutCase{"ShortInformation", 60, 12, false, 1},
-                    TLayoutCase{"LongInformation", 600, 12, false, 1},
-                    TLayoutCase{"ShortQuestion", 80, 12, true, 2},
-                    TLayoutCase{"WrappedQuestionTallerThanIcon", 640, 96, true, 2},
-                    TLayoutCase{"EmptyText", 0, 12, false, 1}),
-    [](const testing::TestParamInfo<TLayoutCase>& param) { return std::string(param.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Boxes, BoxLayoutTest,
+                         testing::Values(TLayoutCase{"ShortInformation", 60, 12, false, 1},
+                                         TLayoutCase{"LongInformation", 600, 12, false, 1},
+                                         TLayoutCase{"ShortQuestion", 80, 12, true, 2},
+                                         TLayoutCase{"WrappedQuestionTallerThanIcon", 640, 96, true, 2},
+                                         TLayoutCase{"EmptyText", 0, 12, false, 1}),
+                         [](const testing::TestParamInfo<TLayoutCase>& param) {
+                             return std::string(param.param.Name);
+                         });
 
 TEST(BoxLayout, WideTextWidensTheBoxAndNarrowTextKeepsRoomForButtons) {
     const std::int32_t buttonWidth = BoxButtonWidth(30, kBase);

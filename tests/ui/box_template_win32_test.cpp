@@ -34,8 +34,8 @@ class BoxTemplateTest : public testing::TestWithParam<TTemplateCase> {};
 TEST_P(BoxTemplateTest, BuildsAStandardDialogWithTheBoxControls) {
     const TTemplateCase& c = GetParam();
     const std::vector<WORD> words = BuildBoxTemplate(c.Kind);
-    HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr),
-                                             reinterpret_cast<LPCDLGTEMPLATEA>(words.data()), nullptr, IgnoreAll, 0);
+    HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), reinterpret_cast<LPCDLGTEMPLATEA>(words.data()),
+                                             nullptr, IgnoreAll, 0);
     ASSERT_NE(dialog, nullptr) << "template rejected, error " << GetLastError();
 
     EXPECT_EQ(ClassOf(dialog), "#32770");
@@ -59,18 +59,19 @@ TEST_P(BoxTemplateTest, BuildsAStandardDialogWithTheBoxControls) {
     DestroyWindow(dialog);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boxes, BoxTemplateTest,
-    testing::Values(TTemplateCase{"Confirmation",
-                                  TBoxKind::Confirmation,
-                                  {{"Static", kBoxIconId, SS_ICON},
-                                   {"Static", kBoxTextId, SS_NOPREFIX},
-                                   {"Button", IDYES, BS_DEFPUSHBUTTON | WS_TABSTOP},
-                                   {"Button", IDNO, WS_TABSTOP}}},
-                    TTemplateCase{"Information",
-                                  TBoxKind::Information,
-                                  {{"Static", kBoxTextId, SS_NOPREFIX},
-                                   {"Button", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP}}}),
-    [](const testing::TestParamInfo<TTemplateCase>& param) { return std::string(param.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Boxes, BoxTemplateTest,
+                         testing::Values(TTemplateCase{"Confirmation",
+                                                       TBoxKind::Confirmation,
+                                                       {{"Static", kBoxIconId, SS_ICON},
+                                                        {"Static", kBoxTextId, SS_NOPREFIX},
+                                                        {"Button", IDYES, BS_DEFPUSHBUTTON | WS_TABSTOP},
+                                                        {"Button", IDNO, WS_TABSTOP}}},
+                                         TTemplateCase{"Information",
+                                                       TBoxKind::Information,
+                                                       {{"Static", kBoxTextId, SS_NOPREFIX},
+                                                        {"Button", IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP}}}),
+                         [](const testing::TestParamInfo<TTemplateCase>& param) {
+                             return std::string(param.param.Name);
+                         });
 
 }  // namespace

@@ -78,9 +78,9 @@ TEST_F(FolderDialogTest, OkOnAFolderSetsDirectoryAndGivesEverythingBackInOrder) 
     EXPECT_TRUE(dialog.Execute());
 
     EXPECT_EQ(dialog.Directory, "C:\\Game");
-    EXPECT_EQ(shell.Calls, (Calls{"SHGetMalloc", kAllocBuffer, "SHGetSpecialFolderLocation 17", "SHBrowseForFolderA",
-                                  "SHGetPathFromIDListA chosen", "Free chosen", "Free MyComputer", "Free buffer",
-                                  "Release"}));
+    EXPECT_EQ(shell.Calls,
+              (Calls{"SHGetMalloc", kAllocBuffer, "SHGetSpecialFolderLocation 17", "SHBrowseForFolderA",
+                     "SHGetPathFromIDListA chosen", "Free chosen", "Free MyComputer", "Free buffer", "Release"}));
     const TBrowseInfo& info = shell.LastInfo;
     EXPECT_EQ(info.Owner, kOwner);
     EXPECT_EQ(info.Root, shell.MyComputer());
@@ -236,8 +236,8 @@ TEST_F(FolderDialogTest, InitialSelectionOnlyForAnExistingDirectory) {
         const char* directory;
         bool selects;
     };
-    for (const Row row : {Row{"", false}, Row{"C:\\file.txt", false}, Row{"C:\\Missing", false},
-                          Row{"C:\\Game", true}}) {
+    for (const Row row :
+         {Row{"", false}, Row{"C:\\file.txt", false}, Row{"C:\\Missing", false}, Row{"C:\\Game", true}}) {
         shell.Sent.clear();
         dialog.Directory = row.directory;
         Notify(kBffmInitialized);

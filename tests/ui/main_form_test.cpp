@@ -26,9 +26,9 @@ bool EndsEmpty(const std::string& label) { return label.size() >= 3 && label.sub
 
 // Officer file whose every name is "ABCD", except one record in the save.
 std::string OfficerFile(bool save) {
-    return OfficerFileBytes(kOfficerCount, [save](std::int32_t i) {
-        return std::string(save && i == kChangedRecord ? "WXYZ" : "ABCD");
-    }, 0);
+    return OfficerFileBytes(
+        kOfficerCount, [save](std::int32_t i) { return std::string(save && i == kChangedRecord ? "WXYZ" : "ABCD"); },
+        0);
 }
 
 class Form1Test : public testing::Test {
@@ -251,7 +251,10 @@ TEST_F(Form1Test, SettingsCancelledOrRefusedChangesNothing) {
         const std::string fileBefore = ReadFileBytes(settingsPath);
         const std::string labelBefore = form->SaveDataGroup.Item(0);
         const std::string directoryBefore = form->FolderDialog1.Directory;
-        if (row.chosen) shell.ChooseFolder(row.chosen); else shell.CancelBrowser();
+        if (row.chosen)
+            shell.ChooseFolder(row.chosen);
+        else
+            shell.CancelBrowser();
 
         DispatchEvent([&] { form->Button2Click(nullptr); });
 

@@ -114,7 +114,8 @@ TEST_F(MainWindowTest, SlotGroupGrowsForALongLabelAndShrinksBackToTheDesign) {
         EXPECT_EQ(rect(window.Handle()).right, designedWindow.right + growth) << row.name;
         if (row.grows) {
             HDC dc = GetDC(Slot(0));
-            const HGDIOBJ previous = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(Slot(0), WM_GETFONT, 0, 0)));
+            const HGDIOBJ previous = SelectObject(dc,
+                                                  reinterpret_cast<HGDIOBJ>(SendMessageA(Slot(0), WM_GETFONT, 0, 0)));
             SIZE text{};
             GetTextExtentPoint32A(dc, row.label.c_str(), static_cast<int>(row.label.size()), &text);
             SelectObject(dc, previous);

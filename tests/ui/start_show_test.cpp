@@ -10,13 +10,10 @@ TEST(StartShow, OnlyMaximisedAndMinimisedInactiveAreKept) {
         std::int32_t Expected;
     } const cases[] = {
         {false, 3, kSwShowNormal},  // no show state given: the flag decides, not the leftover value
-        {false, 7, kSwShowNormal},
-        {true, 3, kSwShowMaximized},
-        {true, 7, kSwShowMinNoActive},
-        {true, 0, kSwShowNormal},  // SW_HIDE would leave the program invisible
-        {true, 1, kSwShowNormal},
-        {true, 2, kSwShowNormal},  // SW_SHOWMINIMIZED
-        {true, 6, kSwShowNormal},  // SW_MINIMIZE
+        {false, 7, kSwShowNormal},     {true, 3, kSwShowMaximized},
+        {true, 7, kSwShowMinNoActive}, {true, 0, kSwShowNormal},  // SW_HIDE would leave the program invisible
+        {true, 1, kSwShowNormal},      {true, 2, kSwShowNormal},  // SW_SHOWMINIMIZED
+        {true, 6, kSwShowNormal},                                 // SW_MINIMIZE
         {true, 10, kSwShowNormal},
     };
     for (const auto& c : cases)

@@ -23,12 +23,12 @@ bool AnswerCommandLine(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Kasumiro rewrites the officer names of one saved game of 天下統一: every officer\n"
-        "whose name in the save slot differs from the scenario's gets the scenario's name\n"
-        "with the suffix 嗣. In the window, choose the game folder with 設定, pick a save\n"
-        "slot and press 実行. Settings are kept in\n"
-        "${XDG_CONFIG_HOME:-~/.config}/kasumiro/kasumiro.ini. For scripts, see kasumiro-cli."));
+    parser.setApplicationDescription(
+        QStringLiteral("Kasumiro rewrites the officer names of one saved game of 天下統一: every officer\n"
+                       "whose name in the save slot differs from the scenario's gets the scenario's name\n"
+                       "with the suffix 嗣. In the window, choose the game folder with 設定, pick a save\n"
+                       "slot and press 実行. Settings are kept in\n"
+                       "${XDG_CONFIG_HOME:-~/.config}/kasumiro/kasumiro.ini. For scripts, see kasumiro-cli."));
     // Not addHelpOption(): its --help-all needs the QApplication.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Displays this help and exits."));

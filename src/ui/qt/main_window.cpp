@@ -67,7 +67,9 @@ protected:
     bool hitButton(const QPoint& position) const override { return rect().contains(position); }
     void keyPressEvent(QKeyEvent* event) override {
         const int key = event->key();
-        const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1 : key == Qt::Key_Up || key == Qt::Key_Left ? -1 : 0;
+        const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                         : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
+                                                                     : 0;
         if (step != 0 && OnArrowKey && event->modifiers() == Qt::NoModifier) {
             OnArrowKey(step);
             return;
@@ -137,9 +139,9 @@ void TQtMainWindow::Bind(TForm1& form) {
     CreateRadioGroup(scenario_, kScenarioGroup, form.ScenarioGroup);
     CreateRadioGroup(saveData_, kSaveDataGroup, form.SaveDataGroup);
     QWidget* previous = saveData_.Buttons.back();
-    for (QPushButton* button : {CreateButton(kButton1, &TForm1::Button1Click),
-                                CreateButton(kButton2, &TForm1::Button2Click),
-                                CreateButton(kButton3, &TForm1::Button3Click)}) {
+    for (QPushButton* button :
+         {CreateButton(kButton1, &TForm1::Button1Click), CreateButton(kButton2, &TForm1::Button2Click),
+          CreateButton(kButton3, &TForm1::Button3Click)}) {
         setTabOrder(previous, button);
         previous = button;
     }
@@ -196,13 +198,16 @@ void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription
             const std::int32_t checked = view.Model->ItemIndex();
             if (checked < 0 || checked == i) return;
             QRadioButton* target = view.Buttons[static_cast<std::size_t>(checked)];
-            QMetaObject::invokeMethod(target, [target] { target->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                target, [target] { target->setFocus(Qt::OtherFocusReason); }, Qt::QueuedConnection);
         });
         view.Buttons.push_back(button);
     }
     if (&model == &form_->SaveDataGroup) {
         for (std::size_t i = 0; i < view.Buttons.size(); ++i) {
-            static_cast<TRadioButton*>(view.Buttons[i])->OnArrowKey = [&view, i](int step) { StepOverEmptySlots(view, i, step); };
+            static_cast<TRadioButton*>(view.Buttons[i])->OnArrowKey = [&view, i](int step) {
+                StepOverEmptySlots(view, i, step);
+            };
         }
     }
     model.OnChange = [&view] { Mirror(view); };
@@ -241,8 +246,7 @@ void TQtMainWindow::Mirror(TRadioView& view) {
     }
 }
 
-QPushButton* TQtMainWindow::CreateButton(const TControlDescription& description,
-                                         void (TForm1::*handler)(TObject*)) {
+QPushButton* TQtMainWindow::CreateButton(const TControlDescription& description, void (TForm1::*handler)(TObject*)) {
     auto* button = new TPushButton(ToQString(description.Caption), this);
     button->setObjectName(QString::fromLatin1(description.Name));
     button->setGeometry(Placed(description));

@@ -74,7 +74,8 @@ private:
         // As wide as the text needs, wrapping at half the screen's width;
         // a wrapping label would otherwise break short Japanese lines early.
         const int limit = screen() ? screen()->geometry().width() / 2 : 640;
-        const int widest = label->fontMetrics().boundingRect(QRect(0, 0, limit, 0), Qt::TextWordWrap, label->text()).width();
+        const int widest =
+            label->fontMetrics().boundingRect(QRect(0, 0, limit, 0), Qt::TextWordWrap, label->text()).width();
         label->setMinimumWidth(std::min(widest, limit));
         label->setMaximumWidth(limit);
         return label;

@@ -31,7 +31,8 @@ void MakeSettingsFolder(const std::string& settingsPath) {
 // refusing to run any event loop, a box's included, until the main loop has run.
 void ShowUnlessQuitting(const TQtFrame& frame, QWidget& window) {
     if (frame.QuitRequested()) {
-        QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     } else {
         window.show();
     }

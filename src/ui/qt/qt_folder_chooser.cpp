@@ -34,7 +34,8 @@ void NameWineDrives(QFileDialog& dialog, const std::vector<TWineDrive>& drives) 
     QAbstractItemModel* model = sidebar ? sidebar->model() : nullptr;
     if (!model) return;
     QHash<QUrl, QString> names;
-    for (const TWineDrive& drive : drives) names.insert(QUrl::fromLocalFile(ToQString(drive.Path)), ToQString(drive.Name));
+    for (const TWineDrive& drive : drives)
+        names.insert(QUrl::fromLocalFile(ToQString(drive.Path)), ToQString(drive.Name));
     const auto rename = [model, names] {
         for (int row = 0; row < model->rowCount(); ++row) {
             const QModelIndex index = model->index(row, 0);

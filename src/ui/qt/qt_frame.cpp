@@ -13,8 +13,8 @@ QWidget* TQtFrame::Owner() const { return mainWindow_ && mainWindow_->isVisible(
 
 // The caption its description gives the box: the word 確認 or the application title.
 std::int32_t TQtFrame::ShowBox(TBoxKind kind, const std::string& text, const TBoxPreview& preview) {
-    const std::string caption =
-        DescribeBox(kind).Title == TBoxTitle::Confirmation ? kConfirmationTitle : ApplicationTitle();
+    const std::string caption = DescribeBox(kind).Title == TBoxTitle::Confirmation ? kConfirmationTitle
+                                                                                   : ApplicationTitle();
     return ShowMessageForm(Owner(), kind, caption, text, preview);
 }
 

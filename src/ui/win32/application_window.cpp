@@ -85,10 +85,7 @@ LRESULT TApplicationWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         return DefWindowProcW(window, message, wParam, lParam);
-    case WM_USER:
-        ActivateMain();
-        return 0;
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_USER: ActivateMain(); return 0;
+    default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }

@@ -74,13 +74,13 @@ using TBrowseCallback = std::int32_t (*)(TWindowHandle dialog, std::uint32_t mes
 // What the browser is shown with (the shell's BROWSEINFOA).
 struct TBrowseInfo {
     TWindowHandle Owner = nullptr;
-    TItemIdList Root = nullptr;         // nullptr: the desktop
-    char* DisplayName = nullptr;        // kMaxPath bytes, filled by the browser
+    TItemIdList Root = nullptr;   // nullptr: the desktop
+    char* DisplayName = nullptr;  // kMaxPath bytes, filled by the browser
     const char* Title = nullptr;
     std::uint32_t Flags = 0;
     TBrowseCallback Callback = nullptr;
     std::intptr_t Data = 0;
-    std::int32_t Image = 0;             // filled by the browser
+    std::int32_t Image = 0;  // filled by the browser
 };
 
 // The shell's task allocator (IMalloc): memory and item lists the shell hands

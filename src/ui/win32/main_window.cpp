@@ -56,13 +56,13 @@ TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), 
     // The face name is the program's text: read in the system's code page it
     // names no font outside Japan.
     font_ = TFont(CreateFontW(ScaledFontHeight(dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kShiftJisCharset,
-                                   OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                   DEFAULT_PITCH | FF_DONTCARE, ProgramText(kForm1FontFace).c_str()));
+                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                              ProgramText(kForm1FontFace).c_str()));
 
     const TBounds size = ScaleBounds(kForm1Bounds, kDesignTextHeight);  // sized once the font is measured
     window_ = TWindow(CreateWindowExW(0, kWindowClass, ProgramText(kForm1Caption).c_str(), WS_OVERLAPPEDWINDOW,
-                                      kForm1Bounds.Left, kForm1Bounds.Top, size.Width, size.Height, owner,
-                                      nullptr, instance, nullptr));
+                                      kForm1Bounds.Left, kForm1Bounds.Top, size.Width, size.Height, owner, nullptr,
+                                      instance, nullptr));
     if (!window_.Get()) throw EOutOfMemory();
     SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
@@ -193,9 +193,7 @@ void TMainWindow::Mirror(TRadioView& view) {
     if (relabelled && &view == &saveData_) LayOutSlotGroup();
 }
 
-HWND TMainWindow::FirstTabControl() const {
-    return GetNextDlgTabItem(window_.Get(), nullptr, FALSE);
-}
+HWND TMainWindow::FirstTabControl() const { return GetNextDlgTabItem(window_.Get(), nullptr, FALSE); }
 
 void TMainWindow::Show(std::int32_t showCommand) {
     ShowWindow(window_.Get(), showCommand);
@@ -234,13 +232,12 @@ LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;  // Enter and Esc outside a button (IDOK, IDCANCEL) do nothing
     case WM_CTLCOLORSTATIC: {
         HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, reinterpret_cast<HWND>(lParam) == label_ ? ColourOf(kLabel1Colour)
-                                                                 : GetSysColor(COLOR_WINDOWTEXT));
+        SetTextColor(
+            dc, reinterpret_cast<HWND>(lParam) == label_ ? ColourOf(kLabel1Colour) : GetSysColor(COLOR_WINDOWTEXT));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
-    case WM_CTLCOLORBTN:
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case WM_CTLCOLORBTN: return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();
@@ -273,8 +270,7 @@ LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         ReloadDateSettingsForUserLocale();
         LayOutSlotGroup();
         return DefWindowProcW(window, message, wParam, lParam);
-    default:
-        return DefWindowProcW(window, message, wParam, lParam);
+    default: return DefWindowProcW(window, message, wParam, lParam);
     }
 }
 

@@ -19,9 +19,9 @@ public:
 
     std::int32_t ShowModal(HWND owner) {
         const std::vector<WORD> dialogTemplate = BuildBoxTemplate(kind_);
-        const INT_PTR answer =
-            DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()),
-                                    owner, &TMessageForm::DialogProc, reinterpret_cast<LPARAM>(this));
+        const INT_PTR answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
+                                                       reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner,
+                                                       &TMessageForm::DialogProc, reinterpret_cast<LPARAM>(this));
         if (answer == -1) throw EOutOfMemory();  // the box could not be created
         // Only a button, a key or the close box answers. A box that the quit
         // message ended (the program is stopping) counts as closed.
@@ -43,16 +43,12 @@ private:
 
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
-        case WM_INITDIALOG:
-            Build(dialog);
-            return FALSE;  // the focus was put on the default button
-        case WM_COMMAND:
-            return Command(dialog, LOWORD(wParam));
+        case WM_INITDIALOG: Build(dialog); return FALSE;  // the focus was put on the default button
+        case WM_COMMAND: return Command(dialog, LOWORD(wParam));
         case WM_CLOSE:  // close box, Alt+F4, system menu
             End(dialog, box_.CloseAnswer);
             return TRUE;
-        default:
-            return FALSE;
+        default: return FALSE;
         }
     }
 
@@ -114,16 +110,16 @@ private:
                                   std::max<std::int32_t>(tm.tmHeight, 1)};
 
             RECT textRect{0, 0, BoxTextWidthLimit(GetSystemMetrics(SM_CXSCREEN)), 0};
-            DrawTextW(dc.Get(), text_.c_str(), -1, &textRect,
-                      DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+            DrawTextW(dc.Get(), text_.c_str(), -1, &textRect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
             std::int32_t widest = 0;
             for (int i = 0; i < count; ++i) {
                 RECT r{0, 0, 0, 0};
                 DrawTextW(dc.Get(), captions[static_cast<std::size_t>(i)].c_str(), -1, &r, DT_CALCRECT | DT_SINGLELINE);
                 widest = std::max<std::int32_t>(widest, r.right - r.left);
             }
-            layout = LayoutBox(textRect.right - textRect.left, std::max<LONG>(textRect.bottom - textRect.top, tm.tmHeight),
-                               HasIcon(), count, BoxButtonWidth(widest, base), base);
+            layout = LayoutBox(textRect.right - textRect.left,
+                               std::max<LONG>(textRect.bottom - textRect.top, tm.tmHeight), HasIcon(), count,
+                               BoxButtonWidth(widest, base), base);
         }
 
         const auto place = [&](int id, const TBounds& b) {
