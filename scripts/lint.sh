@@ -8,10 +8,10 @@
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
-# Off until the tree is formatted in a commit of its own with
+# The sources must be as .clang-format lays them out; to mend a finding:
 #   git ls-files '*.cpp' '*.h' | xargs clang-format -i
-# then on for good. KASUMIRO_LINT_FORMAT=1 scripts/lint.sh tries it before.
-CHECK_FORMAT=${KASUMIRO_LINT_FORMAT:-0}
+# KASUMIRO_LINT_FORMAT=0 skips the check.
+CHECK_FORMAT=${KASUMIRO_LINT_FORMAT:-1}
 
 failed=0
 
