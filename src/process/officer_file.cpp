@@ -48,12 +48,12 @@ void TOfficerFile::Write(const TOfficerRecord& record, const TOfficerRecord* pre
 // were just written, so rewriting them needs no new space.
 void TOfficerFile::PutBackTornName(std::int64_t recordStart, const TOfficerRecord& previous,
                                    std::size_t reached) noexcept {
-    constexpr std::size_t nameStart = offsetof(TOfficerRecord, OfficerName);
-    constexpr std::size_t nameEnd = nameStart + sizeof previous.OfficerName;
-    if (reached <= nameStart || reached >= nameEnd) return;  // the name is all old or all new
+    constexpr std::size_t kNameStart = offsetof(TOfficerRecord, OfficerName);
+    constexpr std::size_t kNameEnd = kNameStart + sizeof previous.OfficerName;
+    if (reached <= kNameStart || reached >= kNameEnd) return;  // the name is all old or all new
     for (int attempt = 0; attempt < 2; ++attempt) {
         std::size_t done = 0;
-        if (WriteAt(recordStart + std::int64_t{nameStart}, previous.OfficerName, reached - nameStart, done) == 0)
+        if (WriteAt(recordStart + std::int64_t{kNameStart}, previous.OfficerName, reached - kNameStart, done) == 0)
             return;
     }
 }

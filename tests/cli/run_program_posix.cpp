@@ -13,8 +13,8 @@ std::string ShellQuoted(const std::string& arg) {
 }
 
 int RunShellCommand(const std::string& commandLine, std::string& out) {
-    FILE* pipe = popen(commandLine.c_str(),
-                       "r");  // NOLINT(cert-env33-c): the test runs a shell command line on purpose
+    // The test runs a shell command line on purpose.
+    FILE* pipe = popen(commandLine.c_str(), "r");  // NOLINT(cert-env33-c)
     if (pipe == nullptr) throw std::runtime_error("cannot run " + commandLine);
     char buffer[4096];
     std::size_t got;

@@ -27,7 +27,7 @@ QPushButton* BoxButton(QDialog& box, const char* caption) {
 
 // LOG2's officer file, differing from the scenario's in record kChanged only.
 std::string WriteSaveWithOneChange(const TQtFixture& f) {
-    const std::string save = f.GameFolder() + "LOG2.DAT/BUSYO21.BIN";
+    std::string save = f.GameFolder() + "LOG2.DAT/BUSYO21.BIN";
     std::vector<std::string> names(kChanged + 1, std::string("\x8E\x52\x93\x63   \x91\xBE   "));
     names[kChanged] = "ABCDEFGHIJKL";
     WriteFileBytes(save, OfficerFileBytes(names));
