@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "common/app_title.h"
+#include "ui/app_title.h"
 #include "settings/ini_file.h"
 #include "common/frame.h"
 #include "ui/application_run.h"

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "common/app_title.h"
+#include "ui/app_title.h"
 #include "ui/main_form.h"
 
 TApplicationRun::TApplicationRun(TForm1& form, TApplicationSteps steps) : form_(form), steps_(std::move(steps)) {}

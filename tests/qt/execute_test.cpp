@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "cli/sample_game.h"
-#include "common/app_title.h"
+#include "ui/app_title.h"
 #include "process/process.h"
 #include "qt_fixture.h"
 #include "qt_tests.h"

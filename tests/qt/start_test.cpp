@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QTest>
 
-#include "common/app_title.h"
+#include "ui/app_title.h"
 #include "qt_fixture.h"
 #include "qt_tests.h"
 #include "ui/main_form_layout.h"

@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include "common/app_title.h"
+#include "ui/app_title.h"
 #include "ui/qt/message_form.h"
 #include "ui/qt/qt_text.h"
 

@@ -3,7 +3,7 @@
 // from its own code page.
 #include "ui/win32/win32_frame.h"
 
-#include "common/app_title.h"
+#include "ui/app_title.h"
 #include "common/wide_text.h"
 #include "ui/win32/message_form.h"
 

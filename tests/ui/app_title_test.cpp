@@ -1,7 +1,7 @@
 // The application title rule, fed with paths as either platform reports them.
 #include <gtest/gtest.h>
 
-#include "common/app_title.h"
+#include "ui/app_title.h"
 
 namespace {
 

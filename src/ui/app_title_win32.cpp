@@ -1,5 +1,5 @@
 // The application title on Windows: the module path, OemToCharA, CharLowerA.
-#include "common/app_title.h"
+#include "ui/app_title.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // The application title on Linux: /proc/self/exe, lower-cased in ASCII only.
-#include "common/app_title.h"
+#include "ui/app_title.h"
 
 #include "common/ascii_text.h"
 #include "common/executable_path.h"

@@ -1,5 +1,5 @@
 // The pure application title rule; the platform files feed it.
-#include "common/app_title.h"
+#include "ui/app_title.h"
 
 #include "common/system_text.h"
 
