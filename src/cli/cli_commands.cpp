@@ -31,6 +31,20 @@ void RewriteWithBackup(const std::string& baseDir, const std::string& slotName, 
     RewriteOfficerNames(baseDir + kScenarioFolderName + kPathSeparator, baseDir + slotName + kPathSeparator);
 }
 
+// Runs a command's work: exit 0, or its error on err as the error box words
+// it and exit 1.
+template <typename Work>
+int ReportingErrors(std::ostream& err, Work&& work) {
+    try {
+        work();
+        return kExitSuccess;
+    } catch (...) {
+        WriteErrorLine(err, CurrentExceptionAsError());
+        err << std::flush;
+        return kExitFailure;
+    }
+}
+
 }  // namespace
 
 int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err) {
@@ -69,22 +83,17 @@ int RunSlotsCommand(const TCliArguments& arguments, std::ostream& out) {
 }
 
 int RunBackupsCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err) {
-    try {
+    return ReportingErrors(err, [&] {
         const std::string baseDir = GameFolderPath(arguments.GameFolder);
         for (const TSaveBackup& backup : ListSaveBackups(baseDir, SaveSlotName(arguments.Slot))) {
             WriteText(out, backup.Time + '\t' + backup.Path + '\n', TTextOrigin::System);
         }
         out << std::flush;
-        return kExitSuccess;
-    } catch (...) {
-        WriteErrorLine(err, CurrentExceptionAsError());
-        err << std::flush;
-        return kExitFailure;
-    }
+    });
 }
 
 int RunRestoreCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err) {
-    try {
+    return ReportingErrors(err, [&] {
         const std::string baseDir = GameFolderPath(arguments.GameFolder);
         const TSaveBackup backup = RestoreSaveBackup(baseDir, SaveSlotName(arguments.Slot), arguments.BackupName,
                                                      arguments.Force);
@@ -92,10 +101,5 @@ int RunRestoreCommand(const TCliArguments& arguments, std::ostream& out, std::os
         err << std::flush;
         WriteText(out, std::string(kRestoredText) + '\n', TTextOrigin::Program);
         out << std::flush;
-        return kExitSuccess;
-    } catch (...) {
-        WriteErrorLine(err, CurrentExceptionAsError());
-        err << std::flush;
-        return kExitFailure;
-    }
+    });
 }
