@@ -12,6 +12,14 @@ bool IsSeparator(char c) { return c == kPathSeparator || c == '/'; }
 
 std::string SaveSlotName(int slot) { return "LOG" + std::to_string(slot) + ".DAT"; }
 
+std::string ScenarioFolderOf(const std::string& gameFolder) {
+    return gameFolder + kScenarioFolderName + kPathSeparator;
+}
+
+std::string SaveFolderOf(const std::string& gameFolder, const std::string& slotName) {
+    return gameFolder + slotName + kPathSeparator;
+}
+
 std::string GameFolderPath(const std::string& folder) {
     // Look at the last whole character: in CP932 the trail byte of a
     // double-byte character can be 0x5C, which is not a separator.

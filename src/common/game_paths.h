@@ -12,6 +12,11 @@ inline constexpr int kSaveSlotCount = 5;
 // The name of save slot n (1 to 5), "LOG1.DAT" to "LOG5.DAT".
 std::string SaveSlotName(int slot);
 
+// The scenario's folder and a save slot's folder in a game folder that ends
+// in a separator (BaseDir), each ending in a separator; plain concatenation.
+std::string ScenarioFolderOf(const std::string& gameFolder);
+std::string SaveFolderOf(const std::string& gameFolder, const std::string& slotName);
+
 // The game folder as a folder path ending in a separator: one is added only
 // when the folder does not end in one already ("/" also counts on Windows).
 std::string GameFolderPath(const std::string& folder);
