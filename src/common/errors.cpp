@@ -4,12 +4,16 @@
 #include <cstdio>
 #include <new>
 
+#include "common/ascii_text.h"
 #include "common/error_codes.h"
 #include "common/system_text.h"
 
 EInOutError::EInOutError(std::int32_t code) : Exception(IoErrorMessage(code)), code_(code) {}
 
 EOutOfMemory::EOutOfMemory() : Exception("メモリが足りません") {}
+
+ESystemError::ESystemError(const std::string& what, std::int32_t code)
+    : Exception(what + " (コード " + Number(code, false) + ")"), code_(code) {}
 
 std::string IoErrorMessage(std::int32_t code) {
     switch (code) {

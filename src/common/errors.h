@@ -51,6 +51,17 @@ public:
     EOutOfMemory();
 };
 
+// A system call that failed for a reason other than memory: what could not be
+// done, and the system's error code (GetLastError or errno).
+class ESystemError : public Exception {
+public:
+    ESystemError(const std::string& what, std::int32_t code);
+    std::int32_t ErrorCode() const noexcept { return code_; }
+
+private:
+    std::int32_t code_;
+};
+
 // The message of an I/O error with the given code: the program's own text
 // (CP932 on Windows), not the system's.
 std::string IoErrorMessage(std::int32_t code);

@@ -34,7 +34,7 @@ void Install(int signal, struct sigaction& previous) {
 
 TQuitSignals::TQuitSignals(std::function<void()> onSignal) {
     int ends[2];
-    if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) throw EOutOfMemory();
+    if (::pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) throw ESystemError("終了の合図を受けるパイプを作れません", errno);
     // Owned from here: should the notifier throw, the members close the pipe.
     readEnd_.Reset(ends[0]);
     writeEnd_.Reset(ends[1]);

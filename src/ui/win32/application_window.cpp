@@ -23,7 +23,8 @@ TApplicationWindow::TApplicationWindow(HINSTANCE instance, const std::string& ti
                                                    GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
         wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
         wc.lpszClassName = kApplicationClass;
-        if (!RegisterClassExW(&wc)) throw EOutOfMemory();
+        if (!RegisterClassExW(&wc))
+            throw ESystemError("ウィンドウクラスを登録できません", static_cast<std::int32_t>(GetLastError()));
     }
     // The title comes from the executable's name: the system's code page.
     window_ = TWindow(CreateWindowExW(0, kApplicationClass, SystemText(title).c_str(),

@@ -19,9 +19,7 @@ static_assert(kShiftJisCharset == SHIFTJIS_CHARSET);
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"TForm1";
-constexpr int kScenarioBoxId = 100;
 constexpr int kScenarioFirstId = 110;
-constexpr int kSaveDataBoxId = 200;
 constexpr int kSaveDataFirstId = 210;
 constexpr int kButton1Id = 301;
 constexpr int kButton2Id = 302;
@@ -42,7 +40,8 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;
-    if (!RegisterClassExW(&wc)) throw EOutOfMemory();
+    if (!RegisterClassExW(&wc))
+        throw ESystemError("ウィンドウクラスを登録できません", static_cast<std::int32_t>(GetLastError()));
 }
 
 }  // namespace
