@@ -1,5 +1,6 @@
 # Checks that includes under src/ point only downward:
-#   common <- process, settings <- ui <- ui/win32, ui/qt, cli <- main
+#   common <- process, settings <- ui <- ui/win32, ui/qt <- main
+#   common <- process, settings <- cli <- main
 # and, given the link graph the build wrote (LINKS_FILE), that each layer's
 # library links only the libraries below it; the command line links no UI
 # code and none of the Win32 window libraries; and that no .cpp file of the
@@ -15,7 +16,7 @@ set(allowed_settings common settings)
 set(allowed_ui       common process settings ui)
 set(allowed_ui_win32 common process settings ui ui/win32)
 set(allowed_ui_qt    common process settings ui ui/qt)
-set(allowed_cli      common process settings ui cli)
+set(allowed_cli      common process settings cli)
 set(allowed_main     common process settings ui ui/win32 ui/qt cli main)
 
 # The layer of a path below src/ ("ui/win32/x.h" is in ui/win32, "ui/x.h" in ui).
@@ -62,7 +63,7 @@ set(may_link_kasumiro_win32    kasumiro_common kasumiro_process kasumiro_setting
 set(may_link_kasumiro_qt       kasumiro_common kasumiro_process kasumiro_settings kasumiro_ui
                                Qt6::Widgets Fontconfig::Fontconfig)
 set(may_link_kasumiro_cli      kasumiro_common kasumiro_process kasumiro_settings)
-set(may_link_Kasumiro          kasumiro_win32)
+set(may_link_Kasumiro          kasumiro_win32 user32)
 set(may_link_kasumiro          kasumiro_qt)
 set(may_link_kasumiro-cli      kasumiro_cli)
 
