@@ -10,7 +10,7 @@ help:
 	@echo "make run-linux    build kasumiro (Qt) and start it on the sample game"
 	@echo "make test         build and run every test (about 18 minutes)"
 	@echo "make fuzz         every fuzz target for FUZZ_SECONDS (60 by default)"
-	@echo "make lint         clang-tidy, clang-format and shellcheck"
+	@echo "make lint         clang-tidy (Linux and Windows code), clang-format, shellcheck"
 	@echo "make bench        benchmark of the rewrite and the name builder"
 	@echo "make bench-linux  start-to-first-paint benchmark of kasumiro"
 	@echo "make release      dist/kasumiro-1.0.0.zip for Windows"
@@ -41,7 +41,7 @@ fuzz: hooks
 	@scripts/fuzz.sh $(FUZZ_SECONDS)
 
 lint: hooks
-	@scripts/install-deps.sh build lint
+	@scripts/install-deps.sh build qt lint
 	@scripts/lint.sh
 
 bench: hooks

@@ -4,7 +4,8 @@
 #   scripts/install-deps.sh GROUP...
 # Groups: build (native build and tests), windows (cross build, Wine, Xvfb,
 # the Japanese and English locales, the Japanese fonts), fuzz (clang with
-# libFuzzer), lint (clang-tidy, clang-format, shellcheck), bench, release, qt
+# libFuzzer), lint (clang-tidy, clang-format, shellcheck, the cross
+# compiler whose headers clang-tidy reads), bench, release, qt
 # (the Linux program: Qt 6, Japanese Gothic fonts, Xvfb, the AT-SPI bus and
 # reader), package (the .deb: CPack's tools, man pages from --help, and the
 # checkers of the package).
@@ -29,7 +30,7 @@ packages_of() {
     windows) echo g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth xdotool x11-apps \
                   imagemagick locales fonts-horai-umefont ;;
     fuzz)    echo clang "$(clang_runtime_package)" ;;
-    lint)    echo clang clang-tidy clang-format shellcheck ;;
+    lint)    echo clang clang-tidy clang-format shellcheck g++-mingw-w64-i686 googletest python3 ;;
     bench)   echo build-essential cmake make libbenchmark-dev ;;
     release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
     qt)      echo qt6-base-dev qt6-translations-l10n libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool x11-apps \

@@ -2,7 +2,7 @@
 # Every test: native, under AddressSanitizer and UBSan, and the Windows build
 # under Wine (unit tests, command line and the real program end to end); the
 # Debian package and its lintian check; a short run of every fuzz target, and
-# the linter.
+# the linter, with its probe.
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
@@ -36,6 +36,7 @@ step "Debian package" scripts/package.sh
 step "Debian package checks" scripts/check-package.sh dist/kasumiro_*.deb
 step "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"
 step "Lint" scripts/lint.sh
+step "Lint refuses a long function in Win32 code, from a fresh copy" scripts/lint-probe.sh
 
 # Totals over every run: ctest's "N tests failed out of M" and GoogleTest's
 # PASSED / FAILED / SKIPPED lines from the Wine runs.

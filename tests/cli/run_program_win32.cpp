@@ -27,7 +27,7 @@ int RunShellCommand(const std::string& commandLine, std::string& out) {
     // cmd.exe /c drops the first and the last quote of a line that starts with
     // one, so the whole line gets one more pair around it.
     const std::string wrapped = "\"" + commandLine + "\"";
-    FILE* pipe = _popen(wrapped.c_str(), "rb");
+    FILE* pipe = _popen(wrapped.c_str(), "rb");  // NOLINT(cert-env33-c)
     if (pipe == nullptr) throw std::runtime_error("cannot run " + commandLine);
     char buffer[4096];
     std::size_t got;

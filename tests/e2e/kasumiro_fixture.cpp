@@ -46,6 +46,7 @@ std::vector<HWND> RadiosInside(HWND group, const std::vector<HWND>& radios) {
 
 std::vector<std::string> Labels(const std::vector<HWND>& items) {
     std::vector<std::string> labels;
+    labels.reserve(items.size());
     for (HWND item : items) labels.push_back(WindowText(item));
     return labels;
 }

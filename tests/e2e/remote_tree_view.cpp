@@ -83,7 +83,7 @@ bool TRemoteTreeView::TextRect(HTREEITEM item, RECT& rect) const {
     if (!remote_ || !item) return false;
     // TVM_GETITEMRECT takes the item in the rectangle's first bytes and overwrites it.
     RECT request{};
-    std::memcpy(&request, &item, sizeof(item));
+    std::memcpy(&request, &item, sizeof(item));  // NOLINT(bugprone-sizeof-expression): the handle's own bytes
     DWORD_PTR ok = 0;
     return WriteProcessMemory(process_.Get(), remote_, &request, sizeof(request), nullptr) &&
            SendMessageTimeoutA(tree_, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(remote_), SMTO_ABORTIFHUNG,

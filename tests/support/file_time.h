@@ -19,6 +19,6 @@ public:
     TScopedJapanTimeZone& operator=(const TScopedJapanTimeZone&) = delete;
 
 private:
-    bool hadZone_ = false;
+    [[maybe_unused]] bool hadZone_ = false;  // Linux only
     std::string oldZone_;
 };

@@ -25,6 +25,6 @@ void SetFileLocalTime(const std::string& path, const TDateStamp& local) {
     }
 }
 
-TScopedJapanTimeZone::TScopedJapanTimeZone() {}
+TScopedJapanTimeZone::TScopedJapanTimeZone() = default;
 
-TScopedJapanTimeZone::~TScopedJapanTimeZone() {}
+TScopedJapanTimeZone::~TScopedJapanTimeZone() = default;

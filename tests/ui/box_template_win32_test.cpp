@@ -39,7 +39,7 @@ TEST_P(BoxTemplateTest, BuildsAStandardDialogWithTheBoxControls) {
     ASSERT_NE(dialog, nullptr) << "template rejected, error " << GetLastError();
 
     EXPECT_EQ(ClassOf(dialog), "#32770");
-    const DWORD style = static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE));
+    const auto style = static_cast<DWORD>(GetWindowLongA(dialog, GWL_STYLE));
     EXPECT_TRUE(style & WS_SYSMENU) << "close box";
     EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME)) << "fixed frame, close box only";
 
@@ -51,7 +51,7 @@ TEST_P(BoxTemplateTest, BuildsAStandardDialogWithTheBoxControls) {
         const TExpectedControl& want = c.Controls[i];
         EXPECT_EQ(ClassOf(children[i]), want.ClassName) << "control " << i;
         EXPECT_EQ(static_cast<WORD>(GetDlgCtrlID(children[i])), static_cast<WORD>(want.Id)) << "control " << i;
-        const DWORD childStyle = static_cast<DWORD>(GetWindowLongA(children[i], GWL_STYLE));
+        const auto childStyle = static_cast<DWORD>(GetWindowLongA(children[i], GWL_STYLE));
         EXPECT_EQ(childStyle & want.Style, want.Style) << "control " << i << " style " << std::hex << childStyle;
     }
     // The default button comes first in tab order, so it takes the focus.
