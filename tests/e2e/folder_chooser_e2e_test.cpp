@@ -423,7 +423,8 @@ TEST_F(FolderChooserTest, APathTooLongForTheSystemIsRefusedForItsLength) {
     const std::wstring name(65, L'\u5929');
     const std::wstring pick = SystemText(Folder.Path()) + L"pick";
     const std::wstring wideParent = pick + L"\\" + name;
-    for (const std::wstring& folder : {pick, wideParent, wideParent + L"\\" + name})
+    const std::wstring wideChild = wideParent + L"\\" + name;
+    for (const std::wstring& folder : {pick, wideParent, wideChild})
         ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
     std::string parent;
     ASSERT_TRUE(ExactSystemText(wideParent + L"\\", parent));

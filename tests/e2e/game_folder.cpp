@@ -49,7 +49,7 @@ std::string DifferingName(std::string name) {
 std::string SaveFile(bool rewritten) {
     const auto nameOf = [rewritten](std::int32_t i) {
         const TNameCase& names = CaseOf(i);
-        const std::string name = Name(names.Scenario);
+        std::string name = Name(names.Scenario);
         if (!NameDiffers(i)) return name;
         return rewritten ? Name(names.Stored) : DifferingName(name);
     };

@@ -181,8 +181,10 @@ bool PostClose(HWND window) {
 bool PostKey(HWND window, UINT virtualKey) {
     if (!WaitPressable(window, "type into", true)) return false;
     const UINT scanCode = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
-    PostMessageA(window, WM_KEYDOWN, virtualKey, 1 | (scanCode << 16));
-    PostMessageA(window, WM_KEYUP, virtualKey, 1 | (scanCode << 16) | (3u << 30));
+    // The key data: repeat count 1, the scan code, and for the release the
+    // previous-state and transition bits.
+    PostMessageA(window, WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | (scanCode << 16)));
+    PostMessageA(window, WM_KEYUP, virtualKey, static_cast<LPARAM>(1 | (scanCode << 16) | (3u << 30)));
     return true;
 }
 
