@@ -63,7 +63,7 @@ set(may_link_kasumiro_win32    kasumiro_common kasumiro_process kasumiro_setting
 set(may_link_kasumiro_qt       kasumiro_common kasumiro_process kasumiro_settings kasumiro_ui
                                Qt6::Widgets Fontconfig::Fontconfig)
 set(may_link_kasumiro_cli      kasumiro_common kasumiro_process kasumiro_settings)
-set(may_link_Kasumiro          kasumiro_win32 user32)
+set(may_link_Kasumiro          kasumiro_win32)
 set(may_link_kasumiro          kasumiro_qt)
 set(may_link_kasumiro-cli      kasumiro_cli)
 
