@@ -181,7 +181,7 @@ TSaveBackup RestoreSaveBackup(const std::string& gameFolder, const std::string& 
     const TSlotLock lock(folder);
     const std::string savePath = SavePathOf(gameFolder, slotName);
     RemoveStaleRestoreFile(savePath);
-    const TSaveBackup backup = ChosenBackup(folder, backupName);
+    TSaveBackup backup = ChosenBackup(folder, backupName);
     TBackupRecord record;
     const std::string bytes = CheckedBackupBytes(backup, record);
     if (guard == TRestoreGuard::OnlyOverRewrittenSave &&
