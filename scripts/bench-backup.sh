@@ -13,15 +13,19 @@ cp "$save" "$work/save.orig"
 mkdir -p "$work/copies"
 export XDG_DATA_HOME="$work/data"
 # Before each run: the save as the game left it, and no backup of it yet.
-prepare="cp '$work/save.orig' '$save'; rm -f '$work'/data/kasumiro/backups/*/LOG2.DAT/0* '$work'/copies/*"
+cat >"$work/prepare.sh" <<PREPARE
+cp '$work/save.orig' '$save'
+rm -f '$work'/data/kasumiro/backups/*/LOG2.DAT/0* '$work'/copies/*
+PREPARE
 cli="'$build/kasumiro-cli' rewrite '$work/game' 2"
 floor="'$build/bench/backup_floor' '$work/game/NEW.DAT/BUSYO21.BIN' '$save' '$work/copies/copy.BIN'"
-hyperfine --warmup 5 --runs 200 --prepare "$prepare" -n kasumiro-cli "$cli" -n floor "$floor"
+# No shell between hyperfine and the programs: the runs are a few milliseconds.
+hyperfine -N --warmup 5 --runs 300 --prepare "sh $work/prepare.sh" -n kasumiro-cli "$cli" -n floor "$floor"
 if command -v strace >/dev/null; then
-  for name in cli floor; do
-    sh -c "$prepare"
-    eval "command=\$$name"
-    strace -f -c -o "$work/$name.strace" sh -c "exec $command" >/dev/null 2>&1
-    echo "$name: $(tail -1 "$work/$name.strace" | awk '{print $3}') system calls (strace -c, exec included)"
+  for name in kasumiro-cli floor; do
+    sh "$work/prepare.sh"
+    if [ "$name" = floor ]; then command=$floor; else command=$cli; fi
+    eval "strace -f -c -o '$work/strace.txt' $command" >/dev/null 2>&1
+    echo "$name: $(awk '$NF == "total" {print $4}' "$work/strace.txt") system calls (strace -c, start-up included)"
   done
 fi
