@@ -123,12 +123,9 @@ const TSaveBackup& TBackedUpRewrite::BackUp() {
         const bool again = !backups.empty() && IsCopyOf(backups.front(), save_, saveHash);
         // The save as it was backed up last gets no second copy.
         backup_ = again ? backups.front() : ClaimNewBackup(folder_);
-        const TBackupRecord record{AbsoluteGameFolder(gameFolder_),
-                                   slotName_,
-                                   backup_.Time,
-                                   save_.size(),
-                                   saveHash,
-                                   Sha256Hex(ApplyOfficerNameChanges(save_, changes_))};
+        planned_ = ApplyOfficerNameChanges(save_, changes_);
+        const TBackupRecord record{
+            AbsoluteGameFolder(gameFolder_), slotName_, backup_.Time, save_.size(), saveHash, Sha256Hex(planned_)};
         recordText_ = BackupRecordText(record);
         const std::string recordPath = BackupRecordPath(backup_.Path);
         std::vector<TFileReplacement> files = {{recordPath, recordPath + ".tmp", &recordText_}};
@@ -160,6 +157,7 @@ void TBackedUpRewrite::Rewrite() {
 void TBackedUpRewrite::RecordSaveHash(const std::string& savePath) {
     const std::string now = ReadWholeFile(savePath, kMaxOfficerFileSize);
     changedSave_ = now != save_;
+    if (now == planned_) return;  // as planned: the record holds its hash already
     TBackupRecord record;
     ParseBackupRecord(recordText_, record);
     const std::string hash = Sha256Hex(now);

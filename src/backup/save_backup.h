@@ -72,7 +72,8 @@ private:
     std::string slotName_;
     std::string folder_;
     std::unique_ptr<TSlotLock> lock_;
-    std::string save_;
+    std::string save_;     // as read before the rewrite
+    std::string planned_;  // as the rewrite will leave it
     std::vector<TOfficerNameChange> changes_;
     TSaveBackup backup_;
     std::string recordText_;
