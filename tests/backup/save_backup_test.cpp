@@ -10,6 +10,7 @@
 #include "backup/backup_record.h"
 #include "backup/save_backup.h"
 #include "backup/sha256.h"
+#include "backup/slot_lock.h"
 #include "common/durable_file.h"
 #include "common/errors.h"
 #include "common/game_paths.h"
@@ -206,6 +207,14 @@ TEST_F(SaveBackupTest, LeftoversAreIgnoredThenRemoved) {
     // A folder in the way is named.
     MakeFolder(game_.SaveFile + ".kasumiro-restore");
     EXPECT_EQ(RestoreError().rfind(game_.SaveFile + ".kasumiro-restore: ", 0), 0u) << RestoreError();
+}
+
+// One writer at a time per slot: a second waits at most 5 s, then is refused.
+TEST_F(SaveBackupTest, ASecondWriterIsRefusedAfterItsWait) {
+    const std::string folder = FolderOfPath(Rewrite().Path);
+    const TSlotLock held(folder);
+    EXPECT_EQ(RestoreError(), kSlotBusyText + folder);
+    EXPECT_NE(ReadFileBytes(game_.SaveFile), save_);
 }
 
 TEST_F(SaveBackupTest, AFailedBackupLeavesTheSaveUntouched) {
