@@ -195,13 +195,15 @@ TEST_F(SaveBackupTest, LeftoversAreIgnoredThenRemoved) {
         WriteFileBytes(folder + name, "left");
         SetFileLocalTime(folder + name, old);
     }
-    WriteFileBytes(folder + "000010-20200101-000000.BIN", "fresh");  // maybe a run at work right now
+    WriteFileBytes(folder + "000010-20200101-000000.BIN", "fresh");     // maybe a run at work right now
+    WriteFileBytes(folder + "20200101-000000.BIN", "earlier version");  // never listed, never removed
     EXPECT_EQ(ListSaveBackups(dir_.Path(), "LOG1.DAT").size(), 1u);
     WriteFileBytes(game_.SaveFile + ".kasumiro-restore", "left");
     WriteFileBytes(game_.SaveFile, "!" + save_.substr(1));  // played since: a new backup
     const TSaveBackup next = Rewrite();
     for (const std::string& name : names) EXPECT_FALSE(FileExists(folder + name)) << name;
     EXPECT_TRUE(FileExists(folder + "000010-20200101-000000.BIN"));
+    EXPECT_TRUE(FileExists(folder + "20200101-000000.BIN"));
     EXPECT_EQ(next.Number, 11u) << "a number is never taken twice";
     EXPECT_EQ(FolderEntries(game_.Save), std::vector<std::string>{"BUSYO21.BIN"});
     // A folder in the way is named.
