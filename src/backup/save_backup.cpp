@@ -63,10 +63,12 @@ TSaveBackup ChosenBackup(const std::string& folder, const std::string& backupNam
         if (backups.empty()) RaiseWithPrefix(kNoBackupText, folder);
         return backups.front();
     }
-    // Only a backup of this slot is ever put back, whatever path was given.
+    // Only a backup of this slot is ever put back, whatever path was given;
+    // its number alone names it too.
     const std::string name = FileNameOf(backupName);
+    const bool number = name.find_first_not_of("0123456789") == std::string::npos && name.size() <= 12;
     for (const TSaveBackup& backup : backups) {
-        if (FileNameOf(backup.Path) == name) return backup;
+        if (FileNameOf(backup.Path) == name || (number && backup.Number == std::stoull(name))) return backup;
     }
     throw EInOutError(kErrorFileNotFound, backupName);
 }

@@ -105,8 +105,13 @@ TEST_F(KasumiroCliBackupTest, RestorePutsTheSlotBackByteForByteButNeverOverNewer
               "セーブデータが書き換えの後に変更されています.\n--force を付けると, それでも元に戻します.\n");
     EXPECT_EQ(ReadFileBytes(savePath), played);
     EXPECT_EQ(run({"restore", game.Path(), "2", "NOPE.BIN"}, 1, "").Err, "NOPE.BIN: ファイルが見つかりません.\n");
-    // The first backup, by its name; the save is the one before any rewrite.
+    // The save before the second rewrite was the first backup's: no second copy.
+    EXPECT_EQ(Lines(RunCli({"backups", game.Path(), "2"}).Out).size(), 1u);
+    // The first backup, by its name and by its number; the save is the one before any rewrite.
     run({"restore", "--force", game.Path(), "2", backup.substr(0, backup.size() - 1)}, 0, "元に戻しました.\n");
+    EXPECT_EQ(ReadFileBytes(savePath), before);
+    WriteFileBytes(savePath, played);
+    EXPECT_EQ(run({"restore", "--force", game.Path(), "2", "1"}, 0, "元に戻しました.\n").Err, backup);  // by its number
     EXPECT_EQ(ReadFileBytes(savePath), before);
 }
 
