@@ -12,6 +12,7 @@ inline constexpr std::int32_t kErrorAccessDenied = 5;            // ERROR_ACCESS
 inline constexpr std::int32_t kErrorInvalidHandle = 6;           // ERROR_INVALID_HANDLE
 inline constexpr std::int32_t kErrorNotEnoughMemory = 8;         // ERROR_NOT_ENOUGH_MEMORY
 inline constexpr std::int32_t kErrorGenFailure = 31;             // ERROR_GEN_FAILURE
+inline constexpr std::int32_t kErrorFileExists = 80;             // ERROR_FILE_EXISTS
 inline constexpr std::int32_t kErrorSharingViolation = 32;       // ERROR_SHARING_VIOLATION
 inline constexpr std::int32_t kErrorLockViolation = 33;          // ERROR_LOCK_VIOLATION
 inline constexpr std::int32_t kErrorInvalidParameter = 87;       // ERROR_INVALID_PARAMETER

@@ -10,6 +10,14 @@
 
 EInOutError::EInOutError(std::int32_t code) : Exception(IoErrorMessage(code)), code_(code) {}
 
+EInOutError::EInOutError(std::int32_t code, const std::string& object)
+    : Exception(object + ": " + IoErrorMessage(code), TTextSpan{0, object.size()}), code_(code) {}
+
+Exception PrefixedError(const std::string& prefix, const Exception& cause) {
+    const TTextSpan span = cause.SystemText();
+    return Exception(prefix + cause.Message(), TTextSpan{span.Offset + prefix.size(), span.Length});
+}
+
 EOutOfMemory::EOutOfMemory() : Exception("メモリが足りません") {}
 
 ESystemError::ESystemError(const std::string& what, std::int32_t code)

@@ -33,6 +33,8 @@ private:
 class EInOutError : public Exception {
 public:
     explicit EInOutError(std::int32_t code);
+    // The same about one file or folder: "PATH: reason", the path as system text.
+    EInOutError(std::int32_t code, const std::string& object);
     std::int32_t ErrorCode() const noexcept { return code_; }
 
 private:
@@ -61,6 +63,10 @@ public:
 private:
     std::int32_t code_;
 };
+
+// The cause's message after a prefix of the program's own, its system text
+// (a path) moved along with it.
+Exception PrefixedError(const std::string& prefix, const Exception& cause);
 
 // The message of an I/O error with the given code: the program's own text
 // (CP932 on Windows), not the system's.

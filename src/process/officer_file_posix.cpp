@@ -10,7 +10,7 @@
 #include "common/descriptor_posix.h"
 #include "common/error_codes.h"
 #include "common/errors.h"
-#include "process/error_code_posix.h"
+#include "common/error_code_posix.h"
 
 namespace {
 

@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "common/errors.h"
+
 namespace {
 
 bool SameName(const TOfficerRecord& a, const TOfficerRecord& b) {
@@ -15,64 +17,45 @@ std::string NameOf(const TOfficerRecord& record) {
     return std::string(reinterpret_cast<const char*>(record.OfficerName), sizeof record.OfficerName);
 }
 
-// Reads records 0 to 1999 of both files, the scenario's first at each index,
-// and hands every pair whose names differ to onDiffering. Each read goes to
-// the system as it comes: nothing is cached, batched or read ahead.
-template <typename OnDiffering>
-void WalkOfficerNames(TOfficerFile& scenario, TOfficerFile& save, OnDiffering&& onDiffering) {
-    TOfficerRecord scenarioRecord;
-    TOfficerRecord saveRecord;
-    for (std::int32_t i = 0; i < kOfficerCount; ++i) {
-        scenario.Seek(i);
-        scenario.Read(scenarioRecord);
-        save.Seek(i);
-        save.Read(saveRecord);
-        if (!SameName(scenarioRecord, saveRecord)) onDiffering(i, scenarioRecord, saveRecord);
-    }
-}
-
 }  // namespace
 
-void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& saveFolder) {
-    // Both files are opened for writing, as the game's files always are; a
-    // failure anywhere closes whatever is open on the way out (destructors),
-    // so a later run and the game can open them again at once.
-    TOfficerFile scenario;
-    scenario.Open(scenarioFolder + kOfficerFileName, kOfficerRecordSize);
-    TOfficerFile save;
-    save.Open(saveFolder + kOfficerFileName, kOfficerRecordSize);
-
-    WalkOfficerNames(scenario, save,
-                     [&save](std::int32_t i, const TOfficerRecord& scenarioRecord, TOfficerRecord& saveRecord) {
-                         const TOfficerRecord before = saveRecord;  // put back should the write tear the name
-                         StoreOfficerName(saveRecord, BuildNewOfficerName(NameOf(scenarioRecord)));
-                         save.Seek(i);  // the read moved past the record
-                         save.Write(saveRecord, &before);
-                     });
-
-    scenario.Close();
-    save.Close();
-}
-
-std::vector<TOfficerNameChange> PlanOfficerNameRewrite(const std::string& scenarioFolder,
-                                                       const std::string& saveFolder) {
-    TOfficerFile scenario;
-    scenario.Open(scenarioFolder + kOfficerFileName, kOfficerRecordSize, TOfficerFile::TAccess::ReadOnly);
-    TOfficerFile save;
-    save.Open(saveFolder + kOfficerFileName, kOfficerRecordSize, TOfficerFile::TAccess::ReadOnly);
-
-    std::vector<TOfficerNameChange> changes;
-    WalkOfficerNames(scenario, save,
-                     [&changes](std::int32_t i, const TOfficerRecord& scenarioRecord, TOfficerRecord& saveRecord) {
-                         TOfficerRecord rewritten = saveRecord;
-                         StoreOfficerName(rewritten, BuildNewOfficerName(NameOf(scenarioRecord)));
-                         // A name rewritten before differs from the scenario's and is written
-                         // again, but to the bytes it already holds: that is no change to list.
-                         if (SameName(rewritten, saveRecord)) return;
-                         changes.push_back({i, NameOf(saveRecord), NameOf(rewritten)});
-                     });
-
-    scenario.Close();
-    save.Close();
-    return changes;
+void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& saveFolder, TErrorNaming naming) {
+    const std::string scenarioPath = scenarioFolder + kOfficerFileName;
+    const std::string savePath = saveFolder + kOfficerFileName;
+    const std::string* acting = &scenarioPath;  // the file of the call under way, for naming its error
+    try {
+        // Both files are opened for writing, as the game's files always are; a
+        // failure anywhere closes whatever is open on the way out (destructors),
+        // so a later run and the game can open them again at once.
+        TOfficerFile scenario;
+        scenario.Open(scenarioPath, kOfficerRecordSize);
+        acting = &savePath;
+        TOfficerFile save;
+        save.Open(savePath, kOfficerRecordSize);
+        // Records 0 to 1999 of both files, the scenario's first at each index.
+        // Each read and write goes to the system as it comes: nothing is
+        // cached, batched or read ahead.
+        TOfficerRecord scenarioRecord;
+        TOfficerRecord saveRecord;
+        for (std::int32_t i = 0; i < kOfficerCount; ++i) {
+            acting = &scenarioPath;
+            scenario.Seek(i);
+            scenario.Read(scenarioRecord);
+            acting = &savePath;
+            save.Seek(i);
+            save.Read(saveRecord);
+            if (SameName(scenarioRecord, saveRecord)) continue;
+            const TOfficerRecord before = saveRecord;  // put back should the write tear the name
+            StoreOfficerName(saveRecord, BuildNewOfficerName(NameOf(scenarioRecord)));
+            save.Seek(i);  // the read moved past the record
+            save.Write(saveRecord, &before);
+        }
+        acting = &scenarioPath;
+        scenario.Close();
+        acting = &savePath;
+        save.Close();
+    } catch (const EInOutError& error) {
+        if (naming == TErrorNaming::CodeOnly) throw;
+        throw EInOutError(error.ErrorCode(), *acting);
+    }
 }

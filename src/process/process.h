@@ -1,6 +1,7 @@
 // The rewrite of a save slot's officer names from the scenario's.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,18 +25,35 @@ void StoreOfficerName(TOfficerRecord& record, std::string_view builtName);
 // separator; the file name is appended as is. Raises EInOutError at the first
 // failing file operation; the files opened so far are closed before the error
 // leaves. Shows nothing: the caller reports the completion (kRewriteDoneText).
-void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& saveFolder);
+// The error's message is the code's text alone, as the Windows program shows
+// it, or with WithPath "PATH: text", naming the file that failed.
+enum class TErrorNaming { CodeOnly, WithPath };
+void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& saveFolder,
+                         TErrorNaming naming = TErrorNaming::CodeOnly);
 
 // What the window's box and the command line say once a rewrite is done.
 inline constexpr char kRewriteDoneText[] = "データを書き換えました.";
 
-// What a rewrite would change, found without writing anything (both files are
-// opened for reading only): the records whose stored name bytes would differ.
+// What a rewrite would change: the records whose stored name bytes would differ.
 struct TOfficerNameChange {
     std::int32_t Index;
     std::string CurrentName;  // the save's 12 name bytes
     std::string NewName;      // the 12 bytes a rewrite would store
 };
+
+// The largest officer file read whole (the game's has 76,000 bytes).
+inline constexpr std::size_t kMaxOfficerFileSize = std::size_t{1} << 20;
+
+// The changes a rewrite would make, from both officer files' bytes as read
+// from scenarioPath and savePath (named in the short-file error, code 100).
+std::vector<TOfficerNameChange> PlanOfficerNameChanges(const std::string& scenario, const std::string& save,
+                                                       const std::string& scenarioPath, const std::string& savePath);
+
+// The save's bytes with the planned names in place: what the rewrite leaves.
+std::string ApplyOfficerNameChanges(std::string save, const std::vector<TOfficerNameChange>& changes);
+
+// Reads both officer files whole, once each and for reading only, and plans
+// (the dry run and the preview). Errors name the file.
 std::vector<TOfficerNameChange> PlanOfficerNameRewrite(const std::string& scenarioFolder,
                                                        const std::string& saveFolder);
 

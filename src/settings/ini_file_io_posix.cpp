@@ -10,6 +10,9 @@
 #include <climits>
 #include <thread>
 
+#include "common/durable_file.h"
+#include "common/errors.h"
+
 namespace {
 
 constexpr std::size_t kMaxFileNameLength = NAME_MAX;
@@ -36,24 +39,6 @@ bool ReadAll(int fd, std::string& bytes) {
         bytes.append(buffer, static_cast<std::size_t>(got));
     }
     return false;
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = RetryOnInterrupt(
-            [&] { return ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done)); });
-        if (written <= 0) return false;
-        done += static_cast<std::size_t>(written);
-    }
-    return true;
-}
-
-void SyncFolderOf(const std::string& path) {
-    const std::string folderPath = FolderOf(path);
-    const TDescriptor folder(
-        RetryOnInterrupt([&] { return ::open(folderPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); }));
-    if (folder.IsOpen()) RetryOnInterrupt([&] { return ::fsync(folder.Get()); });
 }
 
 }  // namespace
@@ -119,28 +104,14 @@ bool TSettingsLock::Take(const std::string& settingsPath) {
     }
 }
 
-bool ReplaceFile(const std::string& path, const std::string& bytes, const struct stat* old) {
-    const std::string tempPath = SideFileName(path, ".tmp");
+bool ReplaceFile(const std::string& path, const std::string& bytes) {
     // The one temporary name, taken under the lock: a leftover of a write that
-    // was killed is removed here, so leftovers never pile up.
-    ::unlink(tempPath.c_str());
-    const mode_t mode = old ? (old->st_mode & 07777) : 0666;  // a new file: the umask applies
-    TDescriptor temp(RetryOnInterrupt(
-        [&] { return ::open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode); }));
-    if (!temp.IsOpen()) return false;
-    bool written = true;
-    if (old) {
-        // Only the superuser may give a file away; otherwise the file stays ours.
-        [[maybe_unused]] const int owned = ::fchown(temp.Get(), old->st_uid, old->st_gid);
-        written = ::fchmod(temp.Get(), mode) == 0;
-    }
-    written = written && WriteAll(temp.Get(), bytes) && RetryOnInterrupt([&] { return ::fsync(temp.Get()); }) == 0;
-    written = temp.Close() && written &&
-              RetryOnInterrupt([&] { return ::rename(tempPath.c_str(), path.c_str()); }) == 0;
-    if (!written) {
-        ::unlink(tempPath.c_str());
+    // was killed is removed first, so leftovers never pile up. The file keeps
+    // the mode and owner of the one it replaces.
+    try {
+        ReplaceFileDurably(path, SideFileName(path, ".tmp"), bytes, TNewFileOwner::AsReplacedFile);
+        return true;
+    } catch (const Exception&) {
         return false;
     }
-    SyncFolderOf(path);
-    return true;
 }

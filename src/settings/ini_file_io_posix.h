@@ -45,8 +45,7 @@ private:
     TDescriptor fd_;
 };
 
-// Puts bytes in path's place through the file's one temporary name: written,
-// synced, then renamed over it. old, when given, is the file being replaced,
-// whose owner and permissions the new one keeps. False when anything failed;
-// the temporary file is removed then.
-bool ReplaceFile(const std::string& path, const std::string& bytes, const struct stat* old);
+// Puts bytes in path's place through the file's one temporary name, durably
+// (ReplaceFileDurably): the file being replaced keeps its owner and
+// permissions. False when anything failed; the temporary file is removed then.
+bool ReplaceFile(const std::string& path, const std::string& bytes);

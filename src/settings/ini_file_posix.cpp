@@ -42,5 +42,5 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
     if (exists && ((old.Info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) RaiseWriteRefused();
 
     const std::string updated = IniTextAssign(old.Bytes, section, key, value);
-    if (!ReplaceFile(target, updated, exists ? &old.Info : nullptr)) RaiseWriteRefused();
+    if (!ReplaceFile(target, updated)) RaiseWriteRefused();
 }

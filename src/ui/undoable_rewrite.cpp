@@ -1,31 +1,69 @@
 // The previewed, backed-up and undoable rewrite, over the frame's boxes.
 #include "ui/undoable_rewrite.h"
 
+#include <optional>
+
+#include "backup/save_backup.h"
 #include "common/game_paths.h"
-#include "common/path_separator.h"
 #include "process/process.h"
-#include "process/save_backup.h"
+
+namespace {
+
+// Puts the backup back over the save that the rewrite left, and says so.
+void Undo(const std::string& gameFolder, const std::string& slotName, const TSaveBackup& backup) {
+    RestoreSaveBackup(gameFolder, slotName, backup.Path, TRestoreGuard::OnlyOverRewrittenSave);
+    ShowInformationBox(kRestoredText);
+}
+
+// The rewrite with its backup, the slot's lock let go before any box shows.
+// False when the save, planned again, needs no change. A rewrite that stopped
+// after changing the save leaves its error in stopped; other errors travel out.
+bool RewriteBackedUp(const std::string& gameFolder, const std::string& slotName, TSaveBackup& backup,
+                     std::optional<Exception>& stopped) {
+    TBackedUpRewrite rewrite(gameFolder, slotName);
+    if (rewrite.Changes().empty()) return false;
+    backup = rewrite.BackUp();
+    try {
+        rewrite.Rewrite();
+    } catch (const Exception& error) {
+        if (!rewrite.ChangedSave()) throw;
+        stopped = error;
+    }
+    return true;
+}
+
+}  // namespace
 
 TBoxPreview RewritePreview(const std::string& gameFolder, const std::string& slotName) {
     std::vector<TOfficerNameChange> changes;
     try {
-        changes = PlanOfficerNameRewrite(gameFolder + kScenarioFolderName + kPathSeparator,
-                                         gameFolder + slotName + kPathSeparator);
+        changes = PlanOfficerNameRewrite(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName));
     } catch (const Exception&) {
         return {};
     }
     TBoxPreview preview;
     preview.Informative = changes.empty()
-                              ? slotName + ": 書き換える名前はありません."
+                              ? NothingToRewriteText(slotName)
                               : slotName + ": 武将 " + std::to_string(changes.size()) + " 人の名前を書き換えます.";
     for (const TOfficerNameChange& change : changes) preview.Details += OfficerNameChangeLine(change) + '\n';
     return preview;
 }
 
 void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotName) {
-    if (AskConfirmationWithPreview(kExecuteQuestion, RewritePreview(gameFolder, slotName)) != mrYes) return;
-    const TSaveBackup backup = RewriteOfficerNamesWithBackup(gameFolder, slotName);
-    if (ShowUndoableInformationBox(kRewriteDoneText) != mrUndo) return;
-    RestoreSaveBackup(gameFolder, slotName, backup.Path, false);
-    ShowInformationBox(kRestoredText);
+    const TBoxPreview preview = RewritePreview(gameFolder, slotName);
+    if (preview.Informative == NothingToRewriteText(slotName)) {
+        ShowInformationBox(preview.Informative);  // OK only: there is nothing to ask
+        return;
+    }
+    if (AskConfirmationWithPreview(kExecuteQuestion, preview) != mrYes) return;
+    // The save may have changed while the box was open: it is planned again.
+    TSaveBackup backup;
+    std::optional<Exception> stopped;
+    if (!RewriteBackedUp(gameFolder, slotName, backup, stopped)) {
+        ShowInformationBox(NothingToRewriteText(slotName));
+        return;
+    }
+    // A rewrite that stopped part-way shows its error with the way back.
+    const std::string text = stopped ? ErrorBoxText(stopped->Message()) : std::string(kRewriteDoneText);
+    if (ShowUndoableInformationBox(text) == mrUndo) Undo(gameFolder, slotName, backup);
 }

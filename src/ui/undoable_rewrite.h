@@ -14,7 +14,10 @@ inline constexpr char kExecuteQuestion[] = "実行しますか?";
 // when the dry run fails; the rewrite then reports the error itself.
 TBoxPreview RewritePreview(const std::string& gameFolder, const std::string& slotName);
 
-// Asks with the preview; on はい rewrites with a backup, shows the completion
-// box with its undo button, and on 元に戻す restores the backup (only while the
-// save is as the rewrite left it) and says so. Errors travel out.
+// Asks with the preview (when no name would change, says so with OK only and
+// writes nothing); on はい rewrites with a backup, shows the completion box
+// with its undo button, and on 元に戻す restores the backup (only while the
+// save is as the rewrite left it) and says so. A rewrite that fails after
+// changing the save shows its error with the same undo button; other errors
+// travel out.
 void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotName);

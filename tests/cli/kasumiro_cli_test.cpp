@@ -1,6 +1,7 @@
 // kasumiro-cli run as a user runs it, on the generated sample game and on hand-made game folders.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "cli/run_program.h"
@@ -49,21 +50,34 @@ TEST(KasumiroCli, RewriteChangesExactlyTheDifferingNamesOnce) {
     for (int i : differing) restored.replace(i * 38 + 6, 12, NameAt(before, i));
     EXPECT_EQ(restored, before);
 
+    // Nothing left to change: said, and no backup taken.
     const TProgramResult second = RunCli({"rewrite", game.Path(), "2"});
     EXPECT_EQ(second.ExitCode, 0) << second.Err;
+    EXPECT_EQ(second.Out, "LOG2.DAT: 書き換える名前はありません.\n");
+    EXPECT_EQ(second.Err, "");
+    EXPECT_EQ(Lines(RunCli({"backups", game.Path(), "2"}).Out).size(), 1u);
     EXPECT_EQ(ReadFileBytes(savePath), after);
     EXPECT_EQ(ReadFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN"), scenario);
 }
 
-// restore puts back the backup only over the save the rewrite left, unless
-// forced; --no-backup makes none.
-TEST(KasumiroCli, RestorePutsTheSlotBackByteForByteButNeverOverNewerProgress) {
+// The sample game, its backups in a folder of their own, and slot 2's save.
+class KasumiroCliBackupTest : public testing::Test {
+protected:
+    void SetUp() override {
+        MakeSampleGame(game.Path());
+        before = ReadFileBytes(savePath);
+    }
+
     TTempDir game;
     TTempDir home;
-    TScopedBackupHome scopedHome(home.Path());
-    MakeSampleGame(game.Path());
+    TScopedBackupHome scopedHome{home.Path()};
     const std::string savePath = SubFolder(game.Path(), "LOG2.DAT") + "BUSYO21.BIN";
-    const std::string before = ReadFileBytes(savePath);
+    std::string before;
+};
+
+// restore puts back the backup only over the save the rewrite left, unless
+// forced; --no-backup makes none.
+TEST_F(KasumiroCliBackupTest, RestorePutsTheSlotBackByteForByteButNeverOverNewerProgress) {
     const auto run = [](const std::vector<std::string>& args, int exitCode, const std::string& out) {
         TProgramResult result = RunCli(args);
         EXPECT_EQ(result.ExitCode, exitCode) << ::testing::PrintToString(args) << result.Err;
@@ -87,11 +101,37 @@ TEST(KasumiroCli, RestorePutsTheSlotBackByteForByteButNeverOverNewerProgress) {
     std::string played = ReadFileBytes(savePath);
     played[7] = static_cast<char>(played[7] ^ 1);  // the game saved since
     WriteFileBytes(savePath, played);
-    EXPECT_EQ(run({"restore", game.Path(), "2"}, 1, "").Err, "セーブデータが書き換えの後に変更されています.\n");
+    EXPECT_EQ(run({"restore", game.Path(), "2"}, 1, "").Err,
+              "セーブデータが書き換えの後に変更されています.\n--force を付けると, それでも元に戻します.\n");
     EXPECT_EQ(ReadFileBytes(savePath), played);
-    // The first backup, by its name; the save is the one before any rewrite.
+    EXPECT_EQ(run({"restore", game.Path(), "2", "NOPE.BIN"}, 1, "").Err, "NOPE.BIN: ファイルが見つかりません.\n");
+    // The save before the second rewrite was the first backup's: no second copy.
+    EXPECT_EQ(Lines(RunCli({"backups", game.Path(), "2"}).Out).size(), 1u);
+    // The first backup, by its name and by its number; the save is the one before any rewrite.
     run({"restore", "--force", game.Path(), "2", backup.substr(0, backup.size() - 1)}, 0, "元に戻しました.\n");
     EXPECT_EQ(ReadFileBytes(savePath), before);
+    WriteFileBytes(savePath, played);
+    EXPECT_EQ(run({"restore", "--force", game.Path(), "2", "1"}, 0, "元に戻しました.\n").Err, backup);  // by its number
+    EXPECT_EQ(ReadFileBytes(savePath), before);
+}
+
+// Two rewrites of one slot at once: one backs up and rewrites, the other
+// then finds nothing to change; the one backup puts the old save back.
+TEST_F(KasumiroCliBackupTest, TwoRewritesAtOnceKeepTheirBackup) {
+    if (kPathSeparator != '/') GTEST_SKIP() << "started together by the POSIX shell";
+    const std::string rewrite = ShellQuoted(KASUMIRO_CLI_PATH) + " rewrite " + ShellQuoted(game.Path()) + " 2";
+    const std::string both = "(" + rewrite + " & " + rewrite + " & wait %1 && wait %2) 2>/dev/null";
+    for (int pair = 0; pair < 5; ++pair) {
+        WriteFileBytes(savePath, before);
+        std::string out;
+        ASSERT_EQ(RunShellCommand(both, out), 0);
+        EXPECT_EQ(Lines(out).size(), 2u) << out;
+        EXPECT_NE(out.find(kDone), std::string::npos) << out;
+        EXPECT_NE(out.find("LOG2.DAT: 書き換える名前はありません."), std::string::npos) << out;
+        const TProgramResult restore = RunCli({"restore", game.Path(), "2"});
+        EXPECT_EQ(restore.ExitCode, 0) << restore.Err;
+        EXPECT_EQ(ReadFileBytes(savePath), before) << pair;
+    }
 }
 
 TEST(KasumiroCli, DryRunListsTheChangingNamesAsReadableTextAndWritesNothing) {
@@ -131,15 +171,19 @@ TEST(KasumiroCli, IoErrorsGiveTheErrorBoxTextAndExitCode1) {
         bool SlotFolder = true;
         std::string GameSuffix = "";  // added to the game folder given
     } cases[] = {
-        {"missing game folder", full, full, "不正なファイル名です.\n", true, "no-such-game"},
-        {"missing slot folder", full, none, "不正なファイル名です.\n", false},
-        {"missing save file", full, none, "ファイルが見つかりません.\n"},
-        {"missing scenario file", none, full, "ファイルが見つかりません.\n"},
-        {"short save file", full, full.substr(0, std::size_t{1000} * 38), "ファイルの末尾以降を読み込みました.\n"},
-        {"short scenario file", full.substr(0, 38 * 5 + 20), full, "ファイルの末尾以降を読み込みました.\n"},
+        {"missing game folder", full, full, ": 不正なファイル名です.\n", true, "no-such-game"},
+        {"missing slot folder", full, none, "LOG3.DAT/BUSYO21.BIN: 不正なファイル名です.\n", false},
+        {"missing save file", full, none, "LOG3.DAT/BUSYO21.BIN: ファイルが見つかりません.\n"},
+        {"missing scenario file", none, full, "NEW.DAT/BUSYO21.BIN: ファイルが見つかりません.\n"},
+        {"short save file", full, full.substr(0, std::size_t{1000} * 38),
+         "LOG3.DAT/BUSYO21.BIN: ファイルの末尾以降を読み込みました.\n"},
+        {"short scenario file", full.substr(0, 38 * 5 + 20), full,
+         "NEW.DAT/BUSYO21.BIN: ファイルの末尾以降を読み込みました.\n"},
     };
     for (const auto& c : cases) {
         TTempDir game;
+        TTempDir home;
+        TScopedBackupHome scopedHome(home.Path());
         MakeFolder(SubFolder(game.Path(), "NEW.DAT"));
         if (c.SlotFolder) MakeFolder(SubFolder(game.Path(), "LOG3.DAT"));
         if (!c.Scenario.empty()) WriteFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN", c.Scenario);
@@ -147,7 +191,12 @@ TEST(KasumiroCli, IoErrorsGiveTheErrorBoxTextAndExitCode1) {
         for (const char* mode : {"--dry-run", "--"}) {
             const TProgramResult result = RunCli({"rewrite", mode, game.Path() + c.GameSuffix, "3"});
             EXPECT_EQ(result.ExitCode, 1) << c.What << " " << mode;
-            EXPECT_EQ(result.Err, c.Expected) << c.What << " " << mode;
+            // Each error names its file or folder, then the reason.
+            std::string expected = c.Expected;
+            if (kPathSeparator != '/') std::replace(expected.begin(), expected.end(), '/', kPathSeparator);
+            const std::size_t at = result.Err.size() - std::min(result.Err.size(), expected.size());
+            EXPECT_EQ(result.Err.substr(at), expected) << c.What << " " << mode;
+            EXPECT_EQ(result.Err.rfind(game.Path(), 0), 0u) << c.What << " " << mode << ": " << result.Err;
             EXPECT_EQ(result.Out, "") << c.What << " " << mode;
         }
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,10 +18,12 @@
 #include "common/errors.h"
 #include "fault/syscall_faults.h"
 #include "support/officer_files.h"
-#include "process/backup_files.h"
+#include "backup/save_backup.h"
+#include "common/durable_file.h"
 #include "process/process.h"
-#include "process/save_backup.h"
 #include "support/backup_home.h"
+#include "support/fake_frame.h"
+#include "ui/undoable_rewrite.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -199,9 +202,18 @@ protected:
         return {exitCode, err.str()};
     }
 
+    // The error line of a run: the file that failed, then the code's text.
+    // The scenario fails only at its own calls: its open, the odd reads.
+    std::string ErrorAbout(const TOutcome& expected, const std::string& name) const {
+        const bool scenario = name.rfind("open #1 ", 0) == 0 || name.rfind("close #1 ", 0) == 0 ||
+                              (name.rfind("pread #", 0) == 0 && std::stoi(name.substr(7)) % 2 == 1);
+        const std::string file = scenario ? game_.ScenarioFile : game_.SaveFile;
+        return file + ": " + ErrorBoxText(IoErrorMessage(expected.Code)) + "\n";
+    }
+
     void ExpectRun(const std::pair<int, std::string>& run, const TOutcome& expected, const std::string& name) {
         EXPECT_EQ(run.first, expected.Code == 0 ? kExitSuccess : kExitFailure) << name;
-        EXPECT_EQ(run.second, expected.Code == 0 ? "" : ErrorBoxText(IoErrorMessage(expected.Code)) + "\n") << name;
+        EXPECT_EQ(run.second, expected.Code == 0 ? "" : ErrorAbout(expected, name)) << name;
         EXPECT_TRUE(ReadFileBytes(game_.SaveFile) == ExpectedSave(save_, expected.StopsAt)) << name;
         EXPECT_TRUE(ReadFileBytes(game_.ScenarioFile) == scenario_) << name;
     }
@@ -263,7 +275,7 @@ TEST_F(RewriteFaults, TheRetryOfAShortWriteDecidesTheOutcome) {
     const auto run = RunUnder({pwrite(1, TFaultKind::Tear), pwrite(2, TFaultKind::Enospc), pwrite(3, TFaultKind::Eio),
                                pwrite(4, TFaultKind::Eio)});
     EXPECT_EQ(run.first, kExitFailure);
-    EXPECT_EQ(run.second, ErrorBoxText(IoErrorMessage(112)) + "\n");
+    EXPECT_EQ(run.second, game_.SaveFile + ": " + ErrorBoxText(IoErrorMessage(112)) + "\n");
 }
 
 // No fault injected: a file system that is really full stops the run inside
@@ -281,7 +293,8 @@ TEST_F(RewriteFaults, AReallyFullDiskLeavesEveryNameOldOrWholeNew) {
     if (WEXITSTATUS(status) == kNoMountNamespace) GTEST_SKIP() << "no mount namespace with a tmpfs can be made here";
     ASSERT_EQ(WEXITSTATUS(status), 0) << "the full tmpfs could not be prepared";
 
-    EXPECT_EQ(ReadFileBytes(dir_.Path() + "err"), "1 " + ErrorBoxText(IoErrorMessage(112)) + "\n");
+    EXPECT_EQ(ReadFileBytes(dir_.Path() + "err"),
+              "1 " + root + "LOG1.DAT/BUSYO21.BIN: " + ErrorBoxText(IoErrorMessage(112)) + "\n");
     const std::string before = ReadFileBytes(dir_.Path() + "before");
     const std::string after = ReadFileBytes(dir_.Path() + "after");
     ASSERT_EQ(after.size(), before.size());
@@ -299,33 +312,146 @@ TEST_F(RewriteFaults, AReallyFullDiskLeavesEveryNameOldOrWholeNew) {
     EXPECT_GT(written, 0) << "the disk was full before the first write";
 }
 
-// The backup before the rewrite: whichever of its calls fails, the rewrite
-// does not start, the error names the backup, and no temporary file is left.
-TEST_F(RewriteFaults, AFailedBackupLeavesTheSaveUntouched) {
+// Every call of a rewrite with its backup, counted in a clean run, with
+// pread and pwrite sampled across the records: the faults to walk.
+std::vector<TFault> BackupFaultTable(const TFaultScope& clean) {
+    std::vector<TFault> faults;
+    for (std::size_t c = 0; c < kSyscallKinds; ++c) {
+        const auto call = static_cast<TSyscall>(c);
+        const int count = clean.Calls(call);
+        const bool transfers = call == TSyscall::Pread || call == TSyscall::Pwrite;
+        for (int nth = 1; nth <= count; nth += (transfers && nth > 8 && nth < count - 8) ? 97 : 1) {
+            faults.push_back({call, nth, TFaultKind::Eio});
+            faults.push_back({call, nth, transfers ? TFaultKind::Nothing : TFaultKind::Enospc});
+        }
+    }
+    return faults;
+}
+
+// The rewrite with its backup, and the restore, under faults: a run ends with
+// every record old or wholly new, a failure says what failed, nothing
+// temporary is left, and whatever the save then holds, the way back works
+// without forcing and gives the old save byte for byte.
+class BackupFaults : public RewriteFaults {
+protected:
+    std::string BackupFolder() const {
+        const std::vector<std::string> games = FolderEntries(home_.Path() + "kasumiro/backups/");
+        return games.empty() ? "" : home_.Path() + "kasumiro/backups/" + games.front() + "/LOG1.DAT/";
+    }
+
+    void ExpectOldOrWholeNew(const std::string& name) {
+        const std::string now = ReadFileBytes(game_.SaveFile);
+        const std::string all = ExpectedSave(save_, kOfficerCount);
+        ASSERT_EQ(now.size(), save_.size()) << name;
+        for (std::int32_t i = 0; i < kOfficerCount; ++i) {
+            if (RecordAt(now, i) != RecordAt(save_, i) && RecordAt(now, i) != RecordAt(all, i))
+                ADD_FAILURE() << name << ": record " << i << " is torn";
+        }
+    }
+
+    void ExpectNothingLeft(const std::string& name) {
+        EXPECT_EQ(FolderEntries(game_.Save), std::vector<std::string>{"BUSYO21.BIN"}) << name;
+        for (const std::string& file : FolderEntries(BackupFolder()))
+            EXPECT_EQ(file.find(".tmp"), std::string::npos) << name << ": " << file;
+    }
+
+    // The way back, without faults and without forcing.
+    void ExpectTheWayBack(const std::string& name) {
+        TCliArguments restore = arguments_;
+        restore.Command = TCliCommand::Restore;
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(RunRestoreCommand(restore, out, err), kExitSuccess) << name << ": " << err.str();
+        EXPECT_TRUE(ReadFileBytes(game_.SaveFile) == save_) << name;
+    }
+};
+
+TEST_F(BackupFaults, EachFaultOfARewriteWithItsBackupKeepsTheWayBack) {
     arguments_.NoBackup = false;
     const std::size_t descriptors = OpenDescriptorCount();
-    // Opens: the two files of the dry run, the save for reading, then each
-    // temporary file; fsync and rename: the backup's, then its record's.
-    const TFault faults[] = {
-        {TSyscall::Open, 3, TFaultKind::Eacces},    {TSyscall::Open, 4, TFaultKind::Enospc},
-        {TSyscall::Pwrite, 1, TFaultKind::Nothing}, {TSyscall::Fsync, 1, TFaultKind::Eio},
-        {TSyscall::Rename, 1, TFaultKind::Enospc},  {TSyscall::Open, 5, TFaultKind::Eacces},
-        {TSyscall::Fsync, 2, TFaultKind::Eio},      {TSyscall::Rename, 2, TFaultKind::Eio},
-    };
+    std::vector<TFault> faults;
+    {
+        TFaultScope clean;
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(RunRewriteCommand(arguments_, out, err), kExitSuccess) << err.str();
+        faults = BackupFaultTable(clean);
+    }
+    int failed = 0;
     for (const TFault& fault : faults) {
+        RemoveFolder(home_.Path() + "kasumiro");
         const std::string name = NameOf(fault.Call) + " #" + std::to_string(fault.Nth) + " " + NameOf(fault.Kind);
         const auto [exitCode, err] = RunUnder({fault});
-        EXPECT_EQ(exitCode, kExitFailure) << name;
-        EXPECT_EQ(err.rfind(kBackupFailedText + home_.Path(), 0), 0u) << name << ": " << err;
-        EXPECT_TRUE(ReadFileBytes(game_.SaveFile) == save_) << name;
         EXPECT_EQ(OpenDescriptorCount(), descriptors) << name;
+        EXPECT_TRUE(ReadFileBytes(game_.ScenarioFile) == scenario_) << name;
+        ExpectOldOrWholeNew(name);
+        ExpectNothingLeft(name);
+        if (exitCode == kExitSuccess) {
+            EXPECT_TRUE(ReadFileBytes(game_.SaveFile) == ExpectedSave(save_, kOfficerCount)) << name;
+        } else {
+            ++failed;
+            EXPECT_EQ(exitCode, kExitFailure) << name;
+            EXPECT_NE(err.find(": "), std::string::npos) << name << ": the error names no object: " << err;
+        }
+        if (ReadFileBytes(game_.SaveFile) != save_) ExpectTheWayBack(name);
     }
-    std::vector<std::string> left;
-    for (const std::string& game : FolderEntries(home_.Path() + "kasumiro/backups/")) {
-        for (const std::string& file : FolderEntries(home_.Path() + "kasumiro/backups/" + game + "/LOG1.DAT/"))
-            left.push_back(file);
+    std::cout << "[ FAULTS   ] " << faults.size() << " faults (" << failed
+              << " failed runs) injected into the rewrite with its backup\n";
+}
+
+// The Linux program: a rewrite stopped part-way by a failing write shows its
+// error with 元に戻す, which puts the old save back.
+TEST_F(BackupFaults, ARewriteStoppedPartWayCanBeUndoneFromItsErrorBox) {
+    TFakeFrame frame;
+    TScopedFrame scopedFrame(frame);
+    frame.Answers = {mrYes};
+    frame.InformationAnswers = {mrUndo};
+    {
+        TFaultScope scope({{TSyscall::Pwrite, 100, TFaultKind::Enospc}});
+        RunUndoableRewrite(dir_.Path(), "LOG1.DAT");
     }
-    EXPECT_EQ(left, std::vector<std::string>{}) << "a failed backup leaves no file";
+    ASSERT_EQ(frame.Informations.size(), 2u);
+    EXPECT_EQ(frame.Informations[0], game_.SaveFile + ": " + ErrorBoxText(IoErrorMessage(112)));
+    EXPECT_EQ(frame.Informations[1], kRestoredText);
+    EXPECT_TRUE(ReadFileBytes(game_.SaveFile) == save_);
+}
+
+TEST_F(BackupFaults, EachFaultOfARestoreLeavesOneSaveOrTheOther) {
+    arguments_.NoBackup = false;
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(RunRewriteCommand(arguments_, out, err), kExitSuccess) << err.str();
+    const std::string rewritten = ReadFileBytes(game_.SaveFile);
+    // The game's own permissions, kept by every restore.
+    ASSERT_EQ(::chmod(game_.SaveFile.c_str(), 0664), 0);
+    TCliArguments restore = arguments_;
+    restore.Command = TCliCommand::Restore;
+    std::vector<TFault> faults;
+    {
+        TFaultScope clean;
+        ASSERT_EQ(RunRestoreCommand(restore, out, err), kExitSuccess) << err.str();
+        faults = BackupFaultTable(clean);
+    }
+    const std::size_t descriptors = OpenDescriptorCount();
+    for (const TFault& fault : faults) {
+        const std::string name = NameOf(fault.Call) + " #" + std::to_string(fault.Nth) + " " + NameOf(fault.Kind);
+        WriteFileBytes(game_.SaveFile, rewritten);
+        std::ostringstream faultOut;
+        std::ostringstream faultErr;
+        int exitCode = 0;
+        {
+            TFaultScope scope({fault});
+            exitCode = RunRestoreCommand(restore, faultOut, faultErr);
+        }
+        const std::string now = ReadFileBytes(game_.SaveFile);
+        EXPECT_TRUE(now == (exitCode == kExitSuccess ? save_ : rewritten) || (exitCode != 0 && now == save_)) << name;
+        EXPECT_EQ(OpenDescriptorCount(), descriptors) << name;
+        ExpectNothingLeft(name);
+        if (exitCode != kExitSuccess) ExpectTheWayBack(name);
+        struct stat info {};
+        EXPECT_TRUE(::stat(game_.SaveFile.c_str(), &info) == 0 && (info.st_mode & 07777) == 0664) << name;
+    }
+    std::cout << "[ FAULTS   ] " << faults.size() << " faults injected into the restore\n";
 }
 
 // The table's call numbers stand for the calls a run really makes.
@@ -338,6 +464,19 @@ TEST_F(RewriteFaults, ACleanRunMakesTheCallsTheTableCounts) {
     EXPECT_EQ(counting.Calls(TSyscall::Pread), kReadsPerRun);
     EXPECT_EQ(counting.Calls(TSyscall::Pwrite), DifferingRecords());
     EXPECT_EQ(counting.Calls(TSyscall::Close), 2);
+}
+
+// The backup costs one durable copy: at most 300 calls more than the rewrite's own.
+TEST_F(RewriteFaults, ABackupCostsOneDurableCopy) {
+    arguments_.NoBackup = false;
+    TFaultScope counting;
+    std::ostringstream out;
+    std::ostringstream err;
+    ASSERT_EQ(RunRewriteCommand(arguments_, out, err), kExitSuccess) << err.str();
+    int calls = 0;
+    for (std::size_t c = 0; c < kSyscallKinds; ++c) calls += counting.Calls(static_cast<TSyscall>(c));
+    EXPECT_LE(calls, 2 + kReadsPerRun + DifferingRecords() + 2 + 300);
+    EXPECT_LE(counting.Calls(TSyscall::Pread), kReadsPerRun + 20) << "the records are read once by the rewrite";
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include <functional>
 #include <iostream>
 
-#include "process/error_code_posix.h"
+#include "common/error_code_posix.h"
 #include "support/fake_frame.h"
 #include "support/officer_files.h"
 #include "process/process.h"

@@ -8,17 +8,19 @@
 
 void SetFileLocalTime(const std::string& path, const TDateStamp& local);
 
-// Japan's zone (no daylight saving) for the life of the object. On Windows
-// the test runner already sets it, and the helpers convert with the offset
-// the program itself uses.
-class TScopedJapanTimeZone {
+// A time zone (a POSIX TZ value; Japan's, without daylight saving, unless
+// named) for the life of the object. On Windows the test runner already sets
+// Japan's, the helpers convert with the offset the program itself uses, and
+// the zone stays as it is.
+class TScopedTimeZone {
 public:
-    TScopedJapanTimeZone();
-    ~TScopedJapanTimeZone();
-    TScopedJapanTimeZone(const TScopedJapanTimeZone&) = delete;
-    TScopedJapanTimeZone& operator=(const TScopedJapanTimeZone&) = delete;
+    explicit TScopedTimeZone(const char* zone = "JST-9");
+    ~TScopedTimeZone();
+    TScopedTimeZone(const TScopedTimeZone&) = delete;
+    TScopedTimeZone& operator=(const TScopedTimeZone&) = delete;
 
 private:
     [[maybe_unused]] bool hadZone_ = false;  // Linux only
     std::string oldZone_;
 };
+using TScopedJapanTimeZone = TScopedTimeZone;

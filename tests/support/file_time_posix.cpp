@@ -22,16 +22,16 @@ void SetFileLocalTime(const std::string& path, const TDateStamp& local) {
     if (::utimensat(AT_FDCWD, path.c_str(), times, 0) != 0) throw std::runtime_error("cannot set time of " + path);
 }
 
-TScopedJapanTimeZone::TScopedJapanTimeZone() {
-    if (const char* zone = std::getenv("TZ")) {
+TScopedTimeZone::TScopedTimeZone(const char* zone) {
+    if (const char* old = std::getenv("TZ")) {
         hadZone_ = true;
-        oldZone_ = zone;
+        oldZone_ = old;
     }
-    ::setenv("TZ", "JST-9", 1);
+    ::setenv("TZ", zone, 1);
     ::tzset();
 }
 
-TScopedJapanTimeZone::~TScopedJapanTimeZone() {
+TScopedTimeZone::~TScopedTimeZone() {
     if (hadZone_) {
         ::setenv("TZ", oldZone_.c_str(), 1);
     } else {

@@ -25,6 +25,6 @@ void SetFileLocalTime(const std::string& path, const TDateStamp& local) {
     }
 }
 
-TScopedJapanTimeZone::TScopedJapanTimeZone() = default;
+TScopedTimeZone::TScopedTimeZone(const char* /*zone*/) {}
 
-TScopedJapanTimeZone::~TScopedJapanTimeZone() = default;
+TScopedTimeZone::~TScopedTimeZone() {}

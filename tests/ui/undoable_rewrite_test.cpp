@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "backup/save_backup.h"
 #include "common/path_separator.h"
 #include "support/backup_home.h"
 #include "support/fake_frame.h"
@@ -28,22 +29,23 @@ TEST(UndoableRewrite, PreviewsBacksUpAndUndoes) {
     const std::string save = OfficerFileBytes(kOfficerCount, nameOf("WXYZ"), 0);
     WriteFileBytes(game.SaveFile, save);
 
-    frame.Answers = {mrYes, mrYes, mrNo};
+    frame.Answers = {mrYes, mrYes};
     frame.InformationAnswers = {mrUndo};
     RunUndoableRewrite(temp.Path(), "LOG1.DAT");
     EXPECT_EQ(ReadFileBytes(game.SaveFile), save);
     RunUndoableRewrite(temp.Path(), "LOG1.DAT");
+    // Nothing left to change: said with OK only, nothing asked, nothing written.
     RunUndoableRewrite(temp.Path(), "LOG1.DAT");
-    EXPECT_EQ(frame.Questions, std::vector<std::string>(3, "実行しますか?"));
-    ASSERT_EQ(frame.Previews.size(), 3u);
+    EXPECT_EQ(frame.Questions, std::vector<std::string>(2, "実行しますか?"));
+    ASSERT_EQ(frame.Previews.size(), 2u);
     EXPECT_EQ(frame.Previews[0].Informative, "LOG1.DAT: 武将 1 人の名前を書き換えます.");
     EXPECT_EQ(frame.Previews[0].Details.rfind("5\tWXYZ\\x00", 0), 0u) << frame.Previews[0].Details;
     EXPECT_EQ(frame.Previews[1].Informative, frame.Previews[0].Informative);  // undone, so the same again
-    EXPECT_EQ(frame.Previews[2].Informative, "LOG1.DAT: 書き換える名前はありません.");
-    EXPECT_EQ(frame.Previews[2].Details, "");
     EXPECT_EQ(frame.Informations,
-              (std::vector<std::string>{"データを書き換えました.", "元に戻しました.", "データを書き換えました."}));
+              (std::vector<std::string>{"データを書き換えました.", "元に戻しました.", "データを書き換えました.",
+                                        "LOG1.DAT: 書き換える名前はありません."}));
     EXPECT_NE(ReadFileBytes(game.SaveFile), save);
+    EXPECT_EQ(ListSaveBackups(temp.Path(), "LOG1.DAT").size(), 1u);
 
     frame.Answers = {mrYes};
     DispatchEvent([&] { RunUndoableRewrite(temp.Path() + "nowhere" + kPathSeparator, "LOG1.DAT"); });

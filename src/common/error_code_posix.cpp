@@ -1,5 +1,5 @@
 // Maps errno onto Windows error codes by meaning.
-#include "process/error_code_posix.h"
+#include "common/error_code_posix.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -23,6 +23,7 @@ std::int32_t WindowsErrorCode(int error) {
     case EBUSY:
     case ETXTBSY: return kErrorSharingViolation;
     case EAGAIN: return kErrorLockViolation;  // a mandatory lock
+    case EEXIST: return kErrorFileExists;
     case EINVAL: return kErrorInvalidParameter;
     case ENOSPC:
     case EDQUOT:

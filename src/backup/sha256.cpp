@@ -1,5 +1,5 @@
 // SHA-256 (FIPS 180-4) over a whole byte string held in memory.
-#include "process/sha256.h"
+#include "backup/sha256.h"
 
 #include <array>
 #include <cstdint>

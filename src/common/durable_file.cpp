@@ -1,0 +1,97 @@
+// The durable-file logic written once: the bounded whole read, the replace
+// through a temporary file, the chain of folders from the path's own root.
+#include "common/durable_file.h"
+
+#include "common/durable_file_system.h"
+#include "common/error_codes.h"
+#include "common/errors.h"
+#include "common/game_paths.h"
+#include "common/path_separator.h"
+#include "common/system_text.h"
+
+namespace {
+
+bool IsSeparator(char c) { return c == kPathSeparator || c == '/'; }
+
+// The end of the path's first n names after from (each followed by a separator).
+std::size_t AfterNames(const std::string& path, std::size_t from, int count) {
+    std::size_t pos = from;
+    for (; pos < path.size() && count > 0; pos += SystemCharLength(path, pos)) {
+        if (IsSeparator(path[pos])) --count;
+    }
+    return count == 0 ? pos : 0;
+}
+
+}  // namespace
+
+std::string ReadWholeFile(const std::string& path, std::size_t maxSize) {
+    TReadableFile file(path);
+    const std::uint64_t promised = file.Size();
+    if (promised > maxSize) throw EInOutError(kErrorInvalidParameter, path);
+    // One byte more than promised is asked for, so that a file that grew shows.
+    std::string bytes(static_cast<std::size_t>(promised) + 1, '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const std::size_t got = file.ReadAt(bytes.data() + done, bytes.size() - done, done);
+        if (got == 0) break;
+        done += got;
+    }
+    // An end before the promised size is a read cut short, never a smaller file.
+    if (done != promised) throw EInOutError(kErrorShortRead, path);
+    bytes.resize(done);
+    return bytes;
+}
+
+void ReplaceFileDurably(const std::string& path, const std::string& temporaryPath, const std::string& bytes,
+                        TNewFileOwner owner) {
+    ReplaceFilesDurably({{path, temporaryPath, &bytes}}, owner);
+}
+
+void ReplaceFilesDurably(const std::vector<TFileReplacement>& files, TNewFileOwner owner) {
+    // A leftover of a crash is removed first; a link there is removed, not followed.
+    for (const TFileReplacement& file : files) RemoveFile(file.TemporaryPath);
+    try {
+        for (const TFileReplacement& file : files) {
+            TNewFile written(file.TemporaryPath, owner, file.Path);
+            written.WriteAll(*file.Bytes);
+            written.Flush();
+            written.Close();
+        }
+        for (const TFileReplacement& file : files) RenameOver(file.TemporaryPath, file.Path, owner);
+    } catch (...) {
+        for (const TFileReplacement& file : files) RemoveFileQuietly(file.TemporaryPath);
+        throw;
+    }
+    if (!files.empty()) FlushFolder(FolderOfPath(files.front().Path));
+}
+
+std::size_t PathRootLength(const std::string& path) {
+    if (kPathSeparator == '/') return !path.empty() && path[0] == '/' ? 1 : 0;
+    const bool drive = path.size() >= 3 && path[1] == ':' && IsSeparator(path[2]);
+    if (path.rfind("\\\\?\\", 0) == 0) {
+        // "\\?\C:\" or "\\?\UNC\server\share\".
+        if (path.rfind("\\\\?\\UNC\\", 0) == 0) return AfterNames(path, 8, 2);
+        return path.size() >= 7 && path[5] == ':' ? 7 : 0;
+    }
+    if (path.size() > 2 && IsSeparator(path[0]) && IsSeparator(path[1])) return AfterNames(path, 2, 2);
+    return drive ? 3 : 0;
+}
+
+void MakeFolders(const std::string& folder) {
+    const std::size_t root = PathRootLength(folder);
+    if (root == 0) throw EInOutError(kErrorPathNotFound, folder);
+    // Walked character by character: a CP932 trail byte can be 0x5C.
+    for (std::size_t pos = root; pos < folder.size(); pos += SystemCharLength(folder, pos)) {
+        if (!IsSeparator(folder[pos])) continue;
+        MakeOneFolder(folder.substr(0, pos));
+    }
+    if (!IsSeparator(folder.back())) MakeOneFolder(folder);
+}
+
+void RemoveFile(const std::string& path) {
+    if (const std::int32_t code = RemoveFileCode(path)) throw EInOutError(code, path);
+}
+
+void RemoveFileQuietly(const std::string& path) { RemoveFileCode(path); }
+
+void RaiseFileError(const std::string& path, std::int32_t code) { throw EInOutError(code, path); }

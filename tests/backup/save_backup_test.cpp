@@ -1,0 +1,260 @@
+// SHA-256 against the standard digests, and save backups on synthetic game
+// folders: the byte-exact way back, the refusals over newer progress and of a
+// damaged backup, no backup for nothing new, the newest ten and the oldest
+// kept whatever the clock says, leftovers, and a failed backup that leaves
+// the save alone.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "backup/backup_record.h"
+#include "backup/save_backup.h"
+#include "backup/sha256.h"
+#include "backup/slot_lock.h"
+#include "common/durable_file.h"
+#include "common/errors.h"
+#include "common/game_paths.h"
+#include "common/user_data_folder.h"
+#include "process/process.h"
+#include "support/backup_home.h"
+#include "support/file_time.h"
+#include "support/officer_files.h"
+#include "support/temp_dir.h"
+
+namespace {
+
+TEST(Sha256, GivesTheStandardDigests) {
+    const struct {
+        std::string Message;
+        const char* Digest;
+    } cases[] = {
+        {"", "e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"},
+        {"abc", "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"},
+        {"abcdbcdecdefdefgefghfghighijhijkijkljklmklmnlmnomnopnopq",
+         "248d6a61d20638b8e5c026930c3e6039a33ce45964ff2167f6ecedd419db06c1"},
+        {"abcdefghbcdefghicdefghijdefghijkefghijklfghijklmghijklmnhijklmnoijklmnopjklmnopqklmnopqrlmnopqrsmnopqrstnopqr"
+         "stu",
+         "cf5b16a778af8380036ce59e7b0492370b249b11e8f07a51afac45037afee9d1"},
+        // Around the padding's block boundary, and a long message.
+        {std::string(55, 'a'), "9f4390f8d30c2dd92ec9f095b65e2b9ae9b0a925a5258e241c9f1e910f734318"},
+        {std::string(56, 'a'), "b35439a4ac6f0948b6d6f9e3c6af0f5f590ce20f1bde7090ef7970686ec6738a"},
+        {std::string(64, 'a'), "ffe054fe7ae0cb6dc65c3af9b61d5209f439851db43d0ba5997337df154668eb"},
+        {std::string(1000000, 'a'), "cdc76e5c9914fb9281a1c7e284d73e67f1809a48a497200e046d39ccc7112cd0"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Sha256Hex(c.Message), c.Digest) << c.Message.size() << " bytes";
+}
+
+class SaveBackupTest : public testing::Test {
+protected:
+    void SetUp() override {
+        game_ = MakeGameFolders(dir_.Path());
+        WriteFileBytes(game_.ScenarioFile, OfficerFileBytes(kOfficerCount, ScenarioName, 1));
+        WriteFileBytes(game_.SaveFile, save_);
+    }
+
+    // The rewrite as the Linux program and the command line run it.
+    TSaveBackup Rewrite() {
+        TBackedUpRewrite rewrite(dir_.Path(), "LOG1.DAT");
+        EXPECT_FALSE(rewrite.Changes().empty());
+        TSaveBackup backup = rewrite.BackUp();
+        rewrite.Rewrite();
+        return backup;
+    }
+    TSaveBackup Restore(TRestoreGuard guard = TRestoreGuard::OnlyOverRewrittenSave) {
+        return RestoreSaveBackup(dir_.Path(), "LOG1.DAT", "", guard);
+    }
+    // The message a refused restore raises, "" when it restored.
+    std::string RestoreError(TRestoreGuard guard = TRestoreGuard::OnlyOverRewrittenSave) {
+        try {
+            Restore(guard);
+            return "";
+        } catch (const Exception& error) {
+            return error.Message();
+        }
+    }
+
+    TTempDir dir_;
+    TTempDir home_;
+    TScopedBackupHome scopedHome_{home_.Path()};
+    TGameFolders game_;
+    const std::string save_ = OfficerFileBytes(kOfficerCount, SaveName, 2);
+};
+
+TEST_F(SaveBackupTest, RestoreBringsBackTheSaveByteForByte) {
+    const TSaveBackup backup = Rewrite();
+    const std::string rewritten = ReadFileBytes(game_.SaveFile);
+    ASSERT_NE(rewritten, save_);
+    EXPECT_EQ(backup.Path.rfind(home_.Path(), 0), 0u) << backup.Path;
+    EXPECT_EQ(ReadFileBytes(backup.Path), save_);
+    // The record beside it names the save as the rewrite left it, and the backup itself.
+    const std::string record = ReadFileBytes(backup.Path.substr(0, backup.Path.size() - 4) + ".TXT");
+    EXPECT_NE(record.find("slot=LOG1.DAT\n"), std::string::npos) << record;
+    EXPECT_NE(record.find("save-sha256=" + Sha256Hex(rewritten) + "\n"), std::string::npos) << record;
+    EXPECT_NE(record.find("size=76000\nbackup-sha256=" + Sha256Hex(save_) + "\n"), std::string::npos) << record;
+
+    EXPECT_EQ(Restore().Path, backup.Path);
+    EXPECT_EQ(ReadFileBytes(game_.SaveFile), save_);
+    // Nothing is left behind in the game's slot folder.
+    EXPECT_EQ(FolderEntries(game_.Save), std::vector<std::string>{"BUSYO21.BIN"});
+}
+
+TEST_F(SaveBackupTest, RestoreRefusesOverNewerProgressUnlessForced) {
+    Rewrite();
+    std::string played = ReadFileBytes(game_.SaveFile);
+    played[100] = static_cast<char>(played[100] ^ 1);  // the game saved since
+    WriteFileBytes(game_.SaveFile, played);
+    EXPECT_EQ(RestoreError(), kSaveChangedText);
+    EXPECT_EQ(ReadFileBytes(game_.SaveFile), played);
+    Restore(TRestoreGuard::EvenOverNewerProgress);
+    EXPECT_EQ(ReadFileBytes(game_.SaveFile), save_);
+}
+
+// A backup that no longer matches its record is never written over the
+// save, forced or not, and nothing is written.
+TEST_F(SaveBackupTest, ADamagedBackupIsRefused) {
+    const struct {
+        const char* What;
+        std::function<void(const std::string& bin, const std::string& txt)> Damage;
+    } cases[] = {
+        {"emptied", [](const std::string& bin, const std::string&) { WriteFileBytes(bin, ""); }},
+        {"cut to 100 bytes",
+         [](const std::string& bin, const std::string&) { WriteFileBytes(bin, ReadFileBytes(bin).substr(0, 100)); }},
+        {"a byte changed",
+         [](const std::string& bin, const std::string&) {
+             std::string bytes = ReadFileBytes(bin);
+             bytes[5000] = static_cast<char>(bytes[5000] ^ 1);
+             WriteFileBytes(bin, bytes);
+         }},
+        {"record with a key twice",
+         [](const std::string&, const std::string& txt) { WriteFileBytes(txt, ReadFileBytes(txt) + "size=76000\n"); }},
+        {"record cut",
+         [](const std::string&, const std::string& txt) { WriteFileBytes(txt, ReadFileBytes(txt).substr(0, 40)); }},
+    };
+    char played = 0;
+    for (const auto& c : cases) {
+        WriteFileBytes(game_.SaveFile, ++played + save_.substr(1));  // each case's save its own
+        const TSaveBackup backup = Rewrite();
+        const std::string rewritten = ReadFileBytes(game_.SaveFile);
+        c.Damage(backup.Path, backup.Path.substr(0, backup.Path.size() - 4) + ".TXT");
+        for (const TRestoreGuard guard : {TRestoreGuard::OnlyOverRewrittenSave, TRestoreGuard::EvenOverNewerProgress})
+            EXPECT_EQ(RestoreError(guard), kBackupDamagedText + backup.Path) << c.What;
+        EXPECT_TRUE(ReadFileBytes(game_.SaveFile) == rewritten) << c.What;
+    }
+    // A damaged newest backup is never taken again for the same save.
+    WriteFileBytes(game_.SaveFile, played + save_.substr(1));
+    EXPECT_EQ(Rewrite().Number, 6u);
+}
+
+// A rewrite that changes nothing makes no backup; a save that is byte for
+// byte the newest backup gets no second copy, and its undo still works.
+TEST_F(SaveBackupTest, NoBackupForNothingNewAndTheUndoStillWorks) {
+    const TSaveBackup first = Rewrite();
+    const std::string rewritten = ReadFileBytes(game_.SaveFile);
+    EXPECT_TRUE(TBackedUpRewrite(dir_.Path(), "LOG1.DAT").Changes().empty());
+    Restore();
+    EXPECT_EQ(Rewrite().Path, first.Path);
+    EXPECT_EQ(ReadFileBytes(game_.SaveFile), rewritten);
+    EXPECT_EQ(ListSaveBackups(dir_.Path(), "LOG1.DAT").size(), 1u);
+    EXPECT_EQ(RestoreError(), "");
+    EXPECT_EQ(ReadFileBytes(game_.SaveFile), save_);
+}
+
+// Newest by number, not by the clock: the local time going back an hour
+// between two rewrites loses nothing. Twelve rewrites keep the newest ten and
+// the slot's oldest, the save as it was before the first.
+TEST_F(SaveBackupTest, KeepsTheNewestTenAndTheOldestWhateverTheClockSays) {
+    std::vector<TSaveBackup> made;
+    for (int i = 0; i < kBackupsKept + 2; ++i) {
+        // Each save differs in a byte outside the names, as the game's saves do.
+        std::string save = save_;
+        save[0] = static_cast<char>(i);
+        WriteFileBytes(game_.SaveFile, save);
+        // The zone moves west at each rewrite: the local time goes back.
+        TScopedTimeZone zone(i % 2 == 0 ? "UTC-9" : "UTC+3");
+        made.push_back(Rewrite());
+    }
+    const std::vector<TSaveBackup> listed = ListSaveBackups(dir_.Path(), "LOG1.DAT");
+    ASSERT_EQ(listed.size(), std::size_t{kBackupsKept} + 1);
+    for (int i = 0; i < kBackupsKept; ++i) EXPECT_EQ(listed[i].Path, made[made.size() - 1 - i].Path) << i;
+    EXPECT_EQ(listed.back().Path, made.front().Path);
+    EXPECT_FALSE(FileExists(made[1].Path));
+    EXPECT_EQ(RestoreError(), "");
+    EXPECT_EQ(ReadFileBytes(made.back().Path), ReadFileBytes(game_.SaveFile));
+}
+
+// What a killed run leaves in the backups folder is removed by the next
+// backup once a few minutes old, and never listed meanwhile; a restore's
+// temporary file beside the save is removed by the next run.
+TEST_F(SaveBackupTest, LeftoversAreIgnoredThenRemoved) {
+    Rewrite();
+    const std::string folder = FolderOfPath(ListSaveBackups(dir_.Path(), "LOG1.DAT").front().Path);
+    const TDateStamp old{2020, 1, 1, 0, 0, 0};
+    const std::string names[] = {"000007-20200101-000000.BIN", "000008-20200101-000000.TXT",
+                                 "000009-20200101-000000.BIN.tmp"};
+    for (const std::string& name : names) {
+        WriteFileBytes(folder + name, "left");
+        SetFileLocalTime(folder + name, old);
+    }
+    WriteFileBytes(folder + "000010-20200101-000000.BIN", "fresh");     // maybe a run at work right now
+    WriteFileBytes(folder + "20200101-000000.BIN", "earlier version");  // never listed, never removed
+    EXPECT_EQ(ListSaveBackups(dir_.Path(), "LOG1.DAT").size(), 1u);
+    WriteFileBytes(game_.SaveFile + ".kasumiro-restore", "left");
+    WriteFileBytes(game_.SaveFile, "!" + save_.substr(1));  // played since: a new backup
+    const TSaveBackup next = Rewrite();
+    for (const std::string& name : names) EXPECT_FALSE(FileExists(folder + name)) << name;
+    EXPECT_TRUE(FileExists(folder + "000010-20200101-000000.BIN"));
+    EXPECT_TRUE(FileExists(folder + "20200101-000000.BIN"));
+    EXPECT_EQ(next.Number, 11u) << "a number is never taken twice";
+    EXPECT_EQ(FolderEntries(game_.Save), std::vector<std::string>{"BUSYO21.BIN"});
+    // A folder in the way is named.
+    MakeFolder(game_.SaveFile + ".kasumiro-restore");
+    EXPECT_EQ(RestoreError().rfind(game_.SaveFile + ".kasumiro-restore: ", 0), 0u) << RestoreError();
+}
+
+// One writer at a time per slot: a second waits at most 5 s, then is refused.
+TEST_F(SaveBackupTest, ASecondWriterIsRefusedAfterItsWait) {
+    const std::string folder = FolderOfPath(Rewrite().Path);
+    const TSlotLock held(folder);
+    EXPECT_EQ(RestoreError(), kSlotBusyText + folder);
+    EXPECT_NE(ReadFileBytes(game_.SaveFile), save_);
+}
+
+TEST_F(SaveBackupTest, AFailedBackupLeavesTheSaveUntouched) {
+    // The backup folder cannot be made: a file stands where a folder must go.
+    WriteFileBytes(home_.Path() + "kasumiro", "");
+    WriteFileBytes(home_.Path() + "Kasumiro", "");
+    try {
+        Rewrite();
+        ADD_FAILURE() << "rewrote without a backup";
+    } catch (const Exception& error) {
+        // The path that failed, and why.
+        EXPECT_EQ(error.Message().rfind(kBackupFailedText + home_.Path(), 0), 0u) << error.Message();
+        EXPECT_NE(error.Message().find(": " + IoErrorMessage(3)), std::string::npos) << error.Message();
+    }
+    EXPECT_EQ(ReadFileBytes(game_.SaveFile), save_);
+}
+
+// No game folder's name can forge a record: whatever it holds comes back as
+// it was, and the hashes are the ones written.
+TEST(BackupRecord, NoFolderNameCanForgeAKey) {
+    const std::string hash(64, 'a');
+    const std::string forged = "/g\nsave-sha256=" + std::string(64, 'b') + "\n";
+    for (const std::string& game : {forged, std::string("/g\\n\r\\/"), std::string("/g=1\n\n")}) {
+        const TBackupRecord written{game, "LOG1.DAT", "2026-12-07 16:30:00", 76000, hash, hash};
+        TBackupRecord read;
+        ASSERT_TRUE(ParseBackupRecord(BackupRecordText(written), read)) << BackupRecordText(written);
+        EXPECT_EQ(read.GameFolder, game);
+        EXPECT_EQ(read.SaveHash, hash);
+        EXPECT_EQ(read.Size, 76000u);
+    }
+}
+
+// A relative place for the user's data is never taken: it would put the
+// backups under the current folder, maybe the game's.
+TEST(UserDataFolder, IgnoresARelativeSetting) {
+    TTempDir home;
+    TScopedBackupHome scopedHome("relative");
+    EXPECT_EQ(UserDataFolder().find("relative"), std::string::npos) << UserDataFolder();
+}
+
+}  // namespace
