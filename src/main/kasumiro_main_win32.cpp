@@ -57,6 +57,7 @@ void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
     TShellFolderBrowser chooser(SystemFolderShell(), [&window] { return static_cast<TWindowHandle>(window.Handle()); });
     SetUpGameFolderBrowser(chooser);
     TForm1 form(chooser, SettingsFilePath());
+    form.ExecuteRewrite = RunPlainRewrite;
     window.Bind(form);
 
     TApplicationRun run(form, {.ShowMainWindow = [&] { ShowAtStart(application, window); },

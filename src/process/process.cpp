@@ -1,4 +1,4 @@
-// Unit Process: walks the scenario's and the save's officer files record by
+// Walks the scenario's and the save's officer files record by
 // record and gives every save record whose name differs the name built from
 // the scenario's; and the same plan from both files' bytes read whole.
 #include "process/process.h"

@@ -1,4 +1,4 @@
-// Unit Process: the rewrite of a save slot's officer names from the scenario's.
+// The rewrite of a save slot's officer names from the scenario's.
 #pragma once
 
 #include <cstddef>

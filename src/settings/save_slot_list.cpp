@@ -2,13 +2,12 @@
 #include "settings/save_slot_list.h"
 
 #include "common/game_paths.h"
-#include "common/path_separator.h"
 #include "settings/date_settings.h"
 #include "settings/settings_store.h"
 #include "settings/slot_query.h"
 
 std::string SaveSlotPath(const std::string& baseDir, const std::string& slotName) {
-    return baseDir + slotName + kPathSeparator + kSlotTimeFileName;
+    return SaveFolderOf(baseDir, slotName) + kSlotTimeFileName;
 }
 
 TSaveSlotLabel SaveSlotLabelOf(const std::string& baseDir, const std::string& slotName,

@@ -14,3 +14,9 @@ std::string ApplicationTitleFromPath(std::string_view path, char separator,
 
 // The running program's title, computed once from its own path.
 const std::string& ApplicationTitle();
+
+// The title the boxes carry. On Windows the application title; on Linux,
+// where program files are named in lower case (kasumiro), the application
+// title with its first letter in upper case, as Kasumiro.exe gives it on
+// Windows and as the main window is captioned.
+const std::string& BoxApplicationTitle();

@@ -22,3 +22,5 @@ const std::string& ApplicationTitle() {
     }();
     return title;
 }
+
+const std::string& BoxApplicationTitle() { return ApplicationTitle(); }

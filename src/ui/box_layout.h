@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "ui/box_description.h"
 #include "ui/main_form_layout.h"
+#include "ui/window_fit.h"
 
 // The message font's dialog base units: average character width and height.
 struct TBaseUnits {
@@ -23,15 +25,9 @@ struct TBoxLayout {
     std::vector<TBounds> Buttons;
 };
 
-inline constexpr std::int32_t kBoxIconSize = 32;
-
 // Dialog units to pixels (4 horizontal and 8 vertical units per base unit).
 inline std::int32_t BoxUnitsX(std::int32_t units, TBaseUnits base) { return units * base.X / 4; }
 inline std::int32_t BoxUnitsY(std::int32_t units, TBaseUnits base) { return units * base.Y / 8; }
-
-// The text is wrapped at half the screen's width (never narrower than one
-// character, so a tiny screen still shows something).
-inline std::int32_t BoxTextWidthLimit(std::int32_t screenWidth) { return std::max<std::int32_t>(screenWidth / 2, 16); }
 
 // Every button is as wide as the widest caption needs, at least 50 units.
 inline std::int32_t BoxButtonWidth(std::int32_t widestCaption, TBaseUnits base) {
@@ -73,10 +69,19 @@ inline TBoxLayout LayoutBox(std::int32_t textWidth, std::int32_t textHeight, boo
     return layout;
 }
 
-// The top-left corner that centres a window of the given outer size on the
-// screen, kept on screen when the window is larger than the screen.
-inline TBounds CentreOnScreen(std::int32_t width, std::int32_t height, std::int32_t screenWidth,
-                              std::int32_t screenHeight) {
-    return TBounds{std::max<std::int32_t>((screenWidth - width) / 2, 0),
-                   std::max<std::int32_t>((screenHeight - height) / 2, 0), width, height};
+// A box of the given outer size centred in the screen's available area
+// (without panels), capped to the area's size so that all of it is on the
+// screen.
+constexpr TBounds CentreInArea(std::int32_t width, std::int32_t height, const TBounds& area) {
+    const std::int32_t cappedWidth = std::min(width, area.Width);
+    const std::int32_t cappedHeight = std::min(height, area.Height);
+    return TBounds{area.Left + (area.Width - cappedWidth) / 2, area.Top + (area.Height - cappedHeight) / 2, cappedWidth,
+                   cappedHeight};
+}
+
+// A box that changed its size where it stands: capped to the area and moved
+// just enough to lie within it.
+constexpr TBounds KeepInArea(const TBounds& box, const TBounds& area) {
+    return FitWindowToArea(
+        TBounds{box.Left, box.Top, std::min(box.Width, area.Width), std::min(box.Height, area.Height)}, area);
 }

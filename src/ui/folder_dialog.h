@@ -1,4 +1,4 @@
-// Unit FolderDialog2: TFolderDialog, the main window's folder chooser
+// TFolderDialog, the main window's folder chooser
 // component. It keeps the last chosen folder, opens the front end's chooser
 // on it and refuses a path the system cannot use.
 #pragma once

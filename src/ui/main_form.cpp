@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/path_separator.h"
+#include "common/game_paths.h"
 #include "process/process.h"
 #include "settings/settings_store.h"
 #include "ui/main_form_layout.h"
@@ -22,8 +22,6 @@ std::int32_t LastSaveDataIndex = 0;
 namespace {
 
 constexpr char kFolderDialogTitle[] = "天下統一プログラム・フォルダの設定";
-constexpr std::size_t kScenarioNameLength = 7;
-constexpr std::size_t kSlotNameLength = 8;
 
 template <std::size_t N>
 std::vector<std::string> ItemList(const std::array<const char*, N>& items) {
@@ -98,15 +96,11 @@ void TForm1::Button1Click(TObject* /*Sender*/) {
         DefaultBeep();
         return;
     }
-    if (ExecuteRewrite) {
-        ExecuteRewrite(BaseDir, SaveDataGroup.Item(SaveDataGroup.ItemIndex()).substr(0, kSlotNameLength));
-        return;
-    }
+    ExecuteRewrite(BaseDir, SaveDataGroup.ItemName(SaveDataGroup.ItemIndex()));
+}
+
+void RunPlainRewrite(const std::string& gameFolder, const std::string& slotName) {
     if (AskConfirmation(kExecuteQuestion) != mrYes) return;
-    const std::string saveFolder = BaseDir + SaveDataGroup.Item(SaveDataGroup.ItemIndex()).substr(0, kSlotNameLength) +
-                                   kPathSeparator;
-    const std::string scenarioFolder =
-        BaseDir + ScenarioGroup.Item(ScenarioGroup.ItemIndex()).substr(0, kScenarioNameLength) + kPathSeparator;
-    RewriteOfficerNames(scenarioFolder, saveFolder);
+    RewriteOfficerNames(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName));
     ShowInformationBox(kRewriteDoneText);
 }

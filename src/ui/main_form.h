@@ -1,5 +1,5 @@
-// Unit Unit1: the main window's logic and the program's global state, apart
-// from any toolkit. A front end builds the window from this state, mirrors the
+// The main window's logic and the program's global state, apart from any
+// toolkit. A front end builds the window from this state, mirrors the
 // two radio-group models and forwards events to the handlers.
 #pragma once
 
@@ -13,6 +13,10 @@
 #include "ui/radio_group.h"
 
 using TObject = void;
+
+// Execute's plain work: asks "実行しますか?", rewrites the slot's officer
+// names in place from the scenario's and says so. Errors travel out.
+void RunPlainRewrite(const std::string& gameFolder, const std::string& slotName);
 
 class TForm1 {
 public:
@@ -28,9 +32,9 @@ public:
     TRadioGroup SaveDataGroup;
     TFolderDialog FolderDialog1;
     // Execute's work once a slot is chosen, given BaseDir and the slot's
-    // folder name. Unset, Execute asks "実行しますか?" and rewrites in place;
-    // the Linux program sets RunUndoableRewrite.
-    std::function<void(const std::string& gameFolder, const std::string& slotName)> ExecuteRewrite;
+    // folder name; the front end chooses it: RunPlainRewrite (the Windows
+    // program) or RunUndoableRewrite (the Linux program).
+    std::function<void(const std::string& gameFolder, const std::string& slotName)> ExecuteRewrite = RunPlainRewrite;
 
     // The handlers never catch: an error travels out to the event dispatch.
     void Button3Click(TObject* Sender);

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 TRadioGroup::TRadioGroup(std::string caption, std::vector<std::string> items, std::int32_t itemIndex)
-    : caption_(std::move(caption)), items_(std::move(items)), empty_(items_.size(), false),
+    : caption_(std::move(caption)), names_(items), items_(std::move(items)), empty_(items_.size(), false),
       itemIndex_(std::clamp<std::int32_t>(itemIndex, -1, static_cast<std::int32_t>(items_.size()) - 1)) {}
 
 void TRadioGroup::SetItem(std::int32_t index, std::string label, bool empty) {

@@ -1,5 +1,6 @@
 // A radio group as the program's logic sees it, apart from any toolkit: a
-// list of labels, each with an "empty" flag (an item that stands for nothing
+// list of items, each with its fixed name (the folder it stands for), its
+// label and an "empty" flag (an item that stands for nothing
 // to work on, such as an unused save slot), the selected index, one click
 // handler and one change observer. A toolkit's view mirrors it through the
 // observer (OnChange) and forwards a user's clicks to UserClick.
@@ -12,12 +13,15 @@
 
 class TRadioGroup {
 public:
-    // The described state: the item at itemIndex is checked and no handler runs.
+    // The described state: the item at itemIndex is checked and no handler
+    // runs. Each item's name is also its first label.
     TRadioGroup(std::string caption, std::vector<std::string> items, std::int32_t itemIndex);
 
     const std::string& Caption() const { return caption_; }
     std::int32_t Count() const { return static_cast<std::int32_t>(items_.size()); }
     const std::string& Item(std::int32_t index) const { return items_.at(static_cast<std::size_t>(index)); }
+    // The name the item was made with, whatever its label says now.
+    const std::string& ItemName(std::int32_t index) const { return names_.at(static_cast<std::size_t>(index)); }
 
     // Whether the item stands for nothing to work on; false until SetItem says so.
     bool ItemEmpty(std::int32_t index) const { return empty_.at(static_cast<std::size_t>(index)); }
@@ -44,6 +48,7 @@ private:
     void Changed();
 
     std::string caption_;
+    std::vector<std::string> names_;
     std::vector<std::string> items_;
     std::vector<bool> empty_;
     std::int32_t itemIndex_;

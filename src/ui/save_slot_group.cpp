@@ -7,10 +7,6 @@
 #include "settings/date_settings.h"
 #include "settings/save_slot_list.h"
 
-namespace {
-constexpr std::size_t kSlotNameLength = 8;
-}  // namespace
-
 void RefreshSaveDataList(TRadioGroup& saveDataGroup, const TIniFile& iniFile, const std::string& baseDir,
                          const TDateSettings& dateSettings) {
     // The selection comes first, so a click handler it runs sees the old labels.
@@ -18,7 +14,7 @@ void RefreshSaveDataList(TRadioGroup& saveDataGroup, const TIniFile& iniFile, co
     std::vector<std::string> slotNames;
     slotNames.reserve(static_cast<std::size_t>(saveDataGroup.Count()));
     for (std::int32_t i = 0; i < saveDataGroup.Count(); ++i) {
-        slotNames.push_back(saveDataGroup.Item(i).substr(0, kSlotNameLength));
+        slotNames.push_back(saveDataGroup.ItemName(i));
     }
     const std::vector<TSaveSlotLabel> labels = SaveSlotLabels(baseDir, slotNames, dateSettings);
     for (std::size_t i = 0; i < labels.size(); ++i) {

@@ -10,7 +10,7 @@
 
 // Checks the stored slot (clamped to the group; a click handler that this
 // runs sees the labels as they were), then relabels every item from the slot
-// folder named by its label's first 8 characters. Uses the program's current
+// folder its name names. Uses the program's current
 // date settings unless given others.
 void RefreshSaveDataList(TRadioGroup& saveDataGroup, const TIniFile& iniFile, const std::string& baseDir);
 void RefreshSaveDataList(TRadioGroup& saveDataGroup, const TIniFile& iniFile, const std::string& baseDir,

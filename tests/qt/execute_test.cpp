@@ -76,7 +76,7 @@ private slots:
         });
         if (rewritten) {
             f.Script.OnModal<QDialog>([keys](QDialog& box) {
-                QCOMPARE(box.windowTitle(), ToQString(ApplicationTitle()));
+                QCOMPARE(box.windowTitle(), ToQString(BoxApplicationTitle()));
                 QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(),
                          QStringLiteral("データを書き換えました."));
                 if (!keys) return Press(BoxButton(box, "OK"));

@@ -130,7 +130,7 @@ private slots:
         f.Script.OnModal<QMessageBox>([&](QMessageBox& box) {
             QCOMPARE(box.text(), error);
             QCOMPARE(box.icon(), QMessageBox::Critical);
-            QCOMPARE(box.windowTitle(), ToQString(ApplicationTitle()));
+            QCOMPARE(box.windowTitle(), ToQString(BoxApplicationTitle()));
             Press(box.button(QMessageBox::Ok));
         });
         f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button3")); });

@@ -88,23 +88,36 @@ TEST(BoxLayout, TextWrapsAtHalfTheScreen) {
     EXPECT_EQ(BoxTextWidthLimit(1280), 640);
     EXPECT_EQ(BoxTextWidthLimit(1025), 512);
     EXPECT_GT(BoxTextWidthLimit(0), 0) << "never a zero-width text area";
+    EXPECT_EQ(BoxTextWidthLimit(0), 640) << "a screen of unknown width";
 }
 
 TEST(BoxLayout, CentredOnTheScreenAndKeptOnIt) {
+    constexpr TBounds kScreen{0, 0, 1280, 1024};
     struct {
-        std::int32_t Width, Height, ScreenWidth, ScreenHeight, Left, Top;
+        std::int32_t Width, Height;
+        TBounds Area;
+        TBounds Expected;
     } const cases[] = {
-        {200, 100, 1280, 1024, 540, 462},
-        {201, 101, 1280, 1024, 539, 461},
-        {2000, 1500, 1280, 1024, 0, 0},  // larger than the screen: title bar stays reachable
+        {200, 100, kScreen, {540, 462, 200, 100}},
+        {201, 101, kScreen, {539, 461, 201, 101}},
+        {2000, 1500, kScreen, {0, 0, 1280, 1024}},             // larger than the screen: capped, all of it on it
+        {200, 100, {0, 32, 1280, 992}, {540, 478, 200, 100}},  // below a top panel
+        {406, 298, {0, 0, 640, 400}, {117, 51, 406, 298}},     // scale 2 on 1280x800
     };
-    for (const auto& c : cases) {
-        const TBounds at = CentreOnScreen(c.Width, c.Height, c.ScreenWidth, c.ScreenHeight);
-        EXPECT_EQ(at.Left, c.Left) << c.Width;
-        EXPECT_EQ(at.Top, c.Top) << c.Height;
-        EXPECT_EQ(at.Width, c.Width);
-        EXPECT_EQ(at.Height, c.Height);
-    }
+    for (const auto& c : cases) EXPECT_EQ(CentreInArea(c.Width, c.Height, c.Area), c.Expected) << c.Width;
+}
+
+TEST(BoxLayout, AGrownBoxStaysInTheArea) {
+    constexpr TBounds kArea{0, 0, 640, 400};  // 1280x800 at scale 2
+    struct {
+        TBounds Box;
+        TBounds Expected;
+    } const cases[] = {
+        {{117, 150, 406, 298}, {117, 102, 406, 298}},  // the details unfolded below the bottom edge
+        {{117, 51, 406, 298}, {117, 51, 406, 298}},    // fits: stays
+        {{117, 51, 406, 500}, {117, 0, 406, 400}},     // taller than the area: capped
+    };
+    for (const auto& c : cases) EXPECT_EQ(KeepInArea(c.Box, kArea), c.Expected) << c.Box.Top;
 }
 
 }  // namespace

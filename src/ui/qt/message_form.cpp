@@ -3,6 +3,7 @@
 #include "ui/qt/message_form.h"
 
 #include <QDialog>
+#include <QGuiApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "common/frame.h"
+#include "ui/box_layout.h"
 #include "ui/qt/qt_text.h"
 
 namespace {
@@ -32,9 +34,11 @@ public:
         setWindowModality(Qt::ApplicationModal);
         auto* grid = new QGridLayout(this);
         grid->setSizeConstraint(QLayout::SetFixedSize);
-        if (box_.Icon == TBoxIcon::Question) {
+        if (box_.Icon != TBoxIcon::None) {
             auto* icon = new QLabel(this);
-            icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(32, 32));
+            const QStyle::StandardPixmap pixmap = box_.Icon == TBoxIcon::Stop ? QStyle::SP_MessageBoxCritical
+                                                                              : QStyle::SP_MessageBoxQuestion;
+            icon->setPixmap(style()->standardIcon(pixmap).pixmap(kBoxIconSize, kBoxIconSize));
             grid->addWidget(icon, 0, 0, Qt::AlignTop);
         }
         grid->addWidget(TextLabel(text, "Text"), 0, 1);
@@ -60,12 +64,32 @@ protected:
     // The close box gives the close answer.
     void reject() override { done(box_.CloseAnswer); }
 
+    // Opens centred in the screen's available area; when it grows (the
+    // details unfold) it moves just enough to stay within it.
     void showEvent(QShowEvent* event) override {
         QDialog::showEvent(event);
-        if (const QScreen* shown = screen()) move(shown->geometry().center() - rect().center());
+        const QRect outer = frameGeometry();
+        MoveTo(CentreInArea(outer.width(), outer.height(), AvailableArea()));
+    }
+    void resizeEvent(QResizeEvent* event) override {
+        QDialog::resizeEvent(event);
+        if (!isVisible()) return;
+        const QRect outer = frameGeometry();
+        MoveTo(KeepInArea(TBounds{outer.x(), outer.y(), outer.width(), outer.height()}, AvailableArea()));
     }
 
 private:
+    TBounds AvailableArea() const {
+        const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+        if (!shown) return TBounds{x(), y(), frameGeometry().width(), frameGeometry().height()};
+        const QRect area = shown->availableGeometry();
+        return TBounds{area.x(), area.y(), area.width(), area.height()};
+    }
+
+    void MoveTo(const TBounds& at) {
+        if (at.Left != x() || at.Top != y()) move(at.Left, at.Top);
+    }
+
     QLabel* TextLabel(const std::string& text, const char* name) {
         auto* label = new QLabel(ToQString(text), this);
         label->setObjectName(QString::fromLatin1(name));
@@ -73,7 +97,7 @@ private:
         label->setWordWrap(true);
         // As wide as the text needs, wrapping at half the screen's width;
         // a wrapping label would otherwise break short Japanese lines early.
-        const int limit = screen() ? screen()->geometry().width() / 2 : 640;
+        const int limit = BoxTextWidthLimit(screen() ? screen()->geometry().width() : 0);
         const int widest =
             label->fontMetrics().boundingRect(QRect(0, 0, limit, 0), Qt::TextWordWrap, label->text()).width();
         label->setMinimumWidth(std::min(widest, limit));
@@ -119,7 +143,13 @@ private:
         auto* toggle = new QPushButton(ToQString(kShowDetailsCaption), this);
         toggle->setObjectName(QStringLiteral("DetailsButton"));
         toggle->setAutoDefault(false);
-        connect(toggle, &QPushButton::clicked, this, [view, toggle] {
+        connect(toggle, &QPushButton::clicked, this, [this, &grid, view, toggle] {
+            // Unfolded, the box stays within the screen's available area:
+            // the details get the height left and scroll.
+            if (!view->isVisible()) {
+                const int spare = AvailableArea().Height - frameGeometry().height() - grid.verticalSpacing();
+                view->setMaximumHeight(std::max(spare, view->fontMetrics().lineSpacing() * 3));
+            }
             view->setVisible(!view->isVisible());
             toggle->setText(ToQString(view->isVisible() ? kHideDetailsCaption : kShowDetailsCaption));
         });

@@ -5,17 +5,21 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include "ui/app_title.h"
 #include "ui/qt/message_form.h"
 #include "ui/qt/qt_text.h"
 
 QWidget* TQtFrame::Owner() const { return mainWindow_ && mainWindow_->isVisible() ? mainWindow_ : nullptr; }
 
-// The caption its description gives the box: the word 確認 or the application title.
+namespace {
+
+// The error box is Qt's message box, drawn as described: one OK button and
+// the stop icon.
+static_assert(kErrorBox.Icon == TBoxIcon::Stop && kErrorBox.Buttons.size() == 1 && kErrorBox.Buttons[0].Answer == mrOk);
+
+}  // namespace
+
 std::int32_t TQtFrame::ShowBox(TBoxKind kind, const std::string& text, const TBoxPreview& preview) {
-    const std::string caption = DescribeBox(kind).Title == TBoxTitle::Confirmation ? kConfirmationTitle
-                                                                                   : ApplicationTitle();
-    return ShowMessageForm(Owner(), kind, caption, text, preview);
+    return ShowMessageForm(Owner(), kind, BoxCaption(kind).Text, text, preview);
 }
 
 std::int32_t TQtFrame::AskConfirmation(const std::string& text) { return ShowBox(TBoxKind::Confirmation, text); }
@@ -35,8 +39,8 @@ void TQtFrame::DefaultBeep() { QApplication::beep(); }
 void TQtFrame::ReportError(const Exception& error) {
     // A pressed button holding the mouse would keep it from the box.
     if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
-    QMessageBox box(QMessageBox::Critical, ToQString(ApplicationTitle()), ToQString(ErrorBoxText(error.Message())),
-                    QMessageBox::Ok, Owner());
+    QMessageBox box(QMessageBox::Critical, ToQString(BoxCaption(TBoxKind::Error).Text),
+                    ToQString(ErrorBoxText(error.Message())), QMessageBox::Ok, Owner());
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

@@ -41,6 +41,14 @@ private:
 
     bool HasIcon() const { return box_.Icon != TBoxIcon::None; }
 
+    // The screen's area without the task bar; the whole screen should the
+    // system not say.
+    static TBounds WorkArea() {
+        RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+        return TBounds{area.left, area.top, area.right - area.left, area.bottom - area.top};
+    }
+
     INT_PTR Handle(HWND dialog, UINT message, WPARAM wParam) {
         switch (message) {
         case WM_INITDIALOG: Build(dialog); return FALSE;  // the focus was put on the default button
@@ -81,9 +89,10 @@ private:
             captions.push_back(ProgramText(button.Caption));
             SetDlgItemTextW(dialog, button.Answer, captions.back().c_str());
         }
-        if (box_.Icon == TBoxIcon::Question)
-            SendDlgItemMessageW(dialog, kBoxIconId, STM_SETICON,
-                                reinterpret_cast<WPARAM>(LoadIconA(nullptr, IDI_QUESTION)), 0);
+        if (HasIcon())
+            SendDlgItemMessageW(
+                dialog, kBoxIconId, STM_SETICON,
+                reinterpret_cast<WPARAM>(LoadIconA(nullptr, box_.Icon == TBoxIcon::Stop ? IDI_HAND : IDI_QUESTION)), 0);
         return captions;
     }
 
@@ -134,8 +143,7 @@ private:
         RECT outer{0, 0, layout.ClientWidth, layout.ClientHeight};
         AdjustWindowRectEx(&outer, static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_STYLE)), FALSE,
                            static_cast<DWORD>(GetWindowLongPtrW(dialog, GWL_EXSTYLE)));
-        const TBounds at = CentreOnScreen(outer.right - outer.left, outer.bottom - outer.top,
-                                          GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+        const TBounds at = CentreInArea(outer.right - outer.left, outer.bottom - outer.top, WorkArea());
         SetWindowPos(dialog, nullptr, at.Left, at.Top, at.Width, at.Height, SWP_NOZORDER | SWP_NOACTIVATE);
 
         const int defaultId = buttons[box_.DefaultButton].Answer;

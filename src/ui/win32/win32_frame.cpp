@@ -3,7 +3,6 @@
 // from its own code page.
 #include "ui/win32/win32_frame.h"
 
-#include "ui/app_title.h"
 #include "common/wide_text.h"
 #include "ui/win32/message_form.h"
 
@@ -30,12 +29,16 @@ private:
     HWND window_;
 };
 
-// The caption its description gives a box: the program's own word or the
-// system's application title, each from its code page.
-std::wstring BoxCaption(TBoxKind kind) {
-    if (DescribeBox(kind).Title == TBoxTitle::Confirmation) return ProgramText(kConfirmationTitle);
-    return SystemText(ApplicationTitle());
+// The caption its description gives a box, from its own code page.
+std::wstring BoxCaptionText(TBoxKind kind) {
+    const TBoxCaption caption = BoxCaption(kind);
+    return caption.SystemText ? SystemText(caption.Text) : ProgramText(caption.Text);
 }
+
+// The error box is the system's message box, drawn as described: one OK
+// button and the stop icon.
+constexpr UINT kErrorBoxStyle = MB_OK | MB_ICONSTOP;
+static_assert(kErrorBox.Icon == TBoxIcon::Stop && kErrorBox.Buttons.size() == 1 && kErrorBox.Buttons[0].Answer == mrOk);
 
 }  // namespace
 
@@ -52,7 +55,7 @@ HWND TWin32Frame::Owner() const {
 std::int32_t TWin32Frame::ShowBox(TBoxKind kind, const std::string& text) {
     const HWND owner = Owner();
     const TDisabledWhileBoxOpen disabled(applicationWindow_, owner);
-    return ShowMessageForm(owner, kind, BoxCaption(kind), ProgramText(text));
+    return ShowMessageForm(owner, kind, BoxCaptionText(kind), ProgramText(text));
 }
 
 std::int32_t TWin32Frame::AskConfirmation(const std::string& text) { return ShowBox(TBoxKind::Confirmation, text); }
@@ -69,10 +72,10 @@ void TWin32Frame::ReportError(const Exception& error) {
     // after it is gone. An ownerless box disables no window of its own accord;
     // MB_TASKMODAL makes it disable every top-level window of this thread, as
     // an owner would be. With an owner the flag changes nothing.
-    const UINT flags = MB_OK | MB_ICONSTOP | (MainWindowShown() ? 0u : static_cast<UINT>(MB_TASKMODAL));
+    const UINT flags = kErrorBoxStyle | (MainWindowShown() ? 0u : static_cast<UINT>(MB_TASKMODAL));
     const HWND owner = Owner();
     const TDisabledWhileBoxOpen disabled(applicationWindow_, owner);
-    MessageBoxW(owner, ErrorBoxWideText(error).c_str(), SystemText(ApplicationTitle()).c_str(), flags);
+    MessageBoxW(owner, ErrorBoxWideText(error).c_str(), BoxCaptionText(TBoxKind::Error).c_str(), flags);
 }
 
 void TWin32Frame::RequestQuit() { PostQuitMessage(0); }
