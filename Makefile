@@ -49,6 +49,7 @@ bench: hooks
 	cmake --preset bench >/dev/null
 	cmake --build --preset bench -j $$(nproc)
 	build/bench/bench/kasumiro_bench
+	scripts/bench-backup.sh build/bench
 
 bench-linux: hooks
 	@scripts/install-deps.sh build qt

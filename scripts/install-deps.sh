@@ -30,7 +30,7 @@ packages_of() {
                   imagemagick locales fonts-horai-umefont ;;
     fuzz)    echo clang "$(clang_runtime_package)" ;;
     lint)    echo clang clang-tidy clang-format shellcheck ;;
-    bench)   echo build-essential cmake make libbenchmark-dev ;;
+    bench)   echo build-essential cmake make libbenchmark-dev hyperfine strace ;;
     release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
     qt)      echo qt6-base-dev qt6-translations-l10n libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool x11-apps \
                   imagemagick dbus at-spi2-core python3-pyatspi ;;

@@ -148,9 +148,10 @@ TSaveBackup ClaimNewBackup(const std::string& folder) {
     for (std::uint64_t number = HighestNumber(folder) + 1;; ++number) {
         char digits[32];
         std::snprintf(digits, sizeof digits, "%06llu-", static_cast<unsigned long long>(number));
+        const std::string stem = digits + stamp;
         TSaveBackup backup;
-        ParseBackupStem(digits + stamp, backup);
-        backup.Path = folder + digits + stamp + kBackupSuffix;
+        ParseBackupStem(stem, backup);
+        backup.Path = folder + stem + kBackupSuffix;
         if (CreateFileExclusively(backup.Path)) return backup;
     }
 }

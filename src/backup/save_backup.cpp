@@ -125,12 +125,9 @@ const TSaveBackup& TBackedUpRewrite::BackUp() {
         RemoveLeftovers(folder_);
         const std::string saveHash = Sha256Hex(save_);
         const std::vector<TSaveBackup> backups = BackupsInFolder(folder_);
-        if (!backups.empty() && IsCopyOf(backups.front(), save_, saveHash)) {
-            backup_ = backups.front();  // the save as it was backed up last: no second copy
-        } else {
-            backup_ = ClaimNewBackup(folder_);
-            ReplaceFileDurably(backup_.Path, backup_.Path + ".tmp", save_, TNewFileOwner::PrivateToUser);
-        }
+        const bool again = !backups.empty() && IsCopyOf(backups.front(), save_, saveHash);
+        // The save as it was backed up last gets no second copy.
+        backup_ = again ? backups.front() : ClaimNewBackup(folder_);
         const TBackupRecord record{AbsoluteGameFolder(gameFolder_),
                                    slotName_,
                                    backup_.Time,
@@ -138,7 +135,11 @@ const TSaveBackup& TBackedUpRewrite::BackUp() {
                                    saveHash,
                                    Sha256Hex(ApplyOfficerNameChanges(save_, changes_))};
         recordText_ = BackupRecordText(record);
-        WriteRecord(backup_, record);
+        const std::string recordPath = BackupRecordPath(backup_.Path);
+        std::vector<TFileReplacement> files = {{recordPath, recordPath + ".tmp", &recordText_}};
+        // The copy before its record: a crash between leaves a copy without a record, a leftover.
+        if (!again) files.insert(files.begin(), {backup_.Path, backup_.Path + ".tmp", &save_});
+        ReplaceFilesDurably(files, TNewFileOwner::PrivateToUser);
         PruneBackups(folder_);
     });
     return backup_;
@@ -185,7 +186,7 @@ TSaveBackup RestoreSaveBackup(const std::string& gameFolder, const std::string& 
     const TSlotLock lock(folder);
     const std::string savePath = SavePathOf(gameFolder, slotName);
     RemoveStaleRestoreFile(savePath);
-    const TSaveBackup backup = ChosenBackup(folder, backupName);
+    TSaveBackup backup = ChosenBackup(folder, backupName);
     TBackupRecord record;
     const std::string bytes = CheckedBackupBytes(backup, record);
     if (guard == TRestoreGuard::OnlyOverRewrittenSave &&

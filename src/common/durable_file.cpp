@@ -44,18 +44,25 @@ std::string ReadWholeFile(const std::string& path, std::size_t maxSize) {
 
 void ReplaceFileDurably(const std::string& path, const std::string& temporaryPath, const std::string& bytes,
                         TNewFileOwner owner) {
-    RemoveFile(temporaryPath);  // a leftover of a crash; a link there is removed, not followed
+    ReplaceFilesDurably({{path, temporaryPath, &bytes}}, owner);
+}
+
+void ReplaceFilesDurably(const std::vector<TFileReplacement>& files, TNewFileOwner owner) {
+    // A leftover of a crash is removed first; a link there is removed, not followed.
+    for (const TFileReplacement& file : files) RemoveFile(file.TemporaryPath);
     try {
-        TNewFile file(temporaryPath, owner, path);
-        file.WriteAll(bytes);
-        file.Flush();
-        file.Close();
-        RenameOver(temporaryPath, path, owner);
+        for (const TFileReplacement& file : files) {
+            TNewFile written(file.TemporaryPath, owner, file.Path);
+            written.WriteAll(*file.Bytes);
+            written.Flush();
+            written.Close();
+        }
+        for (const TFileReplacement& file : files) RenameOver(file.TemporaryPath, file.Path, owner);
     } catch (...) {
-        RemoveFileQuietly(temporaryPath);
+        for (const TFileReplacement& file : files) RemoveFileQuietly(file.TemporaryPath);
         throw;
     }
-    FlushFolder(FolderOfPath(path));
+    if (!files.empty()) FlushFolder(FolderOfPath(files.front().Path));
 }
 
 std::size_t PathRootLength(const std::string& path) {

@@ -29,6 +29,16 @@ std::string ReadWholeFile(const std::string& path, std::size_t maxSize);
 void ReplaceFileDurably(const std::string& path, const std::string& temporaryPath, const std::string& bytes,
                         TNewFileOwner owner);
 
+// Several files put in place as ReplaceFileDurably puts one, renamed in the
+// order given once all are written and flushed, with one flush of their
+// folder (they share it): a backup and its record cost one folder flush.
+struct TFileReplacement {
+    std::string Path;
+    std::string TemporaryPath;
+    const std::string* Bytes;
+};
+void ReplaceFilesDurably(const std::vector<TFileReplacement>& files, TNewFileOwner owner);
+
 // Creates an empty file at path, only for the user; false when something is
 // already there (the name is someone else's).
 bool CreateFileExclusively(const std::string& path);

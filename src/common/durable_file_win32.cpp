@@ -134,9 +134,11 @@ std::string AbsoluteFolderPath(const std::string& folder) {
     const DWORD length = GetFullPathNameW(SystemText(folder).c_str(), MAX_PATH, buffer, nullptr);
     if (length == 0) RaiseLastError(folder);
     if (length >= MAX_PATH) throw EInOutError(kErrorFilenameTooLong, folder);
+    // A folder that is missing, or no folder, is a path not found, as on Linux.
     const DWORD attributes = GetFileAttributesW(buffer);
-    if (attributes == INVALID_FILE_ATTRIBUTES) RaiseLastError(folder);
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) throw EInOutError(kErrorPathNotFound, folder);
+    if (attributes == INVALID_FILE_ATTRIBUTES && GetLastError() != ERROR_FILE_NOT_FOUND) RaiseLastError(folder);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        throw EInOutError(kErrorPathNotFound, folder);
     std::string path;
     if (!ExactSystemText(std::wstring_view(buffer, length), path)) throw EInOutError(kErrorPathNotFound, folder);
     return GameFolderPath(path);

@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "backup/backup_record.h"
 #include "backup/save_backup.h"
 #include "backup/sha256.h"
 #include "common/durable_file.h"
@@ -220,6 +221,21 @@ TEST_F(SaveBackupTest, AFailedBackupLeavesTheSaveUntouched) {
         EXPECT_NE(error.Message().find(": " + IoErrorMessage(3)), std::string::npos) << error.Message();
     }
     EXPECT_EQ(ReadFileBytes(game_.SaveFile), save_);
+}
+
+// No game folder's name can forge a record: whatever it holds comes back as
+// it was, and the hashes are the ones written.
+TEST(BackupRecord, NoFolderNameCanForgeAKey) {
+    const std::string hash(64, 'a');
+    const std::string forged = "/g\nsave-sha256=" + std::string(64, 'b') + "\n";
+    for (const std::string& game : {forged, std::string("/g\\n\r\\/"), std::string("/g=1\n\n")}) {
+        const TBackupRecord written{game, "LOG1.DAT", "2026-12-07 16:30:00", 76000, hash, hash};
+        TBackupRecord read;
+        ASSERT_TRUE(ParseBackupRecord(BackupRecordText(written), read)) << BackupRecordText(written);
+        EXPECT_EQ(read.GameFolder, game);
+        EXPECT_EQ(read.SaveHash, hash);
+        EXPECT_EQ(read.Size, 76000u);
+    }
 }
 
 // A relative place for the user's data is never taken: it would put the

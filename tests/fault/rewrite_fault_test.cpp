@@ -22,6 +22,8 @@
 #include "common/durable_file.h"
 #include "process/process.h"
 #include "support/backup_home.h"
+#include "support/fake_frame.h"
+#include "ui/undoable_rewrite.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -395,6 +397,23 @@ TEST_F(BackupFaults, EachFaultOfARewriteWithItsBackupKeepsTheWayBack) {
     }
     std::cout << "[ FAULTS   ] " << faults.size() << " faults (" << failed
               << " failed runs) injected into the rewrite with its backup\n";
+}
+
+// The Linux program: a rewrite stopped part-way by a failing write shows its
+// error with 元に戻す, which puts the old save back.
+TEST_F(BackupFaults, ARewriteStoppedPartWayCanBeUndoneFromItsErrorBox) {
+    TFakeFrame frame;
+    TScopedFrame scopedFrame(frame);
+    frame.Answers = {mrYes};
+    frame.InformationAnswers = {mrUndo};
+    {
+        TFaultScope scope({{TSyscall::Pwrite, 100, TFaultKind::Enospc}});
+        RunUndoableRewrite(dir_.Path(), "LOG1.DAT");
+    }
+    ASSERT_EQ(frame.Informations.size(), 2u);
+    EXPECT_EQ(frame.Informations[0], game_.SaveFile + ": " + ErrorBoxText(IoErrorMessage(112)));
+    EXPECT_EQ(frame.Informations[1], kRestoredText);
+    EXPECT_TRUE(ReadFileBytes(game_.SaveFile) == save_);
 }
 
 TEST_F(BackupFaults, EachFaultOfARestoreLeavesOneSaveOrTheOther) {
