@@ -20,7 +20,12 @@ PREPARE
 cli="'$build/kasumiro-cli' rewrite '$work/game' 2"
 floor="'$build/bench/backup_floor' '$work/game/NEW.DAT/BUSYO21.BIN' '$save' '$work/copies/copy.BIN'"
 # No shell between hyperfine and the programs: the runs are a few milliseconds.
-hyperfine -N --warmup 5 --runs 300 --prepare "sh $work/prepare.sh" -n kasumiro-cli "$cli" -n floor "$floor"
+hyperfine -N --warmup 5 --runs 300 --prepare "sh $work/prepare.sh" --export-json "$work/times.json" \
+  -n kasumiro-cli "$cli" -n floor "$floor"
+# The medians' ratio: on a shared machine the mean follows whatever else runs.
+medians=$(sed -n 's/^ *"median": \([0-9.e-]*\),*$/\1/p' "$work/times.json" | tr '\n' ' ')
+echo "$medians" | awk '{printf "medians: kasumiro-cli %.2f ms, floor %.2f ms, ratio %.2f\n", $1 * 1000, $2 * 1000, $1 / $2}'
+
 if command -v strace >/dev/null; then
   for name in kasumiro-cli floor; do
     sh "$work/prepare.sh"

@@ -88,13 +88,16 @@ std::string StampNow() {
     return stamp;
 }
 
-// The highest number any backup, record or temporary file of the folder holds.
+// The highest number any backup, record or temporary file of the folder
+// holds (names of other kinds, those of earlier versions among them, count none).
 std::uint64_t HighestNumber(const std::string& folder) {
     std::uint64_t highest = 0;
-    for (const std::string& name : FolderEntries(folder)) {
-        const std::size_t dash = name.find('-');
-        if (dash != std::string::npos && dash <= kMaxNumberDigits && IsDigits(name, 0, dash))
-            highest = std::max<std::uint64_t>(highest, std::stoull(name.substr(0, dash)));
+    for (std::string name : FolderEntries(folder)) {
+        if (EndsWith(name, kTemporarySuffix)) name.resize(name.size() - std::string_view(kTemporarySuffix).size());
+        std::string stem = StemOf(name, kBackupSuffix);
+        if (stem.empty()) stem = StemOf(name, kRecordSuffix);
+        TSaveBackup parsed;
+        if (!stem.empty() && ParseBackupStem(stem, parsed)) highest = std::max(highest, parsed.Number);
     }
     return highest;
 }

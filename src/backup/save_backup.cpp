@@ -63,10 +63,12 @@ TSaveBackup ChosenBackup(const std::string& folder, const std::string& backupNam
         if (backups.empty()) RaiseWithPrefix(kNoBackupText, folder);
         return backups.front();
     }
-    // Only a backup of this slot is ever put back, whatever path was given.
+    // Only a backup of this slot is ever put back, whatever path was given;
+    // its number alone names it too.
     const std::string name = FileNameOf(backupName);
+    const bool number = name.find_first_not_of("0123456789") == std::string::npos && name.size() <= 12;
     for (const TSaveBackup& backup : backups) {
-        if (FileNameOf(backup.Path) == name) return backup;
+        if (FileNameOf(backup.Path) == name || (number && backup.Number == std::stoull(name))) return backup;
     }
     throw EInOutError(kErrorFileNotFound, backupName);
 }
@@ -128,12 +130,9 @@ const TSaveBackup& TBackedUpRewrite::BackUp() {
         const bool again = !backups.empty() && IsCopyOf(backups.front(), save_, saveHash);
         // The save as it was backed up last gets no second copy.
         backup_ = again ? backups.front() : ClaimNewBackup(folder_);
-        const TBackupRecord record{AbsoluteGameFolder(gameFolder_),
-                                   slotName_,
-                                   backup_.Time,
-                                   save_.size(),
-                                   saveHash,
-                                   Sha256Hex(ApplyOfficerNameChanges(save_, changes_))};
+        planned_ = ApplyOfficerNameChanges(save_, changes_);
+        const TBackupRecord record{
+            AbsoluteGameFolder(gameFolder_), slotName_, backup_.Time, save_.size(), saveHash, Sha256Hex(planned_)};
         recordText_ = BackupRecordText(record);
         const std::string recordPath = BackupRecordPath(backup_.Path);
         std::vector<TFileReplacement> files = {{recordPath, recordPath + ".tmp", &recordText_}};
@@ -165,6 +164,7 @@ void TBackedUpRewrite::Rewrite(TErrorNaming naming) {
 void TBackedUpRewrite::RecordSaveHash(const std::string& savePath) {
     const std::string now = ReadWholeFile(savePath, kMaxOfficerFileSize);
     changedSave_ = now != save_;
+    if (now == planned_) return;  // as planned: the record holds its hash already
     TBackupRecord record;
     ParseBackupRecord(recordText_, record);
     const std::string hash = Sha256Hex(now);

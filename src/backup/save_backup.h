@@ -81,7 +81,8 @@ private:
     std::string slotName_;
     std::string folder_;
     std::unique_ptr<TSlotLock> lock_;
-    std::string save_;
+    std::string save_;     // as read before the rewrite
+    std::string planned_;  // as the rewrite will leave it
     std::vector<TOfficerNameChange> changes_;
     TSaveBackup backup_;
     std::string recordText_;
@@ -100,7 +101,7 @@ enum class TRestoreGuard { OnlyOverRewrittenSave, EvenOverNewerProgress };
 
 // Puts a backup of the slot back over its officer file: the newest when
 // backupName is empty, else the one of that file name (a path counts by its
-// file name). The backup is checked against its record first (size and
+// file name) or of that number. The backup is checked against its record first (size and
 // SHA-256): a damaged one or one without its record raises
 // kBackupDamagedText and its path. Unless the guard allows it, only while the
 // save still holds what the last rewrite left (else ESaveChanged). Nothing is

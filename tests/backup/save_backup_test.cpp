@@ -10,6 +10,7 @@
 #include "backup/backup_record.h"
 #include "backup/save_backup.h"
 #include "backup/sha256.h"
+#include "backup/slot_lock.h"
 #include "common/durable_file.h"
 #include "common/errors.h"
 #include "common/game_paths.h"
@@ -194,18 +195,28 @@ TEST_F(SaveBackupTest, LeftoversAreIgnoredThenRemoved) {
         WriteFileBytes(folder + name, "left");
         SetFileLocalTime(folder + name, old);
     }
-    WriteFileBytes(folder + "000010-20200101-000000.BIN", "fresh");  // maybe a run at work right now
+    WriteFileBytes(folder + "000010-20200101-000000.BIN", "fresh");     // maybe a run at work right now
+    WriteFileBytes(folder + "20200101-000000.BIN", "earlier version");  // never listed, never removed
     EXPECT_EQ(ListSaveBackups(dir_.Path(), "LOG1.DAT").size(), 1u);
     WriteFileBytes(game_.SaveFile + ".kasumiro-restore", "left");
     WriteFileBytes(game_.SaveFile, "!" + save_.substr(1));  // played since: a new backup
     const TSaveBackup next = Rewrite();
     for (const std::string& name : names) EXPECT_FALSE(FileExists(folder + name)) << name;
     EXPECT_TRUE(FileExists(folder + "000010-20200101-000000.BIN"));
+    EXPECT_TRUE(FileExists(folder + "20200101-000000.BIN"));
     EXPECT_EQ(next.Number, 11u) << "a number is never taken twice";
     EXPECT_EQ(FolderEntries(game_.Save), std::vector<std::string>{"BUSYO21.BIN"});
     // A folder in the way is named.
     MakeFolder(game_.SaveFile + ".kasumiro-restore");
     EXPECT_EQ(RestoreError().rfind(game_.SaveFile + ".kasumiro-restore: ", 0), 0u) << RestoreError();
+}
+
+// One writer at a time per slot: a second waits at most 5 s, then is refused.
+TEST_F(SaveBackupTest, ASecondWriterIsRefusedAfterItsWait) {
+    const std::string folder = FolderOfPath(Rewrite().Path);
+    const TSlotLock held(folder);
+    EXPECT_EQ(RestoreError(), kSlotBusyText + folder);
+    EXPECT_NE(ReadFileBytes(game_.SaveFile), save_);
 }
 
 TEST_F(SaveBackupTest, AFailedBackupLeavesTheSaveUntouched) {

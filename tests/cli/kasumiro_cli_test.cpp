@@ -61,7 +61,7 @@ TEST(KasumiroCli, RewriteChangesExactlyTheDifferingNamesOnce) {
 }
 
 // The sample game, its backups in a folder of their own, and slot 2's save.
-class KasumiroCliBackups : public testing::Test {
+class KasumiroCliBackupTest : public testing::Test {
 protected:
     void SetUp() override {
         MakeSampleGame(game.Path());
@@ -77,7 +77,7 @@ protected:
 
 // restore puts back the backup only over the save the rewrite left, unless
 // forced; --no-backup makes none.
-TEST_F(KasumiroCliBackups, RestorePutsTheSlotBackByteForByteButNeverOverNewerProgress) {
+TEST_F(KasumiroCliBackupTest, RestorePutsTheSlotBackByteForByteButNeverOverNewerProgress) {
     const auto run = [](const std::vector<std::string>& args, int exitCode, const std::string& out) {
         TProgramResult result = RunCli(args);
         EXPECT_EQ(result.ExitCode, exitCode) << ::testing::PrintToString(args) << result.Err;
@@ -105,20 +105,26 @@ TEST_F(KasumiroCliBackups, RestorePutsTheSlotBackByteForByteButNeverOverNewerPro
               "セーブデータが書き換えの後に変更されています.\n--force を付けると, それでも元に戻します.\n");
     EXPECT_EQ(ReadFileBytes(savePath), played);
     EXPECT_EQ(run({"restore", game.Path(), "2", "NOPE.BIN"}, 1, "").Err, "NOPE.BIN: ファイルが見つかりません.\n");
-    // The first backup, by its name; the save is the one before any rewrite.
+    // The save before the second rewrite was the first backup's: no second copy.
+    EXPECT_EQ(Lines(RunCli({"backups", game.Path(), "2"}).Out).size(), 1u);
+    // The first backup, by its name and by its number; the save is the one before any rewrite.
     run({"restore", "--force", game.Path(), "2", backup.substr(0, backup.size() - 1)}, 0, "元に戻しました.\n");
+    EXPECT_EQ(ReadFileBytes(savePath), before);
+    WriteFileBytes(savePath, played);
+    EXPECT_EQ(run({"restore", "--force", game.Path(), "2", "1"}, 0, "元に戻しました.\n").Err, backup);  // by its number
     EXPECT_EQ(ReadFileBytes(savePath), before);
 }
 
 // Two rewrites of one slot at once: one backs up and rewrites, the other
 // then finds nothing to change; the one backup puts the old save back.
-TEST_F(KasumiroCliBackups, TwoRewritesAtOnceKeepTheirBackup) {
+TEST_F(KasumiroCliBackupTest, TwoRewritesAtOnceKeepTheirBackup) {
     if (kPathSeparator != '/') GTEST_SKIP() << "started together by the POSIX shell";
     const std::string rewrite = ShellQuoted(KASUMIRO_CLI_PATH) + " rewrite " + ShellQuoted(game.Path()) + " 2";
+    const std::string both = "(" + rewrite + " & " + rewrite + " & wait %1 && wait %2) 2>/dev/null";
     for (int pair = 0; pair < 5; ++pair) {
         WriteFileBytes(savePath, before);
         std::string out;
-        ASSERT_EQ(RunShellCommand("(" + rewrite + " & " + rewrite + " & wait %1 && wait %2) 2>/dev/null", out), 0);
+        ASSERT_EQ(RunShellCommand(both, out), 0);
         EXPECT_EQ(Lines(out).size(), 2u) << out;
         EXPECT_NE(out.find(kDone), std::string::npos) << out;
         EXPECT_NE(out.find("LOG2.DAT: 書き換える名前はありません."), std::string::npos) << out;

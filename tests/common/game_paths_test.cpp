@@ -5,6 +5,7 @@
 
 #include <utility>
 
+#include "common/durable_file.h"
 #include "common/path_separator.h"
 #include "support/literal_code_page.h"
 
@@ -44,4 +45,18 @@ TEST(GamePaths, FolderOfPathKeepsTheLastSeparator) {
         if (path.find('\x95') != std::string::npos && !LiteralsAreSystemText()) continue;
         EXPECT_EQ(FolderOfPath(path), folder) << path;
     }
+}
+
+// A chain of folders is made from the path's own root, never from a fixed offset.
+TEST(GamePaths, PathRootIsFoundInThePath) {
+    const bool windows = kPathSeparator == '\\';
+    const std::pair<std::string, std::size_t> cases[] = {
+        {"relative\\x", 0},
+        {"/home/x", windows ? 0 : 1},
+        {"C:\\Users\\x", windows ? 3 : 0},
+        {"\\\\server\\share\\x", windows ? 15 : 0},
+        {"\\\\?\\C:\\x", windows ? 7 : 0},
+        {"\\\\?\\UNC\\server\\share\\x", windows ? 21 : 0},
+    };
+    for (const auto& [path, root] : cases) EXPECT_EQ(PathRootLength(path), root) << path;
 }
