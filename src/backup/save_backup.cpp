@@ -100,7 +100,7 @@ bool IsCopyOf(const TSaveBackup& backup, const std::string& bytes, const std::st
 
 }  // namespace
 
-TBackedUpRewrite::TBackedUpRewrite(const std::string& gameFolder, const std::string& slotName)
+TBackedUpRewrite::TBackedUpRewrite(const std::string& gameFolder, const std::string& slotName, TUnplannedSave unplanned)
     : gameFolder_(gameFolder), slotName_(slotName) {
     folder_ = SlotBackupFolderOf(gameFolder, slotName);
     BackingUp([&] {
@@ -112,7 +112,12 @@ TBackedUpRewrite::TBackedUpRewrite(const std::string& gameFolder, const std::str
     const std::string scenarioPath = ScenarioFolderOf(gameFolder) + kOfficerFileName;
     const std::string scenario = ReadWholeFile(scenarioPath, kMaxOfficerFileSize);
     save_ = ReadWholeFile(savePath, kMaxOfficerFileSize);
-    changes_ = PlanOfficerNameChanges(scenario, save_, scenarioPath, savePath);
+    try {
+        changes_ = PlanOfficerNameChanges(scenario, save_, scenarioPath, savePath);
+    } catch (const EInOutError&) {
+        if (unplanned == TUnplannedSave::Refuse) throw;
+        planned_ = false;
+    }
 }
 
 TBackedUpRewrite::~TBackedUpRewrite() = default;
@@ -139,10 +144,10 @@ const TSaveBackup& TBackedUpRewrite::BackUp() {
     return backup_;
 }
 
-void TBackedUpRewrite::Rewrite() {
+void TBackedUpRewrite::Rewrite(TErrorNaming naming) {
     const std::string saveFolder = SaveFolderOf(gameFolder_, slotName_);
     try {
-        RewriteOfficerNames(ScenarioFolderOf(gameFolder_), saveFolder, TErrorNaming::WithPath);
+        RewriteOfficerNames(ScenarioFolderOf(gameFolder_), saveFolder, naming);
     } catch (...) {
         try {
             RecordSaveHash(saveFolder + kOfficerFileName);

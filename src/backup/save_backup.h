@@ -35,6 +35,11 @@ public:
 
 class TSlotLock;
 
+// What a rewrite with backup does with a save it cannot plan (a file cut
+// short): refuse before any write, or back it up as it is and let the
+// record-by-record rewrite go as far as it goes.
+enum class TUnplannedSave { Refuse, BackUpAsItIs };
+
 // One rewrite of a slot with its backup, in this order: lock the slot's
 // backups, read both officer files whole and plan (construction), copy the
 // save (BackUp), rewrite record by record and record what the save then
@@ -43,7 +48,8 @@ class TSlotLock;
 // path and the reason, before any write.
 class TBackedUpRewrite {
 public:
-    TBackedUpRewrite(const std::string& gameFolder, const std::string& slotName);
+    TBackedUpRewrite(const std::string& gameFolder, const std::string& slotName,
+                     TUnplannedSave unplanned = TUnplannedSave::Refuse);
     ~TBackedUpRewrite();
     TBackedUpRewrite(const TBackedUpRewrite&) = delete;
     TBackedUpRewrite& operator=(const TBackedUpRewrite&) = delete;
@@ -51,6 +57,8 @@ public:
     // What the rewrite will change; none: no byte would change, and neither
     // BackUp nor Rewrite is to be called.
     const std::vector<TOfficerNameChange>& Changes() const { return changes_; }
+    // Whether the rewrite may change the save: it has changes, or it could not be planned.
+    bool MayChange() const { return !planned_ || !changes_.empty(); }
 
     // A new backup of the save as read; a save that is byte for byte the
     // newest backup gets no second copy: that backup is used again.
@@ -58,8 +66,9 @@ public:
 
     // The record-by-record rewrite (RewriteOfficerNames). Whether it ends or
     // fails, the backup's record then holds the hash of what the save really
-    // holds, so that a restore works without forcing; its error travels on.
-    void Rewrite();
+    // holds, so that a restore works without forcing; its error travels on,
+    // naming its file or not as asked.
+    void Rewrite(TErrorNaming naming = TErrorNaming::WithPath);
 
     // After Rewrite: whether the save's bytes changed at all (true when they
     // could not be read back).
@@ -78,6 +87,7 @@ private:
     TSaveBackup backup_;
     std::string recordText_;
     bool changedSave_ = false;
+    bool planned_ = true;
 };
 
 // "LOGn.DAT: 書き換える名前はありません.": the text for a rewrite with no change.

@@ -8,6 +8,7 @@
 #include "common/frame.h"
 #include "ui/application_run.h"
 #include "ui/main_form.h"
+#include "ui/silent_backup_rewrite.h"
 #include "ui/win32/application_window.h"
 #include "ui/win32/folder_browser.h"
 #include "ui/win32/main_window.h"
@@ -57,7 +58,7 @@ void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
     TShellFolderBrowser chooser(SystemFolderShell(), [&window] { return static_cast<TWindowHandle>(window.Handle()); });
     SetUpGameFolderBrowser(chooser);
     TForm1 form(chooser, SettingsFilePath());
-    form.ExecuteRewrite = RunPlainRewrite;
+    form.ExecuteRewrite = RunSilentlyBackedUpRewrite;
     window.Bind(form);
 
     TApplicationRun run(form, {.ShowMainWindow = [&] { ShowAtStart(application, window); },

@@ -1,9 +1,12 @@
 // The Execute flow of the real program: the confirmation box, the rewrite of
 // the selected slot's officer file, the information box and I/O errors.
+#include <algorithm>
 #include <functional>
 
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
+#include "backup/save_backup.h"
+#include "common/durable_file.h"
 
 namespace e2e {
 namespace {
@@ -61,6 +64,53 @@ TEST_F(ExecuteTest, ConfirmedExecuteRewritesTheSelectedSlotOnly) {
     ExecuteToCompletion();
     EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(1)));
 
+    Quit(Main);
+}
+
+// Execute keeps a backup unseen, under %LOCALAPPDATA% and not in the game
+// folder; 元に戻す in the system menu puts it back, and refuses once the game
+// has saved over the rewritten slot.
+TEST_F(ExecuteTest, SystemMenuUndoRestoresTheUnseenBackup) {
+    StartWithSlot(1);
+    ASSERT_TRUE(Main.Window);
+    const std::string savePath = SlotFolder(GameDir, 1) + "BUSYO21.BIN";
+    const auto gameEntries = [&] {
+        std::vector<std::string> entries = FolderEntries(GameDir);
+        for (const std::string& name : FolderEntries(SlotFolder(GameDir, 1))) entries.push_back("LOG2.DAT\\" + name);
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    };
+    const std::vector<std::string> entriesBefore = gameEntries();
+    // Greyed while the slot has no backup: its key does nothing.
+    ASSERT_TRUE(PostSystemMenuKey(Main.Window, 'U'));
+    EXPECT_FALSE(OtherWindowAppears(1000)) << Windows();
+    for (int i = 0; i < 2; ++i) PostMessageA(Main.Window, WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_TRUE(WaitUntil([&] { return !WaitForTopLevel(App->Id(), IsMenuWindow, 0); }, 3000)) << "the menu stays open";
+    ExecuteToCompletion();
+    EXPECT_EQ("", FileDifference(RewrittenSaveOfficerFile(), SaveFile(1)));
+    EXPECT_EQ(entriesBefore, gameEntries()) << "the game folder got a new file";
+
+    const std::vector<TSaveBackup> backups = ListSaveBackups(GameDir, "LOG2.DAT");
+    ASSERT_EQ(1U, backups.size());
+    char localAppData[MAX_PATH] = "";
+    GetEnvironmentVariableA("LOCALAPPDATA", localAppData, MAX_PATH);
+    EXPECT_EQ(0U, backups[0].Path.find(std::string(localAppData) + "\\Kasumiro\\backups\\")) << backups[0].Path;
+    EXPECT_EQ("", FileDifference(SaveOfficerFile(), TryReadFileBytes(backups[0].Path)));
+
+    ASSERT_TRUE(PostSystemMenuKey(Main.Window, 'U'));
+    const HWND restored = WaitForBox("元に戻しました.");
+    ASSERT_TRUE(restored) << Windows();
+    Answer(restored, "OK");
+    EXPECT_EQ("", FileDifference(SaveOfficerFile(), SaveFile(1)));
+
+    std::string progress = SaveOfficerFile();
+    progress[0] = static_cast<char>(progress[0] ^ 1);
+    WriteFileBytes(savePath, progress);
+    ASSERT_TRUE(PostSystemMenuKey(Main.Window, 'U'));
+    const HWND refused = WaitForBox("セーブデータが書き換えの後に変更されています.");
+    ASSERT_TRUE(refused) << Windows();
+    Answer(refused, "OK");
+    EXPECT_EQ("", FileDifference(progress, SaveFile(1))) << "the game's newer progress was overwritten";
     Quit(Main);
 }
 

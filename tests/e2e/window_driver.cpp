@@ -104,6 +104,8 @@ bool IsRadioButton(HWND window) {
     return ClassName(window) == "Button" && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
 }
 
+bool IsMenuWindow(HWND window) { return ClassName(window) == "#32768"; }
+
 bool IsChecked(HWND button) {
     DWORD_PTR state = 0;
     SendMessageTimeoutA(button, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &state);
@@ -185,6 +187,31 @@ bool PostKey(HWND window, UINT virtualKey) {
     // previous-state and transition bits.
     PostMessageA(window, WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | (scanCode << 16)));
     PostMessageA(window, WM_KEYUP, virtualKey, static_cast<LPARAM>(1 | (scanCode << 16) | (3u << 30)));
+    return true;
+}
+
+bool PostSystemMenuKey(HWND window, UINT virtualKey) {
+    if (!WaitPressable(window, "open the system menu of")) return false;
+    HWND focus = FocusOf(window);
+    if (!focus || (focus != window && !IsChild(window, focus))) {
+        ADD_FAILURE() << "a person cannot press Alt+Space in " << Describe(window) << ": it has no keyboard focus";
+        return false;
+    }
+    // The key goes where the focus is; a control hands Alt+Space to its window.
+    const UINT space = MapVirtualKeyA(VK_SPACE, MAPVK_VK_TO_VSC);
+    PostMessageA(focus, WM_SYSKEYDOWN, VK_SPACE, 1 | (space << 16) | (1u << 29));
+    PostMessageA(focus, WM_SYSKEYUP, VK_SPACE, 1 | (space << 16) | (1u << 29) | (3u << 30));
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const HWND menu = WaitForTopLevel(processId, IsMenuWindow, 3000);
+    if (!menu) {
+        ADD_FAILURE() << "Alt+Space opened no menu in " << Describe(window);
+        return false;
+    }
+    // The open menu takes the thread's keys, whichever of its windows they are sent to.
+    const UINT scanCode = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
+    PostMessageA(window, WM_KEYDOWN, virtualKey, 1 | (scanCode << 16));
+    PostMessageA(window, WM_KEYUP, virtualKey, 1 | (scanCode << 16) | (3u << 30));
     return true;
 }
 

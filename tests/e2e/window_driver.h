@@ -27,6 +27,8 @@ std::wstring WideWindowText(HWND window);
 std::string WindowText(HWND window);
 bool IsVisibleWindow(HWND window);
 bool IsRadioButton(HWND window);
+// A menu's own window (an open popup menu, the system menu among them).
+bool IsMenuWindow(HWND window);
 bool IsChecked(HWND button);
 RECT ScreenRect(HWND window);
 
@@ -63,6 +65,10 @@ bool SendClick(HWND button);
 bool PostClose(HWND window);
 // Presses and releases a key in the window, which must have the keyboard focus.
 bool PostKey(HWND window, UINT virtualKey);
+// Opens the system menu of the window that holds the keyboard focus in
+// top-level window, as Alt+Space does, and presses an item's access key in
+// it; false when the window had no focus or the menu did not open in time.
+bool PostSystemMenuKey(HWND window, UINT virtualKey);
 // Clicks with the left mouse button at a point of the window's client area.
 bool PostMouseClick(HWND window, POINT point);
 

@@ -11,7 +11,9 @@
 #include "common/frame.h"
 #include "common/wide_text.h"
 #include "ui/form_scaling.h"
+#include "ui/silent_backup_rewrite.h"
 #include "ui/win32/slot_group_layout.h"
+#include "ui/win32/undo_menu.h"
 
 // The window description names the font's character set by its Windows number.
 static_assert(kShiftJisCharset == SHIFTJIS_CHARSET);
@@ -151,6 +153,18 @@ void TMainWindow::Bind(TForm1& form) {
     SetWindowPos(label_, nullptr, 0, 0, std::max<LONG>(b.Width, extent.cx), std::max<LONG>(b.Height, extent.cy),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     LayOutSlotGroup();
+    AddUndoMenuItem(window_.Get());
+    RefreshUndo();
+}
+
+std::string TMainWindow::SelectedSlot() const {
+    if (!form_ || form_->SaveDataGroup.ItemIndex() < 0) return "";
+    return form_->SaveDataGroup.ItemName(form_->SaveDataGroup.ItemIndex());
+}
+
+void TMainWindow::RefreshUndo() {
+    const std::string slot = SelectedSlot();
+    EnableUndoMenuItem(window_.Get(), !slot.empty() && SlotHasBackup(BaseDir, slot));
 }
 
 // The slot group and its buttons widen by what the widest label lacks, Quit
@@ -189,7 +203,9 @@ void TMainWindow::Mirror(TRadioView& view) {
         style = tabStop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
         SetWindowLongPtrW(button, GWL_STYLE, style);
     }
-    if (relabelled && &view == &saveData_) LayOutSlotGroup();
+    if (&view != &saveData_) return;
+    if (relabelled) LayOutSlotGroup();
+    RefreshUndo();
 }
 
 HWND TMainWindow::FirstTabControl() const { return GetNextDlgTabItem(window_.Get(), nullptr, FALSE); }
@@ -252,6 +268,15 @@ LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             ShowWindow(owner_, SW_MINIMIZE);
             return 0;
         }
+        if (IsUndoMenuCommand(wParam)) {
+            const std::string slot = SelectedSlot();
+            if (!slot.empty()) UndoNewestRewrite(BaseDir, slot);
+            return 0;
+        }
+        return DefWindowProcW(window, message, wParam, lParam);
+    case WM_INITMENUPOPUP:
+        // The undo item is right however the last rewrite or undo ended.
+        if (HIWORD(lParam)) RefreshUndo();
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_CLOSE:  // close box, Alt+F4, the task-bar entry's Close: all quit
         RequestQuit();
@@ -287,7 +312,10 @@ void TMainWindow::Command(int id, int code) {
     if (code != BN_CLICKED) return;
     HWND sender = GetDlgItem(window_.Get(), id);
     switch (id) {
-    case kButton1Id: form_->Button1Click(sender); break;
+    case kButton1Id:
+        form_->Button1Click(sender);
+        RefreshUndo();
+        break;
     case kButton2Id: form_->Button2Click(sender); break;
     case kButton3Id: form_->Button3Click(sender); break;
     default: break;
