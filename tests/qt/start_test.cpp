@@ -101,7 +101,9 @@ private slots:
             QCOMPARE(Control<QPushButton>("Button2")->text(), QStringLiteral("設定"));
             auto* label = Control<QLabel>("Label1");
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
-            Control<QRadioButton>("ScenarioGroup.0")->setFocus();
+            // The window opens with the focus on the first control in tab order.
+            QVERIFY(QApplication::focusWidget());
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ScenarioGroup.0"));
             for (const char* next : {"SaveDataGroup.0", "Button1", "Button2", "Button3", "ScenarioGroup.0"}) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));

@@ -12,6 +12,7 @@
 #include "common/wide_text.h"
 #include "ui/form_scaling.h"
 #include "ui/win32/slot_group_layout.h"
+#include "ui/win32/window_font.h"
 
 // The window description names the font's character set by its Windows number.
 static_assert(kShiftJisCharset == SHIFTJIS_CHARSET);
@@ -45,6 +46,26 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     if (!RegisterClassExW(&wc)) throw EOutOfMemory();
 }
 
+// The default-button look follows the focus, as in a dialog: the focused
+// push button is the default one, so that Enter (which the dialog manager
+// gives to the default button) presses it however the focus came there, by
+// Tab, a click or a box closing; with the focus elsewhere no button is.
+void FollowFocus(HWND button, bool focused) {
+    if (!button) return;
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(button, GWL_STYLE));
+    const DWORD type = focused ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    if ((style & BS_TYPEMASK) == type) return;
+    SendMessageW(button, BM_SETSTYLE, (style & ~static_cast<DWORD>(BS_TYPEMASK)) | type, TRUE);
+}
+
+// What the dialog manager asks for before it moves the default-button look
+// or passes on Enter: the focused push button, or none.
+LRESULT DefaultButtonId(HWND window) {
+    HWND focus = GetFocus();
+    const int id = focus && IsChild(window, focus) ? GetDlgCtrlID(focus) : 0;
+    return id == kButton1Id || id == kButton2Id || id == kButton3Id ? MAKELRESULT(id, DC_HASDEFID) : 0;
+}
+
 }  // namespace
 
 TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), owner_(owner) {
@@ -53,11 +74,7 @@ TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), 
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignPixelsPerInch;
     if (screen) ReleaseDC(nullptr, screen);
-    // The face name is the program's text: read in the system's code page it
-    // names no font outside Japan.
-    font_ = TFont(CreateFontW(ScaledFontHeight(dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kShiftJisCharset,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                              ProgramText(kForm1FontFace).c_str()));
+    font_ = CreateWindowFont(ScaledFontHeight(dpi));
 
     const TBounds size = ScaleBounds(kForm1Bounds, kDesignTextHeight);  // sized once the font is measured
     window_ = TWindow(CreateWindowExW(0, kWindowClass, ProgramText(kForm1Caption).c_str(), WS_OVERLAPPEDWINDOW,
@@ -137,10 +154,11 @@ void TMainWindow::Bind(TForm1& form) {
     // Created in tab order: the window order is the order Tab walks.
     CreateRadioGroup(scenario_, kScenarioGroup, form.ScenarioGroup, kScenarioFirstId);
     CreateRadioGroup(saveData_, kSaveDataGroup, form.SaveDataGroup, kSaveDataFirstId);
-    CreateControl(L"Button", ProgramText(kButton1.Caption), BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, kButton1.Bounds,
-                  kButton1Id);
-    CreateControl(L"Button", ProgramText(kButton2.Caption), BS_PUSHBUTTON | WS_TABSTOP, kButton2.Bounds, kButton2Id);
-    CreateControl(L"Button", ProgramText(kButton3.Caption), BS_PUSHBUTTON | WS_TABSTOP, kButton3.Bounds, kButton3Id);
+    // The push buttons report their focus (BS_NOTIFY), which the default-button look follows.
+    constexpr DWORD kPushButton = BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP;
+    CreateControl(L"Button", ProgramText(kButton1.Caption), kPushButton | WS_GROUP, kButton1.Bounds, kButton1Id);
+    CreateControl(L"Button", ProgramText(kButton2.Caption), kPushButton, kButton2.Bounds, kButton2Id);
+    CreateControl(L"Button", ProgramText(kButton3.Caption), kPushButton, kButton3.Bounds, kButton3Id);
     const std::wstring caption = ProgramText(kLabel1.Caption);
     label_ = CreateControl(L"Static", caption, SS_LEFT | SS_NOPREFIX | WS_GROUP, kLabel1.Bounds, kLabel1Id);
 
@@ -238,6 +256,7 @@ LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
     case WM_CTLCOLORBTN: return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case DM_GETDEFID: return DefaultButtonId(window);
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();
@@ -285,8 +304,12 @@ void TMainWindow::Command(int id, int code) {
             return;
         }
     }
-    if (code != BN_CLICKED) return;
     HWND sender = GetDlgItem(window_.Get(), id);
+    if (code == BN_SETFOCUS || code == BN_KILLFOCUS) {
+        FollowFocus(sender, code == BN_SETFOCUS);
+        return;
+    }
+    if (code != BN_CLICKED) return;
     switch (id) {
     case kButton1Id: form_->Button1Click(sender); break;
     case kButton2Id: form_->Button2Click(sender); break;

@@ -1,0 +1,77 @@
+// The main window's font, checked against the characters its labels need.
+#include "ui/win32/window_font.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "common/wide_text.h"
+#include "ui/main_form_layout.h"
+
+namespace {
+
+HFONT CreateFaceFont(std::int32_t height, const wchar_t* face) {
+    return CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kShiftJisCharset, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+// The installed faces that hold Japanese, proportional ones first, each
+// once; vertical faces ("@" before the name) and bitmap fonts left out.
+struct TJapaneseFaces {
+    std::vector<std::wstring> Proportional;
+    std::vector<std::wstring> Fixed;
+};
+
+int CALLBACK AddFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM faces) {
+    if (font->lfFaceName[0] == L'@' || (type & TRUETYPE_FONTTYPE) == 0) return 1;
+    auto& list = (font->lfPitchAndFamily & 0x3) == FIXED_PITCH ? reinterpret_cast<TJapaneseFaces*>(faces)->Fixed
+                                                               : reinterpret_cast<TJapaneseFaces*>(faces)->Proportional;
+    const std::wstring name = font->lfFaceName;
+    if (std::find(list.begin(), list.end(), name) == list.end()) list.push_back(name);
+    return 1;
+}
+
+std::vector<std::wstring> JapaneseFaces() {
+    TJapaneseFaces faces;
+    HDC screen = GetDC(nullptr);
+    if (!screen) return {};
+    LOGFONTW wanted{};
+    wanted.lfCharSet = kShiftJisCharset;
+    EnumFontFamiliesExW(screen, &wanted, &AddFace, reinterpret_cast<LPARAM>(&faces), 0);
+    ReleaseDC(nullptr, screen);
+    faces.Proportional.insert(faces.Proportional.end(), faces.Fixed.begin(), faces.Fixed.end());
+    return faces.Proportional;
+}
+
+}  // namespace
+
+std::wstring WindowTextCharacters() {
+    std::wstring text;
+    for (wchar_t c = L' '; c < 0x7F; ++c) text += c;
+    for (const TControlDescription& control : kForm1Controls) text += ProgramText(control.Caption);
+    return text;
+}
+
+bool FontDrawsAll(HFONT font, const std::wstring& text) {
+    HDC screen = GetDC(nullptr);
+    if (!screen) return true;
+    const HGDIOBJ previous = SelectObject(screen, font);
+    std::vector<WORD> glyphs(text.size());
+    const DWORD converted = GetGlyphIndicesW(screen, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                                             GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return converted == text.size() && std::find(glyphs.begin(), glyphs.end(), 0xFFFF) == glyphs.end();
+}
+
+TFont CreateWindowFont(std::int32_t height) {
+    // The face name is the program's text: read in the system's code page it
+    // names no font outside Japan.
+    TFont designed(CreateFaceFont(height, ProgramText(kForm1FontFace).c_str()));
+    const std::wstring needed = WindowTextCharacters();
+    if (!designed.Get() || FontDrawsAll(designed.Get(), needed)) return designed;
+    for (const std::wstring& face : JapaneseFaces()) {
+        TFont candidate(CreateFaceFont(height, face.c_str()));
+        if (candidate.Get() && FontDrawsAll(candidate.Get(), needed)) return candidate;
+    }
+    return designed;
+}
