@@ -37,7 +37,7 @@ int RunKasumiroProgram(int argc, char** argv) {
             QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kasumiro")));
         },
         [&] {
-            TQuitSignals quitSignals([] { RequestQuit(); });
+            TQuitSignals quitSignals([&frame] { frame.RequestQuitBySignal(); });
             RunKasumiro(frame, SettingsFilePath());
         });
 }
