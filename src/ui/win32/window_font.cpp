@@ -32,12 +32,12 @@ int CALLBACK AddFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARA
 
 std::vector<std::wstring> JapaneseFaces() {
     TJapaneseFaces faces;
-    HDC screen = GetDC(nullptr);
-    if (!screen) return {};
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc) return {};
     LOGFONTW wanted{};
     wanted.lfCharSet = kShiftJisCharset;
-    EnumFontFamiliesExW(screen, &wanted, &AddFace, reinterpret_cast<LPARAM>(&faces), 0);
-    ReleaseDC(nullptr, screen);
+    EnumFontFamiliesExW(dc, &wanted, &AddFace, reinterpret_cast<LPARAM>(&faces), 0);
+    DeleteDC(dc);
     faces.Proportional.insert(faces.Proportional.end(), faces.Fixed.begin(), faces.Fixed.end());
     return faces.Proportional;
 }
@@ -52,14 +52,15 @@ std::wstring WindowTextCharacters() {
 }
 
 bool FontDrawsAll(HFONT font, const std::wstring& text) {
-    HDC screen = GetDC(nullptr);
-    if (!screen) return true;
-    const HGDIOBJ previous = SelectObject(screen, font);
+    // A device context of its own: the screen's is shared with every window.
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc) return true;
+    const HGDIOBJ previous = SelectObject(dc, font);
     std::vector<WORD> glyphs(text.size());
-    const DWORD converted = GetGlyphIndicesW(screen, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+    const DWORD converted = GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
                                              GGI_MARK_NONEXISTING_GLYPHS);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
+    SelectObject(dc, previous);
+    DeleteDC(dc);
     return converted == text.size() && std::find(glyphs.begin(), glyphs.end(), 0xFFFF) == glyphs.end();
 }
 
