@@ -53,15 +53,23 @@ std::wstring WindowTextCharacters() {
 
 bool FontDrawsAll(HFONT font, const std::wstring& text) {
     // A device context of its own: the screen's is shared with every window.
+    // The font's Unicode ranges, not its glyph indices: under Wine asking for
+    // the glyph indices of a Shift-JIS font disturbs the folder chooser's
+    // status line later on.
     HDC dc = CreateCompatibleDC(nullptr);
     if (!dc) return true;
     const HGDIOBJ previous = SelectObject(dc, font);
-    std::vector<WORD> glyphs(text.size());
-    const DWORD converted = GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
-                                             GGI_MARK_NONEXISTING_GLYPHS);
+    std::vector<std::uint32_t> buffer((GetFontUnicodeRanges(dc, nullptr) + 3) / 4);
+    auto* ranges = reinterpret_cast<GLYPHSET*>(buffer.data());
+    const bool known = !buffer.empty() && GetFontUnicodeRanges(dc, ranges) != 0;
     SelectObject(dc, previous);
     DeleteDC(dc);
-    return converted == text.size() && std::find(glyphs.begin(), glyphs.end(), 0xFFFF) == glyphs.end();
+    if (!known) return true;
+    return std::all_of(text.begin(), text.end(), [ranges](wchar_t c) {
+        const WCRANGE* begin = ranges->ranges;
+        return std::any_of(begin, begin + ranges->cRanges,
+                           [c](const WCRANGE& range) { return c >= range.wcLow && c < range.wcLow + range.cGlyphs; });
+    });
 }
 
 TFont CreateWindowFont(std::int32_t height) {
