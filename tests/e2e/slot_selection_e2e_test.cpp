@@ -45,7 +45,13 @@ TEST_F(KasumiroTest, ClickingAnEmptySlotFallsBackToTheLastAcceptedSlot) {
     EXPECT_EQ(Stored(0), SettingsLines(IniPath));
 }
 
-bool LooksDefault(HWND button) { return (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; }
+// Whether the button looks like the default one, once the program has
+// handled the focus change that the test sees first.
+bool LooksDefault(HWND button, bool expected) {
+    const auto looks = [button] { return (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; };
+    WaitUntil([&] { return looks() == expected; }, 3000);
+    return looks();
+}
 
 // The focused push button looks like the default one and Enter presses it,
 // whether the focus came by Tab, by a click or back from a closed box; with
@@ -60,12 +66,13 @@ TEST_F(KasumiroTest, TheDefaultButtonLookAndEnterFollowTheFocus) {
         ASSERT_TRUE(PostKey(FocusOf(main.Window), VK_TAB));
         ASSERT_TRUE(focusOn(next)) << Windows();
     }
-    EXPECT_TRUE(LooksDefault(main.SettingsButton));
+    EXPECT_TRUE(LooksDefault(main.SettingsButton, true));
 
     ASSERT_TRUE(PostMouseClick(main.SlotItems[1], POINT{4, 4}));
     ASSERT_TRUE(focusOn(main.SlotItems[1])) << Windows();
     for (HWND button : {main.ExecuteButton, main.SettingsButton, main.QuitButton}) {
-        EXPECT_FALSE(LooksDefault(button)) << WindowText(button) << " looks like the default with a slot focused";
+        EXPECT_FALSE(LooksDefault(button, false))
+            << WindowText(button) << " looks like the default with a slot focused";
     }
 
     ASSERT_TRUE(PostMouseClick(main.ExecuteButton, POINT{4, 4}));
@@ -74,7 +81,7 @@ TEST_F(KasumiroTest, TheDefaultButtonLookAndEnterFollowTheFocus) {
         ASSERT_TRUE(confirm) << "Enter on the focused 実行 asks as a click does\n" << Windows();
         Answer(confirm, "いいえ(&N)");
         ASSERT_TRUE(focusOn(main.ExecuteButton)) << Windows();
-        EXPECT_TRUE(LooksDefault(main.ExecuteButton));
+        EXPECT_TRUE(LooksDefault(main.ExecuteButton, true));
         if (time == 0) {
             ASSERT_TRUE(PostKey(main.ExecuteButton, VK_RETURN));
         }
