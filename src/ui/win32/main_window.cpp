@@ -11,6 +11,7 @@
 #include "common/frame.h"
 #include "common/wide_text.h"
 #include "ui/form_scaling.h"
+#include "ui/win32/default_button.h"
 #include "ui/win32/slot_group_layout.h"
 #include "ui/win32/window_font.h"
 
@@ -44,26 +45,6 @@ void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = kWindowClass;
     if (!RegisterClassExW(&wc)) throw EOutOfMemory();
-}
-
-// The default-button look follows the focus, as in a dialog: the focused
-// push button is the default one, so that Enter (which the dialog manager
-// gives to the default button) presses it however the focus came there, by
-// Tab, a click or a box closing; with the focus elsewhere no button is.
-void FollowFocus(HWND button, bool focused) {
-    if (!button) return;
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(button, GWL_STYLE));
-    const DWORD type = focused ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
-    if ((style & BS_TYPEMASK) == type) return;
-    SendMessageW(button, BM_SETSTYLE, (style & ~static_cast<DWORD>(BS_TYPEMASK)) | type, TRUE);
-}
-
-// What the dialog manager asks for before it moves the default-button look
-// or passes on Enter: the focused push button, or none.
-LRESULT DefaultButtonId(HWND window) {
-    HWND focus = GetFocus();
-    const int id = focus && IsChild(window, focus) ? GetDlgCtrlID(focus) : 0;
-    return id == kButton1Id || id == kButton2Id || id == kButton3Id ? MAKELRESULT(id, DC_HASDEFID) : 0;
 }
 
 }  // namespace
@@ -256,7 +237,7 @@ LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
     case WM_CTLCOLORBTN: return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    case DM_GETDEFID: return DefaultButtonId(window);
+    case DM_GETDEFID: return FocusedPushButtonId(window);
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();
