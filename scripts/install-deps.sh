@@ -28,7 +28,7 @@ packages_of() {
   case "$1" in
     build)   echo build-essential cmake make libgtest-dev googletest ;;
     windows) echo g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth xdotool x11-apps \
-                  imagemagick locales fonts-horai-umefont ;;
+                  imagemagick locales fonts-horai-umefont fonts-wine ;;
     fuzz)    echo clang "$(clang_runtime_package)" ;;
     lint)    echo clang clang-tidy clang-format shellcheck g++-mingw-w64-i686 googletest python3 ;;
     bench)   echo build-essential cmake make libbenchmark-dev hyperfine strace ;;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Sets up a Wine prefix for Kasumiro (run inside it, WINEPREFIX set): no
-# waiting for a window manager, and the Japanese fonts the window asks for.
+# waiting for a window manager, Wine's Marlett for the title bars' buttons, and
+# the Japanese fonts the window asks for.
 #   scripts/setup-wine-prefix.sh
 set -euo pipefail
 
@@ -8,6 +9,17 @@ reg_add() { wine reg add "$1" /v "$2" /t REG_SZ /d "$3" /f >/dev/null 2>&1 || tr
 
 # Without a window manager Wine waits for one each time a window hides.
 reg_add 'HKCU\Software\Wine\X11 Driver' Managed N
+
+# Wine draws every title bar's buttons with its own Marlett font (the letters
+# "0", "1" and "r" in it are the minimise, maximise and close glyphs). Debian's
+# Wine 8 loads fonts only from the prefix's C:\windows\Fonts (empty after
+# wineboot) and from fontconfig's folders, never from its own data folder
+# where fonts-wine puts marlett.ttf: without a copy in the prefix, Marlett
+# falls back to Liberation Mono and the buttons read "0 1 r".
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+for data in /usr/share/wine/fonts /opt/wine-stable/share/wine/fonts; do
+  if [ -f "$data/marlett.ttf" ] && [ -d "$fonts" ]; then cp -f "$data/marlett.ttf" "$fonts/"; break; fi
+done
 
 # Windows' Japanese UI fonts are not there. The Ume fonts (fonts-horai-umefont)
 # stand in: their widths are close to the Windows fonts', so that a dated slot

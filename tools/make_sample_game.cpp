@@ -146,17 +146,29 @@ void MakeSampleGame(const std::string& gameFolder) {
     for (int slot = 1; slot <= kSaveSlotCount; ++slot) WriteSlot(gameFolder, scenario, slot, savedAt[slot - 1]);
 }
 
+constexpr char kUsage[] =
+    "usage: make-sample-game GAME_FOLDER\n"
+    "Makes or refreshes GAME_FOLDER with NEW.DAT and LOG1.DAT to LOG5.DAT;\n"
+    "slots 1, 2 and 4 hold saved games, slots 3 and 5 are empty.\n";
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 || argv[1][0] == '\0') {
-        std::cerr << "usage: make-sample-game GAME_FOLDER\n"
-                     "Makes or refreshes GAME_FOLDER with NEW.DAT and LOG1.DAT to LOG5.DAT;\n"
-                     "slots 1, 2 and 4 hold saved games, slots 3 and 5 are empty.\n";
+    // Asked for help, it answers on standard output; a folder named like an
+    // option is given after "--" (or as ./-name).
+    const std::string first = argc > 1 ? argv[1] : "";
+    if (argc == 2 && (first == "--help" || first == "-h")) {
+        std::cout << kUsage << std::flush;
+        return std::cout ? 0 : 1;
+    }
+    const bool optionsEnded = argc == 3 && first == "--";
+    const char* folder = optionsEnded ? argv[2] : argc == 2 ? argv[1] : "";
+    if (folder[0] == '\0' || (!optionsEnded && folder[0] == '-')) {
+        std::cerr << kUsage;
         return 2;
     }
     try {
-        MakeSampleGame(GameFolderPath(argv[1]));
+        MakeSampleGame(GameFolderPath(folder));
     } catch (const std::exception& e) {
         std::cerr << "make-sample-game: " << e.what() << '\n';
         return 1;

@@ -22,4 +22,6 @@ struct TCliArguments {
 TCliArguments ParseCliArguments(const std::vector<std::string>& args);
 
 std::string CliUsageText();
+// The line after a refused command line's problem.
+inline constexpr char kCliUsageHint[] = "詳しくは kasumiro-cli --help\n";
 inline constexpr char kCliVersionText[] = "kasumiro-cli 1.0.0";

@@ -24,9 +24,10 @@ int Run(const TCliArguments& arguments) {
     case TCliCommand::Restore: return RunRestoreCommand(arguments, std::cout, std::cerr);
     case TCliCommand::Usage: break;
     }
-    // The problem quotes the user's arguments: the system's text.
+    // The problem quotes the user's arguments: the system's text. The whole
+    // usage would push it off a small terminal; one line says where it is.
     WriteText(std::cerr, "kasumiro-cli: " + arguments.Problem + "\n", TTextOrigin::System);
-    WriteText(std::cerr, CliUsageText(), TTextOrigin::Program);
+    WriteText(std::cerr, kCliUsageHint, TTextOrigin::Program);
     std::cerr << std::flush;
     return kExitUsage;
 }

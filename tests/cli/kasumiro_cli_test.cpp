@@ -202,14 +202,59 @@ TEST(KasumiroCli, IoErrorsGiveTheErrorBoxTextAndExitCode1) {
     }
 }
 
+// The problem and where to read more, not the whole usage.
 TEST(KasumiroCli, UsageErrorsExitWith2) {
     // The parser's own tests cover every refusal; these check that one reaches the exit code.
-    const std::vector<std::string> cases[] = {{}, {"rewrite", "game", "6"}, {"--frobnicate"}};
-    for (const auto& args : cases) {
-        const TProgramResult result = RunCli(args);
-        EXPECT_EQ(result.ExitCode, 2) << ::testing::PrintToString(args);
-        EXPECT_EQ(result.Out, "") << ::testing::PrintToString(args);
-        EXPECT_NE(result.Err.find("Usage: kasumiro-cli"), std::string::npos) << ::testing::PrintToString(args);
+    const struct {
+        std::vector<std::string> Args;
+        std::string Problem;
+    } cases[] = {{{}, "no command given"},
+                 {{"rewrite", "game", "6"}, "SLOT must be 1 to 5: 6"},
+                 {{"--frobnicate"}, "unknown option: --frobnicate"}};
+    for (const auto& c : cases) {
+        const TProgramResult result = RunCli(c.Args);
+        EXPECT_EQ(result.ExitCode, 2) << c.Problem;
+        EXPECT_EQ(result.Out, "") << c.Problem;
+        EXPECT_EQ(result.Err, "kasumiro-cli: " + c.Problem + "\n詳しくは kasumiro-cli --help\n");
+    }
+}
+
+// make-sample-game and the Linux program answer a terminal as kasumiro-cli
+// does; neither needs a display for it, and the Linux program says when it
+// has none instead of aborting.
+TEST(KasumiroCli, OtherProgramsAnswerTheTerminal) {
+    const std::vector<std::string> noDisplay{"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM"};
+    const struct {
+        std::string Program;
+        std::vector<std::string> Args;
+        int ExitCode;
+        std::string OutStart;
+        std::string Err;
+    } cases[] = {
+        {KASUMIRO_SAMPLE_TOOL_PATH, {"--help"}, 0, "usage: make-sample-game GAME_FOLDER\n", ""},
+        {KASUMIRO_SAMPLE_TOOL_PATH, {"--bogus"}, 2, "", "usage: make-sample-game GAME_FOLDER\n"},
+#ifdef KASUMIRO_QT_PROGRAM_PATH
+        {KASUMIRO_QT_PROGRAM_PATH, {"--bogus"}, 2, "", "kasumiro: Unknown option 'bogus'. (see kasumiro --help)\n"},
+        {KASUMIRO_QT_PROGRAM_PATH, {"extra"}, 2, "", "kasumiro: unexpected argument: extra (see kasumiro --help)\n"},
+        {KASUMIRO_QT_PROGRAM_PATH,
+         {},
+         1,
+         "",
+         "kasumiro: a display is needed to show the window (DISPLAY is not set)\n"},
+        {KASUMIRO_QT_PROGRAM_PATH, {"--version"}, 0, "kasumiro 1.0.0\n", ""},
+#endif
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = kPathSeparator == '/' ? noDisplay : std::vector<std::string>{};
+        args.push_back(c.Program);
+        args.insert(args.end(), c.Args.begin(), c.Args.end());
+        const TProgramResult result = RunProgram(args.front(), {args.begin() + 1, args.end()});
+        EXPECT_EQ(result.ExitCode, c.ExitCode) << c.Program << " " << ::testing::PrintToString(c.Args);
+        EXPECT_EQ(result.Out.substr(0, c.OutStart.size()), c.OutStart) << c.Program;
+        EXPECT_EQ(result.Err.substr(0, c.Err.size()), c.Err) << c.Program << " " << ::testing::PrintToString(c.Args);
+        if (c.ExitCode == 2) {
+            EXPECT_LE(std::count(result.Err.begin(), result.Err.end(), '\n'), 3) << result.Err;
+        }
     }
 }
 

@@ -1,5 +1,6 @@
 // Slot clicks on the real program: a used slot is taken, an empty one is
-// refused and the selection falls back to the last accepted slot.
+// refused and the selection falls back to the last accepted slot; the focus
+// moving by key, click and box, with the default-button look following it.
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/window_driver.h"
 
@@ -42,6 +43,51 @@ TEST_F(KasumiroTest, ClickingAnEmptySlotFallsBackToTheLastAcceptedSlot) {
     ASSERT_TRUE(PostClose(main.Window));
     ExpectCleanExit();
     EXPECT_EQ(Stored(0), SettingsLines(IniPath));
+}
+
+// Whether the button looks like the default one, once the program has
+// handled the focus change that the test sees first.
+bool LooksDefault(HWND button, bool expected) {
+    const auto looks = [button] { return (GetWindowLongW(button, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; };
+    WaitUntil([&] { return looks() == expected; }, 3000);
+    return looks();
+}
+
+// The focused push button looks like the default one and Enter presses it,
+// whether the focus came by Tab, by a click or back from a closed box; with
+// the focus on a slot no button does.
+TEST_F(KasumiroTest, TheDefaultButtonLookAndEnterFollowTheFocus) {
+    MakeGameAndSettings({TSlotTime{2000, 1, 2, 3, 4}, TSlotTime{2000, 1, 2, 3, 5}}, 0);
+    Launch();
+    const TMainWindow main = WaitForMainWindow();
+    ASSERT_TRUE(main.Window);
+    const auto focusOn = [&](HWND control) { return WaitUntil([&] { return FocusOf(main.Window) == control; }, 3000); };
+    for (HWND next : {main.SlotItems[0], main.ExecuteButton, main.SettingsButton}) {
+        ASSERT_TRUE(PostKey(FocusOf(main.Window), VK_TAB));
+        ASSERT_TRUE(focusOn(next)) << Windows();
+    }
+    EXPECT_TRUE(LooksDefault(main.SettingsButton, true));
+
+    ASSERT_TRUE(PostMouseClick(main.SlotItems[1], POINT{4, 4}));
+    ASSERT_TRUE(focusOn(main.SlotItems[1])) << Windows();
+    for (HWND button : {main.ExecuteButton, main.SettingsButton, main.QuitButton}) {
+        EXPECT_FALSE(LooksDefault(button, false))
+            << WindowText(button) << " looks like the default with a slot focused";
+    }
+
+    ASSERT_TRUE(PostMouseClick(main.ExecuteButton, POINT{4, 4}));
+    for (int time = 0; time < 2; ++time) {
+        const HWND confirm = WaitForBox(kConfirmText);
+        ASSERT_TRUE(confirm) << "Enter on the focused 実行 asks as a click does\n" << Windows();
+        Answer(confirm, "いいえ(&N)");
+        ASSERT_TRUE(focusOn(main.ExecuteButton)) << Windows();
+        EXPECT_TRUE(LooksDefault(main.ExecuteButton, true));
+        if (time == 0) {
+            ASSERT_TRUE(PostKey(main.ExecuteButton, VK_RETURN));
+        }
+    }
+    EXPECT_EQ(1, CheckedIndex(main.SlotItems));
+    Quit(main);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextDocument>
+#include <QTextOption>
 
 #include "cli/sample_game.h"
 #include "ui/app_title.h"
@@ -29,7 +31,11 @@ QPushButton* BoxButton(QDialog& box, const char* caption) {
 std::string WriteSaveWithOneChange(const TQtFixture& f) {
     std::string save = f.GameFolder() + "LOG2.DAT/BUSYO21.BIN";
     std::vector<std::string> names(kChanged + 1, std::string("\x8E\x52\x93\x63   \x91\xBE   "));
-    names[kChanged] = "ABCDEFGHIJKL";
+    // A byte that is not text, a backslash and NUL padding, as a save may hold.
+    names[kChanged] = std::string(
+        "AB\x01"
+        "DEF\\GH\0\0\0",
+        12);
     WriteFileBytes(save, OfficerFileBytes(names));
     return save;
 }
@@ -109,9 +115,14 @@ private slots:
             QVERIFY(details && !details->isVisible());
             Press(BoxButton(box, "詳細を表示..."));
             QVERIFY(details->isVisible());
+            // Columns for the eye: the padding left out, other bytes as <NN>,
+            // the index right-aligned at the first of three tab stops.
             const QString text = details->toPlainText();
-            QVERIFY2(text.startsWith(QStringLiteral("7\tABCDEFGHIJKL\t山田")) && text.contains(QStringLiteral("嗣")),
+            QVERIFY2(text.startsWith(QStringLiteral("\t7\tAB<01>DEF<5C>GH\t山田")) &&
+                         text.contains(QStringLiteral("嗣")) && !text.contains(QLatin1Char('\\')),
                      qPrintable(text));
+            const QList<QTextOption::Tab> tabs = details->document()->defaultTextOption().tabs();
+            QVERIFY(tabs.size() == 3 && tabs[0].type == QTextOption::RightTab);
             Press(BoxButton(box, "はい(&Y)"));
         });
         f.Script.OnModal<QDialog>([](QDialog& box) {

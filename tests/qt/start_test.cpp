@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QTest>
 
+#include "settings/date_settings.h"
 #include "ui/app_title.h"
 #include "qt_fixture.h"
 #include "qt_tests.h"
@@ -101,10 +102,20 @@ private slots:
             QCOMPARE(Control<QPushButton>("Button2")->text(), QStringLiteral("設定"));
             auto* label = Control<QLabel>("Label1");
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
-            Control<QRadioButton>("ScenarioGroup.0")->setFocus();
+            // The window opens with the focus on the first control in tab order.
+            QVERIFY(QApplication::focusWidget());
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ScenarioGroup.0"));
             for (const char* next : {"SaveDataGroup.0", "Button1", "Button2", "Button3", "ScenarioGroup.0"}) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
                 QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+            }
+            // Within their group's frame, under its title.
+            for (auto* box : window.findChildren<QGroupBox*>()) {
+                const QRect inside = box->contentsRect();
+                for (auto* button : box->findChildren<QRadioButton*>()) {
+                    const QRect r = button->geometry();
+                    QVERIFY2(r.top() >= inside.top() && r.bottom() <= inside.bottom(), qPrintable(button->text()));
+                }
             }
             for (int i = 0; i < 5; ++i) {
                 auto* slot = Control<QRadioButton>(("SaveDataGroup." + std::to_string(i)).c_str());
@@ -116,6 +127,28 @@ private slots:
             Press(Control<QPushButton>("Button3"));
         });
         f.Run();
+    }
+
+    // English dates widen the window; the heading stays centred over it.
+    void headingStaysCentredOverAWiderWindow() {
+        TQtFixture f;
+        f.StoreSettings(f.MakeGame({0, 1, 2, 3, 4}), -1);
+        const QByteArray savedTime = qgetenv("LC_TIME");
+        ::setenv("LC_TIME", "en_US.UTF-8", 1);
+        ReloadDateSettingsForUserLocale();
+        int windowWidth = 0;
+        QRect heading;
+        f.Script.OnMainWindow([&](QWidget& window) {
+            windowWidth = window.width();
+            heading = Control<QLabel>("Label1")->geometry();
+            Press(Control<QPushButton>("Button3"));
+        });
+        f.Run();
+        qputenv("LC_TIME", savedTime);
+        ReloadDateSettingsForUserLocale();
+        QVERIFY2(windowWidth > kForm1Bounds.Width, "English dates widen the window");
+        QVERIFY2(std::abs(heading.center().x() * 2 - windowWidth) <= 4,
+                 qPrintable(QStringLiteral("%1-%2 in %3").arg(heading.left()).arg(heading.right()).arg(windowWidth)));
     }
 
     // A settings folder that cannot be made: the error names the file, the

@@ -1,8 +1,11 @@
 // The Wine prefixes the folder chooser offers: each existing drive_c once, in
 // order, named by where it comes from.
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QListView>
+#include <QScreen>
 #include <QTest>
+#include <QTreeView>
 
 #include <cstdlib>
 
@@ -50,20 +53,37 @@ private slots:
         QVERIFY(WineDriveFolders("", "").empty());
     }
 
-    // The chooser's side bar shows and announces those names, not five "drive_c".
+    // The chooser's side bar shows and announces those names, not five
+    // "drive_c", whole; the list's columns show their contents whole, and
+    // the chooser lies within the screen.
     void sideBarNamesEachPrefix() {
         TTempDir temp;
         const std::string home = temp.Path() + "home";
-        for (const std::string& folder : {home, home + "/.wine", home + "/.wine/drive_c"}) MakeFolder(folder);
+        const std::string bottle = home + "/.local/share/bottles/bottles/Sengoku Strategy 1998";
+        for (const std::string& folder :
+             {home, home + "/.wine", home + "/.wine/drive_c", home + "/.local", home + "/.local/share",
+              home + "/.local/share/bottles", home + "/.local/share/bottles/bottles", bottle, bottle + "/drive_c"})
+            MakeFolder(folder);
         const QByteArray savedHome = qgetenv("HOME");
         const QByteArray savedPrefix = qgetenv("WINEPREFIX");
         ::setenv("HOME", home.c_str(), 1);
         ::unsetenv("WINEPREFIX");
         QStringList names;
+        QStringList cut;
         TUiScript script;
-        script.OnModal<QFileDialog>([&names](QFileDialog& dialog) {
+        script.OnModal<QFileDialog>([&names, &cut](QFileDialog& dialog) {
             const QAbstractItemModel* model = dialog.findChild<QListView*>(QStringLiteral("sidebar"))->model();
             for (int row = 0; row < model->rowCount(); ++row) names << model->index(row, 0).data().toString();
+            const auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+            if (sidebar->viewport()->width() < sidebar->sizeHintForColumn(0)) cut << QStringLiteral("side bar");
+            // QTreeView hides the measure that its base class offers.
+            const QAbstractItemView* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
+            const QHeaderView* header = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))->header();
+            for (int column = 1; column < header->count(); ++column) {
+                if (header->sectionSize(column) < list->sizeHintForColumn(column))
+                    cut << QStringLiteral("column %1").arg(column);
+            }
+            if (!dialog.screen()->availableGeometry().contains(dialog.geometry())) cut << QStringLiteral("screen");
             CancelChooser(dialog);
         });
         TQtFolderChooser chooser;
@@ -72,6 +92,7 @@ private slots:
         if (!savedPrefix.isNull()) qputenv("WINEPREFIX", savedPrefix);
         QVERIFY2(names.contains(QStringLiteral("Wine (~/.wine)")), qPrintable(names.join(QLatin1Char('|'))));
         QVERIFY2(!names.contains(QStringLiteral("drive_c")), qPrintable(names.join(QLatin1Char('|'))));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('|'))));
     }
 };
 

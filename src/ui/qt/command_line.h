@@ -1,8 +1,13 @@
-// The Linux program's command line: --help and --version answered in the
-// terminal before any window or display connection exists.
+// The Linux program's command line: --help and --version answered, and
+// wrong arguments or a missing display refused, in the terminal before any
+// window or display connection exists.
 #pragma once
 
-// Parses the arguments. Returns true when they are answered here (help or
-// version written to standard output; the program then exits with 0), false
-// when the program is to start, other options being left to Qt.
-bool AnswerCommandLine(int argc, char** argv);
+#include <optional>
+
+// Parses the arguments. Returns the exit code when the program ends here:
+// 0 after help or version written to standard output, 2 after a line on
+// standard error for an unknown option or an operand, 1 after a line saying
+// that no display is there to show the window on. Returns nothing when the
+// program is to start, Qt's own options being left to Qt.
+std::optional<int> AnswerCommandLine(int argc, char** argv);

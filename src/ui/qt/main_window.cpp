@@ -53,6 +53,24 @@ QString WidestSlotLabel(const QFontMetrics& metrics) {
     return widest;
 }
 
+// The style may draw a group's title above its frame, where Windows draws it
+// across the frame's top line: buttons laid out for Windows would then touch
+// the frame. Those that begin above the area inside the frame share that
+// area evenly instead.
+std::vector<TBounds> WithinFrame(std::vector<TBounds> rects, const QGroupBox& box) {
+    const QRect inside = box.contentsRect();
+    if (rects.empty() || rects.front().Top >= inside.top()) return rects;
+    const auto count = static_cast<std::int32_t>(rects.size());
+    const std::int32_t height = inside.height() / count;
+    std::int32_t top = inside.top() + (inside.height() % count) / 2;
+    for (TBounds& r : rects) {
+        r.Top = top;
+        r.Height = height;
+        top += height;
+    }
+    return rects;
+}
+
 // A radio button that takes a click anywhere on it, as the Windows one does,
 // not only on its circle and text: a short label such as "LOG2.DAT  ---"
 // leaves most of the button empty.
@@ -179,7 +197,8 @@ void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription
     view.Box->setObjectName(QString::fromLatin1(description.Name));
     const QRect group = Placed(description);
     view.Box->setGeometry(group);
-    const std::vector<TBounds> rects = RadioButtonRects(group.width(), group.height(), textHeight_, model.Count());
+    const std::vector<TBounds> rects = WithinFrame(
+        RadioButtonRects(group.width(), group.height(), textHeight_, model.Count()), *view.Box);
     for (std::int32_t i = 0; i < model.Count(); ++i) {
         const TBounds& r = rects[static_cast<std::size_t>(i)];
         auto* button = new TRadioButton(ToQString(model.Item(i)), view.Box);
@@ -269,11 +288,14 @@ void TQtMainWindow::CreateLabel() {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, ColourOf(kLabel1Colour));
     label->setPalette(palette);
-    // The label grows to its text, so that another font never cuts it off.
+    // The label grows to its text, so that another font never cuts it off,
+    // and stays centred over the window as designed, also when the window
+    // widened for long slot labels.
     const QRect designed = Scaled(kLabel1.Bounds);
     const QSize text = label->sizeHint();
-    label->setGeometry(designed.left(), designed.top(), std::max(designed.width(), text.width()),
-                       std::max(designed.height(), text.height()));
+    const int width = std::max(designed.width(), text.width());
+    const int left = designed.left() + (slotFit_.Growth - (width - designed.width())) / 2;
+    label->setGeometry(std::max(0, left), designed.top(), width, std::max(designed.height(), text.height()));
 }
 
 // Close box, Alt+F4, the task bar's Close: all quit, as the Quit button does.

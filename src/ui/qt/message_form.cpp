@@ -19,6 +19,7 @@
 
 #include "common/frame.h"
 #include "ui/box_layout.h"
+#include "ui/qt/change_list_view.h"
 #include "ui/qt/qt_text.h"
 
 namespace {
@@ -130,13 +131,13 @@ private:
 
     // The details, hidden under the buttons until "詳細を表示..." unfolds them.
     void AddDetails(QGridLayout& grid, QHBoxLayout& buttons, const std::string& details) {
-        auto* view = new QPlainTextEdit(ToQString(details), this);
+        auto* view = new QPlainTextEdit(this);
         view->setObjectName(QStringLiteral("Details"));
         view->setReadOnly(true);
         view->setLineWrapMode(QPlainTextEdit::NoWrap);
-        // Wide enough for a line of index and two names; tabs line the columns up.
+        ShowChangeList(*view, details);
+        // Wide enough for a line of index and two names.
         const int character = view->fontMetrics().averageCharWidth();
-        view->setTabStopDistance(character * 8);
         view->setMinimumWidth(character * 64);
         view->hide();
         grid.addWidget(view, 3, 0, 1, 2);

@@ -5,15 +5,22 @@
 #include <QAbstractItemModel>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QHash>
+#include <QHeaderView>
 #include <QListView>
+#include <QScreen>
+#include <QStyle>
+#include <QTreeView>
 #include <QUrl>
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
+#include "ui/window_fit.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/wine_prefixes.h"
 
@@ -49,6 +56,44 @@ void NameWineDrives(QFileDialog& dialog, const std::vector<TWineDrive>& drives) 
     rename();
 }
 
+// The side bar as wide as its longest name (a place is named for the user
+// to tell it from the others), up to a third of the screen; the list's
+// columns as wide as their contents, the name column taking the rest.
+void FitSideBarAndColumns(QFileDialog& dialog, const QRect& area) {
+    if (auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"))) {
+        const int scrollBar = sidebar->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sidebar);
+        const int needed = sidebar->sizeHintForColumn(0) + 2 * sidebar->frameWidth() + scrollBar;
+        sidebar->setMinimumWidth(std::min(needed, area.width() / 3));
+    }
+    if (auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        QHeaderView* header = list->header();
+        header->setStretchLastSection(false);
+        header->setSectionResizeMode(QHeaderView::ResizeToContents);
+        header->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
+}
+
+// Sized to its contents, but never beyond the available area of the screen
+// it opens on (a title bar and frame as on Windows at 96 dpi allowed for,
+// the window manager's being unknown before the first show), and placed
+// within that area, centred on its owner or on the screen.
+void FitToScreen(QFileDialog& dialog, const QWidget* owner) {
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    FitSideBarAndColumns(dialog, area);
+    constexpr int kFrameWidth = 8;
+    constexpr int kFrameHeight = 27;
+    const QSize room(area.width() - kFrameWidth, area.height() - kFrameHeight);
+    const QSize size = dialog.sizeHint().expandedTo(dialog.minimumSizeHint()).boundedTo(room);
+    dialog.resize(size);
+    const QPoint centre = owner ? owner->frameGeometry().center() : area.center();
+    const TBounds placed = FitWindowToArea(TBounds{centre.x() - size.width() / 2, centre.y() - size.height() / 2,
+                                                   size.width() + kFrameWidth, size.height() + kFrameHeight},
+                                           TBounds{area.x(), area.y(), area.width(), area.height()});
+    dialog.move(placed.Left, placed.Top);
+}
+
 }  // namespace
 
 std::optional<std::string> TQtFolderChooser::ChooseFolder(const std::string& title, const std::string& start) {
@@ -70,6 +115,7 @@ std::optional<std::string> TQtFolderChooser::ChooseFolder(const std::string& tit
     dialog.setDirectory(QDir::homePath());
     struct stat status {};
     if (::stat(start.c_str(), &status) == 0 && S_ISDIR(status.st_mode)) dialog.setDirectory(ToQString(start));
+    FitToScreen(dialog, dialog.parentWidget());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return FromQString(QDir::cleanPath(dialog.selectedFiles().constFirst()));
 }

@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include <cstdio>
+
 #include "ui/qt/message_form.h"
 #include "ui/qt/qt_text.h"
 
@@ -37,6 +39,12 @@ std::int32_t TQtFrame::ShowUndoableInformationBox(const std::string& text) {
 void TQtFrame::DefaultBeep() { QApplication::beep(); }
 
 void TQtFrame::ReportError(const Exception& error) {
+    if (quitBySignal_) {
+        const std::string line = "kasumiro: " + ErrorBoxText(error.Message()) + "\n";
+        std::fwrite(line.data(), 1, line.size(), stderr);
+        std::fflush(stderr);
+        return;
+    }
     // A pressed button holding the mouse would keep it from the box.
     if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
     QMessageBox box(QMessageBox::Critical, ToQString(BoxCaption(TBoxKind::Error).Text),
@@ -51,4 +59,12 @@ void TQtFrame::ReportError(const Exception& error) {
 void TQtFrame::RequestQuit() {
     quitRequested_ = true;
     QCoreApplication::exit(0);
+}
+
+// A signal asks the program to end now, from a session ending or from a
+// terminal: a box might never be seen and would hold the process, so what
+// goes wrong on the way out is said on standard error instead.
+void TQtFrame::RequestQuitBySignal() {
+    quitBySignal_ = true;
+    RequestQuit();
 }

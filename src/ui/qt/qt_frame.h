@@ -20,6 +20,8 @@ public:
     void DefaultBeep() override;
     void ReportError(const Exception& error) override;
     void RequestQuit() override;
+    // Quits for SIGTERM or SIGINT: errors from then on go to standard error, not to a box.
+    void RequestQuitBySignal();
     std::int32_t AskConfirmationWithPreview(const std::string& text, const TBoxPreview& preview) override;
     std::int32_t ShowUndoableInformationBox(const std::string& text) override;
 
@@ -29,4 +31,5 @@ private:
 
     QWidget* mainWindow_ = nullptr;
     bool quitRequested_ = false;
+    bool quitBySignal_ = false;
 };

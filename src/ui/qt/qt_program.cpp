@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <optional>
+
 #include "common/frame.h"
 #include "settings/ini_file.h"
 #include "ui/application_run.h"
@@ -17,7 +19,7 @@
 #include "ui/qt/quit_signals.h"
 
 int RunKasumiroProgram(int argc, char** argv) {
-    if (AnswerCommandLine(argc, argv)) return 0;
+    if (const std::optional<int> answered = AnswerCommandLine(argc, argv)) return *answered;
     QApplication application(argc, argv);
     QTranslator qtTexts;
     TQtFrame frame;
@@ -35,7 +37,7 @@ int RunKasumiroProgram(int argc, char** argv) {
             QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kasumiro")));
         },
         [&] {
-            TQuitSignals quitSignals([] { RequestQuit(); });
+            TQuitSignals quitSignals([&frame] { frame.RequestQuitBySignal(); });
             RunKasumiro(frame, SettingsFilePath());
         });
 }

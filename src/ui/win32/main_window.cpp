@@ -12,8 +12,10 @@
 #include "common/wide_text.h"
 #include "ui/form_scaling.h"
 #include "ui/silent_backup_rewrite.h"
+#include "ui/win32/default_button.h"
 #include "ui/win32/slot_group_layout.h"
 #include "ui/win32/undo_menu.h"
+#include "ui/win32/window_font.h"
 
 // The window description names the font's character set by its Windows number.
 static_assert(kShiftJisCharset == SHIFTJIS_CHARSET);
@@ -54,11 +56,7 @@ TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), 
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignPixelsPerInch;
     if (screen) ReleaseDC(nullptr, screen);
-    // The face name is the program's text: read in the system's code page it
-    // names no font outside Japan.
-    font_ = TFont(CreateFontW(ScaledFontHeight(dpi), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, kShiftJisCharset,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                              ProgramText(kForm1FontFace).c_str()));
+    font_ = CreateWindowFont(ScaledFontHeight(dpi));
 
     const TBounds size = ScaleBounds(kForm1Bounds, kDesignTextHeight);  // sized once the font is measured
     window_ = TWindow(CreateWindowExW(0, kWindowClass, ProgramText(kForm1Caption).c_str(), WS_OVERLAPPEDWINDOW,
@@ -138,10 +136,11 @@ void TMainWindow::Bind(TForm1& form) {
     // Created in tab order: the window order is the order Tab walks.
     CreateRadioGroup(scenario_, kScenarioGroup, form.ScenarioGroup, kScenarioFirstId);
     CreateRadioGroup(saveData_, kSaveDataGroup, form.SaveDataGroup, kSaveDataFirstId);
-    CreateControl(L"Button", ProgramText(kButton1.Caption), BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, kButton1.Bounds,
-                  kButton1Id);
-    CreateControl(L"Button", ProgramText(kButton2.Caption), BS_PUSHBUTTON | WS_TABSTOP, kButton2.Bounds, kButton2Id);
-    CreateControl(L"Button", ProgramText(kButton3.Caption), BS_PUSHBUTTON | WS_TABSTOP, kButton3.Bounds, kButton3Id);
+    // The push buttons report their focus (BS_NOTIFY), which the default-button look follows.
+    constexpr DWORD kPushButton = BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP;
+    CreateControl(L"Button", ProgramText(kButton1.Caption), kPushButton | WS_GROUP, kButton1.Bounds, kButton1Id);
+    CreateControl(L"Button", ProgramText(kButton2.Caption), kPushButton, kButton2.Bounds, kButton2Id);
+    CreateControl(L"Button", ProgramText(kButton3.Caption), kPushButton, kButton3.Bounds, kButton3Id);
     const std::wstring caption = ProgramText(kLabel1.Caption);
     label_ = CreateControl(L"Static", caption, SS_LEFT | SS_NOPREFIX | WS_GROUP, kLabel1.Bounds, kLabel1Id);
 
@@ -253,6 +252,7 @@ LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
     case WM_CTLCOLORBTN: return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    case DM_GETDEFID: return FocusedPushButtonId(window);
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             HWND focus = GetFocus();
@@ -309,8 +309,12 @@ void TMainWindow::Command(int id, int code) {
             return;
         }
     }
-    if (code != BN_CLICKED) return;
     HWND sender = GetDlgItem(window_.Get(), id);
+    if (code == BN_SETFOCUS || code == BN_KILLFOCUS) {
+        FollowFocus(sender, code == BN_SETFOCUS);
+        return;
+    }
+    if (code != BN_CLICKED) return;
     switch (id) {
     case kButton1Id:
         form_->Button1Click(sender);
