@@ -56,7 +56,13 @@ if(RSVG_CONVERT)
 else()
   message(STATUS "rsvg-convert not found: only the SVG icon is installed (scripts/install-deps.sh package)")
 endif()
-add_custom_target(kasumiro_package_files ALL DEPENDS ${package_files})
+# Built with the programs, except by a sanitizer build, which is for the tests
+# and never installed.
+if(KASUMIRO_SANITIZE)
+  add_custom_target(kasumiro_package_files DEPENDS ${package_files})
+else()
+  add_custom_target(kasumiro_package_files ALL DEPENDS ${package_files})
+endif()
 
 install(TARGETS kasumiro kasumiro-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/src/main/kasumiro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

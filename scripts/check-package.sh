@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the built package as a Debian reviewer would: lintian over the
-# .changes file with every tag shown (no error or warning allowed but those of
+# .changes file and the source package's .dsc with every tag shown (no error or warning allowed but those of
 # the placeholder maintainer and the first upload's missing ITP bug), the
 # -dbgsym package beside the .deb, the files the .deb must hold, its desktop
 # entry, AppStream metainfo and man pages. With --reproducible, then builds
@@ -36,7 +36,9 @@ done
 # set at release time: see README) and initial-upload-closes-no-bugs (no ITP
 # bug to close outside Debian). With --fail-on none lintian fails only when
 # it could not check.
-report=$(lintian --fail-on none -EvIL +pedantic --color never "$changes" 2>&1)
+# The source package beside the .changes, if there, is checked with it.
+dsc=$(find "$(dirname "$changes")" -maxdepth 1 -name 'kasumiro_*.dsc' | head -n 1)
+report=$(lintian --fail-on none -EvIL +pedantic --color never "$changes" ${dsc:+"$dsc"} 2>&1)
 status=$?
 echo "$report"
 [ "$status" -eq 0 ] || fail "lintian could not check the package (exit $status)"
