@@ -2,7 +2,7 @@
 # Each target installs only the package groups it uses (scripts/install-deps.sh)
 # and turns on the repository's git hooks (.githooks/). A bare `make` only
 # lists the targets.
-.PHONY: help hooks run run-linux test fuzz lint bench bench-linux release package clean
+.PHONY: help hooks run run-linux test fuzz lint bench bench-linux release package reproducible clean
 .DEFAULT_GOAL := help
 
 help:
@@ -14,7 +14,8 @@ help:
 	@echo "make bench        benchmark of the rewrite and the name builder"
 	@echo "make bench-linux  start-to-first-paint benchmark of kasumiro"
 	@echo "make release      dist/kasumiro-1.0.0.zip for Windows"
-	@echo "make package      dist/kasumiro_1.0.0-1_amd64.deb"
+	@echo "make package      the Debian package, tests included, and its checks: dist/*.deb, .changes"
+	@echo "make reproducible two builds of HEAD from two clones compare equal"
 	@echo "make clean        remove build/ and dist/"
 	@echo "Each installs the packages it needs first (scripts/install-deps.sh)."
 
@@ -62,6 +63,11 @@ release: hooks
 package: hooks
 	@scripts/install-deps.sh build qt package
 	@scripts/package.sh
+	@scripts/check-package.sh dist/kasumiro_*.changes
+
+reproducible: hooks
+	@scripts/install-deps.sh build qt package
+	@scripts/check-reproducible.sh
 
 clean:
 	rm -rf build dist

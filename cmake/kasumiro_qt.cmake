@@ -1,5 +1,5 @@
-# The Linux desktop program `kasumiro` (Qt 6 Widgets) and its Debian package
-# (cmake/packaging.cmake). Only for Linux builds; the Windows build carries no Qt.
+# The Linux desktop program `kasumiro` (Qt 6 Widgets) and what is installed
+# with it (cmake/packaging.cmake; the Debian package is debian/). Only for Linux builds; the Windows build carries no Qt.
 option(KASUMIRO_QT "Build the Qt program kasumiro (Linux)" ON)
 if(WIN32 OR NOT KASUMIRO_QT)
   return()

@@ -7,8 +7,10 @@
 # libFuzzer), lint (clang-tidy, clang-format, shellcheck, the cross
 # compiler whose headers clang-tidy reads), bench, release, qt
 # (the Linux program: Qt 6, Japanese Gothic fonts, Xvfb, the AT-SPI bus and
-# reader), package (the .deb: CPack's tools, man pages from --help, and the
-# checkers of the package).
+# reader), package (the Debian source package's build: debhelper and the
+# build dependencies of debian/control that apt-get build-dep does not cover
+# before debian/ is read, man pages from --help, the icons from their SVG, and
+# the checkers: lintian, autopkgtest, diffoscope).
 set -euo pipefail
 
 # The sanitizer and libFuzzer runtimes of the system's clang: the installed
@@ -35,10 +37,15 @@ packages_of() {
     release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
     qt)      echo qt6-base-dev qt6-translations-l10n libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool x11-apps \
                   imagemagick dbus at-spi2-core python3-pyatspi ;;
-    package) echo dpkg-dev file help2man lintian appstream desktop-file-utils man-db ;;
+    package) echo dpkg-dev debhelper fakeroot file help2man librsvg2-bin lintian appstream desktop-file-utils \
+                  man-db autopkgtest diffoscope-minimal ;;
     *) echo "install-deps: unknown group '$1'" >&2; return 1 ;;
   esac
 }
+
+# Installed without their recommendations: diffoscope-minimal's would bring
+# hundreds of comparison tools that a .deb's comparison never uses.
+lean_packages=" diffoscope-minimal "
 
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
@@ -60,7 +67,17 @@ for loc in "${locales[@]}"; do
   locale -a 2>/dev/null | grep -qix "${loc/UTF-8/utf8}" || missing_locales+=("$loc")
 done
 
-[ ${#need[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ] && exit 0
+# The package group brings the build dependencies that debian/control names
+# too (apt-get build-dep), once dpkg-dev can check them.
+control="$(dirname "$0")/../debian/control"
+build_deps=0
+if [[ " $* " == *" package "* ]]; then
+  if ! command -v dpkg-checkbuilddeps >/dev/null 2>&1 || ! dpkg-checkbuilddeps "$control" >/dev/null 2>&1; then
+    build_deps=1
+  fi
+fi
+
+[ ${#need[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ] && [ "$build_deps" -eq 0 ] && exit 0
 
 if [ "$(id -u)" = 0 ]; then
   as_root() { "$@"; }
@@ -69,9 +86,13 @@ elif command -v sudo >/dev/null 2>&1; then
 else
   echo "install-deps: not root and no sudo. Install these as root, then run again:" >&2
   [ ${#need[@]} -gt 0 ] && echo "  apt-get install ${need[*]}" >&2
+  [ "$build_deps" -eq 1 ] && echo "  apt-get build-dep ./ (in $(dirname "$control")/..)" >&2
   [ ${#missing_locales[@]} -gt 0 ] && echo "  locale-gen ${missing_locales[*]} (enable them in /etc/locale.gen)" >&2
   exit 1
 fi
+
+# apt_get COMMAND ARGS...: apt-get as root, without questions.
+apt_get() { as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 "$@"; }
 
 if [ ${#need[@]} -gt 0 ]; then
   if printf '%s\n' "${need[@]}" | grep -q ':i386$' && ! dpkg --print-foreign-architectures | grep -qx i386; then
@@ -79,8 +100,18 @@ if [ ${#need[@]} -gt 0 ]; then
     as_root dpkg --add-architecture i386
   fi
   echo "install-deps: installing ${need[*]}"
-  as_root apt-get -o DPkg::Lock::Timeout=600 update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq "${need[@]}" >/dev/null
+  apt_get update -qq
+  full=() lean=()
+  for pkg in "${need[@]}"; do
+    if [[ "$lean_packages" == *" $pkg "* ]]; then lean+=("$pkg"); else full+=("$pkg"); fi
+  done
+  [ ${#full[@]} -eq 0 ] || apt_get install -y -qq "${full[@]}" >/dev/null
+  [ ${#lean[@]} -eq 0 ] || apt_get install -y -qq --no-install-recommends "${lean[@]}" >/dev/null
+fi
+if [ "$build_deps" -eq 1 ]; then
+  echo "install-deps: installing the build dependencies of debian/control"
+  [ ${#need[@]} -gt 0 ] || apt_get update -qq
+  (cd "$(dirname "$control")/.." && apt_get build-dep -y -qq ./ >/dev/null)
 fi
 
 for loc in "${missing_locales[@]}"; do

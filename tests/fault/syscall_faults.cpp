@@ -14,6 +14,7 @@
 // NOLINTBEGIN(bugprone-reserved-identifier,cert-dcl37-c,cert-dcl51-cpp)
 extern "C" {
 int __real_open(const char* path, int flags, ...);
+int __real___open_2(const char* path, int flags);  // NOLINT(readability-identifier-naming): the linker's name
 ssize_t __real_pread(int fd, void* buffer, size_t count, off_t offset);
 ssize_t __real_pwrite(int fd, const void* buffer, size_t count, off_t offset);
 int __real_close(int fd);
@@ -90,6 +91,13 @@ int __wrap_open(const char* path, int flags, ...) {
     }
     if (const TFault* fault = Intercept(TSyscall::Open)) return Fail(*fault);
     return __real_open(path, flags, mode);
+}
+
+// What open() becomes under _FORTIFY_SOURCE (the Debian build's flags) when
+// its flags are not known at compile time; it never creates a file.
+int __wrap___open_2(const char* path, int flags) {  // NOLINT(readability-identifier-naming): the linker's name
+    if (const TFault* fault = Intercept(TSyscall::Open)) return Fail(*fault);
+    return __real___open_2(path, flags);
 }
 
 ssize_t __wrap_pread(int fd, void* buffer, size_t count, off_t offset) {
