@@ -116,7 +116,7 @@ TBackedUpRewrite::TBackedUpRewrite(const std::string& gameFolder, const std::str
         changes_ = PlanOfficerNameChanges(scenario, save_, scenarioPath, savePath);
     } catch (const EInOutError&) {
         if (unplanned == TUnplannedSave::Refuse) throw;
-        planned_ = false;
+        planFailed_ = true;
     }
 }
 

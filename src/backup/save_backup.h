@@ -58,7 +58,7 @@ public:
     // BackUp nor Rewrite is to be called.
     const std::vector<TOfficerNameChange>& Changes() const { return changes_; }
     // Whether the rewrite may change the save: it has changes, or it could not be planned.
-    bool MayChange() const { return !planned_ || !changes_.empty(); }
+    bool MayChange() const { return planFailed_ || !changes_.empty(); }
 
     // A new backup of the save as read; a save that is byte for byte the
     // newest backup gets no second copy: that backup is used again.
@@ -87,7 +87,7 @@ private:
     TSaveBackup backup_;
     std::string recordText_;
     bool changedSave_ = false;
-    bool planned_ = true;
+    bool planFailed_ = false;
 };
 
 // "LOGn.DAT: 書き換える名前はありません.": the text for a rewrite with no change.
