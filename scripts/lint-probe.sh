@@ -25,4 +25,5 @@ if ! grep -q "readability-function-size" "$probe/lint.out"; then
   echo "lint-probe: make lint failed, but not on the 70-line function in $target"
   exit 1
 fi
+grep -m1 "readability-function-size" "$probe/lint.out"
 echo "lint-probe: make lint refuses a 70-line function in $target"
