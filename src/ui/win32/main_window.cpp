@@ -11,8 +11,8 @@
 #include "common/frame.h"
 #include "common/wide_text.h"
 #include "ui/form_scaling.h"
-#include "ui/silent_backup_rewrite.h"
 #include "ui/win32/default_button.h"
+#include "ui/win32/main_window_class.h"
 #include "ui/win32/slot_group_layout.h"
 #include "ui/win32/undo_menu.h"
 #include "ui/win32/window_font.h"
@@ -22,7 +22,6 @@ static_assert(kShiftJisCharset == SHIFTJIS_CHARSET);
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"TForm1";
 constexpr int kScenarioFirstId = 110;
 constexpr int kSaveDataFirstId = 210;
 constexpr int kButton1Id = 301;
@@ -32,26 +31,10 @@ constexpr int kLabel1Id = 400;
 
 COLORREF ColourOf(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
 
-void RegisterWindowClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW wc{};
-    if (GetClassInfoExW(instance, kWindowClass, &wc)) return;
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = instance;
-    wc.hIcon = LoadIconW(instance, L"MAINICON");
-    wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kWindowClass;
-    if (!RegisterClassExW(&wc))
-        throw ESystemError("ウィンドウクラスを登録できません", static_cast<std::int32_t>(GetLastError()));
-}
-
 }  // namespace
 
 TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), owner_(owner) {
-    RegisterWindowClass(instance, &TMainWindow::WindowProc);
+    RegisterMainWindowClass(instance, &TMainWindow::WindowProc);
 
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignPixelsPerInch;
@@ -59,7 +42,7 @@ TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), 
     font_ = CreateWindowFont(ScaledFontHeight(dpi));
 
     const TBounds size = ScaleBounds(kForm1Bounds, kDesignTextHeight);  // sized once the font is measured
-    window_ = TWindow(CreateWindowExW(0, kWindowClass, ProgramText(kForm1Caption).c_str(), WS_OVERLAPPEDWINDOW,
+    window_ = TWindow(CreateWindowExW(0, kMainWindowClass, ProgramText(kForm1Caption).c_str(), WS_OVERLAPPEDWINDOW,
                                       kForm1Bounds.Left, kForm1Bounds.Top, size.Width, size.Height, owner, nullptr,
                                       instance, nullptr));
     if (!window_.Get()) throw EOutOfMemory();
@@ -153,17 +136,7 @@ void TMainWindow::Bind(TForm1& form) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     LayOutSlotGroup();
     AddUndoMenuItem(window_.Get());
-    RefreshUndo();
-}
-
-std::string TMainWindow::SelectedSlot() const {
-    if (!form_ || form_->SaveDataGroup.ItemIndex() < 0) return "";
-    return form_->SaveDataGroup.ItemName(form_->SaveDataGroup.ItemIndex());
-}
-
-void TMainWindow::RefreshUndo() {
-    const std::string slot = SelectedSlot();
-    EnableUndoMenuItem(window_.Get(), !slot.empty() && SlotHasBackup(BaseDir, slot));
+    RefreshUndoMenuItem(window_.Get(), form_);
 }
 
 // The slot group and its buttons widen by what the widest label lacks, Quit
@@ -204,7 +177,7 @@ void TMainWindow::Mirror(TRadioView& view) {
     }
     if (&view != &saveData_) return;
     if (relabelled) LayOutSlotGroup();
-    RefreshUndo();
+    RefreshUndoMenuItem(window_.Get(), form_);
 }
 
 HWND TMainWindow::FirstTabControl() const { return GetNextDlgTabItem(window_.Get(), nullptr, FALSE); }
@@ -268,15 +241,11 @@ LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             ShowWindow(owner_, SW_MINIMIZE);
             return 0;
         }
-        if (IsUndoMenuCommand(wParam)) {
-            const std::string slot = SelectedSlot();
-            if (!slot.empty()) UndoNewestRewrite(BaseDir, slot);
-            return 0;
-        }
+        if (RunUndoMenuCommand(wParam, form_)) return 0;
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_INITMENUPOPUP:
         // The undo item is right however the last rewrite or undo ended.
-        if (HIWORD(lParam)) RefreshUndo();
+        if (HIWORD(lParam)) RefreshUndoMenuItem(window, form_);
         return DefWindowProcW(window, message, wParam, lParam);
     case WM_CLOSE:  // close box, Alt+F4, the task-bar entry's Close: all quit
         RequestQuit();
@@ -318,7 +287,7 @@ void TMainWindow::Command(int id, int code) {
     switch (id) {
     case kButton1Id:
         form_->Button1Click(sender);
-        RefreshUndo();
+        RefreshUndoMenuItem(window_.Get(), form_);
         break;
     case kButton2Id: form_->Button2Click(sender); break;
     case kButton3Id: form_->Button3Click(sender); break;

@@ -58,9 +58,6 @@ private:
     // now read: each label whole, nothing narrower than designed.
     void LayOutSlotGroup();
     HWND FirstTabControl() const;
-    // The system menu's undo item follows the selected slot's backups.
-    std::string SelectedSlot() const;
-    void RefreshUndo();
 
     HINSTANCE instance_;
     HWND owner_;

@@ -1,7 +1,10 @@
 // The system menu's undo item: added once, greyed while there is nothing to undo.
 #include "ui/win32/undo_menu.h"
 
+#include <string>
+
 #include "common/wide_text.h"
+#include "ui/main_form.h"
 #include "ui/silent_backup_rewrite.h"
 
 namespace {
@@ -9,6 +12,12 @@ namespace {
 // Below the system's own commands (0xF000 on), with the low four bits clear
 // as Windows keeps them for itself.
 constexpr UINT kUndoCommand = 0x0110;
+
+// The selected slot's folder name; empty when none is selected.
+std::string SelectedSlot(const TForm1* form) {
+    if (!form || form->SaveDataGroup.ItemIndex() < 0) return "";
+    return form->SaveDataGroup.ItemName(form->SaveDataGroup.ItemIndex());
+}
 
 }  // namespace
 
@@ -19,9 +28,18 @@ void AddUndoMenuItem(HWND window) {
     AppendMenuW(menu, MF_STRING | MF_GRAYED, kUndoCommand, ProgramText(kUndoMenuText).c_str());
 }
 
-void EnableUndoMenuItem(HWND window, bool enabled) {
-    if (HMENU menu = GetSystemMenu(window, FALSE))
-        EnableMenuItem(menu, kUndoCommand, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+void RefreshUndoMenuItem(HWND window, const TForm1* form) {
+    HMENU menu = GetSystemMenu(window, FALSE);
+    if (!menu) return;
+    const std::string slot = SelectedSlot(form);
+    const bool enabled = !slot.empty() && SlotHasBackup(BaseDir, slot);
+    EnableMenuItem(menu, kUndoCommand, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
-bool IsUndoMenuCommand(WPARAM command) { return (command & 0xFFF0) == kUndoCommand; }
+bool RunUndoMenuCommand(WPARAM command, const TForm1* form) {
+    if ((command & 0xFFF0) != kUndoCommand) return false;
+    // A greyed item sends nothing; a slot is selected whenever it is not.
+    const std::string slot = SelectedSlot(form);
+    if (!slot.empty()) UndoNewestRewrite(BaseDir, slot);
+    return true;
+}

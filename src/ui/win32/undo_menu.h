@@ -1,11 +1,15 @@
-// The undo item at the end of the main window's system menu.
+// The undo item at the end of the main window's system menu, for the save
+// slot selected in the form.
 #pragma once
 
 #include <windows.h>
 
+class TForm1;
+
 // Appends a separator and "元に戻す(&U)" after the system menu's own items.
 void AddUndoMenuItem(HWND window);
-// Makes the item choosable, or greys it.
-void EnableUndoMenuItem(HWND window, bool enabled);
-// Whether a WM_SYSCOMMAND's command is the undo item.
-bool IsUndoMenuCommand(WPARAM command);
+// Greys the item unless a slot is selected and has a backup.
+void RefreshUndoMenuItem(HWND window, const TForm1* form);
+// Undoes the selected slot's newest rewrite when the WM_SYSCOMMAND command
+// is the item's; false for any other command. Errors travel out.
+bool RunUndoMenuCommand(WPARAM command, const TForm1* form);
