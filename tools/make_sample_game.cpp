@@ -11,8 +11,8 @@
 #include "common/game_paths.h"
 #include "common/path_separator.h"
 #include "process/officer_file.h"
-#include "support/file_time.h"
-#include "support/temp_dir.h"
+#include "file_kit/file_time.h"
+#include "file_kit/temp_dir.h"
 #include "sample_names.h"
 
 namespace {

@@ -17,9 +17,9 @@
 #include "common/user_data_folder.h"
 #include "process/process.h"
 #include "support/backup_home.h"
-#include "support/file_time.h"
+#include "file_kit/file_time.h"
 #include "support/officer_files.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "cli/sample_game.h"
 #include "support/backup_home.h"
 #include "support/literal_code_page.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 namespace {
 

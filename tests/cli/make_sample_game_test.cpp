@@ -5,7 +5,7 @@
 #include "cli/sample_game.h"
 #include "common/system_text.h"
 #include "support/literal_code_page.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Builds the shell command line of a test run, with standard error sent to a file of the test's own.
 #include "cli/run_program.h"
 
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "common/game_paths.h"
 #include "process/officer_file.h"
-#include "support/game_folder.h"
+#include "file_kit/game_folder.h"
 #include "support/officer_files.h"
 
 namespace e2e {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 namespace e2e {
 

@@ -24,7 +24,7 @@
 #include "support/backup_home.h"
 #include "support/fake_frame.h"
 #include "ui/undoable_rewrite.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 namespace {
 

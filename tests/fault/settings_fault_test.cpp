@@ -12,7 +12,7 @@
 #include "fault/syscall_faults.h"
 #include "support/officer_files.h"
 #include "settings/ini_file.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include "support/fake_frame.h"
 #include "support/officer_files.h"
 #include "process/process.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "common/path_separator.h"
 #include "process/officer_file.h"
 #include "support/officer_files.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "cli/sample_game.h"
 #include "common/game_paths.h"
 #include "settings/locale_info.h"
-#include "support/game_folder.h"
+#include "file_kit/game_folder.h"
 #include "ui/qt/qt_application.h"
 #include "ui/qt/qt_text.h"
 #include "ui/main_form.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "support/backup_home.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 #include "ui/qt/qt_frame.h"
 #include "ui_script.h"
 

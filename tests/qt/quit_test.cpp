@@ -15,7 +15,7 @@
 #include "common/frame.h"
 #include "qt_fixture.h"
 #include "qt_tests.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 #include "ui/qt/quit_signals.h"
 
 namespace {

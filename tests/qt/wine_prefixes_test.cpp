@@ -11,7 +11,7 @@
 
 #include "qt_fixture.h"
 #include "qt_tests.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 #include "ui/qt/qt_folder_chooser.h"
 #include "ui/qt/wine_prefixes.h"
 #include "ui_script.h"

@@ -6,7 +6,7 @@
 
 #include "common/errors.h"
 #include "settings/ini_file.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 namespace {
 

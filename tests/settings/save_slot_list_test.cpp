@@ -7,10 +7,10 @@
 
 #include "common/path_separator.h"
 #include "settings/builtin_locale.h"
-#include "support/file_time.h"
+#include "file_kit/file_time.h"
 #include "settings/save_slot_list.h"
 #include "settings/slot_query.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 #include "ui/save_slot_group.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "common/errors.h"
 #include "common/path_separator.h"
 #include "settings/settings_store.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 namespace {
 

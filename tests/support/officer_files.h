@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "process/officer_file.h"
-#include "support/game_folder.h"
+#include "file_kit/game_folder.h"
 
 // Bytes from a list of values, for writing names as hexadecimal.
 std::string Bytes(std::initializer_list<unsigned> values);

@@ -4,7 +4,7 @@
 
 #include "common/win32_handle.h"
 #include "support/officer_files.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 // An open that allows no sharing fails with a sharing violation while any
 // handle to the file is open.

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 #include "ui/fake_folder_shell.h"
 #include "ui/win32/folder_browser.h"
 #include "support/fake_frame.h"

@@ -11,7 +11,7 @@
 #include "support/backup_home.h"
 #include "support/fake_frame.h"
 #include "support/officer_files.h"
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // File times and the time zone for tests on Linux.
-#include "support/file_time.h"
+#include "file_kit/file_time.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

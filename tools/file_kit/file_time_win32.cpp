@@ -1,5 +1,5 @@
 // File times for tests on Windows: the inverse of the program's conversion.
-#include "support/file_time.h"
+#include "file_kit/file_time.h"
 
 #include <windows.h>
 

@@ -1,10 +1,10 @@
 // Test game folders, built in one place for every test.
-#include "support/game_folder.h"
+#include "file_kit/game_folder.h"
 
 #include "common/game_paths.h"
 #include "common/path_separator.h"
-#include "support/file_time.h"
-#include "support/temp_dir.h"
+#include "file_kit/file_time.h"
+#include "file_kit/temp_dir.h"
 
 TGameFolders MakeGameFolders(const std::string& root) {
     TGameFolders folders;

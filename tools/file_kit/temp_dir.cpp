@@ -1,5 +1,5 @@
 // Temporary folders and byte-exact file helpers for tests.
-#include "support/temp_dir.h"
+#include "file_kit/temp_dir.h"
 
 #include <atomic>
 #include <filesystem>
@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "common/path_separator.h"
-#include "support/native_path.h"
+#include "file_kit/native_path.h"
 
 namespace fs = std::filesystem;
 
