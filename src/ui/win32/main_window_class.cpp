@@ -20,4 +20,3 @@ void RegisterMainWindowClass(HINSTANCE instance, WNDPROC procedure) {
     if (!RegisterClassExW(&wc))
         throw ESystemError("ウィンドウクラスを登録できません", static_cast<std::int32_t>(GetLastError()));
 }
-
