@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "file_kit/temp_dir.h"
 #include "process/process.h"
 #include "support/fake_frame.h"
 #include "support/officer_files.h"
-#include "file_kit/temp_dir.h"
 
 namespace {
 

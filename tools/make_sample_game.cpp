@@ -10,9 +10,9 @@
 
 #include "common/game_paths.h"
 #include "common/path_separator.h"
-#include "process/officer_file.h"
 #include "file_kit/file_time.h"
 #include "file_kit/temp_dir.h"
+#include "process/officer_file.h"
 #include "sample_names.h"
 
 namespace {

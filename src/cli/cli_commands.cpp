@@ -5,11 +5,11 @@
 #include <ostream>
 
 #include "backup/save_backup.h"
+#include "cli/console_output.h"
 #include "common/game_paths.h"
 #include "common/system_text.h"
 #include "process/process.h"
 #include "settings/save_slot_list.h"
-#include "cli/console_output.h"
 
 namespace {
 

@@ -3,16 +3,16 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "ui/app_title.h"
-#include "settings/ini_file.h"
 #include "common/frame.h"
+#include "settings/ini_file.h"
+#include "ui/app_title.h"
 #include "ui/application_run.h"
 #include "ui/main_form.h"
 #include "ui/silent_backup_rewrite.h"
+#include "ui/start_show.h"
 #include "ui/win32/application_window.h"
 #include "ui/win32/folder_browser.h"
 #include "ui/win32/main_window.h"
-#include "ui/start_show.h"
 #include "ui/win32/win32_frame.h"
 
 // The show commands the start rule picks are Windows' own numbers.

@@ -8,9 +8,9 @@
 #include <unistd.h>
 
 #include "common/descriptor_posix.h"
+#include "common/error_code_posix.h"
 #include "common/error_codes.h"
 #include "common/errors.h"
-#include "common/error_code_posix.h"
 
 namespace {
 

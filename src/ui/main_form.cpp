@@ -6,13 +6,13 @@
 #include <utility>
 #include <vector>
 
+#include "common/frame.h"
 #include "common/game_paths.h"
 #include "process/process.h"
 #include "settings/settings_store.h"
 #include "ui/main_form_layout.h"
 #include "ui/save_slot_group.h"
 #include "ui/undoable_rewrite.h"
-#include "common/frame.h"
 
 TForm1* Form1 = nullptr;
 std::string BaseDir;

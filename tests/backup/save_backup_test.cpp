@@ -15,11 +15,11 @@
 #include "common/errors.h"
 #include "common/game_paths.h"
 #include "common/user_data_folder.h"
+#include "file_kit/file_time.h"
+#include "file_kit/temp_dir.h"
 #include "process/process.h"
 #include "support/backup_home.h"
-#include "file_kit/file_time.h"
 #include "support/officer_files.h"
-#include "file_kit/temp_dir.h"
 
 namespace {
 

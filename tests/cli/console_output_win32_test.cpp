@@ -2,8 +2,8 @@
 // from its own code page, whatever the system's code page is.
 #include "cli/console_output.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <iostream>
 #include <string>

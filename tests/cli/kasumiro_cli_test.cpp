@@ -5,11 +5,11 @@
 #include <sstream>
 
 #include "cli/run_program.h"
-#include "common/path_separator.h"
 #include "cli/sample_game.h"
+#include "common/path_separator.h"
+#include "file_kit/temp_dir.h"
 #include "support/backup_home.h"
 #include "support/literal_code_page.h"
-#include "file_kit/temp_dir.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include "../../tools/sample_names.h"
 #include "cli/sample_game.h"
 #include "common/system_text.h"
-#include "support/literal_code_page.h"
 #include "file_kit/temp_dir.h"
+#include "support/literal_code_page.h"
 
 namespace {
 

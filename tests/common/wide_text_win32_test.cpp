@@ -3,8 +3,8 @@
 // English (1252) system.
 #include "common/wide_text.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 namespace {
 

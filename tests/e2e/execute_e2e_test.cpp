@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <functional>
 
-#include "e2e/kasumiro_fixture.h"
-#include "e2e/window_driver.h"
 #include "backup/save_backup.h"
 #include "common/durable_file.h"
+#include "e2e/kasumiro_fixture.h"
+#include "e2e/window_driver.h"
 
 namespace e2e {
 namespace {

@@ -8,8 +8,8 @@
 #include <sstream>
 
 #include "common/game_paths.h"
-#include "process/officer_file.h"
 #include "file_kit/game_folder.h"
+#include "process/officer_file.h"
 #include "support/officer_files.h"
 
 namespace e2e {

@@ -3,8 +3,8 @@
 // helpers that find the main window, its controls and the boxes it opens.
 #pragma once
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>

@@ -14,17 +14,17 @@
 #include <sstream>
 #include <vector>
 
+#include "backup/save_backup.h"
 #include "cli/cli_commands.h"
+#include "common/durable_file.h"
 #include "common/errors.h"
 #include "fault/syscall_faults.h"
-#include "support/officer_files.h"
-#include "backup/save_backup.h"
-#include "common/durable_file.h"
+#include "file_kit/temp_dir.h"
 #include "process/process.h"
 #include "support/backup_home.h"
 #include "support/fake_frame.h"
+#include "support/officer_files.h"
 #include "ui/undoable_rewrite.h"
-#include "file_kit/temp_dir.h"
 
 namespace {
 

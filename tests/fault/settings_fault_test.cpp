@@ -10,9 +10,9 @@
 
 #include "common/errors.h"
 #include "fault/syscall_faults.h"
-#include "support/officer_files.h"
-#include "settings/ini_file.h"
 #include "file_kit/temp_dir.h"
+#include "settings/ini_file.h"
+#include "support/officer_files.h"
 
 namespace {
 

@@ -12,10 +12,10 @@
 #include <iostream>
 
 #include "common/error_code_posix.h"
+#include "file_kit/temp_dir.h"
+#include "process/process.h"
 #include "support/fake_frame.h"
 #include "support/officer_files.h"
-#include "process/process.h"
-#include "file_kit/temp_dir.h"
 
 namespace {
 

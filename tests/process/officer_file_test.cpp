@@ -7,9 +7,9 @@
 
 #include "common/errors.h"
 #include "common/path_separator.h"
+#include "file_kit/temp_dir.h"
 #include "process/officer_file.h"
 #include "support/officer_files.h"
-#include "file_kit/temp_dir.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include "common/errors.h"
 #include "common/win32_handle.h"
+#include "file_kit/temp_dir.h"
 #include "process/officer_file.h"
 #include "support/officer_files.h"
-#include "file_kit/temp_dir.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include <cstring>
 
-#include "support/officer_files.h"
 #include "process/process.h"
+#include "support/officer_files.h"
 
 namespace {
 

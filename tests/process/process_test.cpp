@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "common/path_separator.h"
+#include "file_kit/temp_dir.h"
+#include "process/process.h"
 #include "support/fake_frame.h"
 #include "support/officer_files.h"
-#include "process/process.h"
-#include "file_kit/temp_dir.h"
 
 namespace {
 

@@ -10,10 +10,10 @@
 #include <QTextOption>
 
 #include "cli/sample_game.h"
-#include "ui/app_title.h"
 #include "process/process.h"
 #include "qt_fixture.h"
 #include "qt_tests.h"
+#include "ui/app_title.h"
 #include "ui/qt/qt_text.h"
 
 namespace {

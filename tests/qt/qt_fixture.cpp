@@ -9,11 +9,11 @@
 
 #include "cli/sample_game.h"
 #include "common/game_paths.h"
-#include "settings/locale_info.h"
 #include "file_kit/game_folder.h"
+#include "settings/locale_info.h"
+#include "ui/main_form.h"
 #include "ui/qt/qt_application.h"
 #include "ui/qt/qt_text.h"
-#include "ui/main_form.h"
 
 TQtFixture::TQtFixture() {
     SettingsPath = temp_.Path() + "config/kasumiro/kasumiro_qt_tests.ini";

@@ -7,8 +7,8 @@
 #include <set>
 #include <string>
 
-#include "support/backup_home.h"
 #include "file_kit/temp_dir.h"
+#include "support/backup_home.h"
 #include "ui/qt/qt_frame.h"
 #include "ui_script.h"
 

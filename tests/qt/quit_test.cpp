@@ -13,9 +13,9 @@
 #include <cstdio>
 
 #include "common/frame.h"
+#include "file_kit/temp_dir.h"
 #include "qt_fixture.h"
 #include "qt_tests.h"
-#include "file_kit/temp_dir.h"
 #include "ui/qt/quit_signals.h"
 
 namespace {

@@ -9,10 +9,10 @@
 #include <QStyle>
 #include <QTest>
 
-#include "settings/date_settings.h"
-#include "ui/app_title.h"
 #include "qt_fixture.h"
 #include "qt_tests.h"
+#include "settings/date_settings.h"
+#include "ui/app_title.h"
 #include "ui/main_form_layout.h"
 #include "ui/qt/qt_text.h"
 

@@ -9,9 +9,9 @@
 
 #include <cstdlib>
 
+#include "file_kit/temp_dir.h"
 #include "qt_fixture.h"
 #include "qt_tests.h"
-#include "file_kit/temp_dir.h"
 #include "ui/qt/qt_folder_chooser.h"
 #include "ui/qt/wine_prefixes.h"
 #include "ui_script.h"

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "common/errors.h"
-#include "settings/ini_file.h"
 #include "file_kit/temp_dir.h"
+#include "settings/ini_file.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "common/errors.h"
-#include "settings/ini_file.h"
 #include "file_kit/temp_dir.h"
+#include "settings/ini_file.h"
 
 namespace {
 

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "common/path_separator.h"
-#include "settings/builtin_locale.h"
 #include "file_kit/file_time.h"
+#include "file_kit/temp_dir.h"
+#include "settings/builtin_locale.h"
 #include "settings/save_slot_list.h"
 #include "settings/slot_query.h"
-#include "file_kit/temp_dir.h"
 #include "ui/save_slot_group.h"
 
 namespace {

@@ -3,8 +3,8 @@
 
 #include "common/errors.h"
 #include "common/path_separator.h"
-#include "settings/settings_store.h"
 #include "file_kit/temp_dir.h"
+#include "settings/settings_store.h"
 
 namespace {
 

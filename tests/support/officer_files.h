@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "process/officer_file.h"
 #include "file_kit/game_folder.h"
+#include "process/officer_file.h"
 
 // Bytes from a list of values, for writing names as hexadecimal.
 std::string Bytes(std::initializer_list<unsigned> values);

@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "common/win32_handle.h"
-#include "support/officer_files.h"
 #include "file_kit/temp_dir.h"
+#include "support/officer_files.h"
 
 // An open that allows no sharing fails with a sharing violation while any
 // handle to the file is open.

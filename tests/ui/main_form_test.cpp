@@ -8,13 +8,13 @@
 
 #include "common/game_paths.h"
 #include "common/path_separator.h"
-#include "settings/settings_store.h"
 #include "file_kit/game_folder.h"
-#include "support/officer_files.h"
 #include "file_kit/temp_dir.h"
+#include "settings/settings_store.h"
+#include "support/fake_frame.h"
+#include "support/officer_files.h"
 #include "ui/fake_folder_shell.h"
 #include "ui/win32/folder_browser.h"
-#include "support/fake_frame.h"
 
 namespace {
 

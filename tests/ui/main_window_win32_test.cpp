@@ -5,9 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "file_kit/temp_dir.h"
+#include "support/fake_frame.h"
 #include "ui/fake_folder_shell.h"
 #include "ui/win32/folder_browser.h"
-#include "support/fake_frame.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 
 #include "backup/save_backup.h"
 #include "common/path_separator.h"
+#include "file_kit/temp_dir.h"
 #include "support/backup_home.h"
 #include "support/fake_frame.h"
 #include "support/officer_files.h"
-#include "file_kit/temp_dir.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QFontMetrics>
-#include <QGuiApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -22,10 +22,10 @@
 #include "settings/date_settings.h"
 #include "settings/date_text.h"
 #include "ui/form_scaling.h"
-#include "ui/window_fit.h"
 #include "ui/qt/japanese_font.h"
 #include "ui/qt/push_button.h"
 #include "ui/qt/qt_text.h"
+#include "ui/window_fit.h"
 
 namespace {
 

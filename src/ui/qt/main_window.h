@@ -8,9 +8,9 @@
 #include <cstddef>
 #include <vector>
 
+#include "ui/main_form.h"
 #include "ui/main_form_layout.h"
 #include "ui/slot_label_fit.h"
-#include "ui/main_form.h"
 
 class QGroupBox;
 class QLabel;

@@ -3,8 +3,8 @@
 #include "ui/qt/message_form.h"
 
 #include <QDialog>
-#include <QGuiApplication>
 #include <QGridLayout>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>

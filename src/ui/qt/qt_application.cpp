@@ -10,10 +10,10 @@
 
 #include "common/frame.h"
 #include "ui/application_run.h"
+#include "ui/main_form.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_folder_chooser.h"
 #include "ui/undoable_rewrite.h"
-#include "ui/main_form.h"
 
 namespace {
 

@@ -20,9 +20,9 @@
 #include <cstdlib>
 #include <vector>
 
-#include "ui/window_fit.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/wine_prefixes.h"
+#include "ui/window_fit.h"
 
 namespace {
 

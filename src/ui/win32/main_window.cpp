@@ -6,11 +6,11 @@
 #include <string>
 
 #include "common/errors.h"
-#include "settings/date_settings.h"
-#include "ui/main_form_layout.h"
 #include "common/frame.h"
 #include "common/wide_text.h"
+#include "settings/date_settings.h"
 #include "ui/form_scaling.h"
+#include "ui/main_form_layout.h"
 #include "ui/win32/default_button.h"
 #include "ui/win32/main_window_class.h"
 #include "ui/win32/slot_group_layout.h"

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "ui/main_form.h"
 #include "ui/main_form_layout.h"
 #include "ui/radio_group.h"
-#include "ui/main_form.h"
 #include "ui/win32/win32_handles.h"
 
 class TMainWindow {
