@@ -135,6 +135,18 @@ protected:
         const HWND chooser = WaitForChooser();
         if (!chooser) return nullptr;
         TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
+        // The chooser shows its root first and walks down to the stored folder
+        // after; under Wine it now and then stays at the root for these deep
+        // folders, and a person then walks down to the folder by hand.
+        const auto atParent = [&] { return view.Text(view.Selected()) == LastName(parent); };
+        if (!WaitUntil(atParent, 3000)) {
+            std::string problem;
+            const HTREEITEM item = FindFolderItem(view, parent, problem);
+            if (!item || !view.Click(item) || !WaitUntil(atParent, 3000)) {
+                ADD_FAILURE() << "cannot select the stored folder " << parent << "; " << problem << DescribeTree(view);
+                return nullptr;
+            }
+        }
         const HTREEITEM opened = view.Selected();
         if (!opened || !view.Expand(opened) || !view.Click(view.FirstChild(opened))) {
             ADD_FAILURE() << "cannot select the case's folder; " << DescribeTree(view);
