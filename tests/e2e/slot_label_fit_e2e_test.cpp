@@ -87,7 +87,7 @@ public:
         if (!key_) return;
         for (const auto& [name, value] : saved_)
             RegSetValueExW(key_, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                           static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+                           static_cast<DWORD>(value.size() + 1) * DWORD{sizeof(wchar_t)});
         RegCloseKey(key_);
     }
     TScopedNoFontReplacements(const TScopedNoFontReplacements&) = delete;

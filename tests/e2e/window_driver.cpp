@@ -180,13 +180,23 @@ bool PostClose(HWND window) {
     return true;
 }
 
+namespace {
+
+// Posts a key's press and release to the window, with or without Alt held.
+void PostKeyStroke(HWND window, UINT virtualKey, bool alt) {
+    const UINT scanCode = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
+    // The key data: repeat count 1, the scan code, Alt's context bit, and for
+    // the release the previous-state and transition bits.
+    const UINT press = 1 | (scanCode << 16) | (alt ? 1u << 29 : 0u);
+    PostMessageA(window, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, static_cast<LPARAM>(press));
+    PostMessageA(window, alt ? WM_SYSKEYUP : WM_KEYUP, virtualKey, static_cast<LPARAM>(press | (3u << 30)));
+}
+
+}  // namespace
+
 bool PostKey(HWND window, UINT virtualKey) {
     if (!WaitPressable(window, "type into", true)) return false;
-    const UINT scanCode = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
-    // The key data: repeat count 1, the scan code, and for the release the
-    // previous-state and transition bits.
-    PostMessageA(window, WM_KEYDOWN, virtualKey, static_cast<LPARAM>(1 | (scanCode << 16)));
-    PostMessageA(window, WM_KEYUP, virtualKey, static_cast<LPARAM>(1 | (scanCode << 16) | (3u << 30)));
+    PostKeyStroke(window, virtualKey, false);
     return true;
 }
 
@@ -198,9 +208,7 @@ bool PostSystemMenuKey(HWND window, UINT virtualKey) {
         return false;
     }
     // The key goes where the focus is; a control hands Alt+Space to its window.
-    const UINT space = MapVirtualKeyA(VK_SPACE, MAPVK_VK_TO_VSC);
-    PostMessageA(focus, WM_SYSKEYDOWN, VK_SPACE, 1 | (space << 16) | (1u << 29));
-    PostMessageA(focus, WM_SYSKEYUP, VK_SPACE, 1 | (space << 16) | (1u << 29) | (3u << 30));
+    PostKeyStroke(focus, VK_SPACE, true);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     const HWND menu = WaitForTopLevel(processId, IsMenuWindow, 3000);
@@ -209,9 +217,7 @@ bool PostSystemMenuKey(HWND window, UINT virtualKey) {
         return false;
     }
     // The open menu takes the thread's keys, whichever of its windows they are sent to.
-    const UINT scanCode = MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC);
-    PostMessageA(window, WM_KEYDOWN, virtualKey, 1 | (scanCode << 16));
-    PostMessageA(window, WM_KEYUP, virtualKey, 1 | (scanCode << 16) | (3u << 30));
+    PostKeyStroke(window, virtualKey, false);
     return true;
 }
 

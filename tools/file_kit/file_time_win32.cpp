@@ -27,4 +27,4 @@ void SetFileLocalTime(const std::string& path, const TDateStamp& local) {
 
 TScopedTimeZone::TScopedTimeZone(const char* /*zone*/) {}
 
-TScopedTimeZone::~TScopedTimeZone() {}
+TScopedTimeZone::~TScopedTimeZone() = default;
