@@ -1,4 +1,4 @@
-// The Windows program's rewrite with its unseen backup, and its undo.
+// The Windows program's rewrite with its unseen backup, and whether a slot has one.
 #include "ui/silent_backup_rewrite.h"
 
 #include <optional>
@@ -45,9 +45,4 @@ bool SlotHasBackup(const std::string& gameFolder, const std::string& slotName) {
     } catch (const Exception&) {
         return false;
     }
-}
-
-void UndoNewestRewrite(const std::string& gameFolder, const std::string& slotName) {
-    RestoreSaveBackup(gameFolder, slotName, "", TRestoreGuard::OnlyOverRewrittenSave);
-    ShowInformationBox(kRestoredText);
 }

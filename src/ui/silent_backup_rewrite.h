@@ -1,5 +1,5 @@
 // Execute of the Windows program: the rewrite as ever, with a backup taken
-// unseen before its first write, and the undo that its system menu offers.
+// unseen before its first write, and whether its menu may offer the undo.
 #pragma once
 
 #include <string>
@@ -15,8 +15,3 @@ void RunSilentlyBackedUpRewrite(const std::string& gameFolder, const std::string
 
 // Whether the slot has a backup to go back to; false when the store cannot be found.
 bool SlotHasBackup(const std::string& gameFolder, const std::string& slotName);
-
-// Puts the slot's newest backup back, through the store's checks (only over
-// the save the rewrite left, only a whole backup), and says "元に戻しました.".
-// Errors travel out.
-void UndoNewestRewrite(const std::string& gameFolder, const std::string& slotName);

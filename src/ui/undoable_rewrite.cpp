@@ -9,12 +9,6 @@
 
 namespace {
 
-// Puts the backup back over the save that the rewrite left, and says so.
-void Undo(const std::string& gameFolder, const std::string& slotName, const TSaveBackup& backup) {
-    RestoreSaveBackup(gameFolder, slotName, backup.Path, TRestoreGuard::OnlyOverRewrittenSave);
-    ShowInformationBox(kRestoredText);
-}
-
 // The rewrite with its backup, the slot's lock let go before any box shows.
 // False when the save, planned again, needs no change. A rewrite that stopped
 // after changing the save leaves its error in stopped; other errors travel out.
@@ -65,5 +59,10 @@ void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotNa
     }
     // A rewrite that stopped part-way shows its error with the way back.
     const std::string text = stopped ? ErrorBoxText(stopped->Message()) : std::string(kRewriteDoneText);
-    if (ShowUndoableInformationBox(text) == mrUndo) Undo(gameFolder, slotName, backup);
+    if (ShowUndoableInformationBox(text) == mrUndo) UndoRewrite(gameFolder, slotName, backup.Path);
+}
+
+void UndoRewrite(const std::string& gameFolder, const std::string& slotName, const std::string& backupName) {
+    RestoreSaveBackup(gameFolder, slotName, backupName, TRestoreGuard::OnlyOverRewrittenSave);
+    ShowInformationBox(kRestoredText);
 }

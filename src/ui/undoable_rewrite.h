@@ -21,3 +21,8 @@ TBoxPreview RewritePreview(const std::string& gameFolder, const std::string& slo
 // changing the save shows its error with the same undo button; other errors
 // travel out.
 void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotName);
+
+// Puts a backup of the slot back (the newest when backupName is empty)
+// through the store's checks, only over the save the rewrite left, and says
+// "元に戻しました.". Errors travel out.
+void UndoRewrite(const std::string& gameFolder, const std::string& slotName, const std::string& backupName);

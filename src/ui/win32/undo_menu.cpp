@@ -6,6 +6,7 @@
 #include "common/wide_text.h"
 #include "ui/main_form.h"
 #include "ui/silent_backup_rewrite.h"
+#include "ui/undoable_rewrite.h"
 
 namespace {
 
@@ -40,6 +41,6 @@ bool RunUndoMenuCommand(WPARAM command, const TForm1* form) {
     if ((command & 0xFFF0) != kUndoCommand) return false;
     // A greyed item sends nothing; a slot is selected whenever it is not.
     const std::string slot = SelectedSlot(form);
-    if (!slot.empty()) UndoNewestRewrite(BaseDir, slot);
+    if (!slot.empty()) UndoRewrite(BaseDir, slot, "");
     return true;
 }
