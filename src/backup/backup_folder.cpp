@@ -1,18 +1,22 @@
 // The backup folder's layout: game and slot folders, numbered backups with
-// their records, listing newest first, pruning and cleaning up.
+// their records, the verified ones newest first, pruning and cleaning up.
 #include "backup/backup_folder.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
 
+#include "backup/backup_record.h"
 #include "backup/sha256.h"
 #include "common/durable_file.h"
+#include "common/error_codes.h"
 #include "common/errors.h"
 #include "common/game_paths.h"
 #include "common/path_separator.h"
+#include "common/path_split.h"
 #include "common/system_text.h"
 #include "common/user_data_folder.h"
+#include "process/process.h"
 
 namespace {
 
@@ -23,8 +27,8 @@ constexpr std::size_t kStampLength = 15;  // YYYYMMDD-HHMMSS
 constexpr char kBackupSuffix[] = ".BIN";
 constexpr char kRecordSuffix[] = ".TXT";
 constexpr char kTemporarySuffix[] = ".tmp";
-
-bool IsSeparator(char c) { return c == kPathSeparator || c == '/'; }
+constexpr char kNameOutOfRangeText[] = "番号か時刻が範囲を超えています";
+constexpr char kNoDataFolderText[] = ": 環境変数が設定されていないか, 使えないパスです";
 
 bool EndsWith(const std::string& text, const std::string& suffix) {
     return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
@@ -33,12 +37,9 @@ bool EndsWith(const std::string& text, const std::string& suffix) {
 // The game folder's last name, with characters that are no good in a file
 // name replaced, cut at a character's end after kTailLength bytes.
 std::string ReadableTail(const std::string& absoluteGameFolder) {
-    std::string folder = absoluteGameFolder;
-    while (!folder.empty() && IsSeparator(folder.back())) folder.pop_back();
-    std::size_t start = 0;
-    for (std::size_t pos = 0; pos < folder.size(); pos += SystemCharLength(folder, pos)) {
-        if (IsSeparator(folder[pos])) start = pos + 1;
-    }
+    const std::string folder = WithoutTrailingSeparators(absoluteGameFolder);
+    const std::vector<std::size_t> separators = PathSeparators(folder);
+    const std::size_t start = separators.empty() ? 0 : separators.back() + 1;
     std::string tail;
     for (std::size_t pos = start; pos < folder.size();) {
         const std::size_t length = SystemCharLength(folder, pos);
@@ -59,13 +60,21 @@ bool IsDigits(const std::string& text, std::size_t from, std::size_t count) {
                        [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// The number and time of a backup's stem "N-YYYYMMDD-HHMMSS"; false for other names.
+// Whether a stem has the form of a backup's, "N-YYYYMMDD-HHMMSS", whatever
+// the count of N's digits: the names this store makes or once made.
+bool IsStoreStem(const std::string& stem) {
+    const std::size_t dash = stem.find('-');
+    const std::size_t at = dash + 1;
+    return dash != std::string::npos && IsDigits(stem, 0, dash) && stem.size() == at + kStampLength &&
+           IsDigits(stem, at, 8) && stem[at + 8] == '-' && IsDigits(stem, at + 9, 6);
+}
+
+// The number and time of a backup's stem; false for other names and for
+// numbers of more digits than any backup takes.
 bool ParseBackupStem(const std::string& stem, TSaveBackup& backup) {
     const std::size_t dash = stem.find('-');
-    if (dash == std::string::npos || dash > kMaxNumberDigits || !IsDigits(stem, 0, dash)) return false;
+    if (!IsStoreStem(stem) || dash > kMaxNumberDigits) return false;
     const std::size_t at = dash + 1;
-    if (stem.size() != at + kStampLength || !IsDigits(stem, at, 8) || stem[at + 8] != '-' || !IsDigits(stem, at + 9, 6))
-        return false;
     const std::string s = stem.substr(at);
     backup.Number = std::stoull(stem.substr(0, dash));
     backup.Time = s.substr(0, 4) + '-' + s.substr(4, 2) + '-' + s.substr(6, 2) + ' ' + s.substr(9, 2) + ':' +
@@ -78,28 +87,27 @@ std::string StemOf(const std::string& name, const std::string& suffix) {
     return EndsWith(name, suffix) ? name.substr(0, name.size() - suffix.size()) : std::string();
 }
 
+// The local time as YYYYMMDD-HHMMSS; "" when the system cannot say it.
 std::string StampNow() {
     const std::time_t now = std::time(nullptr);
     // The backups are made on one thread, so the shared result is safe here.
-    const std::tm local = *std::localtime(&now);  // NOLINT(concurrency-mt-unsafe)
-    char stamp[32];
+    const std::tm* shared = std::localtime(&now);  // NOLINT(concurrency-mt-unsafe)
+    if (shared == nullptr) return "";
+    const std::tm local = *shared;
+    char stamp[64];
     std::snprintf(stamp, sizeof stamp, "%04d%02d%02d-%02d%02d%02d", local.tm_year + 1900, local.tm_mon + 1,
                   local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
     return stamp;
 }
 
-// The highest number any backup, record or temporary file of the folder
-// holds (names of other kinds, those of earlier versions among them, count none).
-std::uint64_t HighestNumber(const std::string& folder) {
-    std::uint64_t highest = 0;
-    for (std::string name : FolderEntries(folder)) {
-        if (EndsWith(name, kTemporarySuffix)) name.resize(name.size() - std::string_view(kTemporarySuffix).size());
-        std::string stem = StemOf(name, kBackupSuffix);
-        if (stem.empty()) stem = StemOf(name, kRecordSuffix);
-        TSaveBackup parsed;
-        if (!stem.empty() && ParseBackupStem(stem, parsed)) highest = std::max(highest, parsed.Number);
+// The record of a backup, when it parses and names this store's game and slot.
+bool ReadVerifiedRecord(const TSlotStore& store, const std::string& backupPath, TBackupRecord& record) {
+    try {
+        return ParseBackupRecord(ReadWholeFile(BackupRecordPath(backupPath), kMaxOfficerFileSize), record) &&
+               record.GameFolder == store.GameFolder && record.SlotName == store.SlotName;
+    } catch (const EInOutError&) {
+        return false;
     }
-    return highest;
 }
 
 }  // namespace
@@ -117,26 +125,27 @@ std::string AbsoluteGameFolder(const std::string& gameFolder) {
     return AbsoluteFolderPath(parent.empty() ? std::string(".") : parent) + gameFolder.substr(parent.size());
 }
 
-std::string SlotBackupFolderOf(const std::string& gameFolder, const std::string& slotName) {
+TSlotStore SlotStoreOf(const std::string& gameFolder, const std::string& slotName) {
     const std::string data = UserDataFolder();
     if (data.empty()) {
-        const std::string prefix = kBackupFailedText;
-        throw Exception(prefix + "kasumiro/backups", TTextSpan{prefix.size(), 16});
+        const std::string variable = kUserDataVariable;
+        throw Exception(variable + kNoDataFolderText, TTextSpan{0, variable.size()});
     }
-    return SlotBackupFolder(data + "backups" + kPathSeparator, AbsoluteGameFolder(gameFolder), slotName);
+    TSlotStore store{"", AbsoluteGameFolder(gameFolder), slotName};
+    store.Folder = SlotBackupFolder(data + "backups" + kPathSeparator, store.GameFolder, slotName);
+    return store;
 }
 
-std::vector<TSaveBackup> BackupsInFolder(const std::string& folder) {
-    const std::vector<std::string> names = FolderEntries(folder);
+std::vector<TSaveBackup> VerifiedBackups(const TSlotStore& store) {
+    const std::vector<std::string> names = FolderEntries(store.Folder);
     std::vector<TSaveBackup> backups;
     for (const std::string& name : names) {
         const std::string stem = StemOf(name, kBackupSuffix);
         TSaveBackup backup;
         if (stem.empty() || !ParseBackupStem(stem, backup)) continue;
-        // A backup without its record is a leftover, never listed.
         if (std::find(names.begin(), names.end(), stem + kRecordSuffix) == names.end()) continue;
-        backup.Path = folder + name;
-        backups.push_back(backup);
+        backup.Path = store.Folder + name;
+        if (ReadVerifiedRecord(store, backup.Path, backup.Record)) backups.push_back(backup);
     }
     std::sort(backups.begin(), backups.end(), [](const auto& a, const auto& b) { return a.Number > b.Number; });
     return backups;
@@ -146,43 +155,42 @@ std::string BackupRecordPath(const std::string& backupPath) {
     return StemOf(backupPath, kBackupSuffix) + kRecordSuffix;
 }
 
-TSaveBackup ClaimNewBackup(const std::string& folder) {
+TSaveBackup ClaimNewBackup(const TSlotStore& store, const std::vector<TSaveBackup>& verified) {
     const std::string stamp = StampNow();
-    for (std::uint64_t number = HighestNumber(folder) + 1;; ++number) {
+    for (std::uint64_t number = verified.empty() ? 1 : verified.front().Number + 1;; ++number) {
         char digits[32];
         std::snprintf(digits, sizeof digits, "%06llu-", static_cast<unsigned long long>(number));
         const std::string stem = digits + stamp;
         TSaveBackup backup;
-        ParseBackupStem(stem, backup);
-        backup.Path = folder + stem + kBackupSuffix;
+        backup.Path = store.Folder + stem + kBackupSuffix;
+        // A name that would not be listed again is never made.
+        if (!ParseBackupStem(stem, backup) || backup.Number != number)
+            throw EInOutError(kErrorInvalidParameter, backup.Path, kNameOutOfRangeText);
         if (CreateFileExclusively(backup.Path)) return backup;
     }
 }
 
-void PruneBackups(const std::string& folder) {
-    const std::vector<TSaveBackup> backups = BackupsInFolder(folder);
+void PruneBackups(const std::vector<TSaveBackup>& newestFirst) {
     // The last one listed is the oldest: it stays.
-    for (std::size_t i = kBackupsKept; i + 1 < backups.size(); ++i) {
-        RemoveFileQuietly(BackupRecordPath(backups[i].Path));
-        RemoveFileQuietly(backups[i].Path);
+    for (std::size_t i = kBackupsKept; i + 1 < newestFirst.size(); ++i) {
+        RemoveFileQuietly(BackupRecordPath(newestFirst[i].Path));
+        RemoveFileQuietly(newestFirst[i].Path);
     }
 }
 
-void RemoveLeftovers(const std::string& folder) {
-    const std::vector<std::string> names = FolderEntries(folder);
-    const auto has = [&names](const std::string& name) {
-        return std::find(names.begin(), names.end(), name) != names.end();
-    };
-    for (const std::string& name : names) {
-        const std::string backupStem = StemOf(name, kBackupSuffix);
-        const std::string recordStem = StemOf(name, kRecordSuffix);
-        TSaveBackup parsed;
-        const bool leftover =
-            EndsWith(name, kTemporarySuffix) ||
-            (!backupStem.empty() && ParseBackupStem(backupStem, parsed) && !has(backupStem + kRecordSuffix)) ||
-            (!recordStem.empty() && ParseBackupStem(recordStem, parsed) && !has(recordStem + kBackupSuffix));
-        if (leftover && PathKindOf(folder + name) == TPathKind::File &&
-            SecondsSinceWritten(folder + name) >= kLeftoverAgeSeconds)
-            RemoveFileQuietly(folder + name);
+void RemoveLeftovers(const TSlotStore& store, const std::vector<TSaveBackup>& verified) {
+    for (const std::string& name : FolderEntries(store.Folder)) {
+        const bool temporary = EndsWith(name, kTemporarySuffix);
+        const std::string file = temporary ? StemOf(name, kTemporarySuffix) : name;
+        std::string stem = StemOf(file, kBackupSuffix);
+        if (stem.empty()) stem = StemOf(file, kRecordSuffix);
+        if (!temporary && !IsStoreStem(stem)) continue;
+        const std::string backupPath = store.Folder + stem + kBackupSuffix;
+        const bool counts = std::any_of(verified.begin(), verified.end(),
+                                        [&](const TSaveBackup& backup) { return backup.Path == backupPath; });
+        const std::string path = store.Folder + name;
+        if ((temporary || !counts) && PathKindOf(path) == TPathKind::File &&
+            SecondsSinceWritten(path) >= kLeftoverAgeSeconds)
+            RemoveFileQuietly(path);
     }
 }

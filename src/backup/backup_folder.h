@@ -1,19 +1,24 @@
 // The backup folder's layout: where a slot's backups live, how they are
-// numbered and named, listed newest first, pruned and cleaned up.
+// numbered and named, which of them count (verified), pruned and cleaned up.
 #pragma once
 
-#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
 #include "backup/save_backup.h"
 
-// The largest officer file that is backed up or restored (it has 76,000 bytes).
-inline constexpr std::size_t kMaxSaveFileSize = std::size_t{1} << 20;
-
 // Leftovers of a run that was killed (temporary files, a backup without its
-// record or a record without its backup) are removed once this old.
+// record or a record without its backup) and pairs that do not verify are
+// removed once this old.
 inline constexpr std::int64_t kLeftoverAgeSeconds = 300;
+
+// Where a slot's backups are kept, and what their records must name to count.
+struct TSlotStore {
+    std::string Folder;      // ending in a separator
+    std::string GameFolder;  // absolute, as records name it
+    std::string SlotName;
+};
 
 // root + a readable tail of the absolute game folder and a short hash of it,
 // + slotName; ending in a separator.
@@ -23,26 +28,30 @@ std::string SlotBackupFolder(const std::string& root, const std::string& absolut
 // The game folder as an absolute path, for naming its backups and records.
 std::string AbsoluteGameFolder(const std::string& gameFolder);
 
-// The slot's backup folder for a game folder as given; raises Exception with
-// kBackupFailedText when the system names no place for backups.
-std::string SlotBackupFolderOf(const std::string& gameFolder, const std::string& slotName);
+// The slot's store for a game folder as given; raises Exception naming the
+// environment variable when the system names no place for backups. Makes nothing.
+TSlotStore SlotStoreOf(const std::string& gameFolder, const std::string& slotName);
 
-// The backups in a slot's folder that have their record, newest (highest
-// number) first.
-std::vector<TSaveBackup> BackupsInFolder(const std::string& folder);
+// The verified backups of the store, newest (highest number) first: a .BIN
+// with its .TXT whose record parses and names this game folder and slot.
+// Everything else in the folder counts for nothing. A missing folder has
+// none; one that cannot be read raises EInOutError naming it.
+std::vector<TSaveBackup> VerifiedBackups(const TSlotStore& store);
 
 // The path of the record beside a backup (.TXT for .BIN).
 std::string BackupRecordPath(const std::string& backupPath);
 
-// A new backup's name in folder, claimed by creating it empty: numbered one
-// past every number in the folder, the local time after the number for
-// people. Another run that claims at once gets the next number.
-TSaveBackup ClaimNewBackup(const std::string& folder);
+// A new backup's name, claimed by creating it empty: numbered one past the
+// newest verified backup (another run's name is skipped), the local time
+// after the number for people. A name that would not read back as that
+// number and time is refused with EInOutError naming it, nothing claimed.
+TSaveBackup ClaimNewBackup(const TSlotStore& store, const std::vector<TSaveBackup>& verified);
 
-// Deletes backups beyond the newest kBackupsKept, except the slot's oldest
-// (its names before any rewrite).
-void PruneBackups(const std::string& folder);
+// Deletes verified backups beyond the newest kBackupsKept, except the oldest
+// (the slot's names before any rewrite); newestFirst as VerifiedBackups gives them.
+void PruneBackups(const std::vector<TSaveBackup>& newestFirst);
 
-// Removes leftovers older than kLeftoverAgeSeconds: temporary files, and a
-// backup or a record without the other.
-void RemoveLeftovers(const std::string& folder);
+// Removes the folder's leftovers and unverified pairs older than
+// kLeftoverAgeSeconds; names not of this store's form (earlier versions'
+// backups, the lock) stay.
+void RemoveLeftovers(const TSlotStore& store, const std::vector<TSaveBackup>& verified);

@@ -1,15 +1,23 @@
-// The backup record's lines: escaped values, each key exactly once.
+// The backup record's lines: escaped values, each key exactly once, the
+// plan as "INDEX:NAME" in hexadecimal; and the save checked against it.
 #include "backup/backup_record.h"
 
 #include <algorithm>
-#include <array>
+#include <cstddef>
 #include <map>
+
+#include "backup/sha256.h"
+#include "process/officer_file.h"
 
 namespace {
 
 constexpr std::size_t kHashLength = 64;
 constexpr std::size_t kMaxSizeDigits = 12;
-constexpr char kFormatLine[] = "kasumiro-backup 2";
+constexpr std::size_t kNameBytes = sizeof(TOfficerRecord::OfficerName);
+constexpr std::size_t kNameOffset = offsetof(TOfficerRecord, OfficerName);
+constexpr char kFormatLine[] = "kasumiro-backup 3";
+constexpr char kEarlierFormatLine[] = "kasumiro-backup 2";  // save-sha256 in place of the plan
+constexpr char kHexDigits[] = "0123456789abcdef";
 
 std::string Escaped(const std::string& value) {
     std::string text;
@@ -42,21 +50,62 @@ bool Unescaped(const std::string& text, std::string& value) {
     return true;
 }
 
-bool IsHash(const std::string& text) {
-    return text.size() == kHashLength && std::all_of(text.begin(), text.end(), [](char c) {
+bool IsHex(const std::string& text, std::size_t length) {
+    return text.size() == length && std::all_of(text.begin(), text.end(), [](char c) {
                return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
            });
 }
 
-bool IsSize(const std::string& text) {
-    return !text.empty() && text.size() <= kMaxSizeDigits &&
+bool IsHash(const std::string& text) { return IsHex(text, kHashLength); }
+
+bool IsDigits(const std::string& text, std::size_t maxDigits) {
+    return !text.empty() && text.size() <= maxDigits &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// The lines after the format line as key and raw value; false on a line
-// without "=", a key given twice or a text not ending in a line end.
-bool SplitLines(const std::string& text, std::map<std::string, std::string>& values) {
-    const std::string first = std::string(kFormatLine) + '\n';
+std::string PlanText(const std::vector<TPlannedName>& plan) {
+    std::string text;
+    for (const TPlannedName& planned : plan) {
+        if (!text.empty()) text += ' ';
+        text += std::to_string(planned.Index) + ':';
+        for (const char c : planned.Name) {
+            const auto b = static_cast<unsigned char>(c);
+            text += kHexDigits[b >> 4];
+            text += kHexDigits[b & 0x0F];
+        }
+    }
+    return text;
+}
+
+int HexValue(char c) { return c <= '9' ? c - '0' : c - 'a' + 10; }
+
+// The plan of its text: indexes of the officer file's records, 12 name bytes each.
+bool ParsePlan(const std::string& text, std::vector<TPlannedName>& plan) {
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find(' ', start);
+        if (end == std::string::npos) end = text.size();
+        const std::string entry = text.substr(start, end - start);
+        const std::size_t colon = entry.find(':');
+        if (colon == std::string::npos || !IsDigits(entry.substr(0, colon), 4) ||
+            !IsHex(entry.substr(colon + 1), 2 * kNameBytes))
+            return false;
+        TPlannedName planned{std::stoi(entry.substr(0, colon)), ""};
+        if (planned.Index >= kOfficerCount) return false;
+        for (std::size_t i = colon + 1; i < entry.size(); i += 2)
+            planned.Name += static_cast<char>(HexValue(entry[i]) * 16 + HexValue(entry[i + 1]));
+        plan.push_back(planned);
+        start = end + 1;
+    }
+    return true;
+}
+
+// The lines after the format line as key and raw value, and whether the
+// format is the earlier one; false on a line without "=", a key given twice
+// or a text not ending in a line end.
+bool SplitLines(const std::string& text, std::map<std::string, std::string>& values, bool& earlier) {
+    std::string first = std::string(kFormatLine) + '\n';
+    earlier = text.rfind(std::string(kEarlierFormatLine) + '\n', 0) == 0;
+    if (earlier) first = std::string(kEarlierFormatLine) + '\n';
     if (text.rfind(first, 0) != 0 || text.back() != '\n') return false;
     for (std::size_t start = first.size(); start < text.size();) {
         const std::size_t end = text.find('\n', start);
@@ -74,21 +123,47 @@ bool SplitLines(const std::string& text, std::map<std::string, std::string>& val
 std::string BackupRecordText(const TBackupRecord& record) {
     return std::string(kFormatLine) + "\ngame=" + Escaped(record.GameFolder) + "\nslot=" + Escaped(record.SlotName) +
            "\ntime=" + Escaped(record.Time) + "\nsize=" + std::to_string(record.Size) +
-           "\nbackup-sha256=" + record.BackupHash + "\nsave-sha256=" + record.SaveHash + '\n';
+           "\nbackup-sha256=" + record.BackupHash + "\nplan=" + PlanText(record.Plan) + '\n';
 }
 
 bool ParseBackupRecord(const std::string& text, TBackupRecord& record) {
     std::map<std::string, std::string> values;
-    if (!SplitLines(text, values)) return false;
-    const std::array<const char*, 6> keys = {"game", "slot", "time", "size", "backup-sha256", "save-sha256"};
-    if (values.size() != keys.size()) return false;
-    for (const char* key : keys) {
+    bool earlier = false;
+    if (text.empty() || !SplitLines(text, values, earlier)) return false;
+    const char* last = earlier ? "save-sha256" : "plan";
+    for (const char* key : {"game", "slot", "time", "size", "backup-sha256", last}) {
         if (values.count(key) == 0) return false;
     }
-    if (!IsSize(values["size"]) || !IsHash(values["backup-sha256"]) || !IsHash(values["save-sha256"])) return false;
+    if (values.size() != 6 || !IsDigits(values["size"], kMaxSizeDigits) || !IsHash(values["backup-sha256"]))
+        return false;
+    record = TBackupRecord{};
+    if (earlier ? !IsHash(values[last]) : !ParsePlan(values[last], record.Plan)) return false;
+    if (earlier) record.SaveHash = values[last];
     record.Size = std::stoull(values["size"]);
     record.BackupHash = values["backup-sha256"];
-    record.SaveHash = values["save-sha256"];
     return Unescaped(values["game"], record.GameFolder) && Unescaped(values["slot"], record.SlotName) &&
            Unescaped(values["time"], record.Time);
+}
+
+bool IsRewriteOf(const std::string& save, const std::string& backup, const TBackupRecord& record) {
+    if (!record.SaveHash.empty()) return Sha256Hex(save) == record.SaveHash;
+    if (save.size() != backup.size()) return false;
+    // Each name that is a planned one gets the backup's name back; the
+    // rewrite's own save is then the backup itself.
+    std::string undone = save;
+    for (const TPlannedName& planned : record.Plan) {
+        const std::size_t at = static_cast<std::size_t>(planned.Index) * kOfficerRecordSize + kNameOffset;
+        if (at + kNameBytes > save.size() || save.compare(at, kNameBytes, planned.Name) != 0) continue;
+        undone.replace(at, kNameBytes, backup, at, kNameBytes);
+    }
+    return undone == backup;
+}
+
+std::string PlannedSave(const std::string& backup, const TBackupRecord& record) {
+    std::string save = backup;
+    for (const TPlannedName& planned : record.Plan) {
+        const std::size_t at = static_cast<std::size_t>(planned.Index) * kOfficerRecordSize + kNameOffset;
+        if (at + kNameBytes <= save.size()) save.replace(at, kNameBytes, planned.Name);
+    }
+    return save;
 }

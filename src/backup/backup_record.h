@@ -1,17 +1,29 @@
 // The record kept beside each backup (.TXT): what it holds and how it is
-// written and read, one "key=value" line per key.
+// written and read, one "key=value" line per key, and what it says about a
+// save: whether that save is the backup as its rewrite left it, or on the way.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
+
+// One name a rewrite was to write: a record's index and its 12 new name bytes.
+struct TPlannedName {
+    std::int32_t Index = 0;
+    std::string Name;
+};
 
 struct TBackupRecord {
-    std::string GameFolder;  // the game folder's absolute path, for people
+    std::string GameFolder;  // the game folder's absolute path
     std::string SlotName;    // "LOG1.DAT"
     std::string Time;        // "YYYY-MM-DD HH:MM:SS", local time when taken
     std::uint64_t Size = 0;  // of the backup file itself
     std::string BackupHash;  // SHA-256 of the backup file
-    std::string SaveHash;    // SHA-256 of the save as the last rewrite left it
+    // The names the rewrite writes, recorded before its first write. A record
+    // of the earlier format has none; it holds SaveHash, the SHA-256 of the
+    // save as that rewrite left it, instead.
+    std::vector<TPlannedName> Plan;
+    std::string SaveHash;
 };
 
 // The record's text. Values are escaped ("\\", "\n", "\r" as "\\\\", "\\n",
@@ -21,3 +33,11 @@ std::string BackupRecordText(const TBackupRecord& record);
 // The record of a text: false when a key is missing, unknown or given twice,
 // or a value is malformed; the record then proves nothing.
 bool ParseBackupRecord(const std::string& text, TBackupRecord& record);
+
+// Whether a save is the backup's bytes as its rewrite left them, wherever the
+// rewrite stopped: each record is the backup's, or the backup's with its
+// planned name, and no other byte differs.
+bool IsRewriteOf(const std::string& save, const std::string& backup, const TBackupRecord& record);
+
+// The backup's bytes with every planned name in place: where the rewrite ends.
+std::string PlannedSave(const std::string& backup, const TBackupRecord& record);

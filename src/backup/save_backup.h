@@ -1,15 +1,18 @@
 // Save backups: a copy of a slot's officer file taken before a rewrite, kept
-// outside the game folder, and put back only whole and checked, and only over
-// the save that the rewrite left, so that newer progress is never lost
-// unasked. The store of the Linux program and both command lines; it uses no
-// iostreams, so that the Windows program can take it up as well.
+// outside the game folder with the rewrite's plan, and put back only whole
+// and checked, and only over the save that the rewrite left (finished or
+// stopped part-way), so that newer progress is never lost unasked. The store
+// of every program; it uses no iostreams, so that the Windows program can
+// take it up as well.
 #pragma once
 
 #include <cstdint>
-#include <memory>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "backup/backup_record.h"
 #include "common/errors.h"
 #include "process/process.h"
 
@@ -20,11 +23,14 @@ inline constexpr char kSaveChangedText[] = "セーブデータが書き換えの
 inline constexpr char kNoBackupText[] = "バックアップがありません: ";
 inline constexpr char kRestoredText[] = "元に戻しました.";
 inline constexpr char kNothingToRewriteText[] = ": 書き換える名前はありません.";
+inline constexpr char kNothingToUndoText[] = ": 元に戻す書き換えはありません.";
 
 struct TSaveBackup {
     std::string Path;          // the backup's .BIN file
     std::string Time;          // when it was taken, "YYYY-MM-DD HH:MM:SS" local time
     std::uint64_t Number = 0;  // its place in the slot's sequence; higher is newer
+    TBackupRecord Record;      // its verified record
+    bool Unfinished = false;   // listed: the save is its rewrite stopped part-way
 };
 
 // A restore refused because the save changed since the rewrite.
@@ -33,79 +39,67 @@ public:
     ESaveChanged() : Exception(kSaveChangedText) {}
 };
 
-class TSlotLock;
-
-// What a rewrite with backup does with a save it cannot plan (a file cut
-// short): refuse before any write, or back it up as it is and let the
-// record-by-record rewrite go as far as it goes.
+// What a rewrite with backup does with a save it cannot wholly plan (a file
+// cut short): refuse before any write, or plan the records the
+// record-by-record rewrite reaches, back the save up as it is, and let the
+// rewrite go as far as it goes.
 enum class TUnplannedSave { Refuse, BackUpAsItIs };
 
-// One rewrite of a slot with its backup, in this order: lock the slot's
-// backups, read both officer files whole and plan (construction), copy the
-// save (BackUp), rewrite record by record and record what the save then
-// holds (Rewrite). The lock is held for the life of the object. Errors name
-// their file; a backup that cannot be made raises kBackupFailedText, the
-// path and the reason, before any write.
-class TBackedUpRewrite {
-public:
-    TBackedUpRewrite(const std::string& gameFolder, const std::string& slotName,
-                     TUnplannedSave unplanned = TUnplannedSave::Refuse);
-    ~TBackedUpRewrite();
-    TBackedUpRewrite(const TBackedUpRewrite&) = delete;
-    TBackedUpRewrite& operator=(const TBackedUpRewrite&) = delete;
-
-    // What the rewrite will change; none: no byte would change, and neither
-    // BackUp nor Rewrite is to be called.
-    const std::vector<TOfficerNameChange>& Changes() const { return changes_; }
-    // Whether the rewrite may change the save: it has changes, or it could not be planned.
-    bool MayChange() const { return planFailed_ || !changes_.empty(); }
-
-    // A new backup of the save as read; a save that is byte for byte the
-    // newest backup gets no second copy: that backup is used again.
-    const TSaveBackup& BackUp();
-
-    // The record-by-record rewrite (RewriteOfficerNames). Whether it ends or
-    // fails, the backup's record then holds the hash of what the save really
-    // holds, so that a restore works without forcing; its error travels on,
-    // naming its file or not as asked.
-    void Rewrite(TErrorNaming naming = TErrorNaming::WithPath);
-
-    // After Rewrite: whether the save's bytes changed at all (true when they
-    // could not be read back).
-    bool ChangedSave() const { return changedSave_; }
-
-private:
-    void RecordSaveHash(const std::string& saveHash);
-
-    std::string gameFolder_;
-    std::string slotName_;
-    std::string folder_;
-    std::unique_ptr<TSlotLock> lock_;
-    std::string save_;     // as read before the rewrite
-    std::string planned_;  // as the rewrite will leave it
-    std::vector<TOfficerNameChange> changes_;
-    TSaveBackup backup_;
-    std::string recordText_;
-    bool changedSave_ = false;
-    bool planFailed_ = false;
+struct TRewriteOptions {
+    TUnplannedSave Unplanned = TUnplannedSave::Refuse;
+    // How the files' own errors read; a failed backup always names its path.
+    TErrorNaming Naming = TErrorNaming::WithPath;
+    // Called with the backup once it is made, before the rewrite's first write.
+    std::function<void(const TSaveBackup&)> BackedUp;
 };
+
+// What a rewrite with its backup did.
+struct TRewriteOutcome {
+    bool NothingToRewrite = false;      // no byte would change: nothing was backed up or written
+    std::optional<TSaveBackup> Backup;  // made (or the newest used again) before the first write
+    bool ChangedSave = false;           // the save's bytes changed (also when that is unknown)
+    std::optional<Exception> Error;     // what stopped the run
+};
+
+// The one rewrite with backup of every program, in this order: the folders
+// checked, both officer files read whole and planned; when anything changes,
+// the slot's backups locked, the save read again, the copy and its record
+// (holding the plan) written and flushed once, then the record-by-record
+// rewrite (RewriteOfficerNames). Nothing is made in the backups tree before
+// a backup is due. Every error ends up in the outcome; a backup that cannot
+// be made reads kBackupFailedText, the path and the reason, and nothing is
+// written then.
+TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::string& slotName,
+                                  const TRewriteOptions& options = {});
 
 // "LOGn.DAT: 書き換える名前はありません.": the text for a rewrite with no change.
 std::string NothingToRewriteText(const std::string& slotName);
+// "LOGn.DAT: 元に戻す書き換えはありません.": the save is the backup already.
+std::string NothingToUndoText(const std::string& slotName);
 
-// The slot's backups, newest first.
+// The slot's verified backups, newest first; the newest is marked Unfinished
+// when the save is its rewrite stopped part-way.
 std::vector<TSaveBackup> ListSaveBackups(const std::string& gameFolder, const std::string& slotName);
+
+// Whether an undo would change the slot: it has a backup and the save is
+// not that backup already. False when the store cannot be found.
+bool HasRewriteToUndo(const std::string& gameFolder, const std::string& slotName);
 
 // Whether a restore may go over a save that changed since the rewrite.
 enum class TRestoreGuard { OnlyOverRewrittenSave, EvenOverNewerProgress };
 
-// Puts a backup of the slot back over its officer file: the newest when
-// backupName is empty, else the one of that file name (a path counts by its
-// file name) or of that number. The backup is checked against its record first (size and
-// SHA-256): a damaged one or one without its record raises
-// kBackupDamagedText and its path. Unless the guard allows it, only while the
-// save still holds what the last rewrite left (else ESaveChanged). Nothing is
+struct TRestoreOutcome {
+    TSaveBackup Backup;
+    bool NothingToUndo = false;  // the save was that backup already: nothing written
+};
+
+// Puts a verified backup of the slot back over its officer file: the newest
+// when backupName is empty, else the one of that file name (a path counts
+// by its file name) or of that number. The backup is checked against its
+// record first (size and SHA-256): a damaged one raises kBackupDamagedText
+// and its path. Unless the guard allows it, only over the rewrite's own save
+// (IsRewriteOf: finished or stopped part-way), else ESaveChanged. Nothing is
 // written when refused. The file is replaced through a temporary file beside
 // it, flushed and renamed, keeping its mode and owner.
-TSaveBackup RestoreSaveBackup(const std::string& gameFolder, const std::string& slotName, const std::string& backupName,
-                              TRestoreGuard guard);
+TRestoreOutcome RestoreSaveBackup(const std::string& gameFolder, const std::string& slotName,
+                                  const std::string& backupName, TRestoreGuard guard);

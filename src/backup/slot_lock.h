@@ -8,9 +8,9 @@
 inline constexpr char kSlotBusyText[] = "ほかの実行がこのセーブデータのバックアップを使っています: ";
 
 // Takes the lock of a slot's backup folder (a file "LOCK" in it) for the
-// life of the object, waiting at most 5 seconds for another holder; then
-// raises Exception with kSlotBusyText and the folder. Other failures raise
-// EInOutError naming the lock file.
+// life of the object, waiting at most 5 seconds for another holder
+// (WaitForLock); then raises Exception with kSlotBusyText and the folder.
+// Other failures, no access among them, raise EInOutError naming the lock file.
 class TSlotLock {
 public:
     explicit TSlotLock(const std::string& folder);
@@ -19,5 +19,8 @@ public:
     TSlotLock& operator=(const TSlotLock&) = delete;
 
 private:
-    std::intptr_t handle_;
+    std::intptr_t handle_ = -1;
 };
+
+// Raises Exception with kSlotBusyText and the folder.
+[[noreturn]] void RaiseSlotBusy(const std::string& folder);

@@ -14,6 +14,8 @@
 namespace {
 
 inline constexpr char kForceHintText[] = "--force を付けると, それでも元に戻します.";
+// After a listed backup whose rewrite stopped part-way.
+inline constexpr char kUnfinishedMark[] = "書き換え途中";
 
 void PrintLine(std::ostream& stream, const std::string& text, TTextOrigin origin) {
     WriteText(stream, text + '\n', origin);
@@ -27,20 +29,16 @@ void PrintPlannedChanges(const std::vector<TOfficerNameChange>& changes, std::os
     out << std::flush;
 }
 
-// The store's one step: read, plan, copy, rewrite, record. Nothing to change:
-// that is said, and nothing is backed up or written. The backup's path goes to
-// standard error before the rewrite writes, so that it is known also when the
-// rewrite then fails.
-void RewriteWithBackup(const std::string& gameFolder, const std::string& slotName, std::ostream& out,
-                       std::ostream& err) {
-    TBackedUpRewrite rewrite(gameFolder, slotName);
-    if (rewrite.Changes().empty()) {
-        PrintLine(out, NothingToRewriteText(slotName), TTextOrigin::Program);
-        return;
-    }
-    PrintLine(err, rewrite.BackUp().Path, TTextOrigin::System);
-    rewrite.Rewrite();
-    PrintLine(out, kRewriteDoneText, TTextOrigin::Program);
+// The store's one rewrite with its backup, shown as lines. The backup's path
+// goes to standard error before the rewrite writes, so that it is known also
+// when the rewrite then fails or is killed.
+void RewriteBackedUp(const std::string& gameFolder, const std::string& slotName, std::ostream& out,
+                     std::ostream& err) {
+    TRewriteOptions options;
+    options.BackedUp = [&err](const TSaveBackup& backup) { PrintLine(err, backup.Path, TTextOrigin::System); };
+    const TRewriteOutcome outcome = RewriteWithBackup(gameFolder, slotName, options);
+    if (outcome.Error) throw *outcome.Error;
+    PrintLine(out, outcome.NothingToRewrite ? NothingToRewriteText(slotName) : kRewriteDoneText, TTextOrigin::Program);
 }
 
 // Runs a command's work: exit 0, or its error on err as the error box words
@@ -67,15 +65,17 @@ int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::os
         const std::string gameFolder = GameFolderPath(arguments.GameFolder);
         const std::string slotName = SaveSlotName(arguments.Slot);
         if (arguments.DryRun) {
+            RequireGameFolders(gameFolder, slotName);
             PrintPlannedChanges(
                 PlanOfficerNameRewrite(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName)), out);
         } else if (arguments.NoBackup) {
-            // The plain record-by-record rewrite, as the Windows program runs it.
+            RequireGameFolders(gameFolder, slotName);
+            // The plain record-by-record rewrite, without a backup.
             RewriteOfficerNames(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName),
                                 TErrorNaming::WithPath);
             PrintLine(out, kRewriteDoneText, TTextOrigin::Program);
         } else {
-            RewriteWithBackup(gameFolder, slotName, out, err);
+            RewriteBackedUp(gameFolder, slotName, out, err);
         }
     });
 }
@@ -92,7 +92,8 @@ int RunBackupsCommand(const TCliArguments& arguments, std::ostream& out, std::os
     return ReportingErrors(err, [&] {
         const std::string gameFolder = GameFolderPath(arguments.GameFolder);
         for (const TSaveBackup& backup : ListSaveBackups(gameFolder, SaveSlotName(arguments.Slot))) {
-            WriteText(out, backup.Time + '\t' + backup.Path + '\n', TTextOrigin::System);
+            WriteText(out, backup.Time + '\t' + backup.Path, TTextOrigin::System);
+            WriteText(out, backup.Unfinished ? std::string("\t") + kUnfinishedMark + '\n' : "\n", TTextOrigin::Program);
         }
         out << std::flush;
     });
@@ -103,9 +104,13 @@ int RunRestoreCommand(const TCliArguments& arguments, std::ostream& out, std::os
         const std::string gameFolder = GameFolderPath(arguments.GameFolder);
         const TRestoreGuard guard = arguments.Force ? TRestoreGuard::EvenOverNewerProgress
                                                     : TRestoreGuard::OnlyOverRewrittenSave;
-        const TSaveBackup backup = RestoreSaveBackup(gameFolder, SaveSlotName(arguments.Slot), arguments.BackupName,
-                                                     guard);
-        PrintLine(err, backup.Path, TTextOrigin::System);
+        const std::string slotName = SaveSlotName(arguments.Slot);
+        const TRestoreOutcome restore = RestoreSaveBackup(gameFolder, slotName, arguments.BackupName, guard);
+        if (restore.NothingToUndo) {
+            PrintLine(out, NothingToUndoText(slotName), TTextOrigin::Program);
+            return;
+        }
+        PrintLine(err, restore.Backup.Path, TTextOrigin::System);
         PrintLine(out, kRestoredText, TTextOrigin::Program);
     });
 }

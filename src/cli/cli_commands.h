@@ -17,8 +17,11 @@ int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::os
 // Prints the five save slot labels, one a line.
 int RunSlotsCommand(const TCliArguments& arguments, std::ostream& out);
 
-// Lists the slot's backups, newest first: the time and the path, one a line.
+// Lists the slot's backups, newest first: the time and the path, one a
+// line; a third column "書き換え途中" marks the newest when its rewrite
+// stopped part-way.
 int RunBackupsCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err);
 
-// Puts the slot's newest or named backup back; its path goes to standard error.
+// Puts the slot's newest or named backup back; its path goes to standard
+// error. A save that is that backup already is said so, exit 0.
 int RunRestoreCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err);

@@ -7,19 +7,14 @@
 #include "common/errors.h"
 #include "common/game_paths.h"
 #include "common/path_separator.h"
-#include "common/system_text.h"
+#include "common/path_split.h"
 
 namespace {
 
-bool IsSeparator(char c) { return c == kPathSeparator || c == '/'; }
-
-// The end of the path's first n names after from (each followed by a separator).
-std::size_t AfterNames(const std::string& path, std::size_t from, int count) {
-    std::size_t pos = from;
-    for (; pos < path.size() && count > 0; pos += SystemCharLength(path, pos)) {
-        if (IsSeparator(path[pos])) --count;
-    }
-    return count == 0 ? pos : 0;
+// The end of the path's first count names after from (each followed by a separator).
+std::size_t AfterNames(const std::string& path, std::size_t from, std::size_t count) {
+    const std::vector<std::size_t> separators = PathSeparators(path, from);
+    return separators.size() >= count ? separators[count - 1] + 1 : 0;
 }
 
 }  // namespace
@@ -67,25 +62,22 @@ void ReplaceFilesDurably(const std::vector<TFileReplacement>& files, TNewFileOwn
 
 std::size_t PathRootLength(const std::string& path) {
     if (kPathSeparator == '/') return !path.empty() && path[0] == '/' ? 1 : 0;
-    const bool drive = path.size() >= 3 && path[1] == ':' && IsSeparator(path[2]);
+    const bool drive = path.size() >= 3 && path[1] == ':' && IsPathSeparator(path[2]);
     if (path.rfind("\\\\?\\", 0) == 0) {
         // "\\?\C:\" or "\\?\UNC\server\share\".
         if (path.rfind("\\\\?\\UNC\\", 0) == 0) return AfterNames(path, 8, 2);
         return path.size() >= 7 && path[5] == ':' ? 7 : 0;
     }
-    if (path.size() > 2 && IsSeparator(path[0]) && IsSeparator(path[1])) return AfterNames(path, 2, 2);
+    if (path.size() > 2 && IsPathSeparator(path[0]) && IsPathSeparator(path[1])) return AfterNames(path, 2, 2);
     return drive ? 3 : 0;
 }
 
 void MakeFolders(const std::string& folder) {
     const std::size_t root = PathRootLength(folder);
     if (root == 0) throw EInOutError(kErrorPathNotFound, folder);
-    // Walked character by character: a CP932 trail byte can be 0x5C.
-    for (std::size_t pos = root; pos < folder.size(); pos += SystemCharLength(folder, pos)) {
-        if (!IsSeparator(folder[pos])) continue;
-        MakeOneFolder(folder.substr(0, pos));
-    }
-    if (!IsSeparator(folder.back())) MakeOneFolder(folder);
+    const std::vector<std::size_t> separators = PathSeparators(folder, root);
+    for (const std::size_t separator : separators) MakeOneFolder(folder.substr(0, separator));
+    if (separators.empty() || separators.back() + 1 != folder.size()) MakeOneFolder(folder);
 }
 
 void RemoveFile(const std::string& path) {

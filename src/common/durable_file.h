@@ -54,12 +54,15 @@ std::size_t PathRootLength(const std::string& path);
 // The absolute form of an existing folder's path, ending in a separator.
 std::string AbsoluteFolderPath(const std::string& folder);
 
-// The names of the entries in a folder; none when it cannot be read.
+// The names of the entries in a folder; none when it is missing. A folder
+// that cannot be read raises EInOutError naming it.
 std::vector<std::string> FolderEntries(const std::string& folder);
 
 // What is at a path, links not followed.
 enum class TPathKind { Missing, File, Folder, Other };
 TPathKind PathKindOf(const std::string& path);
+// Whether a folder is at a path, links followed.
+bool IsFolder(const std::string& path);
 
 // Seconds since the file was last written; -1 when that cannot be told.
 std::int64_t SecondsSinceWritten(const std::string& path);

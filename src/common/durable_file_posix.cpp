@@ -109,9 +109,8 @@ void FlushFolder(const std::string& folder) {
 bool MakeOneFolder(const std::string& folder) {
     if (::mkdir(folder.c_str(), 0700) == 0) return true;
     if (errno != EEXIST) RaiseErrno(folder);
-    struct stat info {};  // a link to a folder counts as one
-    if (::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return false;
-    throw EInOutError(kErrorPathNotFound, folder);
+    if (IsFolder(folder)) return false;  // a link to a folder counts as one
+    throw EInOutError(kErrorPathNotFound, folder, kNotAFolderText);
 }
 
 std::int32_t RemoveFileCode(const std::string& path) {
@@ -136,7 +135,8 @@ std::string AbsoluteFolderPath(const std::string& folder) {
 std::vector<std::string> FolderEntries(const std::string& folder) {
     std::vector<std::string> names;
     DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr) return names;
+    if (dir == nullptr && errno == ENOENT) return names;
+    if (dir == nullptr) RaiseErrno(folder);
     while (const dirent* entry = ::readdir(dir)) {  // NOLINT(concurrency-mt-unsafe): one stream, one thread
         const std::string name = entry->d_name;
         if (name != "." && name != "..") names.push_back(name);
@@ -150,6 +150,11 @@ TPathKind PathKindOf(const std::string& path) {
     if (::lstat(path.c_str(), &info) != 0) return TPathKind::Missing;
     if (S_ISREG(info.st_mode)) return TPathKind::File;
     return S_ISDIR(info.st_mode) ? TPathKind::Folder : TPathKind::Other;
+}
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 std::int64_t SecondsSinceWritten(const std::string& path) {

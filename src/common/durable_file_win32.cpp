@@ -108,11 +108,11 @@ void FlushFolder(const std::string& /*folder*/) {}
 bool MakeOneFolder(const std::string& folder) {
     if (CreateDirectoryW(SystemText(folder).c_str(), nullptr)) return true;
     const DWORD error = GetLastError();
-    const DWORD attributes = AttributesOf(folder);
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return false;
-    if (error != ERROR_ALREADY_EXISTS && error != ERROR_ACCESS_DENIED)
-        throw EInOutError(static_cast<std::int32_t>(error), folder);
-    throw EInOutError(kErrorPathNotFound, folder);
+    if (IsFolder(folder)) return false;
+    // Something else of that name is in the way; any other failure is the system's own.
+    if (error == ERROR_ALREADY_EXISTS || PathKindOf(folder) != TPathKind::Missing)
+        throw EInOutError(kErrorPathNotFound, folder, kNotAFolderText);
+    throw EInOutError(static_cast<std::int32_t>(error), folder);
 }
 
 std::int32_t RemoveFileCode(const std::string& path) {
@@ -148,7 +148,11 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAW found{};
     const TFindHandle search(FindFirstFileW(SystemText(folder + "*").c_str(), &found));
-    if (!search.IsValid()) return names;
+    if (!search.IsValid()) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return names;
+        RaiseLastError(folder);
+    }
     do {
         std::string name;
         // A name the code page cannot hold is none of ours.
@@ -163,6 +167,11 @@ TPathKind PathKindOf(const std::string& path) {
     if (attributes == INVALID_FILE_ATTRIBUTES) return TPathKind::Missing;
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return TPathKind::Folder;
     return (attributes & FILE_ATTRIBUTE_DEVICE) != 0 ? TPathKind::Other : TPathKind::File;
+}
+
+bool IsFolder(const std::string& path) {
+    const DWORD attributes = AttributesOf(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 std::int64_t SecondsSinceWritten(const std::string& path) {

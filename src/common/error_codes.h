@@ -15,6 +15,7 @@ inline constexpr std::int32_t kErrorGenFailure = 31;             // ERROR_GEN_FA
 inline constexpr std::int32_t kErrorFileExists = 80;             // ERROR_FILE_EXISTS
 inline constexpr std::int32_t kErrorSharingViolation = 32;       // ERROR_SHARING_VIOLATION
 inline constexpr std::int32_t kErrorLockViolation = 33;          // ERROR_LOCK_VIOLATION
+inline constexpr std::int32_t kErrorHandleDiskFull = 39;         // ERROR_HANDLE_DISK_FULL
 inline constexpr std::int32_t kErrorInvalidParameter = 87;       // ERROR_INVALID_PARAMETER
 inline constexpr std::int32_t kErrorShortRead = 100;             // read past the end of the file
 inline constexpr std::int32_t kErrorShortWrite = 101;            // the disk took less than a record

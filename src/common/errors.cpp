@@ -11,7 +11,10 @@
 EInOutError::EInOutError(std::int32_t code) : Exception(IoErrorMessage(code)), code_(code) {}
 
 EInOutError::EInOutError(std::int32_t code, const std::string& object)
-    : Exception(object + ": " + IoErrorMessage(code), TTextSpan{0, object.size()}), code_(code) {}
+    : EInOutError(code, object, NamedIoErrorMessage(code)) {}
+
+EInOutError::EInOutError(std::int32_t code, const std::string& object, const std::string& reason)
+    : Exception(object + ": " + reason, TTextSpan{0, object.size()}), code_(code) {}
 
 Exception PrefixedError(const std::string& prefix, const Exception& cause) {
     const TTextSpan span = cause.SystemText();
@@ -37,6 +40,11 @@ std::string IoErrorMessage(std::int32_t code) {
     char text[64];
     std::snprintf(text, sizeof text, "I/O エラー (%d)", static_cast<int>(code));
     return text;
+}
+
+std::string NamedIoErrorMessage(std::int32_t code) {
+    if (code == kErrorDiskFull || code == kErrorHandleDiskFull) return IoErrorMessage(kErrorShortWrite);
+    return IoErrorMessage(code);
 }
 
 std::string ErrorBoxText(const std::string& message) {

@@ -33,8 +33,10 @@ private:
 class EInOutError : public Exception {
 public:
     explicit EInOutError(std::int32_t code);
-    // The same about one file or folder: "PATH: reason", the path as system text.
+    // The same about one file or folder: "PATH: reason", the path as system
+    // text; the reason is NamedIoErrorMessage(code), or the one given.
     EInOutError(std::int32_t code, const std::string& object);
+    EInOutError(std::int32_t code, const std::string& object, const std::string& reason);
     std::int32_t ErrorCode() const noexcept { return code_; }
 
 private:
@@ -69,8 +71,15 @@ private:
 Exception PrefixedError(const std::string& prefix, const Exception& cause);
 
 // The message of an I/O error with the given code: the program's own text
-// (CP932 on Windows), not the system's.
+// (CP932 on Windows), not the system's. Kasumiro.exe's rewrite shows it alone.
 std::string IoErrorMessage(std::int32_t code);
+// The reason given after a path: the same, except that a full disk says so
+// in words on every platform.
+std::string NamedIoErrorMessage(std::int32_t code);
+
+// The reasons for a folder that is not there, and for something else in its place.
+inline constexpr char kFolderNotFoundText[] = "フォルダが見つかりません";
+inline constexpr char kNotAFolderText[] = "フォルダではありません";
 
 // The text the error box shows for a message: "." is appended when the
 // message's last character orders after ".".

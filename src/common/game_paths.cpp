@@ -1,14 +1,11 @@
 // Game folder paths: slot names, the trailing separator and the folder of a path.
 #include "common/game_paths.h"
 
+#include "common/durable_file.h"
+#include "common/error_codes.h"
+#include "common/errors.h"
 #include "common/path_separator.h"
-#include "common/system_text.h"
-
-namespace {
-
-bool IsSeparator(char c) { return c == kPathSeparator || c == '/'; }
-
-}  // namespace
+#include "common/path_split.h"
 
 std::string SaveSlotName(int slot) { return "LOG" + std::to_string(slot) + ".DAT"; }
 
@@ -21,20 +18,25 @@ std::string SaveFolderOf(const std::string& gameFolder, const std::string& slotN
 }
 
 std::string GameFolderPath(const std::string& folder) {
-    // Look at the last whole character: in CP932 the trail byte of a
-    // double-byte character can be 0x5C, which is not a separator.
-    if (!folder.empty()) {
-        const std::size_t last = LastCharacterStart(folder);
-        if (last + 1 == folder.size() && IsSeparator(folder[last])) return folder;
-    }
+    const std::vector<std::size_t> separators = PathSeparators(folder);
+    if (!separators.empty() && separators.back() + 1 == folder.size()) return folder;
     return folder + kPathSeparator;
 }
 
 std::string FolderOfPath(const std::string& path) {
-    // Walked character by character for the same reason as above.
-    std::size_t end = 0;
-    for (std::size_t pos = 0; pos < path.size(); pos += SystemCharLength(path, pos)) {
-        if (IsSeparator(path[pos])) end = pos + 1;
-    }
-    return path.substr(0, end);
+    const std::vector<std::size_t> separators = PathSeparators(path);
+    return path.substr(0, separators.empty() ? 0 : separators.back() + 1);
+}
+
+void RequireFolder(const std::string& folder) {
+    const std::string path = folder.empty() ? std::string(".") : folder;
+    if (IsFolder(path)) return;
+    if (PathKindOf(WithoutTrailingSeparators(path)) == TPathKind::Missing) throw EInOutError(kErrorPathNotFound, folder, kFolderNotFoundText);
+    throw EInOutError(kErrorPathNotFound, folder, kNotAFolderText);
+}
+
+void RequireGameFolders(const std::string& gameFolder, const std::string& slotName) {
+    RequireFolder(gameFolder);
+    RequireFolder(ScenarioFolderOf(gameFolder));
+    RequireFolder(SaveFolderOf(gameFolder, slotName));
 }

@@ -21,6 +21,13 @@ std::string SaveFolderOf(const std::string& gameFolder, const std::string& slotN
 // when the folder does not end in one already ("/" also counts on Windows).
 std::string GameFolderPath(const std::string& folder);
 
+// Raises EInOutError (code 3) naming a folder that is missing
+// ("PATH: フォルダが見つかりません") or that is something else ("PATH: フォルダ
+// ではありません"); a link to a folder counts as the folder.
+void RequireFolder(const std::string& folder);
+// The same for the game folder, then its scenario folder, then the slot's folder.
+void RequireGameFolders(const std::string& gameFolder, const std::string& slotName);
+
 // The folder part of a path, up to and including its last separator; empty
 // when the path has none. "/" also counts on Windows.
 std::string FolderOfPath(const std::string& path);

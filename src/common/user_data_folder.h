@@ -9,3 +9,7 @@
 // relative value or one the code page cannot hold exactly being refused (no
 // look-alike folder is ever taken). Empty when the system names no such place.
 std::string UserDataFolder();
+
+// The environment variable that names that place when nothing else does:
+// "HOME" on Linux, "LOCALAPPDATA" on Windows.
+extern const char kUserDataVariable[];

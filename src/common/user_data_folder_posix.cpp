@@ -1,7 +1,10 @@
 // Linux: the user's data under XDG_DATA_HOME, or ~/.local/share.
 #include <cstdlib>
 
+#include "common/path_split.h"
 #include "common/user_data_folder.h"
+
+const char kUserDataVariable[] = "HOME";
 
 std::string UserDataFolder() {
     // Only an absolute XDG_DATA_HOME counts; a relative one is ignored.
@@ -14,6 +17,5 @@ std::string UserDataFolder() {
         if (home == nullptr || home[0] != '/') return "";
         base = std::string(home) + "/.local/share";
     }
-    while (base.size() > 1 && base.back() == '/') base.pop_back();
-    return (base == "/" ? "" : base) + "/kasumiro/";
+    return WithoutTrailingSeparators(base) + "/kasumiro/";
 }

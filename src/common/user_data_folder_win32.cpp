@@ -6,6 +6,8 @@
 #include "common/user_data_folder.h"
 #include "common/wide_text.h"
 
+const char kUserDataVariable[] = "LOCALAPPDATA";
+
 std::string UserDataFolder() {
     wchar_t buffer[MAX_PATH];
     const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", buffer, MAX_PATH);

@@ -8,7 +8,6 @@
 #include "ui/app_title.h"
 #include "ui/application_run.h"
 #include "ui/main_form.h"
-#include "ui/silent_backup_rewrite.h"
 #include "ui/start_show.h"
 #include "ui/win32/application_window.h"
 #include "ui/win32/folder_browser.h"
@@ -58,7 +57,6 @@ void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
     TShellFolderBrowser chooser(SystemFolderShell(), [&window] { return static_cast<TWindowHandle>(window.Handle()); });
     SetUpGameFolderBrowser(chooser);
     TForm1 form(chooser, SettingsFilePath());
-    form.ExecuteRewrite = RunSilentlyBackedUpRewrite;
     window.Bind(form);
 
     TApplicationRun run(form, {.ShowMainWindow = [&] { ShowAtStart(application, window); },

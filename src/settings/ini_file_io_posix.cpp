@@ -6,20 +6,16 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <climits>
-#include <thread>
 
 #include "common/durable_file.h"
 #include "common/errors.h"
+#include "common/lock_wait.h"
 
 namespace {
 
 constexpr std::size_t kMaxFileNameLength = NAME_MAX;
 constexpr int kMaxLinkHops = 40;  // as the kernel allows before ELOOP
-// How long a write waits for another process's lock, and how often it asks.
-constexpr std::chrono::seconds kLockWait{5};
-constexpr std::chrono::milliseconds kLockRetry{50};
 
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
@@ -94,14 +90,14 @@ bool TSettingsLock::Take(const std::string& settingsPath) {
     if (fd < 0) return false;
     fd_.Reset(fd);
     // Never waits for good: a process that keeps the lock (stopped, say) must
-    // not keep this one from quitting. The write is refused after kLockWait.
-    const auto deadline = std::chrono::steady_clock::now() + kLockWait;
-    for (;;) {
+    // not keep this one from quitting. The write is refused after the wait.
+    bool failed = false;
+    const bool taken = WaitForLock([&] {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
-        if (errno != EWOULDBLOCK && errno != EINTR) return false;
-        if (std::chrono::steady_clock::now() >= deadline) return false;
-        std::this_thread::sleep_for(kLockRetry);
-    }
+        failed = errno != EWOULDBLOCK && errno != EINTR;
+        return failed;
+    });
+    return taken && !failed;
 }
 
 bool ReplaceFile(const std::string& path, const std::string& bytes) {

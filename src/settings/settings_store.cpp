@@ -2,6 +2,7 @@
 #include "settings/settings_store.h"
 
 #include "common/path_separator.h"
+#include "common/path_split.h"
 
 TStartupSettings LoadStartupSettings(const std::string& settingsPath, std::unique_ptr<TIniFile>& iniFile,
                                      std::string& baseDir) {
@@ -14,7 +15,9 @@ TStartupSettings LoadStartupSettings(const std::string& settingsPath, std::uniqu
     TStartupSettings result;
     result.HasGameFolder = true;
     result.ChooserDirectory = stored;
-    if (result.ChooserDirectory.back() == kPathSeparator) result.ChooserDirectory.pop_back();
+    // One separator at the end goes, a whole character: a CP932 trail byte may be 0x5C.
+    const std::vector<std::size_t> separators = PathSeparators(stored);
+    if (!separators.empty() && separators.back() + 1 == stored.size()) result.ChooserDirectory.pop_back();
     return result;
 }
 

@@ -7,12 +7,9 @@
 #include <vector>
 
 #include "common/frame.h"
-#include "common/game_paths.h"
-#include "process/process.h"
 #include "settings/settings_store.h"
 #include "ui/main_form_layout.h"
 #include "ui/save_slot_group.h"
-#include "ui/undoable_rewrite.h"
 
 TForm1* Form1 = nullptr;
 std::string BaseDir;
@@ -97,10 +94,4 @@ void TForm1::Button1Click(TObject* /*Sender*/) {
         return;
     }
     ExecuteRewrite(BaseDir, SaveDataGroup.ItemName(SaveDataGroup.ItemIndex()));
-}
-
-void RunPlainRewrite(const std::string& gameFolder, const std::string& slotName) {
-    if (AskConfirmation(kExecuteQuestion) != mrYes) return;
-    RewriteOfficerNames(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName));
-    ShowInformationBox(kRewriteDoneText);
 }

@@ -11,12 +11,9 @@
 #include "settings/ini_file.h"
 #include "ui/folder_dialog.h"
 #include "ui/radio_group.h"
+#include "ui/silent_backup_rewrite.h"
 
 using TObject = void;
-
-// Execute's plain work: asks "実行しますか?", rewrites the slot's officer
-// names in place from the scenario's and says so. Errors travel out.
-void RunPlainRewrite(const std::string& gameFolder, const std::string& slotName);
 
 class TForm1 {
 public:
@@ -32,9 +29,10 @@ public:
     TRadioGroup SaveDataGroup;
     TFolderDialog FolderDialog1;
     // Execute's work once a slot is chosen, given BaseDir and the slot's
-    // folder name; the front end chooses it: RunPlainRewrite (the Windows
-    // program) or RunUndoableRewrite (the Linux program).
-    std::function<void(const std::string& gameFolder, const std::string& slotName)> ExecuteRewrite = RunPlainRewrite;
+    // folder name: the Windows program's RunSilentlyBackedUpRewrite unless
+    // the front end chooses another (the Linux program's RunUndoableRewrite).
+    std::function<void(const std::string& gameFolder, const std::string& slotName)> ExecuteRewrite =
+        RunSilentlyBackedUpRewrite;
 
     // The handlers never catch: an error travels out to the event dispatch.
     void Button3Click(TObject* Sender);

@@ -6,12 +6,14 @@
 
 inline constexpr char kUndoMenuText[] = "元に戻す(&U)";
 
-// Asks "実行しますか?" and on はい rewrites the slot record by record and says
-// so, exactly as the plain rewrite does; before the first write the save is
-// copied to the backup store (no copy when no byte would change). A backup
-// that cannot be made raises its error before anything is written; the
-// files' own errors read as the plain rewrite's. Errors travel out.
+// Asks "実行しますか?" and on はい runs the store's RewriteWithBackup and says
+// "データを書き換えました.", as the plain rewrite did: the same record-by-record
+// rewrite, with the save copied to the backup store before its first write
+// (no copy when no byte would change; the plain rewrite then runs as ever). A
+// backup that cannot be made raises its error before anything is written;
+// the files' own errors read by their code alone. Errors travel out.
 void RunSilentlyBackedUpRewrite(const std::string& gameFolder, const std::string& slotName);
 
-// Whether the slot has a backup to go back to; false when the store cannot be found.
-bool SlotHasBackup(const std::string& gameFolder, const std::string& slotName);
+// Whether the undo item has anything to do: the slot has a backup and the
+// save is not that backup already (HasRewriteToUndo).
+bool SlotHasRewriteToUndo(const std::string& gameFolder, const std::string& slotName);

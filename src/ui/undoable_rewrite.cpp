@@ -2,6 +2,7 @@
 #include "ui/undoable_rewrite.h"
 
 #include <optional>
+#include <vector>
 
 #include "backup/save_backup.h"
 #include "common/game_paths.h"
@@ -9,60 +10,50 @@
 
 namespace {
 
-// The rewrite with its backup, the slot's lock let go before any box shows.
-// False when the save, planned again, needs no change. A rewrite that stopped
-// after changing the save leaves its error in stopped; other errors travel out.
-bool RewriteBackedUp(const std::string& gameFolder, const std::string& slotName, TSaveBackup& backup,
-                     std::optional<Exception>& stopped) {
-    TBackedUpRewrite rewrite(gameFolder, slotName);
-    if (rewrite.Changes().empty()) return false;
-    backup = rewrite.BackUp();
+// What a rewrite of the slot would change; none when the dry run fails (the
+// rewrite then reports the error itself).
+std::optional<std::vector<TOfficerNameChange>> PlannedChanges(const std::string& gameFolder,
+                                                              const std::string& slotName) {
     try {
-        rewrite.Rewrite();
-    } catch (const Exception& error) {
-        if (!rewrite.ChangedSave()) throw;
-        stopped = error;
+        RequireGameFolders(gameFolder, slotName);
+        return PlanOfficerNameRewrite(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName));
+    } catch (const Exception&) {
+        return std::nullopt;
     }
-    return true;
 }
 
-}  // namespace
-
-TBoxPreview RewritePreview(const std::string& gameFolder, const std::string& slotName) {
-    std::vector<TOfficerNameChange> changes;
-    try {
-        changes = PlanOfficerNameRewrite(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName));
-    } catch (const Exception&) {
-        return {};
-    }
+TBoxPreview PreviewOf(const std::string& slotName, const std::vector<TOfficerNameChange>& changes) {
     TBoxPreview preview;
-    preview.Informative = changes.empty()
-                              ? NothingToRewriteText(slotName)
-                              : slotName + ": 武将 " + std::to_string(changes.size()) + " 人の名前を書き換えます.";
+    preview.Informative = slotName + ": 武将 " + std::to_string(changes.size()) + " 人の名前を書き換えます.";
     for (const TOfficerNameChange& change : changes) preview.Details += OfficerNameChangeLine(change) + '\n';
     return preview;
 }
 
+}  // namespace
+
 void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotName) {
-    const TBoxPreview preview = RewritePreview(gameFolder, slotName);
-    if (preview.Informative == NothingToRewriteText(slotName)) {
-        ShowInformationBox(preview.Informative);  // OK only: there is nothing to ask
+    const std::optional<std::vector<TOfficerNameChange>> changes = PlannedChanges(gameFolder, slotName);
+    if (changes && changes->empty()) {
+        ShowInformationBox(NothingToRewriteText(slotName));  // OK only: there is nothing to ask
         return;
     }
-    if (AskConfirmationWithPreview(kExecuteQuestion, preview) != mrYes) return;
+    if (AskConfirmationWithPreview(kExecuteQuestion, changes ? PreviewOf(slotName, *changes) : TBoxPreview{}) != mrYes)
+        return;
     // The save may have changed while the box was open: it is planned again.
-    TSaveBackup backup;
-    std::optional<Exception> stopped;
-    if (!RewriteBackedUp(gameFolder, slotName, backup, stopped)) {
+    const TRewriteOutcome outcome = RewriteWithBackup(gameFolder, slotName);
+    if (outcome.NothingToRewrite) {
         ShowInformationBox(NothingToRewriteText(slotName));
         return;
     }
+    // An error before the save changed has no way back to offer.
+    if (outcome.Error && !outcome.ChangedSave) throw *outcome.Error;
     // A rewrite that stopped part-way shows its error with the way back.
-    const std::string text = stopped ? ErrorBoxText(stopped->Message()) : std::string(kRewriteDoneText);
-    if (ShowUndoableInformationBox(text) == mrUndo) UndoRewrite(gameFolder, slotName, backup.Path);
+    const std::string text = outcome.Error ? ErrorBoxText(outcome.Error->Message()) : std::string(kRewriteDoneText);
+    if (ShowUndoableInformationBox(text) == mrUndo) UndoRewrite(gameFolder, slotName, outcome.Backup->Path);
 }
 
 void UndoRewrite(const std::string& gameFolder, const std::string& slotName, const std::string& backupName) {
-    RestoreSaveBackup(gameFolder, slotName, backupName, TRestoreGuard::OnlyOverRewrittenSave);
-    ShowInformationBox(kRestoredText);
+    const TRestoreOutcome outcome =
+        RestoreSaveBackup(gameFolder, slotName, backupName, TRestoreGuard::OnlyOverRewrittenSave);
+    ShowInformationBox(outcome.NothingToUndo ? NothingToUndoText(slotName) : std::string(kRestoredText));
 }

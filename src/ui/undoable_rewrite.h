@@ -8,21 +8,18 @@
 
 inline constexpr char kExecuteQuestion[] = "実行しますか?";
 
-// What a rewrite of the slot would change, as the confirmation box shows it:
-// "LOGn.DAT: 武将 N 人の名前を書き換えます." (or that no name changes) and one
-// line per changing record as the command line's dry run prints it. Empty
-// when the dry run fails; the rewrite then reports the error itself.
-TBoxPreview RewritePreview(const std::string& gameFolder, const std::string& slotName);
-
-// Asks with the preview (when no name would change, says so with OK only and
-// writes nothing); on はい rewrites with a backup, shows the completion box
-// with its undo button, and on 元に戻す restores the backup (only while the
-// save is as the rewrite left it) and says so. A rewrite that fails after
+// Asks with the preview, "LOGn.DAT: 武将 N 人の名前を書き換えます." and one line
+// per changing record as the command line's dry run prints it (no preview
+// when the dry run fails; when no name would change, says so with OK only
+// and writes nothing); on はい runs the store's RewriteWithBackup, shows the
+// completion box with its undo button, and on 元に戻す restores the backup
+// (only over the rewrite's own save) and says so. A rewrite that fails after
 // changing the save shows its error with the same undo button; other errors
 // travel out.
 void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotName);
 
 // Puts a backup of the slot back (the newest when backupName is empty)
-// through the store's checks, only over the save the rewrite left, and says
-// "元に戻しました.". Errors travel out.
+// through the store's checks, only over the rewrite's own save, finished or
+// stopped part-way, and says "元に戻しました." (or that the save is the backup
+// already: "LOGn.DAT: 元に戻す書き換えはありません."). Errors travel out.
 void UndoRewrite(const std::string& gameFolder, const std::string& slotName, const std::string& backupName);

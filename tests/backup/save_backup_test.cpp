@@ -52,16 +52,15 @@ protected:
         WriteFileBytes(game_.SaveFile, save_);
     }
 
-    // The rewrite as the Linux program and the command line run it.
+    // The rewrite as every program runs it.
     TSaveBackup Rewrite() {
-        TBackedUpRewrite rewrite(dir_.Path(), "LOG1.DAT");
-        EXPECT_FALSE(rewrite.Changes().empty());
-        TSaveBackup backup = rewrite.BackUp();
-        rewrite.Rewrite();
-        return backup;
+        const TRewriteOutcome outcome = RewriteWithBackup(dir_.Path(), "LOG1.DAT");
+        if (outcome.Error) throw *outcome.Error;
+        EXPECT_TRUE(outcome.Backup.has_value());
+        return outcome.Backup.value_or(TSaveBackup{});
     }
     TSaveBackup Restore(TRestoreGuard guard = TRestoreGuard::OnlyOverRewrittenSave) {
-        return RestoreSaveBackup(dir_.Path(), "LOG1.DAT", "", guard);
+        return RestoreSaveBackup(dir_.Path(), "LOG1.DAT", "", guard).Backup;
     }
     // The message a refused restore raises, "" when it restored.
     std::string RestoreError(TRestoreGuard guard = TRestoreGuard::OnlyOverRewrittenSave) {
@@ -86,11 +85,11 @@ TEST_F(SaveBackupTest, RestoreBringsBackTheSaveByteForByte) {
     ASSERT_NE(rewritten, save_);
     EXPECT_EQ(backup.Path.rfind(home_.Path(), 0), 0u) << backup.Path;
     EXPECT_EQ(ReadFileBytes(backup.Path), save_);
-    // The record beside it names the save as the rewrite left it, and the backup itself.
+    // The record beside it names the slot, the backup itself and the plan.
     const std::string record = ReadFileBytes(backup.Path.substr(0, backup.Path.size() - 4) + ".TXT");
     EXPECT_NE(record.find("slot=LOG1.DAT\n"), std::string::npos) << record;
-    EXPECT_NE(record.find("save-sha256=" + Sha256Hex(rewritten) + "\n"), std::string::npos) << record;
-    EXPECT_NE(record.find("size=76000\nbackup-sha256=" + Sha256Hex(save_) + "\n"), std::string::npos) << record;
+    EXPECT_NE(record.find("size=76000\nbackup-sha256=" + Sha256Hex(save_) + "\nplan=0:"), std::string::npos)
+        << record;
 
     EXPECT_EQ(Restore().Path, backup.Path);
     EXPECT_EQ(ReadFileBytes(game_.SaveFile), save_);
@@ -110,11 +109,13 @@ TEST_F(SaveBackupTest, RestoreRefusesOverNewerProgressUnlessForced) {
 }
 
 // A backup that no longer matches its record is never written over the
-// save, forced or not, and nothing is written.
+// save, forced or not, and nothing is written; one whose record no longer
+// proves anything is not even listed.
 TEST_F(SaveBackupTest, ADamagedBackupIsRefused) {
     const struct {
         const char* What;
         std::function<void(const std::string& bin, const std::string& txt)> Damage;
+        bool Listed = true;
     } cases[] = {
         {"emptied", [](const std::string& bin, const std::string&) { WriteFileBytes(bin, ""); }},
         {"cut to 100 bytes",
@@ -126,9 +127,11 @@ TEST_F(SaveBackupTest, ADamagedBackupIsRefused) {
              WriteFileBytes(bin, bytes);
          }},
         {"record with a key twice",
-         [](const std::string&, const std::string& txt) { WriteFileBytes(txt, ReadFileBytes(txt) + "size=76000\n"); }},
+         [](const std::string&, const std::string& txt) { WriteFileBytes(txt, ReadFileBytes(txt) + "size=76000\n"); },
+         false},
         {"record cut",
-         [](const std::string&, const std::string& txt) { WriteFileBytes(txt, ReadFileBytes(txt).substr(0, 40)); }},
+         [](const std::string&, const std::string& txt) { WriteFileBytes(txt, ReadFileBytes(txt).substr(0, 40)); },
+         false},
     };
     char played = 0;
     for (const auto& c : cases) {
@@ -136,8 +139,13 @@ TEST_F(SaveBackupTest, ADamagedBackupIsRefused) {
         const TSaveBackup backup = Rewrite();
         const std::string rewritten = ReadFileBytes(game_.SaveFile);
         c.Damage(backup.Path, backup.Path.substr(0, backup.Path.size() - 4) + ".TXT");
-        for (const TRestoreGuard guard : {TRestoreGuard::OnlyOverRewrittenSave, TRestoreGuard::EvenOverNewerProgress})
-            EXPECT_EQ(RestoreError(guard), kBackupDamagedText + backup.Path) << c.What;
+        const std::vector<TSaveBackup> listed = ListSaveBackups(dir_.Path(), "LOG1.DAT");
+        EXPECT_EQ(!listed.empty() && listed.front().Path == backup.Path, c.Listed) << c.What;
+        for (const TRestoreGuard guard : {TRestoreGuard::OnlyOverRewrittenSave, TRestoreGuard::EvenOverNewerProgress}) {
+            if (c.Listed) {
+                EXPECT_EQ(RestoreError(guard), kBackupDamagedText + backup.Path) << c.What;
+            }
+        }
         EXPECT_TRUE(ReadFileBytes(game_.SaveFile) == rewritten) << c.What;
     }
     // A damaged newest backup is never taken again for the same save.
@@ -150,7 +158,7 @@ TEST_F(SaveBackupTest, ADamagedBackupIsRefused) {
 TEST_F(SaveBackupTest, NoBackupForNothingNewAndTheUndoStillWorks) {
     const TSaveBackup first = Rewrite();
     const std::string rewritten = ReadFileBytes(game_.SaveFile);
-    EXPECT_TRUE(TBackedUpRewrite(dir_.Path(), "LOG1.DAT").Changes().empty());
+    EXPECT_TRUE(RewriteWithBackup(dir_.Path(), "LOG1.DAT").NothingToRewrite);
     Restore();
     EXPECT_EQ(Rewrite().Path, first.Path);
     EXPECT_EQ(ReadFileBytes(game_.SaveFile), rewritten);
@@ -182,17 +190,20 @@ TEST_F(SaveBackupTest, KeepsTheNewestTenAndTheOldestWhateverTheClockSays) {
     EXPECT_EQ(ReadFileBytes(made.back().Path), ReadFileBytes(game_.SaveFile));
 }
 
-// What a killed run leaves in the backups folder is removed by the next
-// backup once a few minutes old, and never listed meanwhile; a restore's
-// temporary file beside the save is removed by the next run.
+// What a killed run leaves in the backups folder, and pairs that do not
+// verify (junk, a number too long, another slot's), are removed by the next
+// backup once a few minutes old, and never listed or counted meanwhile; a
+// restore's temporary file beside the save is removed by the next run.
 TEST_F(SaveBackupTest, LeftoversAreIgnoredThenRemoved) {
     Rewrite();
     const std::string folder = FolderOfPath(ListSaveBackups(dir_.Path(), "LOG1.DAT").front().Path);
     const TDateStamp old{2020, 1, 1, 0, 0, 0};
-    const std::string names[] = {"000007-20200101-000000.BIN", "000008-20200101-000000.TXT",
-                                 "000009-20200101-000000.BIN.tmp"};
+    const std::string names[] = {"000007-20200101-000000.BIN",    "000008-20200101-000000.TXT",
+                                 "000009-20200101-000000.BIN.tmp", "000000-20200101-000000.BIN",
+                                 "000000-20200101-000000.TXT",     "999999999999-20200101-000000.BIN",
+                                 "999999999999-20200101-000000.TXT"};
     for (const std::string& name : names) {
-        WriteFileBytes(folder + name, "left");
+        WriteFileBytes(folder + name, "junk");
         SetFileLocalTime(folder + name, old);
     }
     WriteFileBytes(folder + "000010-20200101-000000.BIN", "fresh");     // maybe a run at work right now
@@ -204,7 +215,7 @@ TEST_F(SaveBackupTest, LeftoversAreIgnoredThenRemoved) {
     for (const std::string& name : names) EXPECT_FALSE(FileExists(folder + name)) << name;
     EXPECT_TRUE(FileExists(folder + "000010-20200101-000000.BIN"));
     EXPECT_TRUE(FileExists(folder + "20200101-000000.BIN"));
-    EXPECT_EQ(next.Number, 11u) << "a number is never taken twice";
+    EXPECT_EQ(next.Number, 2u) << "numbered from the verified backups alone";
     EXPECT_EQ(FolderEntries(game_.Save), std::vector<std::string>{"BUSYO21.BIN"});
     // A folder in the way is named.
     MakeFolder(game_.SaveFile + ".kasumiro-restore");
@@ -229,22 +240,26 @@ TEST_F(SaveBackupTest, AFailedBackupLeavesTheSaveUntouched) {
     } catch (const Exception& error) {
         // The path that failed, and why.
         EXPECT_EQ(error.Message().rfind(kBackupFailedText + home_.Path(), 0), 0u) << error.Message();
-        EXPECT_NE(error.Message().find(": " + IoErrorMessage(3)), std::string::npos) << error.Message();
+        EXPECT_NE(error.Message().find(std::string(": ") + kNotAFolderText), std::string::npos) << error.Message();
     }
     EXPECT_EQ(ReadFileBytes(game_.SaveFile), save_);
 }
 
 // No game folder's name can forge a record: whatever it holds comes back as
-// it was, and the hashes are the ones written.
+// it was, and the hash and the plan are the ones written.
 TEST(BackupRecord, NoFolderNameCanForgeAKey) {
     const std::string hash(64, 'a');
-    const std::string forged = "/g\nsave-sha256=" + std::string(64, 'b') + "\n";
+    const std::string forged = "/g\nplan=1:" + std::string(24, 'b') + "\n";
+    const std::vector<TPlannedName> plan = {{0, std::string("\x8E\x6B\0 \n=\\\xFF", 8) + "abcd"}, {1999, "ABCDEFGHIJKL"}};
     for (const std::string& game : {forged, std::string("/g\\n\r\\/"), std::string("/g=1\n\n")}) {
-        const TBackupRecord written{game, "LOG1.DAT", "2026-12-07 16:30:00", 76000, hash, hash};
+        const TBackupRecord written{game, "LOG1.DAT", "2026-12-07 16:30:00", 76000, hash, plan, ""};
         TBackupRecord read;
         ASSERT_TRUE(ParseBackupRecord(BackupRecordText(written), read)) << BackupRecordText(written);
         EXPECT_EQ(read.GameFolder, game);
-        EXPECT_EQ(read.SaveHash, hash);
+        EXPECT_EQ(read.BackupHash, hash);
+        ASSERT_EQ(read.Plan.size(), 2u);
+        EXPECT_EQ(read.Plan[0].Name, plan[0].Name);
+        EXPECT_EQ(read.Plan[1].Index, 1999);
         EXPECT_EQ(read.Size, 76000u);
     }
 }

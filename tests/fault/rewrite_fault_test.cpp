@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
+#include <signal.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -60,6 +61,7 @@ std::int32_t CodeOf(TSyscall call, TFaultKind kind) {
     case TFaultKind::Short:
     case TFaultKind::Tear: return call == TSyscall::Pread ? 100 : 0;  // a short write is finished
     case TFaultKind::Nothing: return call == TSyscall::Pread ? 100 : 101;
+    case TFaultKind::Kill: break;  // no code: the process ends
     }
     return -1;
 }
@@ -208,7 +210,7 @@ protected:
         const bool scenario = name.rfind("open #1 ", 0) == 0 || name.rfind("close #1 ", 0) == 0 ||
                               (name.rfind("pread #", 0) == 0 && std::stoi(name.substr(7)) % 2 == 1);
         const std::string file = scenario ? game_.ScenarioFile : game_.SaveFile;
-        return file + ": " + ErrorBoxText(IoErrorMessage(expected.Code)) + "\n";
+        return file + ": " + ErrorBoxText(NamedIoErrorMessage(expected.Code)) + "\n";
     }
 
     void ExpectRun(const std::pair<int, std::string>& run, const TOutcome& expected, const std::string& name) {
@@ -275,7 +277,7 @@ TEST_F(RewriteFaults, TheRetryOfAShortWriteDecidesTheOutcome) {
     const auto run = RunUnder({pwrite(1, TFaultKind::Tear), pwrite(2, TFaultKind::Enospc), pwrite(3, TFaultKind::Eio),
                                pwrite(4, TFaultKind::Eio)});
     EXPECT_EQ(run.first, kExitFailure);
-    EXPECT_EQ(run.second, game_.SaveFile + ": " + ErrorBoxText(IoErrorMessage(112)) + "\n");
+    EXPECT_EQ(run.second, game_.SaveFile + ": " + ErrorBoxText(NamedIoErrorMessage(112)) + "\n");
 }
 
 // No fault injected: a file system that is really full stops the run inside
@@ -294,7 +296,7 @@ TEST_F(RewriteFaults, AReallyFullDiskLeavesEveryNameOldOrWholeNew) {
     ASSERT_EQ(WEXITSTATUS(status), 0) << "the full tmpfs could not be prepared";
 
     EXPECT_EQ(ReadFileBytes(dir_.Path() + "err"),
-              "1 " + root + "LOG1.DAT/BUSYO21.BIN: " + ErrorBoxText(IoErrorMessage(112)) + "\n");
+              "1 " + root + "LOG1.DAT/BUSYO21.BIN: ディスクがいっぱいです.\n");
     const std::string before = ReadFileBytes(dir_.Path() + "before");
     const std::string after = ReadFileBytes(dir_.Path() + "after");
     ASSERT_EQ(after.size(), before.size());
@@ -411,9 +413,69 @@ TEST_F(BackupFaults, ARewriteStoppedPartWayCanBeUndoneFromItsErrorBox) {
         RunUndoableRewrite(dir_.Path(), "LOG1.DAT");
     }
     ASSERT_EQ(frame.Informations.size(), 2u);
-    EXPECT_EQ(frame.Informations[0], game_.SaveFile + ": " + ErrorBoxText(IoErrorMessage(112)));
+    EXPECT_EQ(frame.Informations[0], game_.SaveFile + ": " + ErrorBoxText(NamedIoErrorMessage(112)));
     EXPECT_EQ(frame.Informations[1], kRestoredText);
     EXPECT_TRUE(ReadFileBytes(game_.SaveFile) == save_);
+}
+
+// Killed at one of its record writes, as by a crash: every record is old or
+// wholly new, the backups list marks the backup, and the undo, unforced,
+// gives the backup back byte for byte; once a byte outside the names has
+// changed (the game saved), the undo refuses and keeps the save.
+TEST_F(BackupFaults, ARewriteKilledPartWayIsUndoneWithoutForce) {
+    arguments_.NoBackup = false;
+    int copyWrites = 0;
+    {
+        TFaultScope counting;
+        std::ostringstream out;
+        std::ostringstream err;
+        ASSERT_EQ(RunRewriteCommand(arguments_, out, err), kExitSuccess) << err.str();
+        copyWrites = counting.Calls(TSyscall::Pwrite) - DifferingRecords();  // the copy and its record
+    }
+    int kills = 0;
+    for (const int record : {1, 50, 200, DifferingRecords()}) {
+        for (const bool played : {false, true}) {
+            const std::string name = "killed at record write " + std::to_string(record) + (played ? ", played" : "");
+            RemoveFolder(home_.Path() + "kasumiro");
+            WriteFileBytes(game_.SaveFile, save_);
+            const pid_t child = ::fork();
+            if (child == 0) {
+                const TFaultScope scope({{TSyscall::Pwrite, copyWrites + record, TFaultKind::Kill}});
+                std::ostringstream out;
+                std::ostringstream err;
+                RunRewriteCommand(arguments_, out, err);
+                ::_exit(0);
+            }
+            int status = 0;
+            ASSERT_EQ(::waitpid(child, &status, 0), child);
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << name;
+            ++kills;
+            ExpectOldOrWholeNew(name);
+            EXPECT_TRUE(ReadFileBytes(game_.SaveFile) == ExpectedSave(save_, NthDifferingRecord(record))) << name;
+            TCliArguments list = arguments_;
+            list.Command = TCliCommand::Backups;
+            std::ostringstream listed;
+            std::ostringstream listErr;
+            RunBackupsCommand(list, listed, listErr);
+            // Killed before its first record write, the save is the backup still: nothing unfinished.
+            EXPECT_EQ(listed.str().find("\t書き換え途中\n") != std::string::npos, record > 1) << name << listed.str();
+            if (!played) {
+                ExpectTheWayBack(name);
+                continue;
+            }
+            std::string progress = ReadFileBytes(game_.SaveFile);
+            progress[1] = static_cast<char>(progress[1] ^ 1);
+            WriteFileBytes(game_.SaveFile, progress);
+            TCliArguments restore = arguments_;
+            restore.Command = TCliCommand::Restore;
+            std::ostringstream out;
+            std::ostringstream err;
+            EXPECT_EQ(RunRestoreCommand(restore, out, err), kExitFailure) << name;
+            EXPECT_EQ(err.str().rfind(kSaveChangedText, 0), 0u) << name << ": " << err.str();
+            EXPECT_TRUE(ReadFileBytes(game_.SaveFile) == progress) << name;
+        }
+    }
+    std::cout << "[ KILLS    ] " << kills << " rewrites with their backup killed part-way\n";
 }
 
 TEST_F(BackupFaults, EachFaultOfARestoreLeavesOneSaveOrTheOther) {

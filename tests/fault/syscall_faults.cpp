@@ -3,6 +3,7 @@
 #include "fault/syscall_faults.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -41,7 +42,8 @@ int ErrnoOf(TFaultKind kind) {
     case TFaultKind::Eintr: return EINTR;
     case TFaultKind::Short:
     case TFaultKind::Tear:
-    case TFaultKind::Nothing: break;
+    case TFaultKind::Nothing:
+    case TFaultKind::Kill: break;
     }
     return 0;
 }
@@ -53,6 +55,7 @@ const TFault* Intercept(TSyscall call) {
     for (std::size_t i = 0; i < state.Faults.size(); ++i) {
         if (state.Fired[i] || state.Faults[i].Call != call || state.Faults[i].Nth != n) continue;
         state.Fired[i] = true;
+        if (state.Faults[i].Kind == TFaultKind::Kill) ::kill(::getpid(), SIGKILL);
         return &state.Faults[i];
     }
     return nullptr;
@@ -137,7 +140,7 @@ std::string NameOf(TSyscall call) {
 }
 
 std::string NameOf(TFaultKind kind) {
-    static const char* const names[] = {"EIO", "ENOSPC", "EACCES", "EINTR", "short", "tear", "nothing"};
+    static const char* const names[] = {"EIO", "ENOSPC", "EACCES", "EINTR", "short", "tear", "nothing", "kill"};
     return names[static_cast<std::size_t>(kind)];
 }
 

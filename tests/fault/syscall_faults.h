@@ -16,8 +16,9 @@ inline constexpr std::size_t kSyscallKinds = 6;
 // pread or pwrite move half of what it was asked for, Tear only its first
 // kTearBytes bytes, Nothing no byte at all. A record's write torn so stops
 // inside the name: 11 of its 12 bytes reach the file, enough to hold the
-// bytes where the new name differs from the old.
-enum class TFaultKind { Eio, Enospc, Eacces, Eintr, Short, Tear, Nothing };
+// bytes where the new name differs from the old. Kill ends the process with
+// SIGKILL before the call, as a crash or a power cut would.
+enum class TFaultKind { Eio, Enospc, Eacces, Eintr, Short, Tear, Nothing, Kill };
 inline constexpr std::size_t kTearBytes = 17;
 
 struct TFault {

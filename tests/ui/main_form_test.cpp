@@ -1,5 +1,6 @@
 // The main window's handlers without a window: a scripted folder shell, a
-// recording frame, and real settings and game files in a temporary folder.
+// recording frame, and real settings and game files in a temporary folder;
+// Execute is the Windows program's, with its unseen backup.
 #include "ui/main_form.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include "file_kit/game_folder.h"
 #include "file_kit/temp_dir.h"
 #include "settings/settings_store.h"
+#include "support/backup_home.h"
 #include "support/fake_frame.h"
 #include "support/officer_files.h"
 #include "ui/fake_folder_shell.h"
@@ -31,9 +33,13 @@ std::string OfficerFile(bool save) {
         0);
 }
 
+// Execute runs the Windows program's rewrite (the form's own), its backups
+// kept in a folder of the test's.
 class Form1Test : public testing::Test {
 protected:
     TTempDir temp;
+    TTempDir home;
+    TScopedBackupHome scopedHome{home.Path()};
     std::string settingsPath = temp.Path() + "Kasumiro.ini";
     TFakeFrame frame;
     TScopedFrame scopedFrame{frame};

@@ -33,7 +33,7 @@ void RefreshUndoMenuItem(HWND window, const TForm1* form) {
     HMENU menu = GetSystemMenu(window, FALSE);
     if (!menu) return;
     const std::string slot = SelectedSlot(form);
-    const bool enabled = !slot.empty() && SlotHasBackup(BaseDir, slot);
+    const bool enabled = !slot.empty() && SlotHasRewriteToUndo(BaseDir, slot);
     EnableMenuItem(menu, kUndoCommand, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 

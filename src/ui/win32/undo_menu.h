@@ -8,7 +8,7 @@ class TForm1;
 
 // Appends a separator and "元に戻す(&U)" after the system menu's own items.
 void AddUndoMenuItem(HWND window);
-// Greys the item unless a slot is selected and has a backup.
+// Greys the item unless a slot is selected and has a rewrite to undo.
 void RefreshUndoMenuItem(HWND window, const TForm1* form);
 // Undoes the selected slot's newest rewrite when the WM_SYSCOMMAND command
 // is the item's; false for any other command. Errors travel out.

@@ -1,0 +1,36 @@
+// The save's path, checked backup bytes and the path-naming refusals of the store.
+#include "backup/backup_bytes.h"
+
+#include "backup/sha256.h"
+#include "common/durable_file.h"
+#include "common/error_codes.h"
+#include "common/errors.h"
+#include "common/game_paths.h"
+
+std::string SavePathOf(const std::string& gameFolder, const std::string& slotName) {
+    return SaveFolderOf(gameFolder, slotName) + kOfficerFileName;
+}
+
+std::string CheckedBackupBytes(const TSaveBackup& backup) {
+    std::string bytes;
+    try {
+        bytes = ReadWholeFile(backup.Path, kMaxOfficerFileSize);
+    } catch (const EInOutError& error) {
+        if (error.ErrorCode() != kErrorShortRead) throw;
+    }
+    if (bytes.size() != backup.Record.Size || Sha256Hex(bytes) != backup.Record.BackupHash)
+        RaiseWithPrefix(kBackupDamagedText, backup.Path);
+    return bytes;
+}
+
+std::string RestoreTemporaryPath(const std::string& savePath) { return savePath + ".kasumiro-restore"; }
+
+void RemoveStaleRestoreFile(const std::string& savePath) {
+    const std::string temporary = RestoreTemporaryPath(savePath);
+    if (PathKindOf(temporary) != TPathKind::Missing) RemoveFile(temporary);
+}
+
+void RaiseWithPrefix(const char* prefix, const std::string& path) {
+    const std::string text = prefix;
+    throw Exception(text + path, TTextSpan{text.size(), path.size()});
+}
