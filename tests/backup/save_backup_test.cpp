@@ -169,13 +169,17 @@ TEST_F(SaveBackupTest, NoBackupForNothingNewAndTheUndoStillWorks) {
 
 // Newest by number, not by the clock: the local time going back an hour
 // between two rewrites loses nothing. Twelve rewrites keep the newest ten and
-// the slot's oldest, the save as it was before the first.
+// the slot's oldest verified backup, the save as it was before the first.
 TEST_F(SaveBackupTest, KeepsTheNewestTenAndTheOldestWhateverTheClockSays) {
-    std::vector<TSaveBackup> made;
-    for (int i = 0; i < kBackupsKept + 2; ++i) {
+    std::vector<TSaveBackup> made = {Rewrite()};
+    // A pair that does not verify is never the oldest.
+    const std::string folder = FolderOfPath(made.front().Path);
+    WriteFileBytes(folder + "000000-20200101-000000.BIN", "junk");
+    WriteFileBytes(folder + "000000-20200101-000000.TXT", "junk");
+    for (int i = 0; i < kBackupsKept + 1; ++i) {
         // Each save differs in a byte outside the names, as the game's saves do.
         std::string save = save_;
-        save[0] = static_cast<char>(i);
+        save[0] = static_cast<char>(save[0] ^ (i + 1));
         WriteFileBytes(game_.SaveFile, save);
         // The zone moves west at each rewrite: the local time goes back.
         TScopedTimeZone zone(i % 2 == 0 ? "UTC-9" : "UTC+3");

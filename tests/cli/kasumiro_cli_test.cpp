@@ -115,6 +115,71 @@ TEST_F(KasumiroCliBackupTest, RestorePutsTheSlotBackByteForByteButNeverOverNewer
     EXPECT_EQ(ReadFileBytes(savePath), before);
 }
 
+// Only verified backups count: junk, a number too long and another slot's
+// pair beside them are never listed, numbered from or put back, even forced.
+// A save that is its backup already has nothing to undo; a name that would
+// not read back, a lock that is a folder, a place for backups that the
+// environment does not name: refused, each saying what and where.
+TEST_F(KasumiroCliBackupTest, OnlyVerifiedBackupsCountAndEachRefusalSaysWhy) {
+    const auto err = [](const std::vector<std::string>& args, int exitCode) {  // the output, errors first
+        const TProgramResult result = RunCli(args);
+        EXPECT_EQ(result.ExitCode, exitCode) << ::testing::PrintToString(args) << result.Err;
+        return result.Err + result.Out;
+    };
+    const auto backupOf = [this](const std::string& slot) {
+        const std::vector<std::string> lines = Lines(RunCli({"rewrite", game.Path(), slot}).Err);
+        return lines.empty() ? std::string() : lines.front();
+    };
+    const std::string log4 = backupOf("4");
+    const std::string slot4 = log4.substr(0, log4.rfind(kPathSeparator) + 1);
+    const std::string folder = slot4.substr(0, slot4.size() - 9) + "LOG2.DAT" + kPathSeparator;
+    MakeFolder(folder);
+    for (const char* junk : {"000000-20200101-000000", "999999999999-20200101-000000"}) {
+        WriteFileBytes(folder + junk + ".BIN", "junk");
+        WriteFileBytes(folder + junk + ".TXT", "junk");
+    }
+    const std::string foreign = "000007-20200101-000000.BIN";
+    const std::string stem4 = log4.substr(0, log4.size() - 4);
+    WriteFileBytes(folder + foreign, ReadFileBytes(stem4 + ".BIN"));
+    WriteFileBytes(folder + "000007-20200101-000000.TXT", ReadFileBytes(stem4 + ".TXT"));
+
+    const std::string backup = backupOf("2");
+    ASSERT_EQ(backup.rfind(folder + "000001-", 0), 0u) << backup;
+    EXPECT_EQ(Lines(RunCli({"backups", game.Path(), "2"}).Out).size(), 1u);
+    const std::string rewritten = ReadFileBytes(savePath);
+    EXPECT_EQ(err({"restore", "--force", game.Path(), "2", foreign}, 1), foreign + ": ファイルが見つかりません.\n");
+    EXPECT_EQ(err({"restore", game.Path(), "2", "foo/"}, 1), "foo/: ファイルが見つかりません.\n");
+    EXPECT_EQ(ReadFileBytes(savePath), rewritten);
+    err({"restore", game.Path(), "2"}, 0);
+    EXPECT_EQ(err({"restore", game.Path(), "2"}, 0), "LOG2.DAT: 元に戻す書き換えはありません.\n");
+    EXPECT_EQ(ReadFileBytes(savePath), before);
+
+    // The newest number as high as a name holds: the next would not read back.
+    const std::string stem = backup.substr(0, backup.size() - 4);
+    const std::string highest = folder + "999999999999" + stem.substr(folder.size() + 6);
+    for (const char* suffix : {".BIN", ".TXT"}) WriteFileBytes(highest + suffix, ReadFileBytes(stem + suffix));
+    std::string played = before;
+    played[7] = static_cast<char>(played[7] ^ 1);  // the game saved since: a new backup is due
+    WriteFileBytes(savePath, played);
+    EXPECT_NE(err({"rewrite", game.Path(), "2"}, 1).find("1000000000000-"), std::string::npos);
+    EXPECT_EQ(ReadFileBytes(savePath), played);
+    RemoveFolder(folder);
+
+    MakeFolder(folder + "LOCK");  // refused at once for what it is, not waited for as another run's
+    EXPECT_EQ(err({"rewrite", game.Path(), "2"}, 1),
+              "バックアップを作成できません: " + folder + "LOCK: ファイルへのアクセスが拒否されました.\n");
+    if (kPathSeparator != '/') return;  // the environment below is the POSIX shell's
+    const std::vector<std::string> noHome = {"-u", "HOME", "-u", "XDG_DATA_HOME", KASUMIRO_CLI_PATH};
+    for (const char* command : {"rewrite", "backups"}) {
+        std::vector<std::string> args = noHome;
+        args.insert(args.end(), {command, game.Path(), "2"});
+        const TProgramResult result = RunProgram("env", args);
+        EXPECT_EQ(result.ExitCode, 1) << command;
+        EXPECT_NE(result.Err.find("HOME: 環境変数が設定されていないか, 使えないパスです.\n"), std::string::npos)
+            << result.Err;
+    }
+}
+
 // Two rewrites of one slot at once: one backs up and rewrites, the other
 // then finds nothing to change; the one backup puts the old save back.
 TEST_F(KasumiroCliBackupTest, TwoRewritesAtOnceKeepTheirBackup) {
@@ -171,8 +236,10 @@ TEST(KasumiroCli, IoErrorsGiveTheErrorBoxTextAndExitCode1) {
         bool SlotFolder = true;
         std::string GameSuffix = "";  // added to the game folder given
     } cases[] = {
-        {"missing game folder", full, full, ": 不正なファイル名です.\n", true, "no-such-game"},
-        {"missing slot folder", full, none, "LOG3.DAT/BUSYO21.BIN: 不正なファイル名です.\n", false},
+        {"missing game folder", full, full, "no-such-game/: フォルダが見つかりません.\n", true, "no-such-game"},
+        {"file for the game folder", full, full, "NEW.DAT/BUSYO21.BIN/: フォルダではありません.\n", true,
+         "NEW.DAT/BUSYO21.BIN"},
+        {"missing slot folder", full, none, "LOG3.DAT/: フォルダが見つかりません.\n", false},
         {"missing save file", full, none, "LOG3.DAT/BUSYO21.BIN: ファイルが見つかりません.\n"},
         {"missing scenario file", none, full, "NEW.DAT/BUSYO21.BIN: ファイルが見つかりません.\n"},
         {"short save file", full, full.substr(0, std::size_t{1000} * 38),
@@ -198,6 +265,8 @@ TEST(KasumiroCli, IoErrorsGiveTheErrorBoxTextAndExitCode1) {
             EXPECT_EQ(result.Err.substr(at), expected) << c.What << " " << mode;
             EXPECT_EQ(result.Err.rfind(game.Path(), 0), 0u) << c.What << " " << mode << ": " << result.Err;
             EXPECT_EQ(result.Out, "") << c.What << " " << mode;
+            // A run that fails before its backup makes nothing in the backups tree.
+            EXPECT_FALSE(FileExists(home.Path() + "kasumiro") || FileExists(home.Path() + "Kasumiro")) << c.What;
         }
     }
 }
