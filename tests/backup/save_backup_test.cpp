@@ -7,6 +7,7 @@
 
 #include <functional>
 
+#include "backup/backup_folder.h"
 #include "backup/backup_record.h"
 #include "backup/save_backup.h"
 #include "backup/sha256.h"
@@ -19,6 +20,7 @@
 #include "file_kit/temp_dir.h"
 #include "process/process.h"
 #include "support/backup_home.h"
+#include "support/literal_code_page.h"
 #include "support/officer_files.h"
 
 namespace {
@@ -266,6 +268,14 @@ TEST(BackupRecord, NoFolderNameCanForgeAKey) {
         EXPECT_EQ(read.Plan[1].Index, 1999);
         EXPECT_EQ(read.Size, 76000u);
     }
+}
+
+// The backup folder keeps the game folder's name whole: in CP932 the second
+// byte of 能 is 0x5C, which is no separator.
+TEST(SlotBackupFolder, KeepsTheGameFolderNameWhole) {
+    if (!LiteralsAreSystemText()) GTEST_SKIP() << "its double-byte literals are not the system's text here";
+    const std::string folder = SlotBackupFolder("/data/", "/games/表能/", "LOG1.DAT");
+    EXPECT_EQ(folder.rfind("/data/表能-", 0), 0u) << folder;
 }
 
 // A relative place for the user's data is never taken: it would put the

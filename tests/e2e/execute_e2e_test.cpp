@@ -68,8 +68,8 @@ TEST_F(ExecuteTest, ConfirmedExecuteRewritesTheSelectedSlotOnly) {
 }
 
 // Execute keeps a backup unseen, under %LOCALAPPDATA% and not in the game
-// folder; 元に戻す in the system menu puts it back, and refuses once the game
-// has saved over the rewritten slot.
+// folder; 元に戻す in the system menu puts it back, is greyed once there is
+// nothing left to undo, and refuses once the game has saved over the slot.
 TEST_F(ExecuteTest, SystemMenuUndoRestoresTheUnseenBackup) {
     StartWithSlot(1);
     ASSERT_TRUE(Main.Window);
@@ -102,6 +102,11 @@ TEST_F(ExecuteTest, SystemMenuUndoRestoresTheUnseenBackup) {
     ASSERT_TRUE(restored) << Windows();
     Answer(restored, "OK");
     EXPECT_EQ("", FileDifference(SaveOfficerFile(), SaveFile(1)));
+    // Nothing is left to undo: the item is greyed again, and its key does nothing.
+    ASSERT_TRUE(PostSystemMenuKey(Main.Window, 'U'));
+    EXPECT_FALSE(OtherWindowAppears(1000)) << "a second undo was offered:\n" << Windows();
+    for (int i = 0; i < 2; ++i) PostMessageA(Main.Window, WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_TRUE(WaitUntil([&] { return !WaitForTopLevel(App->Id(), IsMenuWindow, 0); }, 3000)) << "the menu stays open";
 
     std::string progress = SaveOfficerFile();
     progress[0] = static_cast<char>(progress[0] ^ 1);

@@ -7,6 +7,7 @@
 
 #include <set>
 
+#include "backup/save_backup.h"
 #include "common/game_paths.h"
 #include "common/path_separator.h"
 #include "file_kit/game_folder.h"
@@ -221,6 +222,10 @@ TEST_F(Form1Test, ExecuteJoinsTheFoldersOntoBaseDirAsItIs) {
         EXPECT_EQ(save.substr(0, changedAt), original.substr(0, changedAt)) << row.name;
         EXPECT_EQ(ReadFileBytes(row.baseDir + "LOG2.DAT" + Sep() + "BUSYO21.BIN"), original) << row.name;
         EXPECT_EQ(ReadFileBytes(row.baseDir + "NEW.DAT" + Sep() + "BUSYO21.BIN"), OfficerFile(false)) << row.name;
+        // The Windows program's Execute backs the slot up unseen first.
+        const std::vector<TSaveBackup> backups = ListSaveBackups(row.baseDir, "LOG3.DAT");
+        ASSERT_EQ(backups.size(), 1u) << row.name;
+        EXPECT_EQ(ReadFileBytes(backups[0].Path), original) << row.name;
     }
 }
 

@@ -1,7 +1,7 @@
 // The Linux program's Execute over a recording frame: the box previews the
 // slot and the count, はい backs up and rewrites, 元に戻す puts the save back
-// byte for byte; a failing dry run leaves the box without a preview and the
-// rewrite reports the error.
+// byte for byte and a second one says there is nothing to undo; a failing
+// dry run leaves the box without a preview and the rewrite reports the error.
 #include "ui/undoable_rewrite.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +33,7 @@ TEST(UndoableRewrite, PreviewsBacksUpAndUndoes) {
     frame.InformationAnswers = {mrUndo};
     RunUndoableRewrite(temp.Path(), "LOG1.DAT");
     EXPECT_EQ(ReadFileBytes(game.SaveFile), save);
+    UndoRewrite(temp.Path(), "LOG1.DAT", "");  // a second undo: nothing to undo, no accusation
     RunUndoableRewrite(temp.Path(), "LOG1.DAT");
     // Nothing left to change: said with OK only, nothing asked, nothing written.
     RunUndoableRewrite(temp.Path(), "LOG1.DAT");
@@ -42,7 +43,8 @@ TEST(UndoableRewrite, PreviewsBacksUpAndUndoes) {
     EXPECT_EQ(frame.Previews[0].Details.rfind("5\tWXYZ\\x00", 0), 0u) << frame.Previews[0].Details;
     EXPECT_EQ(frame.Previews[1].Informative, frame.Previews[0].Informative);  // undone, so the same again
     EXPECT_EQ(frame.Informations,
-              (std::vector<std::string>{"データを書き換えました.", "元に戻しました.", "データを書き換えました.",
+              (std::vector<std::string>{"データを書き換えました.", "元に戻しました.",
+                                        "LOG1.DAT: 元に戻す書き換えはありません.", "データを書き換えました.",
                                         "LOG1.DAT: 書き換える名前はありません."}));
     EXPECT_NE(ReadFileBytes(game.SaveFile), save);
     EXPECT_EQ(ListSaveBackups(temp.Path(), "LOG1.DAT").size(), 1u);

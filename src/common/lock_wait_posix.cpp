@@ -1,4 +1,4 @@
-// The lock's wait: a deadline on the steady clock and a short sleep between tries.
+// The lock's wait on Linux: a deadline on the steady clock, a short sleep between tries.
 #include "common/lock_wait.h"
 
 #include <chrono>
