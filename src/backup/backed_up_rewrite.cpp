@@ -124,10 +124,11 @@ TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::stri
     try {
         Naming(options.Naming, [&] {
             RequireGameFolders(gameFolder, slotName);
-            const std::string scenario =
-                ReadWholeFile(ScenarioFolderOf(gameFolder) + kOfficerFileName, kMaxOfficerFileSize);
+            const std::string scenario = ReadWholeFile(ScenarioFolderOf(gameFolder) + kOfficerFileName,
+                                                       kMaxOfficerFileSize);
             save = ReadWholeFile(savePath, kMaxOfficerFileSize);
-            std::vector<TOfficerNameChange> changes = PlanChanges(gameFolder, slotName, scenario, save, options.Unplanned);
+            std::vector<TOfficerNameChange> changes = PlanChanges(gameFolder, slotName, scenario, save,
+                                                                  options.Unplanned);
             if (changes.empty()) return;
             // Only now is anything made in the backups tree.
             const TSlotStore store = BackingUp([&] { return SlotStoreOf(gameFolder, slotName); });

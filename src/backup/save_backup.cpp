@@ -1,8 +1,8 @@
 // The backup list, the checked restore and whether an undo would change anything.
 #include "backup/save_backup.h"
 
-#include "backup/backup_folder.h"
 #include "backup/backup_bytes.h"
+#include "backup/backup_folder.h"
 #include "backup/sha256.h"
 #include "backup/slot_lock.h"
 #include "common/durable_file.h"

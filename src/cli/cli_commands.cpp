@@ -32,8 +32,7 @@ void PrintPlannedChanges(const std::vector<TOfficerNameChange>& changes, std::os
 // The store's one rewrite with its backup, shown as lines. The backup's path
 // goes to standard error before the rewrite writes, so that it is known also
 // when the rewrite then fails or is killed.
-void RewriteBackedUp(const std::string& gameFolder, const std::string& slotName, std::ostream& out,
-                     std::ostream& err) {
+void RewriteBackedUp(const std::string& gameFolder, const std::string& slotName, std::ostream& out, std::ostream& err) {
     TRewriteOptions options;
     options.BackedUp = [&err](const TSaveBackup& backup) { PrintLine(err, backup.Path, TTextOrigin::System); };
     const TRewriteOutcome outcome = RewriteWithBackup(gameFolder, slotName, options);

@@ -31,7 +31,8 @@ std::string FolderOfPath(const std::string& path) {
 void RequireFolder(const std::string& folder) {
     const std::string path = folder.empty() ? std::string(".") : folder;
     if (IsFolder(path)) return;
-    if (PathKindOf(WithoutTrailingSeparators(path)) == TPathKind::Missing) throw EInOutError(kErrorPathNotFound, folder, kFolderNotFoundText);
+    if (PathKindOf(WithoutTrailingSeparators(path)) == TPathKind::Missing)
+        throw EInOutError(kErrorPathNotFound, folder, kFolderNotFoundText);
     throw EInOutError(kErrorPathNotFound, folder, kNotAFolderText);
 }
 

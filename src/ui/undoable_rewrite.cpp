@@ -53,7 +53,7 @@ void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotNa
 }
 
 void UndoRewrite(const std::string& gameFolder, const std::string& slotName, const std::string& backupName) {
-    const TRestoreOutcome outcome =
-        RestoreSaveBackup(gameFolder, slotName, backupName, TRestoreGuard::OnlyOverRewrittenSave);
+    const TRestoreOutcome outcome = RestoreSaveBackup(gameFolder, slotName, backupName,
+                                                      TRestoreGuard::OnlyOverRewrittenSave);
     ShowInformationBox(outcome.NothingToUndo ? NothingToUndoText(slotName) : std::string(kRestoredText));
 }

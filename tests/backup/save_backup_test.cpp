@@ -90,8 +90,7 @@ TEST_F(SaveBackupTest, RestoreBringsBackTheSaveByteForByte) {
     // The record beside it names the slot, the backup itself and the plan.
     const std::string record = ReadFileBytes(backup.Path.substr(0, backup.Path.size() - 4) + ".TXT");
     EXPECT_NE(record.find("slot=LOG1.DAT\n"), std::string::npos) << record;
-    EXPECT_NE(record.find("size=76000\nbackup-sha256=" + Sha256Hex(save_) + "\nplan=0:"), std::string::npos)
-        << record;
+    EXPECT_NE(record.find("size=76000\nbackup-sha256=" + Sha256Hex(save_) + "\nplan=0:"), std::string::npos) << record;
 
     EXPECT_EQ(Restore().Path, backup.Path);
     EXPECT_EQ(ReadFileBytes(game_.SaveFile), save_);
@@ -204,9 +203,9 @@ TEST_F(SaveBackupTest, LeftoversAreIgnoredThenRemoved) {
     Rewrite();
     const std::string folder = FolderOfPath(ListSaveBackups(dir_.Path(), "LOG1.DAT").front().Path);
     const TDateStamp old{2020, 1, 1, 0, 0, 0};
-    const std::string names[] = {"000007-20200101-000000.BIN",    "000008-20200101-000000.TXT",
-                                 "000009-20200101-000000.BIN.tmp", "000000-20200101-000000.BIN",
-                                 "000000-20200101-000000.TXT",     "999999999999-20200101-000000.BIN",
+    const std::string names[] = {"000007-20200101-000000.BIN",      "000008-20200101-000000.TXT",
+                                 "000009-20200101-000000.BIN.tmp",  "000000-20200101-000000.BIN",
+                                 "000000-20200101-000000.TXT",      "999999999999-20200101-000000.BIN",
                                  "999999999999-20200101-000000.TXT"};
     for (const std::string& name : names) {
         WriteFileBytes(folder + name, "junk");
@@ -256,7 +255,8 @@ TEST_F(SaveBackupTest, AFailedBackupLeavesTheSaveUntouched) {
 TEST(BackupRecord, NoFolderNameCanForgeAKey) {
     const std::string hash(64, 'a');
     const std::string forged = "/g\nplan=1:" + std::string(24, 'b') + "\n";
-    const std::vector<TPlannedName> plan = {{0, std::string("\x8E\x6B\0 \n=\\\xFF", 8) + "abcd"}, {1999, "ABCDEFGHIJKL"}};
+    const std::vector<TPlannedName> plan = {{0, std::string("\x8E\x6B\0 \n=\\\xFF", 8) + "abcd"},
+                                            {1999, "ABCDEFGHIJKL"}};
     for (const std::string& game : {forged, std::string("/g\\n\r\\/"), std::string("/g=1\n\n")}) {
         const TBackupRecord written{game, "LOG1.DAT", "2026-12-07 16:30:00", 76000, hash, plan, ""};
         TBackupRecord read;

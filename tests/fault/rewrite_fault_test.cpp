@@ -295,8 +295,7 @@ TEST_F(RewriteFaults, AReallyFullDiskLeavesEveryNameOldOrWholeNew) {
     if (WEXITSTATUS(status) == kNoMountNamespace) GTEST_SKIP() << "no mount namespace with a tmpfs can be made here";
     ASSERT_EQ(WEXITSTATUS(status), 0) << "the full tmpfs could not be prepared";
 
-    EXPECT_EQ(ReadFileBytes(dir_.Path() + "err"),
-              "1 " + root + "LOG1.DAT/BUSYO21.BIN: ディスクがいっぱいです.\n");
+    EXPECT_EQ(ReadFileBytes(dir_.Path() + "err"), "1 " + root + "LOG1.DAT/BUSYO21.BIN: ディスクがいっぱいです.\n");
     const std::string before = ReadFileBytes(dir_.Path() + "before");
     const std::string after = ReadFileBytes(dir_.Path() + "after");
     ASSERT_EQ(after.size(), before.size());
