@@ -15,7 +15,6 @@ namespace {
 std::optional<std::vector<TOfficerNameChange>> PlannedChanges(const std::string& gameFolder,
                                                               const std::string& slotName) {
     try {
-        RequireGameFolders(gameFolder, slotName);
         return PlanOfficerNameRewrite(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName));
     } catch (const Exception&) {
         return std::nullopt;
