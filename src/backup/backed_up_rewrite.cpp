@@ -139,7 +139,10 @@ TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::stri
             RemoveStaleRestoreFile(savePath);
             // Another run may have rewritten the save before the lock was ours.
             const std::string locked = ReadWholeFile(savePath, kMaxOfficerFileSize);
-            if (locked != save) changes = PlanChanges(gameFolder, slotName, scenario, save = locked, options.Unplanned);
+            if (locked != save) {
+                save = locked;
+                changes = PlanChanges(gameFolder, slotName, scenario, save, options.Unplanned);
+            }
             if (changes.empty()) return;
             outcome.Backup = BackUp(store, save, changes);
             if (options.BackedUp) options.BackedUp(*outcome.Backup);

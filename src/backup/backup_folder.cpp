@@ -126,6 +126,7 @@ std::string AbsoluteGameFolder(const std::string& gameFolder) {
 }
 
 TSlotStore SlotStoreOf(const std::string& gameFolder, const std::string& slotName) {
+    RequireGameFolder(gameFolder);
     const std::string data = UserDataFolder();
     if (data.empty()) {
         const std::string variable = kUserDataVariable;

@@ -29,7 +29,8 @@ std::string SlotBackupFolder(const std::string& root, const std::string& absolut
 std::string AbsoluteGameFolder(const std::string& gameFolder);
 
 // The slot's store for a game folder as given; raises Exception naming the
-// environment variable when the system names no place for backups. Makes nothing.
+// environment variable when the system names no place for backups, and
+// EInOutError naming a game folder that is missing. Makes nothing.
 TSlotStore SlotStoreOf(const std::string& gameFolder, const std::string& slotName);
 
 // The verified backups of the store, newest (highest number) first: a .BIN

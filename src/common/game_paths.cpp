@@ -36,8 +36,14 @@ void RequireFolder(const std::string& folder) {
     throw EInOutError(kErrorPathNotFound, folder, kNotAFolderText);
 }
 
+void RequireGameFolder(const std::string& gameFolder) {
+    const std::vector<std::size_t> separators = PathSeparators(gameFolder);
+    const bool ended = !separators.empty() && separators.back() + 1 == gameFolder.size();
+    RequireFolder(ended ? gameFolder : FolderOfPath(gameFolder));
+}
+
 void RequireGameFolders(const std::string& gameFolder, const std::string& slotName) {
-    RequireFolder(gameFolder);
+    RequireGameFolder(gameFolder);
     RequireFolder(ScenarioFolderOf(gameFolder));
     RequireFolder(SaveFolderOf(gameFolder, slotName));
 }

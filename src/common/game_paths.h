@@ -25,6 +25,9 @@ std::string GameFolderPath(const std::string& folder);
 // ("PATH: フォルダが見つかりません") or that is something else ("PATH: フォルダ
 // ではありません"); a link to a folder counts as the folder.
 void RequireFolder(const std::string& folder);
+// The same for the game folder (for one stored without its separator, whose
+// names are joined onto it as they are, the folder it lies in).
+void RequireGameFolder(const std::string& gameFolder);
 // The same for the game folder, then its scenario folder, then the slot's folder.
 void RequireGameFolders(const std::string& gameFolder, const std::string& slotName);
 

@@ -165,6 +165,8 @@ TEST_F(KasumiroCliBackupTest, OnlyVerifiedBackupsCountAndEachRefusalSaysWhy) {
     EXPECT_EQ(ReadFileBytes(savePath), played);
     RemoveFolder(folder);
 
+    const std::string missing = game.Path() + "none" + kPathSeparator;
+    EXPECT_EQ(err({"backups", missing, "2"}, 1), missing + ": フォルダが見つかりません.\n");
     MakeFolder(folder + "LOCK");  // refused at once for what it is, not waited for as another run's
     EXPECT_EQ(err({"rewrite", game.Path(), "2"}, 1),
               "バックアップを作成できません: " + folder + "LOCK: ファイルへのアクセスが拒否されました.\n");
