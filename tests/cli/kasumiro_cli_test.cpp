@@ -240,7 +240,7 @@ TEST(KasumiroCli, IoErrorsGiveTheErrorBoxTextAndExitCode1) {
     } cases[] = {
         {"missing game folder", full, full, "no-such-game/: フォルダが見つかりません.\n", true, "no-such-game"},
         {"file for the game folder", full, full, "NEW.DAT/BUSYO21.BIN/: フォルダではありません.\n", true,
-         "NEW.DAT/BUSYO21.BIN"},
+         std::string("NEW.DAT") + kPathSeparator + "BUSYO21.BIN"},
         {"missing slot folder", full, none, "LOG3.DAT/: フォルダが見つかりません.\n", false},
         {"missing save file", full, none, "LOG3.DAT/BUSYO21.BIN: ファイルが見つかりません.\n"},
         {"missing scenario file", none, full, "NEW.DAT/BUSYO21.BIN: ファイルが見つかりません.\n"},
