@@ -91,7 +91,7 @@ TRestoreOutcome RestoreSaveBackup(const std::string& gameFolder, const std::stri
     outcome.NothingToUndo = save == bytes;
     if (outcome.NothingToUndo) return outcome;
     if (guard == TRestoreGuard::OnlyOverRewrittenSave) {
-        if (unread) throw *unread;
+        if (unread) RaiseKeptError(*unread);
         if (!IsRewriteOf(*save, bytes, outcome.Backup.Record)) throw ESaveChanged();
     }
     ReplaceFileDurably(savePath, RestoreTemporaryPath(savePath), bytes, TNewFileOwner::AsReplacedFile);

@@ -36,7 +36,7 @@ void RewriteBackedUp(const std::string& gameFolder, const std::string& slotName,
     TRewriteOptions options;
     options.BackedUp = [&err](const TSaveBackup& backup) { PrintLine(err, backup.Path, TTextOrigin::System); };
     const TRewriteOutcome outcome = RewriteWithBackup(gameFolder, slotName, options);
-    if (outcome.Error) throw *outcome.Error;
+    if (outcome.Error) RaiseKeptError(*outcome.Error);
     PrintLine(out, outcome.NothingToRewrite ? NothingToRewriteText(slotName) : kRewriteDoneText, TTextOrigin::Program);
 }
 

@@ -21,6 +21,8 @@ Exception PrefixedError(const std::string& prefix, const Exception& cause) {
     return Exception(prefix + cause.Message(), TTextSpan{span.Offset + prefix.size(), span.Length});
 }
 
+void RaiseKeptError(const Exception& error) { throw Exception(error.Message(), error.SystemText()); }
+
 EOutOfMemory::EOutOfMemory() : Exception("メモリが足りません") {}
 
 ESystemError::ESystemError(const std::string& what, std::int32_t code)

@@ -70,6 +70,10 @@ private:
 // (a path) moved along with it.
 Exception PrefixedError(const std::string& prefix, const Exception& cause);
 
+// Raises an error that was kept for later (a run's outcome), as an Exception
+// of the same message.
+[[noreturn]] void RaiseKeptError(const Exception& error);
+
 // The message of an I/O error with the given code: the program's own text
 // (CP932 on Windows), not the system's. Kasumiro.exe's rewrite shows it alone.
 std::string IoErrorMessage(std::int32_t code);

@@ -15,7 +15,7 @@ void RunSilentlyBackedUpRewrite(const std::string& gameFolder, const std::string
     options.Unplanned = TUnplannedSave::BackUpAsItIs;
     options.Naming = TErrorNaming::CodeOnly;
     const TRewriteOutcome outcome = RewriteWithBackup(gameFolder, slotName, options);
-    if (outcome.Error) throw *outcome.Error;
+    if (outcome.Error) RaiseKeptError(*outcome.Error);
     // Nothing to change: the plain rewrite runs as it always did, and reports as it always did.
     if (outcome.NothingToRewrite) RewriteOfficerNames(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName));
     ShowInformationBox(kRewriteDoneText);

@@ -45,7 +45,7 @@ void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotNa
         return;
     }
     // An error before the save changed has no way back to offer.
-    if (outcome.Error && !outcome.ChangedSave) throw *outcome.Error;
+    if (outcome.Error && !outcome.ChangedSave) RaiseKeptError(*outcome.Error);
     // A rewrite that stopped part-way shows its error with the way back.
     const std::string text = outcome.Error ? ErrorBoxText(outcome.Error->Message()) : std::string(kRewriteDoneText);
     if (ShowUndoableInformationBox(text) == mrUndo) UndoRewrite(gameFolder, slotName, outcome.Backup->Path);

@@ -57,7 +57,7 @@ protected:
     // The rewrite as every program runs it.
     TSaveBackup Rewrite() {
         const TRewriteOutcome outcome = RewriteWithBackup(dir_.Path(), "LOG1.DAT");
-        if (outcome.Error) throw *outcome.Error;
+        if (outcome.Error) RaiseKeptError(*outcome.Error);
         EXPECT_TRUE(outcome.Backup.has_value());
         return outcome.Backup.value_or(TSaveBackup{});
     }

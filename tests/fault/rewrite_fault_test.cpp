@@ -1,10 +1,10 @@
 // Faults injected into the system calls of a whole rewrite through the command
 // line's rewrite command: exit code, error text, every byte of both officer
 // files, and no descriptor left open.
+#include <csignal>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sched.h>
-#include <signal.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>

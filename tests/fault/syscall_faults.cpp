@@ -2,8 +2,8 @@
 // call and either fails it as armed or hands it to the real one.
 #include "fault/syscall_faults.h"
 
+#include <csignal>
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/types.h>
 #include <unistd.h>
 
@@ -55,7 +55,7 @@ const TFault* Intercept(TSyscall call) {
     for (std::size_t i = 0; i < state.Faults.size(); ++i) {
         if (state.Fired[i] || state.Faults[i].Call != call || state.Faults[i].Nth != n) continue;
         state.Fired[i] = true;
-        if (state.Faults[i].Kind == TFaultKind::Kill) ::kill(::getpid(), SIGKILL);
+        if (state.Faults[i].Kind == TFaultKind::Kill) std::raise(SIGKILL);
         return &state.Faults[i];
     }
     return nullptr;
