@@ -35,6 +35,10 @@ public:
     // folder name; the front end chooses it: RunPlainRewrite (the Windows
     // program) or RunUndoableRewrite (the Linux program).
     std::function<void(const std::string& gameFolder, const std::string& slotName)> ExecuteRewrite = RunPlainRewrite;
+    // Whether Execute, while no game folder is known, runs the Settings flow
+    // in its place (the Linux program); off, it joins the paths onto the
+    // empty folder as ever (the Windows program).
+    bool ExecuteChoosesMissingFolder = false;
 
     // The handlers never catch: an error travels out to the event dispatch.
     void Button3Click(TObject* Sender);

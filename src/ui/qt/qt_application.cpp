@@ -46,6 +46,7 @@ void RunKasumiro(TQtFrame& frame, const std::string& settingsPath) {
     TQtFolderChooser chooser(&window);
     TForm1 form(chooser, settingsPath);
     form.ExecuteRewrite = RunUndoableRewrite;
+    form.ExecuteChoosesMissingFolder = true;
     window.Bind(form);
     frame.SetMainWindow(&window);
     MakeSettingsFolder(settingsPath);
