@@ -15,6 +15,7 @@ endif()
 # The Qt front end: its window, boxes, chooser and frame.
 add_library(kasumiro_qt STATIC)
 kasumiro_sources(kasumiro_qt
+  src/ui/qt/box_placement.cpp
   src/ui/qt/change_list_view.cpp
   src/ui/qt/command_line.cpp
   src/ui/qt/japanese_font.cpp

@@ -3,7 +3,6 @@
 
 #include <optional>
 
-#include "backup/save_backup.h"
 #include "common/game_paths.h"
 #include "process/process.h"
 
@@ -63,6 +62,10 @@ void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotNa
 }
 
 void UndoRewrite(const std::string& gameFolder, const std::string& slotName, const std::string& backupName) {
-    RestoreSaveBackup(gameFolder, slotName, backupName, TRestoreGuard::OnlyOverRewrittenSave);
+    try {
+        RestoreSaveBackup(gameFolder, slotName, backupName, TRestoreGuard::OnlyOverRewrittenSave);
+    } catch (const ESaveChanged&) {
+        throw EUndoRefused(backupName);
+    }
     ShowInformationBox(kRestoredText);
 }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
+#include "backup/save_backup.h"
 #include "common/frame.h"
 
 inline constexpr char kExecuteQuestion[] = "実行しますか?";
@@ -17,10 +19,18 @@ TBoxPreview RewritePreview(const std::string& gameFolder, const std::string& slo
 // Asks with the preview (when no name would change, says so with OK only and
 // writes nothing); on はい rewrites with a backup, shows the completion box
 // with its undo button, and on 元に戻す restores the backup (only while the
-// save is as the rewrite left it) and says so. A rewrite that fails after
-// changing the save shows its error with the same undo button; other errors
-// travel out.
+// save is as the rewrite left it, else EUndoRefused) and says so. A rewrite
+// that fails after changing the save shows its error with the same undo
+// button; other errors travel out.
 void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotName);
+
+// An undo refused because the save changed since the rewrite, naming the
+// backup it would have put back (as UndoRewrite was given it).
+class EUndoRefused final : public ESaveChanged {
+public:
+    explicit EUndoRefused(std::string backupPath) : BackupPath(std::move(backupPath)) {}
+    std::string BackupPath;
+};
 
 // Puts a backup of the slot back (the newest when backupName is empty)
 // through the store's checks, only over the save the rewrite left, and says
