@@ -41,6 +41,43 @@ std::string WriteSaveWithOneChange(const TQtFixture& f) {
     return save;
 }
 
+// The preview beside the question icon (named for screen readers); its
+// button's caption clear of its edges; the details unfolded with the
+// question kept in its place, under headings, for the eye: the padding left
+// out, other bytes as <NN>, the index right-aligned.
+void CheckPreviewAndItsDetails(QDialog& box) {
+    auto* question = box.findChild<QLabel*>(QStringLiteral("Text"));
+    QCOMPARE(question->text(), QStringLiteral("実行しますか?"));
+    QCOMPARE(box.findChild<QLabel*>(QStringLiteral("InformativeText"))->text(),
+             QStringLiteral("LOG2.DAT: 武将 1 人の名前を書き換えます."));
+    auto* icon = box.findChild<QLabel*>(QStringLiteral("Icon"));
+    QVERIFY(icon);
+    QCOMPARE(icon->accessibleName(), QStringLiteral("質問"));
+    const QPoint beside = question->pos() - icon->pos();
+    auto* details = box.findChild<QTreeWidget*>(QStringLiteral("Details"));
+    QVERIFY(details && !details->isVisible());
+    QPushButton* toggle = BoxButton(box, "詳細を表示...");
+    QVERIFY(toggle);
+    const int margin = toggle->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, toggle);
+    QVERIFY(toggle->width() >= toggle->fontMetrics().horizontalAdvance(toggle->text()) + 2 * margin);
+    Press(toggle);
+    QVERIFY(details->isVisible());
+    QCOMPARE(question->pos() - icon->pos(), beside);
+    QVERIFY(!details->accessibleName().isEmpty());
+    const QTreeWidgetItem* heading = details->headerItem();
+    QCOMPARE(QStringList({heading->text(0), heading->text(1), heading->text(2)}),
+             QStringList({"番号", "今の名前", "新しい名前"}));
+    QCOMPARE(details->topLevelItemCount(), 1);
+    const QTreeWidgetItem* row = details->topLevelItem(0);
+    QCOMPARE(row->text(0), QStringLiteral("7"));
+    QCOMPARE(row->text(1), QStringLiteral("AB<01>DEF<5C>GH"));
+    QVERIFY2(row->text(2).startsWith(QStringLiteral("山田")) && row->text(2).contains(QStringLiteral("嗣")),
+             qPrintable(row->text(2)));
+    QVERIFY(row->textAlignment(0) & Qt::AlignRight);
+    for (int column = 0; column < 3; ++column)
+        QVERIFY(details->columnWidth(column) >= details->fontMetrics().horizontalAdvance(row->text(column)));
+}
+
 class ExecuteTest : public QObject {
     Q_OBJECT
 private slots:
@@ -120,37 +157,7 @@ private slots:
         const std::string before = ReadFileBytes(save);
         f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button1")); });
         f.Script.OnModal<QDialog>([](QDialog& box) {
-            auto* question = box.findChild<QLabel*>(QStringLiteral("Text"));
-            QCOMPARE(question->text(), QStringLiteral("実行しますか?"));
-            QCOMPARE(box.findChild<QLabel*>(QStringLiteral("InformativeText"))->text(),
-                     QStringLiteral("LOG2.DAT: 武将 1 人の名前を書き換えます."));
-            auto* icon = box.findChild<QLabel*>(QStringLiteral("Icon"));
-            QVERIFY(icon);
-            QCOMPARE(icon->accessibleName(), QStringLiteral("質問"));
-            const QPoint beside = question->pos() - icon->pos();
-            auto* details = box.findChild<QTreeWidget*>(QStringLiteral("Details"));
-            QVERIFY(details && !details->isVisible());
-            QPushButton* toggle = BoxButton(box, "詳細を表示...");
-            QVERIFY(toggle);
-            const int margin = toggle->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, toggle);
-            QVERIFY(toggle->width() >= toggle->fontMetrics().horizontalAdvance(toggle->text()) + 2 * margin);
-            Press(toggle);
-            QVERIFY(details->isVisible());
-            QCOMPARE(question->pos() - icon->pos(), beside);
-            QVERIFY(!details->accessibleName().isEmpty());
-            const QTreeWidgetItem* heading = details->headerItem();
-            QCOMPARE(QStringList({heading->text(0), heading->text(1), heading->text(2)}),
-                     QStringList({"番号", "今の名前", "新しい名前"}));
-            // For the eye: the padding left out, other bytes as <NN>, the index right-aligned.
-            QCOMPARE(details->topLevelItemCount(), 1);
-            const QTreeWidgetItem* row = details->topLevelItem(0);
-            QCOMPARE(row->text(0), QStringLiteral("7"));
-            QCOMPARE(row->text(1), QStringLiteral("AB<01>DEF<5C>GH"));
-            QVERIFY2(row->text(2).startsWith(QStringLiteral("山田")) && row->text(2).contains(QStringLiteral("嗣")),
-                     qPrintable(row->text(2)));
-            QVERIFY(row->textAlignment(0) & Qt::AlignRight);
-            for (int column = 0; column < 3; ++column)
-                QVERIFY(details->columnWidth(column) >= details->fontMetrics().horizontalAdvance(row->text(column)));
+            CheckPreviewAndItsDetails(box);
             Press(BoxButton(box, "はい(&Y)"));
         });
         f.Script.OnModal<QDialog>([&](QDialog& box) {

@@ -3,6 +3,8 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
+
 #include "common/frame.h"
 #include "ui/qt/qt_text.h"
 
