@@ -69,19 +69,23 @@ inline TBoxLayout LayoutBox(std::int32_t textWidth, std::int32_t textHeight, boo
     return layout;
 }
 
-// A box of the given outer size centred in the screen's available area
-// (without panels), capped to the area's size so that all of it is on the
-// screen.
-constexpr TBounds CentreInArea(std::int32_t width, std::int32_t height, const TBounds& area) {
-    const std::int32_t cappedWidth = std::min(width, area.Width);
-    const std::int32_t cappedHeight = std::min(height, area.Height);
-    return TBounds{area.Left + (area.Width - cappedWidth) / 2, area.Top + (area.Height - cappedHeight) / 2, cappedWidth,
-                   cappedHeight};
-}
-
 // A box that changed its size where it stands: capped to the area and moved
 // just enough to lie within it.
 constexpr TBounds KeepInArea(const TBounds& box, const TBounds& area) {
     return FitWindowToArea(
         TBounds{box.Left, box.Top, std::min(box.Width, area.Width), std::min(box.Height, area.Height)}, area);
+}
+
+// A box of the given outer size centred over a window's outer bounds, then
+// kept in the screen's available area (without panels), capped to its size
+// so that all of it is on the screen.
+constexpr TBounds CentreOver(std::int32_t width, std::int32_t height, const TBounds& window, const TBounds& area) {
+    return KeepInArea(
+        TBounds{window.Left + (window.Width - width) / 2, window.Top + (window.Height - height) / 2, width, height},
+        area);
+}
+
+// A box centred in the screen's available area itself.
+constexpr TBounds CentreInArea(std::int32_t width, std::int32_t height, const TBounds& area) {
+    return CentreOver(width, height, area, area);
 }

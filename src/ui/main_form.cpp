@@ -88,7 +88,11 @@ void TForm1::SaveDataGroupClick(TObject* /*Sender*/) {
     LastSaveDataIndex = SaveDataGroup.ItemIndex();
 }
 
-void TForm1::Button1Click(TObject* /*Sender*/) {
+void TForm1::Button1Click(TObject* Sender) {
+    if (ExecuteChoosesMissingFolder && BaseDir.empty()) {
+        Button2Click(Sender);
+        return;
+    }
     if (ScenarioGroup.ItemIndex() == -1 || SaveDataGroup.ItemIndex() == -1) {
         DefaultBeep();
         return;

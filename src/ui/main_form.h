@@ -33,6 +33,10 @@ public:
     // the front end chooses another (the Linux program's RunUndoableRewrite).
     std::function<void(const std::string& gameFolder, const std::string& slotName)> ExecuteRewrite =
         RunSilentlyBackedUpRewrite;
+    // Whether Execute, while no game folder is known, runs the Settings flow
+    // in its place (the Linux program); off, it joins the paths onto the
+    // empty folder as ever (the Windows program).
+    bool ExecuteChoosesMissingFolder = false;
 
     // The handlers never catch: an error travels out to the event dispatch.
     void Button3Click(TObject* Sender);

@@ -4,7 +4,6 @@
 #include <optional>
 #include <vector>
 
-#include "backup/save_backup.h"
 #include "common/game_paths.h"
 #include "process/process.h"
 
@@ -52,7 +51,11 @@ void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotNa
 }
 
 void UndoRewrite(const std::string& gameFolder, const std::string& slotName, const std::string& backupName) {
-    const TRestoreOutcome outcome = RestoreSaveBackup(gameFolder, slotName, backupName,
-                                                      TRestoreGuard::OnlyOverRewrittenSave);
+    TRestoreOutcome outcome;
+    try {
+        outcome = RestoreSaveBackup(gameFolder, slotName, backupName, TRestoreGuard::OnlyOverRewrittenSave);
+    } catch (const ESaveChanged&) {
+        throw EUndoRefused(backupName);
+    }
     ShowInformationBox(outcome.NothingToUndo ? NothingToUndoText(slotName) : std::string(kRestoredText));
 }

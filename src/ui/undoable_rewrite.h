@@ -3,7 +3,9 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
+#include "backup/save_backup.h"
 #include "common/frame.h"
 
 inline constexpr char kExecuteQuestion[] = "実行しますか?";
@@ -13,10 +15,18 @@ inline constexpr char kExecuteQuestion[] = "実行しますか?";
 // when the dry run fails; when no name would change, says so with OK only
 // and writes nothing); on はい runs the store's RewriteWithBackup, shows the
 // completion box with its undo button, and on 元に戻す restores the backup
-// (only over the rewrite's own save) and says so. A rewrite that fails after
+// (only over the rewrite's own save, else EUndoRefused) and says so. A rewrite that fails after
 // changing the save shows its error with the same undo button; other errors
 // travel out.
 void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotName);
+
+// An undo refused because the save changed since the rewrite, naming the
+// backup it would have put back (as UndoRewrite was given it).
+class EUndoRefused final : public ESaveChanged {
+public:
+    explicit EUndoRefused(std::string backupPath) : BackupPath(std::move(backupPath)) {}
+    std::string BackupPath;
+};
 
 // Puts a backup of the slot back (the newest when backupName is empty)
 // through the store's checks, only over the rewrite's own save, finished or

@@ -28,20 +28,59 @@ def find_application(name, seconds=20):
     raise AssertionError(f"{name} never appeared on the accessibility bus")
 
 
+TABLES = ("table", "tree table", "tree")
+
+
 def walk(node):
     yield node
+    if node.getRoleName() in TABLES:
+        return  # its cells are not needed, only its name and headings
     for child in node:
         if child is not None:
             yield from walk(child)
 
 
 def controls(app):
-    """(role name, accessible name, checked) of every node below the application."""
+    """(role name, accessible name, checked) of every node below the application;
+    a table's checked is its column headings instead."""
     found = []
     for node in walk(app):
+        if node.getRoleName() in TABLES:
+            table = node.queryTable()
+            headings = tuple(table.getColumnDescription(i) for i in range(table.nColumns))
+            found.append(("table", node.name, headings))
+            continue
         checked = node.getState().contains(pyatspi.STATE_CHECKED)
         found.append((node.getRoleName(), node.name, checked))
     return found
+
+
+def press(parent, name, seconds=10):
+    """Presses the named push button below parent once it is there."""
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        for node in walk(parent):
+            if node.getRoleName() == "push button" and node.name == name:
+                node.queryAction().doAction(0)
+                return
+        time.sleep(0.2)
+    raise AssertionError(f"no button {name}")
+
+
+def confirmation(app, seconds=10):
+    """The confirmation box with its details unfolded, as read; closed again with いいえ."""
+    press(app, "実行")
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        boxes = [window for window in app if window is not None and window.getRoleName() == "dialog"]
+        if boxes:
+            press(boxes[0], "詳細を表示...")
+            time.sleep(0.5)
+            found = controls(boxes[0])
+            press(boxes[0], "いいえ(N)")
+            return found
+        time.sleep(0.2)
+    raise AssertionError("no confirmation box")
 
 
 def main(kasumiro, make_sample_game):
@@ -52,17 +91,18 @@ def main(kasumiro, make_sample_game):
         os.makedirs(os.path.join(temp, "config", "kasumiro"))
         with open(os.path.join(temp, "config", "kasumiro", "kasumiro.ini"), "w") as ini:
             ini.write(f"[Kasumiro]\nBaseDir={game}\nSaveData=1\n")
-        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(temp, "config"), QT_QPA_PLATFORM="xcb",
-                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_TIME="ja_JP.UTF-8")
+        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(temp, "config"), XDG_DATA_HOME=os.path.join(temp, "data"),
+                   QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_TIME="ja_JP.UTF-8")
         program = subprocess.Popen([kasumiro], env=env)
         try:
             app = find_application(os.path.basename(kasumiro))
             time.sleep(0.5)
             found = controls(app)
+            box = confirmation(app)
         finally:
             program.send_signal(signal.SIGTERM)
             status = program.wait(timeout=20)
-    for line in found:
+    for line in found + box:
         print(*line, sep="\t")
     expected = [
         ("frame", "Kasumiro", False),
@@ -70,7 +110,12 @@ def main(kasumiro, make_sample_game):
         ("push button", "実行", False), ("push button", "設定", False), ("push button", "終了", False),
         ("radio button", "NEW.DAT", True),
     ]
-    missing = [e for e in expected if e not in found]
+    # The box's icon and its change list are named, the list's columns headed.
+    expected_box = [
+        ("image", "質問", False), ("label", "実行しますか?", False),
+        ("table", "書き換える名前の一覧", ("番号", "今の名前", "新しい名前")),
+    ]
+    missing = [e for e in expected if e not in found] + [e for e in expected_box if e not in box]
     slots = [(name, checked) for role, name, checked in found if role == "radio button" and name.startswith("LOG")]
     groups = {name for role, name, _ in found if role in ("panel", "grouping", "filler")}
     problems = []

@@ -2,13 +2,14 @@
 // alone, はい rewrites it and says so, an I/O error goes to the error box.
 #include <QLabel>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTest>
-#include <QTextDocument>
-#include <QTextOption>
+#include <QTreeWidget>
 
+#include "backup/save_backup.h"
 #include "cli/sample_game.h"
 #include "process/process.h"
 #include "qt_fixture.h"
@@ -38,6 +39,43 @@ std::string WriteSaveWithOneChange(const TQtFixture& f) {
         12);
     WriteFileBytes(save, OfficerFileBytes(names));
     return save;
+}
+
+// The preview beside the question icon (named for screen readers); its
+// button's caption clear of its edges; the details unfolded with the
+// question kept in its place, under headings, for the eye: the padding left
+// out, other bytes as <NN>, the index right-aligned.
+void CheckPreviewAndItsDetails(QDialog& box) {
+    auto* question = box.findChild<QLabel*>(QStringLiteral("Text"));
+    QCOMPARE(question->text(), QStringLiteral("実行しますか?"));
+    QCOMPARE(box.findChild<QLabel*>(QStringLiteral("InformativeText"))->text(),
+             QStringLiteral("LOG2.DAT: 武将 1 人の名前を書き換えます."));
+    auto* icon = box.findChild<QLabel*>(QStringLiteral("Icon"));
+    QVERIFY(icon);
+    QCOMPARE(icon->accessibleName(), QStringLiteral("質問"));
+    const QPoint beside = question->pos() - icon->pos();
+    auto* details = box.findChild<QTreeWidget*>(QStringLiteral("Details"));
+    QVERIFY(details && !details->isVisible());
+    QPushButton* toggle = BoxButton(box, "詳細を表示...");
+    QVERIFY(toggle);
+    const int margin = toggle->style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, toggle);
+    QVERIFY(toggle->width() >= toggle->fontMetrics().horizontalAdvance(toggle->text()) + 2 * margin);
+    Press(toggle);
+    QVERIFY(details->isVisible());
+    QCOMPARE(question->pos() - icon->pos(), beside);
+    QVERIFY(!details->accessibleName().isEmpty());
+    const QTreeWidgetItem* heading = details->headerItem();
+    QCOMPARE(QStringList({heading->text(0), heading->text(1), heading->text(2)}),
+             QStringList({"番号", "今の名前", "新しい名前"}));
+    QCOMPARE(details->topLevelItemCount(), 1);
+    const QTreeWidgetItem* row = details->topLevelItem(0);
+    QCOMPARE(row->text(0), QStringLiteral("7"));
+    QCOMPARE(row->text(1), QStringLiteral("AB<01>DEF<5C>GH"));
+    QVERIFY2(row->text(2).startsWith(QStringLiteral("山田")) && row->text(2).contains(QStringLiteral("嗣")),
+             qPrintable(row->text(2)));
+    QVERIFY(row->textAlignment(0) & Qt::AlignRight);
+    for (int column = 0; column < 3; ++column)
+        QVERIFY(details->columnWidth(column) >= details->fontMetrics().horizontalAdvance(row->text(column)));
 }
 
 class ExecuteTest : public QObject {
@@ -74,6 +112,7 @@ private slots:
             QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(), QStringLiteral("実行しますか?"));
             QPushButton* yes = BoxButton(box, "はい(&Y)");
             QVERIFY(yes && yes->isDefault() && yes->hasFocus());
+            CheckPlacedOverMainWindow(box);
             if (answer == "no") Press(BoxButton(box, "いいえ(&N)"));
             if (answer == "escape") QTest::keyClick(&box, Qt::Key_Escape);
             if (answer == "close") box.close();
@@ -85,6 +124,7 @@ private slots:
                 QCOMPARE(box.windowTitle(), ToQString(BoxApplicationTitle()));
                 QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(),
                          QStringLiteral("データを書き換えました."));
+                CheckPlacedOverMainWindow(box);
                 if (!keys) return Press(BoxButton(box, "OK"));
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
             });
@@ -99,55 +139,71 @@ private slots:
         QVERIFY(ReadFileBytes(save) == expected);
     }
 
-    // The confirmation box names the slot and the count, its details list the
-    // change readably; 元に戻す puts the save back byte for byte and says so.
+    // The confirmation box names the slot and the count, beside its icon
+    // (named for screen readers); its details list the change readably
+    // under headings, the question staying in its place. 元に戻す puts the
+    // save back byte for byte and says so; over a save changed since, it is
+    // refused, naming the backup and the command that restores it anyway.
+    void previewThenUndo_data() {
+        QTest::addColumn<bool>("changedSince");
+        QTest::newRow("undone") << false;
+        QTest::newRow("refused over newer progress") << true;
+    }
     void previewThenUndo() {
+        QFETCH(bool, changedSince);
         TQtFixture f;
         f.StoreSettings(f.MakeGame({1}), 1);
         const std::string save = WriteSaveWithOneChange(f);
         const std::string before = ReadFileBytes(save);
         f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button1")); });
         f.Script.OnModal<QDialog>([](QDialog& box) {
-            QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(), QStringLiteral("実行しますか?"));
-            QCOMPARE(box.findChild<QLabel*>(QStringLiteral("InformativeText"))->text(),
-                     QStringLiteral("LOG2.DAT: 武将 1 人の名前を書き換えます."));
-            auto* details = box.findChild<QPlainTextEdit*>(QStringLiteral("Details"));
-            QVERIFY(details && !details->isVisible());
-            Press(BoxButton(box, "詳細を表示..."));
-            QVERIFY(details->isVisible());
-            // Columns for the eye: the padding left out, other bytes as <NN>,
-            // the index right-aligned at the first of three tab stops.
-            const QString text = details->toPlainText();
-            QVERIFY2(text.startsWith(QStringLiteral("\t7\tAB<01>DEF<5C>GH\t山田")) &&
-                         text.contains(QStringLiteral("嗣")) && !text.contains(QLatin1Char('\\')),
-                     qPrintable(text));
-            const QList<QTextOption::Tab> tabs = details->document()->defaultTextOption().tabs();
-            QVERIFY(tabs.size() == 3 && tabs[0].type == QTextOption::RightTab);
+            CheckPreviewAndItsDetails(box);
             Press(BoxButton(box, "はい(&Y)"));
         });
-        f.Script.OnModal<QDialog>([](QDialog& box) {
+        f.Script.OnModal<QDialog>([&](QDialog& box) {
             QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(), QStringLiteral("データを書き換えました."));
+            if (changedSince) WriteFileBytes(save, before);  // as the game might save
             Press(BoxButton(box, "元に戻す(&U)"));
         });
-        f.Script.OnModal<QDialog>([](QDialog& box) {
-            QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(), QStringLiteral("元に戻しました."));
-            Press(BoxButton(box, "OK"));
-        });
+        if (changedSince) {
+            f.Script.OnModal<QMessageBox>([&](QMessageBox& box) {
+                const std::string backup = ListSaveBackups(f.GameFolder(), "LOG2.DAT").at(0).Path;
+                QCOMPARE(box.text(),
+                         ToQString("セーブデータが書き換えの後に変更されています.\nバックアップ: " + backup +
+                                   "\nkasumiro-cli restore --force は, それでも元に戻します:\n"
+                                   "kasumiro-cli restore --force '" +
+                                   f.GameFolder() + "' 2 '" + backup.substr(backup.rfind('/') + 1) + "'"));
+                Press(box.button(QMessageBox::Ok));
+            });
+        } else {
+            f.Script.OnModal<QDialog>([](QDialog& box) {
+                QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(), QStringLiteral("元に戻しました."));
+                Press(BoxButton(box, "OK"));
+            });
+        }
         f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button3")); });
         f.Run();
         QVERIFY(ReadFileBytes(save) == before);
     }
 
     // A slot folder without its officer file: the error box, then the window
-    // is usable again and a second Execute starts afresh.
+    // is usable again and a second Execute starts afresh. The box opens over
+    // the window, and on the screen when the window is at its corner.
     void ioErrorGoesToTheErrorBox() {
         TQtFixture f;
         f.StoreSettings(f.MakeGame({3}), 3);
         std::remove((f.GameFolder() + "LOG4.DAT/BUSYO21.BIN").c_str());
         for (int round = 0; round < 2; ++round) {
-            f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button1")); });
-            f.Script.OnModal<QDialog>([](QDialog& box) { Press(BoxButton(box, "はい(&Y)")); });
+            f.Script.OnMainWindow([round](QWidget& window) {
+                if (round == 1) window.move(window.screen()->availableGeometry().bottomRight() - QPoint(100, 50));
+                Press(Control<QPushButton>("Button1"));
+            });
+            f.Script.OnModal<QDialog>([](QDialog& box) {
+                CheckPlacedOverMainWindow(box);
+                Press(BoxButton(box, "はい(&Y)"));
+            });
             f.Script.OnModal<QMessageBox>([](QMessageBox& box) {
+                CheckPlacedOverMainWindow(box);
                 // The error names the file that is missing.
                 QVERIFY2(box.text().endsWith(QStringLiteral("LOG4.DAT/BUSYO21.BIN: ファイルが見つかりません.")),
                          qPrintable(box.text()));

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 
 #include "cli/sample_game.h"
@@ -65,6 +66,20 @@ void CancelChooser(QFileDialog& dialog) {
     auto* buttons = dialog.findChild<QDialogButtonBox*>(QStringLiteral("buttonBox"));
     QVERIFY(buttons);
     Press(buttons->button(QDialogButtonBox::Cancel));
+}
+
+void CheckPlacedOverMainWindow(const QWidget& box) {
+    const QRect area = box.screen()->availableGeometry();
+    const QRect placed = box.frameGeometry();
+    QVERIFY2(
+        area.contains(placed),
+        qPrintable(
+            QStringLiteral("%1,%2 %3x%4").arg(placed.x()).arg(placed.y()).arg(placed.width()).arg(placed.height())));
+    const QRect window = MainWindow()->frameGeometry();
+    if (!area.contains(window)) return;
+    const QPoint off = placed.center() - window.center();
+    QVERIFY2(off.manhattanLength() <= 2,
+             qPrintable(QStringLiteral("%1,%2 off the window's centre").arg(off.x()).arg(off.y())));
 }
 
 std::vector<std::string> SlotLabels() {

@@ -54,6 +54,9 @@ private:
 // The folder chooser, driven as a person would: the folder typed, then Choose.
 void ChooseFolder(QFileDialog& dialog, const std::string& folder);
 void CancelChooser(QFileDialog& dialog);
+// A box opened on the screen's available area and centred over the main
+// window, where that is within the area.
+void CheckPlacedOverMainWindow(const QWidget& box);
 // The labels of the five slot buttons, and which one is checked (-1: none).
 std::vector<std::string> SlotLabels();
 int CheckedSlot();

@@ -47,16 +47,32 @@ private slots:
         QVERIFY2(stored.find("SaveData=-1") != std::string::npos, stored.c_str());
     }
 
-    void cancelledChooserLeavesTheDesignedSlots() {
+    // Cancelled at the first start: the designed slots, and while no folder
+    // is known 実行 opens the chooser instead (with or without a slot
+    // chosen), and nothing else: no beep, no box, no path made up.
+    void cancelledChooserLeavesTheDesignedSlotsAndExecuteAsksAgain() {
         TQtFixture f;
+        f.MakeGame({0, 2});
         f.Script.OnModal<QFileDialog>([](QFileDialog& dialog) { CancelChooser(dialog); });
         f.Script.OnMainWindow([](QWidget&) {
             QCOMPARE(SlotLabels(), kDesignLabels);
             QCOMPARE(CheckedSlot(), -1);
+            Press(Control<QPushButton>("Button1"));
+        });
+        f.Script.OnModal<QFileDialog>([](QFileDialog& dialog) { CancelChooser(dialog); });
+        f.Script.OnMainWindow([](QWidget&) {
+            Press(Control<QRadioButton>("SaveDataGroup.1"));
+            Press(Control<QPushButton>("Button1"));
+        });
+        f.Script.OnModal<QFileDialog>([&](QFileDialog& dialog) { ChooseFolder(dialog, f.GameFolder()); });
+        f.Script.OnMainWindow([&](QWidget&) {
+            QCOMPARE(f.Frame.Beeps, 0);
+            QCOMPARE(SlotLabels(), kGameLabels);
+            QCOMPARE(CheckedSlot(), -1);
             Press(Control<QPushButton>("Button3"));
         });
         f.Run();
-        QCOMPARE(QString::fromStdString(f.Settings()), QStringLiteral("[Kasumiro]\r\nSaveData=-1\r\n"));
+        QVERIFY(f.Settings().find("BaseDir=" + f.GameFolder() + "\r\n") != std::string::npos);
     }
 
     void storedFolderAndSlotAreShown() {
@@ -94,7 +110,7 @@ private slots:
     // labels that fit their buttons.
     void windowFollowsTheDescription() {
         TQtFixture f;
-        f.StoreSettings(f.MakeGame({0, 1, 2, 3, 4}), -1);
+        f.StoreSettings(f.MakeGame({0, 1, 2, 3, 4}), 2);
         f.Script.OnMainWindow([](QWidget& window) {
             QCOMPARE(window.windowTitle(), QStringLiteral("Kasumiro"));
             QCOMPARE(Control<QGroupBox>("ScenarioGroup")->title(), QStringLiteral("シナリオ"));
@@ -105,9 +121,12 @@ private slots:
             // The window opens with the focus on the first control in tab order.
             QVERIFY(QApplication::focusWidget());
             QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("ScenarioGroup.0"));
-            for (const char* next : {"SaveDataGroup.0", "Button1", "Button2", "Button3", "ScenarioGroup.0"}) {
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-                QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+            // Tab enters the slot group at its checked slot, either way.
+            for (const char* next : {"SaveDataGroup.2", "Button1", "Button2", "Button3", "ScenarioGroup.0", "-Button3",
+                                     "-Button2", "-Button1", "-SaveDataGroup.2"}) {
+                const bool back = next[0] == '-';
+                QTest::keyClick(QApplication::focusWidget(), back ? Qt::Key_Backtab : Qt::Key_Tab);
+                QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next + (back ? 1 : 0)));
             }
             // Within their group's frame, under its title.
             for (auto* box : window.findChildren<QGroupBox*>()) {

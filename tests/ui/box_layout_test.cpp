@@ -91,20 +91,35 @@ TEST(BoxLayout, TextWrapsAtHalfTheScreen) {
     EXPECT_EQ(BoxTextWidthLimit(0), 640) << "a screen of unknown width";
 }
 
-TEST(BoxLayout, CentredOnTheScreenAndKeptOnIt) {
+TEST(BoxLayout, CentredOnTheScreenOrOverAWindowAndKeptOnIt) {
     constexpr TBounds kScreen{0, 0, 1280, 1024};
+    constexpr TBounds kWindow{192, 107, 434, 297};  // the main window where it was designed
     struct {
         std::int32_t Width, Height;
         TBounds Area;
         TBounds Expected;
+        TBounds Over{};  // the window it opens over; none: the area's centre
     } const cases[] = {
         {200, 100, kScreen, {540, 462, 200, 100}},
         {201, 101, kScreen, {539, 461, 201, 101}},
         {2000, 1500, kScreen, {0, 0, 1280, 1024}},             // larger than the screen: capped, all of it on it
         {200, 100, {0, 32, 1280, 992}, {540, 478, 200, 100}},  // below a top panel
         {406, 298, {0, 0, 640, 400}, {117, 51, 406, 298}},     // scale 2 on 1280x800
+        {200, 100, {0, 0, 3840, 2160}, {309, 205, 200, 100}, kWindow},
+        {200,
+         100,
+         kScreen,
+         {1080, 924, 200, 100},
+         {1100, 900, 434, 297}},                                        // a window at the corner: kept on the screen
+        {200, 100, kScreen, {0, 0, 200, 100}, {-300, -200, 434, 297}},  // a window partly off the screen
     };
-    for (const auto& c : cases) EXPECT_EQ(CentreInArea(c.Width, c.Height, c.Area), c.Expected) << c.Width;
+    for (const auto& c : cases) {
+        if (c.Over.Width == 0) {
+            EXPECT_EQ(CentreInArea(c.Width, c.Height, c.Area), c.Expected) << c.Width;
+        }
+        const TBounds over = c.Over.Width == 0 ? c.Area : c.Over;
+        EXPECT_EQ(CentreOver(c.Width, c.Height, over, c.Area), c.Expected) << c.Width << " " << c.Over.Left;
+    }
 }
 
 TEST(BoxLayout, AGrownBoxStaysInTheArea) {

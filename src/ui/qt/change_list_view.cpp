@@ -1,17 +1,13 @@
-// The change list in aligned columns: names cleaned for the screen, tab stops
-// from the widest entry of each column.
+// The change list as a table: names cleaned for the screen, the columns as
+// wide as their widest entry.
 #include "ui/qt/change_list_view.h"
 
-#include <QFontMetrics>
-#include <QPlainTextEdit>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QStringList>
-#include <QTextDocument>
-#include <QTextOption>
+#include <QTreeWidget>
 
-#include <algorithm>
-#include <array>
 #include <sstream>
-#include <vector>
 
 #include "ui/qt/qt_text.h"
 
@@ -45,32 +41,31 @@ QString ChangeListName(const std::string& name) {
     return ToQString(shown);
 }
 
-void ShowChangeList(QPlainTextEdit& view, const std::string& details) {
-    std::vector<std::array<QString, 3>> rows;
+void ShowChangeList(QTreeWidget& view, const std::string& details) {
+    view.setAccessibleName(QStringLiteral("書き換える名前の一覧"));
+    view.setColumnCount(3);
+    view.setHeaderLabels({QStringLiteral("番号"), QStringLiteral("今の名前"), QStringLiteral("新しい名前")});
+    view.setRootIsDecorated(false);
+    view.setUniformRowHeights(true);
+    view.headerItem()->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     std::istringstream lines(details);
     for (std::string line; std::getline(lines, line);) {
         const std::size_t first = line.find('\t');
         const std::size_t second = first == std::string::npos ? first : line.find('\t', first + 1);
-        if (second == std::string::npos) {
-            rows.push_back({QString(), ToQString(line), QString()});
-            continue;
-        }
-        rows.push_back({ToQString(line.substr(0, first)), ChangeListName(line.substr(first + 1, second - first - 1)),
-                        ChangeListName(line.substr(second + 1))});
+        const QStringList row = second == std::string::npos
+                                    ? QStringList{QString(), ToQString(line), QString()}
+                                    : QStringList{ToQString(line.substr(0, first)),
+                                                  ChangeListName(line.substr(first + 1, second - first - 1)),
+                                                  ChangeListName(line.substr(second + 1))};
+        auto* item = new QTreeWidgetItem(&view, row);
+        item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     }
-    const QFontMetrics metrics(view.font());
-    std::array<int, 3> widest{};
-    QStringList text;
-    for (const auto& row : rows) {
-        for (std::size_t column = 0; column < row.size(); ++column)
-            widest[column] = std::max(widest[column], metrics.horizontalAdvance(row[column]));
-        text << QLatin1Char('\t') + row[0] + QLatin1Char('\t') + row[1] + QLatin1Char('\t') + row[2];
+    QHeaderView* header = view.header();
+    header->setStretchLastSection(true);
+    int width = 2 * view.frameWidth() + view.verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < 3; ++column) {
+        view.resizeColumnToContents(column);
+        width += view.columnWidth(column);
     }
-    const int gap = metrics.horizontalAdvance(QStringLiteral("MM"));
-    QTextOption option = view.document()->defaultTextOption();
-    option.setTabs({QTextOption::Tab(widest[0], QTextOption::RightTab),
-                    QTextOption::Tab(widest[0] + gap, QTextOption::LeftTab),
-                    QTextOption::Tab(widest[0] + gap + widest[1] + gap, QTextOption::LeftTab)});
-    view.document()->setDefaultTextOption(option);
-    view.setPlainText(text.join(QLatin1Char('\n')));
+    view.setMinimumWidth(width);
 }

@@ -7,10 +7,8 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 
 #include <algorithm>
@@ -25,6 +23,7 @@
 #include "ui/qt/japanese_font.h"
 #include "ui/qt/push_button.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/radio_view.h"
 #include "ui/window_fit.h"
 
 namespace {
@@ -70,31 +69,6 @@ std::vector<TBounds> WithinFrame(std::vector<TBounds> rects, const QGroupBox& bo
     }
     return rects;
 }
-
-// A radio button that takes a click anywhere on it, as the Windows one does,
-// not only on its circle and text: a short label such as "LOG2.DAT  ---"
-// leaves most of the button empty.
-class TRadioButton final : public QRadioButton {
-public:
-    using QRadioButton::QRadioButton;
-    // Handles an arrow key (+1 down or right, -1 up or left) in place of Qt's
-    // own move to the neighbouring button.
-    std::function<void(int step)> OnArrowKey;
-
-protected:
-    bool hitButton(const QPoint& position) const override { return rect().contains(position); }
-    void keyPressEvent(QKeyEvent* event) override {
-        const int key = event->key();
-        const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
-                         : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
-                                                                     : 0;
-        if (step != 0 && OnArrowKey && event->modifiers() == Qt::NoModifier) {
-            OnArrowKey(step);
-            return;
-        }
-        QRadioButton::keyPressEvent(event);
-    }
-};
 
 // A plain top-level widget reaches screen readers as a filler; the main
 // window is announced as the application's frame instead.
@@ -213,7 +187,7 @@ void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription
             // slot that is now chosen. Queued: an arrow key sets the focus on
             // the button it clicked after the click.
             if (!view.Model) return;
-            Mirror(view);
+            MirrorRadioView(view);
             const std::int32_t checked = view.Model->ItemIndex();
             if (checked < 0 || checked == i) return;
             QRadioButton* target = view.Buttons[static_cast<std::size_t>(checked)];
@@ -225,44 +199,12 @@ void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription
     if (&model == &form_->SaveDataGroup) {
         for (std::size_t i = 0; i < view.Buttons.size(); ++i) {
             static_cast<TRadioButton*>(view.Buttons[i])->OnArrowKey = [&view, i](int step) {
-                StepOverEmptySlots(view, i, step);
+                StepOverEmptyItems(view, i, step);
             };
         }
     }
-    model.OnChange = [&view] { Mirror(view); };
-    Mirror(view);
-}
-
-// The arrow keys pass over empty slots, as they pass over disabled radio
-// buttons on Windows: landing on one would beep and put the focus back, and
-// the slots beyond it could never be reached by key. With no slot left that
-// way the key is refused with a beep, and the check and focus stay.
-void TQtMainWindow::StepOverEmptySlots(TRadioView& view, std::size_t from, int step) {
-    for (auto i = static_cast<std::ptrdiff_t>(from) + step;
-         i >= 0 && i < static_cast<std::ptrdiff_t>(view.Buttons.size()); i += step) {
-        if (view.Model->ItemEmpty(static_cast<std::int32_t>(i))) continue;
-        QRadioButton* target = view.Buttons[static_cast<std::size_t>(i)];
-        target->setFocus(Qt::TabFocusReason);
-        target->click();
-        return;
-    }
-    DefaultBeep();
-}
-
-void TQtMainWindow::Mirror(TRadioView& view) {
-    for (std::size_t i = 0; i < view.Buttons.size(); ++i) {
-        QRadioButton* button = view.Buttons[i];
-        const auto index = static_cast<std::int32_t>(i);
-        const QString label = ToQString(view.Model->Item(index));
-        if (button->text() != label) button->setText(label);
-        const bool checked = view.Model->ItemIndex() == index;
-        if (button->isChecked() == checked) continue;
-        // An auto-exclusive button refuses to be unchecked while it is the
-        // group's checked one; clearing the selection needs it let go briefly.
-        button->setAutoExclusive(false);
-        button->setChecked(checked);
-        button->setAutoExclusive(true);
-    }
+    model.OnChange = [&view] { MirrorRadioView(view); };
+    MirrorRadioView(view);
 }
 
 QPushButton* TQtMainWindow::CreateButton(const TControlDescription& description, void (TForm1::*handler)(TObject*)) {

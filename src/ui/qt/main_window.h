@@ -5,17 +5,13 @@
 
 #include <QWidget>
 
-#include <cstddef>
-#include <vector>
-
 #include "ui/main_form.h"
 #include "ui/main_form_layout.h"
+#include "ui/qt/radio_view.h"
 #include "ui/slot_label_fit.h"
 
-class QGroupBox;
 class QLabel;
 class QPushButton;
-class QRadioButton;
 
 class TQtMainWindow final : public QWidget {
 public:
@@ -36,12 +32,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    struct TRadioView {
-        TRadioGroup* Model = nullptr;
-        QGroupBox* Box = nullptr;
-        std::vector<QRadioButton*> Buttons;
-    };
-
     QRect Scaled(const TBounds& bounds) const;
     TSlotLabelFit SlotLabelFit() const;
     // A control's place: scaled, and widened or moved for long slot labels.
@@ -51,8 +41,6 @@ private:
     void CreateRadioGroup(TRadioView& view, const TControlDescription& description, TRadioGroup& model);
     QPushButton* CreateButton(const TControlDescription& description, void (TForm1::*handler)(TObject*));
     void CreateLabel();
-    static void Mirror(TRadioView& view);
-    static void StepOverEmptySlots(TRadioView& view, std::size_t from, int step);
 
     int textHeight_ = kDesignTextHeight;
     TSlotLabelFit slotFit_{0, {}, {}, 0};

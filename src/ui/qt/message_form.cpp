@@ -4,25 +4,37 @@
 
 #include <QDialog>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStyle>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <vector>
 
 #include "common/frame.h"
-#include "ui/box_layout.h"
+#include "ui/qt/box_placement.h"
 #include "ui/qt/change_list_view.h"
 #include "ui/qt/qt_text.h"
 
 namespace {
+
+// Wide enough for the longest of its captions with the style's margin and
+// frame on each side: the style's own size hint allows the margin once in
+// all, which leaves a long caption nearly touching the edges.
+int ButtonWidth(const QPushButton& button, const QStringList& captions) {
+    const QStyle& style = *button.style();
+    const int edges = 2 * (style.pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button) +
+                           style.pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &button));
+    int width = button.sizeHint().width();
+    for (const QString& caption : captions)
+        width = std::max(width, button.fontMetrics().size(Qt::TextShowMnemonic, caption).width() + edges);
+    return width;
+}
 
 class TMessageForm final : public QDialog {
 public:
@@ -40,10 +52,16 @@ public:
             const QStyle::StandardPixmap pixmap = box_.Icon == TBoxIcon::Stop ? QStyle::SP_MessageBoxCritical
                                                                               : QStyle::SP_MessageBoxQuestion;
             icon->setPixmap(style()->standardIcon(pixmap).pixmap(kBoxIconSize, kBoxIconSize));
+            icon->setObjectName(QStringLiteral("Icon"));
+            icon->setAccessibleName(box_.Icon == TBoxIcon::Stop ? QStringLiteral("エラー") : QStringLiteral("質問"));
             grid->addWidget(icon, 0, 0, Qt::AlignTop);
         }
-        grid->addWidget(TextLabel(text, "Text"), 0, 1);
-        if (!preview.Informative.empty()) grid->addWidget(TextLabel(preview.Informative, "InformativeText"), 1, 1);
+        // The text keeps its place beside the icon when the details widen
+        // the box: the room they add goes to the right.
+        grid->setColumnStretch(1, 1);
+        grid->addWidget(TextLabel(text, "Text"), 0, 1, Qt::AlignLeft);
+        if (!preview.Informative.empty())
+            grid->addWidget(TextLabel(preview.Informative, "InformativeText"), 1, 1, Qt::AlignLeft);
         QHBoxLayout* buttons = ButtonRow();
         grid->addLayout(buttons, 2, 0, 1, 2, Qt::AlignHCenter);
         if (!preview.Details.empty()) AddDetails(*grid, *buttons, preview.Details);
@@ -65,32 +83,18 @@ protected:
     // The close box gives the close answer.
     void reject() override { done(box_.CloseAnswer); }
 
-    // Opens centred in the screen's available area; when it grows (the
-    // details unfold) it moves just enough to stay within it.
+    // Opens centred over the main window; when it grows (the details
+    // unfold) it moves just enough to stay within the screen's available area.
     void showEvent(QShowEvent* event) override {
         QDialog::showEvent(event);
-        const QRect outer = frameGeometry();
-        MoveTo(CentreInArea(outer.width(), outer.height(), AvailableArea()));
+        PlaceBox(*this);
     }
     void resizeEvent(QResizeEvent* event) override {
         QDialog::resizeEvent(event);
-        if (!isVisible()) return;
-        const QRect outer = frameGeometry();
-        MoveTo(KeepInArea(TBounds{outer.x(), outer.y(), outer.width(), outer.height()}, AvailableArea()));
+        if (isVisible()) KeepBoxInArea(*this);
     }
 
 private:
-    TBounds AvailableArea() const {
-        const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
-        if (!shown) return TBounds{x(), y(), frameGeometry().width(), frameGeometry().height()};
-        const QRect area = shown->availableGeometry();
-        return TBounds{area.x(), area.y(), area.width(), area.height()};
-    }
-
-    void MoveTo(const TBounds& at) {
-        if (at.Left != x() || at.Top != y()) move(at.Left, at.Top);
-    }
-
     QLabel* TextLabel(const std::string& text, const char* name) {
         auto* label = new QLabel(ToQString(text), this);
         label->setObjectName(QString::fromLatin1(name));
@@ -119,7 +123,7 @@ private:
             if (!mnemonic.isEmpty())
                 connect(new QShortcut(QKeySequence(mnemonic[0].key()), this), &QShortcut::activated, button,
                         &QPushButton::click);
-            widest = std::max(widest, button->sizeHint().width());
+            widest = std::max(widest, ButtonWidth(*button, {button->text()}));
             buttons.push_back(button);
             row->addWidget(button);
         }
@@ -131,24 +135,20 @@ private:
 
     // The details, hidden under the buttons until "詳細を表示..." unfolds them.
     void AddDetails(QGridLayout& grid, QHBoxLayout& buttons, const std::string& details) {
-        auto* view = new QPlainTextEdit(this);
+        auto* view = new QTreeWidget(this);
         view->setObjectName(QStringLiteral("Details"));
-        view->setReadOnly(true);
-        view->setLineWrapMode(QPlainTextEdit::NoWrap);
         ShowChangeList(*view, details);
-        // Wide enough for a line of index and two names.
-        const int character = view->fontMetrics().averageCharWidth();
-        view->setMinimumWidth(character * 64);
         view->hide();
         grid.addWidget(view, 3, 0, 1, 2);
         auto* toggle = new QPushButton(ToQString(kShowDetailsCaption), this);
         toggle->setObjectName(QStringLiteral("DetailsButton"));
         toggle->setAutoDefault(false);
+        toggle->setFixedWidth(ButtonWidth(*toggle, {ToQString(kShowDetailsCaption), ToQString(kHideDetailsCaption)}));
         connect(toggle, &QPushButton::clicked, this, [this, &grid, view, toggle] {
             // Unfolded, the box stays within the screen's available area:
             // the details get the height left and scroll.
             if (!view->isVisible()) {
-                const int spare = AvailableArea().Height - frameGeometry().height() - grid.verticalSpacing();
+                const int spare = BoxArea(*this).Height - frameGeometry().height() - grid.verticalSpacing();
                 view->setMaximumHeight(std::max(spare, view->fontMetrics().lineSpacing() * 3));
             }
             view->setVisible(!view->isVisible());

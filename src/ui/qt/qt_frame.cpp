@@ -7,6 +7,7 @@
 
 #include <cstdio>
 
+#include "ui/qt/box_placement.h"
 #include "ui/qt/message_form.h"
 #include "ui/qt/qt_text.h"
 
@@ -17,6 +18,18 @@ namespace {
 // The error box is Qt's message box, drawn as described: one OK button and
 // the stop icon.
 static_assert(kErrorBox.Icon == TBoxIcon::Stop && kErrorBox.Buttons.size() == 1 && kErrorBox.Buttons[0].Answer == mrOk);
+
+// Placed as the other boxes are: over the main window, within the screen.
+class TErrorBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        PlaceBox(*this);
+    }
+};
 
 }  // namespace
 
@@ -47,9 +60,11 @@ void TQtFrame::ReportError(const Exception& error) {
     }
     // A pressed button holding the mouse would keep it from the box.
     if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
-    QMessageBox box(QMessageBox::Critical, ToQString(BoxCaption(TBoxKind::Error).Text),
-                    ToQString(ErrorBoxText(error.Message())), QMessageBox::Ok, Owner());
+    TErrorBox box(QMessageBox::Critical, ToQString(BoxCaption(TBoxKind::Error).Text),
+                  ToQString(ErrorBoxText(error.Message())), QMessageBox::Ok, Owner());
     box.setTextFormat(Qt::PlainText);
+    // A path or a command in it can be copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();
 }

@@ -18,10 +18,31 @@
 #include "ui/qt/qt_frame.h"
 #include "ui/qt/quit_signals.h"
 
+namespace {
+
+// The icon theme's search (its folders, then the image plugins) is work the
+// first paint does not need: the application's icon is set once the first
+// window, the main window or the first start's chooser, has painted.
+class TIconAfterFirstPaint final : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            qApp->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                qApp, [] { QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kasumiro"))); },
+                Qt::QueuedConnection);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
+
 int RunKasumiroProgram(int argc, char** argv) {
     if (const std::optional<int> answered = AnswerCommandLine(argc, argv)) return *answered;
     QApplication application(argc, argv);
     QTranslator qtTexts;
+    TIconAfterFirstPaint iconSetter;
     TQtFrame frame;
     return RunApplicationProgram(
         frame,
@@ -34,7 +55,7 @@ int RunKasumiroProgram(int argc, char** argv) {
             }
             // The installed icon and desktop entry, for the task bar and the window.
             QGuiApplication::setDesktopFileName(QStringLiteral("kasumiro"));
-            QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("kasumiro")));
+            QApplication::instance()->installEventFilter(&iconSetter);
         },
         [&] {
             TQuitSignals quitSignals([&frame] { frame.RequestQuitBySignal(); });
