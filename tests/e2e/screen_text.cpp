@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -91,11 +92,16 @@ void WriteBmp(const TScreenImage& image, const std::string& path) {
     out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
 }
 
+// Wine's own function for the Unix path of a Windows path; null elsewhere.
+using TGetUnixFileName = char*(CDECL*)(const wchar_t*);
+TGetUnixFileName UnixFileNameFunction() {
+    return reinterpret_cast<TGetUnixFileName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+}
+
 // The Unix path of a Windows path under Wine; empty elsewhere.
 std::string UnixPath(const std::string& path) {
-    using TGetUnixFileName = char*(CDECL*)(const wchar_t*);
-    const auto get = reinterpret_cast<TGetUnixFileName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    const TGetUnixFileName get = UnixFileNameFunction();
     if (!get) return "";
     char* unix = get(SystemText(path).c_str());
     if (!unix) return "";
@@ -127,7 +133,9 @@ std::vector<std::wstring> WordsByImage(const std::string& tsv, const std::vector
         std::istringstream cells(line);
         for (std::string cell; std::getline(cells, cell, '\t');) fields.push_back(cell);
         if (fields.size() < 12 || fields[0] != "5" || fields[11].empty()) continue;
-        const int middle = (std::atoi(fields[7].c_str()) + std::atoi(fields[9].c_str()) / 2) / kScale;
+        const long top = std::strtol(fields[7].c_str(), nullptr, 10);
+        const long height = std::strtol(fields[9].c_str(), nullptr, 10);
+        const auto middle = static_cast<int>((top + height / 2) / kScale);
         const auto above = std::upper_bound(tops.begin(), tops.end(), middle);
         if (above == tops.begin()) continue;
         std::wstring& text = texts[static_cast<std::size_t>(above - tops.begin() - 1)];
@@ -162,6 +170,8 @@ TScreenImage CaptureScreen(const RECT& area) {
     ReleaseDC(nullptr, screen);
     return image;
 }
+
+bool CanReadScreen() { return UnixFileNameFunction() != nullptr; }
 
 RECT Inset(RECT rect, int by) {
     InflateRect(&rect, -by, -by);

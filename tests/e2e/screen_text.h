@@ -23,6 +23,9 @@ TScreenImage CaptureScreen(const RECT& area);
 // The rectangle less by pixels on each side (a control without its frame).
 RECT Inset(RECT rect, int by);
 
+// True under Wine, which can start the reader.
+bool CanReadScreen();
+
 // Reads each image's text; the images are read together in one picture, in
 // one start of the reader. Fails the test (and gives empty texts) when the
 // reader is not there or gives nothing. folder: a Windows folder to work in.

@@ -65,7 +65,8 @@ bool TReadableMenuItem::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         result = TRUE;
         return true;
     }
-    if (message == WM_MENUCHAR && reinterpret_cast<HMENU>(lParam) == menu_) {
+    const bool inItsMenu = reinterpret_cast<HMENU>(lParam) == menu_ || (HIWORD(wParam) & MF_SYSMENU) != 0;
+    if (message == WM_MENUCHAR && inItsMenu) {
         // The access key, should the system not find it in the item's text.
         const std::wstring::size_type amp = text_.find(L'&');
         if (amp == std::wstring::npos || amp + 1 >= text_.size()) return false;
