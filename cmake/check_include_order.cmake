@@ -54,7 +54,7 @@ endforeach()
 
 # What each library and program may link: the layers below it, the flags
 # target, and the system or toolkit libraries its own code calls.
-set(may_link_kasumiro_common   kasumiro_flags kernel32)
+set(may_link_kasumiro_common   kasumiro_flags kernel32 shell32)
 set(may_link_kasumiro_process  kasumiro_common)
 set(may_link_kasumiro_backup   kasumiro_common kasumiro_process)
 set(may_link_kasumiro_settings kasumiro_common)
