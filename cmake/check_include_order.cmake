@@ -54,12 +54,12 @@ endforeach()
 
 # What each library and program may link: the layers below it, the flags
 # target, and the system or toolkit libraries its own code calls.
-set(may_link_kasumiro_common   kasumiro_flags kernel32)
+set(may_link_kasumiro_common   kasumiro_flags kernel32 shell32)
 set(may_link_kasumiro_process  kasumiro_common)
 set(may_link_kasumiro_backup   kasumiro_common kasumiro_process)
 set(may_link_kasumiro_settings kasumiro_common)
 set(may_link_kasumiro_ui       kasumiro_common kasumiro_process kasumiro_backup kasumiro_settings user32)
-set(may_link_kasumiro_shell_chooser kasumiro_common kasumiro_ui shell32 ole32 user32)
+set(may_link_kasumiro_shell_chooser kasumiro_common kasumiro_ui shell32 ole32 user32 gdi32)
 set(may_link_kasumiro_win32    kasumiro_common kasumiro_process kasumiro_settings kasumiro_ui kasumiro_shell_chooser
                                user32 gdi32 comctl32)
 set(may_link_kasumiro_qt       kasumiro_common kasumiro_process kasumiro_settings kasumiro_ui

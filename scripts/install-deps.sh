@@ -3,9 +3,10 @@
 # quick when everything is there.
 #   scripts/install-deps.sh GROUP...
 # Groups: build (native build and tests), windows (cross build, Wine, Xvfb,
-# the Japanese and English locales, the Japanese fonts), fuzz (clang with
-# libFuzzer), lint (clang-tidy, clang-format, shellcheck, the cross
-# compiler whose headers clang-tidy reads), bench, release, qt
+# the Japanese and English locales, the Japanese fonts, the OCR that reads
+# the screen back), fuzz (clang with libFuzzer), lint (clang-tidy,
+# clang-format, shellcheck, the cross compiler whose headers clang-tidy
+# reads), bench, release, qt
 # (the Linux program: Qt 6, Japanese Gothic fonts, Xvfb, the AT-SPI bus and
 # reader), package (the Debian source package's build: debhelper and the
 # build dependencies of debian/control that apt-get build-dep does not cover
@@ -30,7 +31,7 @@ packages_of() {
   case "$1" in
     build)   echo build-essential cmake make libgtest-dev googletest ;;
     windows) echo g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth xdotool x11-apps \
-                  imagemagick locales fonts-horai-umefont fonts-wine ;;
+                  imagemagick locales fonts-horai-umefont fonts-wine tesseract-ocr tesseract-ocr-jpn ;;
     fuzz)    echo clang "$(clang_runtime_package)" ;;
     lint)    echo clang clang-tidy clang-format shellcheck g++-mingw-w64-i686 googletest python3 ;;
     bench)   echo build-essential cmake make libbenchmark-dev hyperfine strace ;;

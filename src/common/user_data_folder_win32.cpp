@@ -1,5 +1,8 @@
-// Windows: the user's data under %LOCALAPPDATA%, an absolute path only.
+// Windows: the user's data under %LOCALAPPDATA%, or the shell's local
+// application data folder where the variable is not set (Windows XP has none),
+// an absolute path only.
 #include <windows.h>
+#include <shfolder.h>
 
 #include "common/durable_file.h"
 #include "common/game_paths.h"
@@ -10,7 +13,12 @@ const char kUserDataVariable[] = "LOCALAPPDATA";
 
 std::string UserDataFolder() {
     wchar_t buffer[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", buffer, MAX_PATH);
+    DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", buffer, MAX_PATH);
+    // Flags 0 (SHGFP_TYPE_CURRENT): the folder where it is now.
+    if (length == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND &&
+        SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer) == S_OK) {
+        length = static_cast<DWORD>(wcslen(buffer));
+    }
     if (length == 0 || length >= MAX_PATH) return "";
     std::string folder;
     // Not best-fitted: "café" must never become another folder "cafe".

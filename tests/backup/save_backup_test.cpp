@@ -286,4 +286,13 @@ TEST(UserDataFolder, IgnoresARelativeSetting) {
     EXPECT_EQ(UserDataFolder().find("relative"), std::string::npos) << UserDataFolder();
 }
 
+// Without the setting (Windows XP has no LOCALAPPDATA) the system's own place
+// is taken, an absolute one, so that a backup can still be made.
+TEST(UserDataFolder, TakesTheSystemsPlaceWithoutASetting) {
+    TScopedBackupHome unset(std::nullopt);
+    const std::string folder = UserDataFolder();
+    ASSERT_FALSE(folder.empty());
+    EXPECT_GT(PathRootLength(folder), 0u) << folder;
+}
+
 }  // namespace

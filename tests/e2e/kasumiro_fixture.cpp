@@ -11,8 +11,6 @@
 namespace e2e {
 namespace {
 
-const char kChooserTitle[] = "天下統一プログラム・フォルダの設定";
-
 // Kasumiro.exe of this build: KASUMIRO_EXE, or the folder above this driver's.
 std::string ProgramUnderTest() {
     if (const char* path = std::getenv("KASUMIRO_EXE"); path && *path) return path;

@@ -31,6 +31,7 @@ struct TMainWindow {
 
 inline constexpr char kConfirmText[] = "実行しますか?";
 inline constexpr char kDoneText[] = "データを書き換えました.";
+inline constexpr char kChooserTitle[] = "天下統一プログラム・フォルダの設定";
 
 // Names the cases of a parameterised test after their Name field.
 template <class T>

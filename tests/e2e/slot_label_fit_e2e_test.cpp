@@ -1,14 +1,18 @@
 // Every dated slot label shows whole under the fonts and dates at hand: each
 // fits its button beside the check mark, the group and the window growing
 // for a long date (English, or a picture with the day's name), Quit's right
-// edge staying beside the group's. They read, in black, in a prefix without
-// the font replacements too, where Wine picks a font for the missing face.
+// edge staying beside the group's and the heading centred over both groups.
+// In a prefix without the font replacements, where Wine picks a font for the
+// missing face, every text of the window, the menu, a box and the chooser
+// still reads as its characters.
+#include <algorithm>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
 #include "common/wide_text.h"
 #include "e2e/kasumiro_fixture.h"
+#include "e2e/screen_text.h"
 #include "e2e/window_driver.h"
 #include "ui/main_form_layout.h"
 
@@ -31,6 +35,30 @@ LONG TextWidth(const std::wstring& text) {
     return extent.cx;
 }
 
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+// The screen columns between which the window draws anything but its
+// background (the colour at its top left): where its text is seen.
+std::pair<LONG, LONG> InkColumns(HWND window) {
+    const RECT rect = ScreenRect(window);
+    const TScreenImage image = CaptureScreen(rect);
+    LONG first = image.Width;
+    LONG last = -1;
+    for (int y = 0; y < image.Height; ++y) {
+        for (int x = 0; x < image.Width; ++x) {
+            if (image.Pixels[static_cast<std::size_t>(y * image.Width + x)] == image.Pixels.front()) continue;
+            first = std::min<LONG>(first, x);
+            last = std::max<LONG>(last, x);
+        }
+    }
+    return {rect.left + first, rect.left + last + 1};
+}
+
 TEST_F(KasumiroTest, DatedSlotLabelsFitTheirButtons) {
     MakeGameAndSettings({TSlotTime{1998, 4, 3, 21, 5}, TSlotTime{2001, 12, 24, 9, 5}, TSlotTime{2026, 12, 28, 23, 59},
                          TSlotTime{2010, 11, 30, 0, 0}, TSlotTime{2088, 10, 20, 10, 10}},
@@ -40,9 +68,7 @@ TEST_F(KasumiroTest, DatedSlotLabelsFitTheirButtons) {
     ASSERT_TRUE(main.Window);
     // A radio button draws its text after the check mark (13 pixels at 96 dpi)
     // and half a "0" of gap.
-    HDC screen = GetDC(nullptr);
-    const LONG checkMark = MulDiv(12, GetDeviceCaps(screen, LOGPIXELSX), 96) + 1 + TextWidth(L"0") / 2;
-    ReleaseDC(nullptr, screen);
+    const LONG checkMark = MulDiv(12, ScreenDpi(), 96) + 1 + TextWidth(L"0") / 2;
     for (HWND slot : main.SlotItems) {
         const RECT button = ScreenRect(slot);
         const LONG room = (button.right - button.left) - checkMark;
@@ -60,6 +86,18 @@ TEST_F(KasumiroTest, DatedSlotLabelsFitTheirButtons) {
     GetClientRect(main.Window, &client);
     MapWindowPoints(main.Window, nullptr, reinterpret_cast<POINT*>(&client), 2);
     EXPECT_LT(quit.right, client.right) << "the window grows with the group";
+
+    const HWND heading = FindDescendantByText(main.Window, kLabel1.Caption, "Static");
+    ASSERT_TRUE(heading);
+    const RECT scenario = ScreenRect(main.ScenarioGroup);
+    if (group.right - group.left > designedGroup.Width) {
+        const auto [left, right] = InkColumns(heading);
+        EXPECT_NEAR((left + right) / 2.0, (scenario.left + group.right) / 2.0, 2.0)
+            << "the heading is centred between the groups' outer edges";
+    } else {
+        EXPECT_EQ(ScreenRect(heading).left - scenario.left, kLabel1.Bounds.Left - kScenarioGroup.Bounds.Left)
+            << "the heading stays where it was designed";
+    }
     Quit(main);
 }
 
@@ -98,47 +136,60 @@ private:
     std::vector<std::pair<std::wstring, std::wstring>> saved_;
 };
 
-// The pixels of the label part of a button (right of its check mark) on the
-// screen that are drawn dark, as text is in black; a face without the
-// label's characters draws grey empty boxes instead.
-int DarkLabelPixels(HWND button) {
-    const RECT rect = ScreenRect(button);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    const int labelStart = MulDiv(16, GetDeviceCaps(screen, LOGPIXELSX), 96);
-    int dark = 0;
-    for (int y = 0; bits && y < height; ++y) {
-        for (int x = labelStart; x < width; ++x) {
-            const std::uint32_t pixel = static_cast<const std::uint32_t*>(bits)[y * width + x];
-            if ((pixel & 0xFF) < 0x40 && ((pixel >> 8) & 0xFF) < 0x40 && ((pixel >> 16) & 0xFF) < 0x40) ++dark;
-        }
-    }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return dark;
-}
-
-TEST_F(KasumiroTest, SlotLabelsReadInAPrefixWithoutFontReplacements) {
-    MakeGameAndSettings({TSlotTime{1998, 4, 3, 21, 5}}, -1);
+// The texts a person reads in a plain prefix, read back from the screen: each
+// slot label, 元に戻す in the system menu, the question box's text and
+// buttons after 実行, and the folder chooser's title after 設定.
+TEST_F(KasumiroTest, TextsReadInAPrefixWithoutFontReplacements) {
+    if (!CanReadScreen()) GTEST_SKIP() << "the screen is read by a Linux program that Wine starts";
+    MakeGameAndSettings({TSlotTime{1998, 4, 3, 21, 5}}, 0);
     const TScopedNoFontReplacements plainPrefix;
     Launch();
     const TMainWindow main = WaitForMainWindow();
     ASSERT_TRUE(main.Window);
-    // The focus is on the scenario's button, whose dotted frame is dark too:
-    // only the slots are looked at.
     WaitUntil([] { return false; }, 500);  // the first paint
+    std::vector<std::wstring> expected;
+    std::vector<TScreenImage> images;
+    const auto see = [&](const RECT& area, const std::wstring& text) {
+        expected.push_back(text);
+        images.push_back(CaptureScreen(area));
+    };
+    // A slot's label starts after its check mark; a button's inside its frame.
+    const int checkMark = MulDiv(16, ScreenDpi(), 96);
     for (HWND slot : main.SlotItems) {
-        EXPECT_GE(DarkLabelPixels(slot), 20) << WindowText(slot) << " is not drawn in black";
+        RECT label = ScreenRect(slot);
+        label.left += checkMark;
+        see(label, WideWindowText(slot));
+    }
+    if (const HWND menu = OpenSystemMenu(main.Window)) {
+        WaitUntil([] { return false; }, 300);  // the menu's first paint
+        // 元に戻す is the last item: the bottom of the menu, inside its frame.
+        RECT undo = Inset(ScreenRect(menu), 3);
+        undo.top = undo.bottom - (GetSystemMetrics(SM_CYMENU) - 2);
+        see(undo, ProgramText("元に戻す(U)"));
+        PostMenuKey(main.Window, VK_ESCAPE);
+        EXPECT_TRUE(WaitUntilGone(menu));
+    }
+
+    ASSERT_TRUE(PostClick(main.ExecuteButton));
+    const HWND confirm = WaitForBox(kConfirmText);
+    ASSERT_TRUE(confirm);
+    see(ScreenRect(FindDescendantById(confirm, 0xFFFF)), ProgramText(kConfirmText));
+    see(Inset(ScreenRect(FindDescendantByText(confirm, "はい(&Y)", "Button")), 4), ProgramText("はい(Y)"));
+    see(Inset(ScreenRect(FindDescendantByText(confirm, "いいえ(&N)", "Button")), 4), ProgramText("いいえ(N)"));
+    Answer(confirm, "いいえ(&N)");
+
+    ASSERT_TRUE(PostClick(main.SettingsButton));
+    const HWND chooser = WaitForChooser();
+    ASSERT_TRUE(chooser);
+    WaitUntil([] { return false; }, 300);  // the chooser's first paint
+    see(ScreenRect(FindDescendantByText(chooser, kChooserTitle, "Static")), ProgramText(kChooserTitle));
+    ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDCANCEL)));
+    EXPECT_TRUE(WaitUntilGone(chooser));
+
+    const std::vector<std::wstring> read = ReadTexts(images, Folder.Path());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_GE(ReadShare(expected[i], read[i]), 0.5)
+            << "\"" << ProgramBytes(expected[i]) << "\" reads as \"" << ProgramBytes(read[i]) << "\"";
     }
     Quit(main);
 }

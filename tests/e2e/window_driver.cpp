@@ -200,24 +200,28 @@ bool PostKey(HWND window, UINT virtualKey) {
     return true;
 }
 
-bool PostSystemMenuKey(HWND window, UINT virtualKey) {
-    if (!WaitPressable(window, "open the system menu of")) return false;
+HWND OpenSystemMenu(HWND window) {
+    if (!WaitPressable(window, "open the system menu of")) return nullptr;
     HWND focus = FocusOf(window);
     if (!focus || (focus != window && !IsChild(window, focus))) {
         ADD_FAILURE() << "a person cannot press Alt+Space in " << Describe(window) << ": it has no keyboard focus";
-        return false;
+        return nullptr;
     }
     // The key goes where the focus is; a control hands Alt+Space to its window.
     PostKeyStroke(focus, VK_SPACE, true);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
     const HWND menu = WaitForTopLevel(processId, IsMenuWindow, 3000);
-    if (!menu) {
-        ADD_FAILURE() << "Alt+Space opened no menu in " << Describe(window);
-        return false;
-    }
-    // The open menu takes the thread's keys, whichever of its windows they are sent to.
-    PostKeyStroke(window, virtualKey, false);
+    if (!menu) ADD_FAILURE() << "Alt+Space opened no menu in " << Describe(window);
+    return menu;
+}
+
+// The open menu takes the thread's keys, whichever of its windows they are sent to.
+void PostMenuKey(HWND window, UINT virtualKey) { PostKeyStroke(window, virtualKey, false); }
+
+bool PostSystemMenuKey(HWND window, UINT virtualKey) {
+    if (!OpenSystemMenu(window)) return false;
+    PostMenuKey(window, virtualKey);
     return true;
 }
 

@@ -69,6 +69,10 @@ bool PostKey(HWND window, UINT virtualKey);
 // top-level window, as Alt+Space does, and presses an item's access key in
 // it; false when the window had no focus or the menu did not open in time.
 bool PostSystemMenuKey(HWND window, UINT virtualKey);
+// The same in two steps: opens the system menu and gives its window (nullptr
+// and a failure when it did not open), then presses a key in the open menu.
+HWND OpenSystemMenu(HWND window);
+void PostMenuKey(HWND window, UINT virtualKey);
 // Clicks with the left mouse button at a point of the window's client area.
 bool PostMouseClick(HWND window, POINT point);
 

@@ -8,7 +8,8 @@
 
 class TScopedBackupHome {
 public:
-    explicit TScopedBackupHome(const std::string& folder);
+    // nullopt: the variable unset, as on a system that does not set it.
+    explicit TScopedBackupHome(const std::optional<std::string>& folder);
     ~TScopedBackupHome();
     TScopedBackupHome(const TScopedBackupHome&) = delete;
     TScopedBackupHome& operator=(const TScopedBackupHome&) = delete;

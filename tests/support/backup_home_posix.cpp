@@ -7,9 +7,13 @@ namespace {
 constexpr char kVariable[] = "XDG_DATA_HOME";
 }  // namespace
 
-TScopedBackupHome::TScopedBackupHome(const std::string& folder) {
+TScopedBackupHome::TScopedBackupHome(const std::optional<std::string>& folder) {
     if (const char* value = std::getenv(kVariable)) previous_ = value;  // NOLINT(concurrency-mt-unsafe)
-    ::setenv(kVariable, folder.c_str(), 1);
+    if (folder) {
+        ::setenv(kVariable, folder->c_str(), 1);
+    } else {
+        ::unsetenv(kVariable);
+    }
 }
 
 TScopedBackupHome::~TScopedBackupHome() {

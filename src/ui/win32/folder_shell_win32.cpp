@@ -1,6 +1,7 @@
 // The real shell behind IFolderShell: the Windows shell's folder browser,
-// shown through its wide-character form so that its texts read right on any
-// system; paths cross the interface in the ANSI code page.
+// shown through its wide-character form and with a face that draws its title
+// so that its texts read right on any system; paths cross the interface in
+// the ANSI code page.
 #include "ui/win32/folder_shell.h"
 
 #include <algorithm>
@@ -12,6 +13,7 @@
 #include <shlobj.h>
 
 #include "common/wide_text.h"
+#include "ui/win32/readable_font.h"
 
 // The portable chooser logic uses copies of these shell and file constants.
 static_assert(kMaxPath == MAX_PATH && kCsidlDrives == CSIDL_DRIVES);
@@ -45,11 +47,40 @@ private:
     IMalloc* malloc_;
 };
 
+// The browser's title and status line (the shell's control identifiers).
+constexpr int kBrowserTitleId = 14146;
+constexpr int kBrowserStatusId = 14147;
+
+// What the browser's callback needs: the chooser's settings and its title,
+// and the face for the title and status line, alive while the browser is open.
+struct TBrowseCall {
+    const TBrowseInfo& Info;
+    const std::wstring& Title;
+    TFont Font;
+};
+
+// When the browser opens, its title and status line take a face that draws
+// the title where the dialog's own font does not (Japanese on an English
+// system); the status line shows folder paths in the same face.
+void UseReadableFont(HWND dialog, TBrowseCall& call) {
+    HWND title = ::GetDlgItem(dialog, kBrowserTitleId);
+    const auto current = reinterpret_cast<HFONT>(::SendMessageW(title ? title : dialog, WM_GETFONT, 0, 0));
+    LOGFONTW designed{};
+    if (!current || !GetObjectW(current, sizeof designed, &designed)) return;
+    call.Font = CreateReadableFont(designed, call.Title + PrintableAscii());
+    for (const int id : {kBrowserTitleId, kBrowserStatusId}) {
+        if (HWND control = ::GetDlgItem(dialog, id))
+            ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(call.Font.Get()), TRUE);
+    }
+}
+
 // The browser calls back with the platform's calling convention; this hands
 // the call on to the chooser's own callback.
 int CALLBACK BrowseTrampoline(HWND dialog, UINT message, LPARAM param, LPARAM data) {
-    const auto& info = *reinterpret_cast<const TBrowseInfo*>(data);
-    return info.Callback(dialog, message, param, info.Data);
+    auto& call = *reinterpret_cast<TBrowseCall*>(data);
+    if (message == BFFM_INITIALIZED) UseReadableFont(dialog, call);
+    if (call.Info.Callback == nullptr) return 0;
+    return call.Info.Callback(dialog, message, param, call.Info.Data);
 }
 
 // A path (or a display name) in the ANSI code page into a buffer of kMaxPath
@@ -88,10 +119,9 @@ public:
         browse.pszDisplayName = displayName;
         browse.lpszTitle = title.c_str();
         browse.ulFlags = info.Flags;
-        if (info.Callback != nullptr) {
-            browse.lpfn = &BrowseTrampoline;
-            browse.lParam = reinterpret_cast<LPARAM>(&info);
-        }
+        TBrowseCall call{info, title, TFont()};
+        browse.lpfn = &BrowseTrampoline;
+        browse.lParam = reinterpret_cast<LPARAM>(&call);
         LPITEMIDLIST chosen = ::SHBrowseForFolderW(&browse);
         info.Image = browse.iImage;
         if (info.DisplayName != nullptr) CopyAnsiPath(displayName, info.DisplayName);

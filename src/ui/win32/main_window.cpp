@@ -124,23 +124,17 @@ void TMainWindow::Bind(TForm1& form) {
     CreateControl(L"Button", ProgramText(kButton1.Caption), kPushButton | WS_GROUP, kButton1.Bounds, kButton1Id);
     CreateControl(L"Button", ProgramText(kButton2.Caption), kPushButton, kButton2.Bounds, kButton2Id);
     CreateControl(L"Button", ProgramText(kButton3.Caption), kPushButton, kButton3.Bounds, kButton3Id);
-    const std::wstring caption = ProgramText(kLabel1.Caption);
-    label_ = CreateControl(L"Static", caption, SS_LEFT | SS_NOPREFIX | WS_GROUP, kLabel1.Bounds, kLabel1Id);
-
+    label_ = CreateControl(L"Static", ProgramText(kLabel1.Caption), SS_LEFT | SS_NOPREFIX | WS_GROUP, kLabel1.Bounds,
+                           kLabel1Id);
     // The label sizes itself to its text, so another font never cuts it off.
-    TMeasureDc dc(label_, font_.Get());
-    SIZE extent{};
-    GetTextExtentPoint32W(dc.Get(), caption.c_str(), static_cast<int>(caption.size()), &extent);
-    const TBounds b = ScaleBounds(kLabel1.Bounds, textHeight_);
-    SetWindowPos(label_, nullptr, 0, 0, std::max<LONG>(b.Width, extent.cx), std::max<LONG>(b.Height, extent.cy),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceHeading(label_, font_.Get(), ScaleBounds(kSaveDataGroup.Bounds, textHeight_), textHeight_);
     LayOutSlotGroup();
-    AddUndoMenuItem(window_.Get());
+    AddUndoMenuItem(window_.Get(), undoItem_);
     RefreshUndoMenuItem(window_.Get(), form_);
 }
 
 // The slot group and its buttons widen by what the widest label lacks, Quit
-// moves along and the window grows with them; when the labels get shorter
+// moves along, the heading stays centred over them and the window grows; when the labels get shorter
 // again, all go back towards the designed sizes, never below them.
 void TMainWindow::LayOutSlotGroup() {
     if (!saveData_.Model || !saveData_.Box) return;
@@ -149,6 +143,7 @@ void TMainWindow::LayOutSlotGroup() {
                                             ScaleBounds(kButton3.Bounds, textHeight_), 0, textHeight_);
     if (fit.Growth == slotGrowth_) return;
     PlaceSlotGroup(fit, saveData_.Box, saveData_.Buttons, GetDlgItem(window_.Get(), kButton3Id), textHeight_);
+    if (label_) PlaceHeading(label_, font_.Get(), fit.Group, textHeight_);
     // The window grows from the size it has now, which the user may have changed.
     WidenWindow(window_.Get(), fit.Growth - slotGrowth_);
     slotGrowth_ = fit.Growth;
@@ -213,6 +208,7 @@ LRESULT CALLBACK TMainWindow::WindowProc(HWND window, UINT message, WPARAM wPara
 
 LRESULT TMainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     HWND window = window_.Get();
+    if (LRESULT drawn = 0; undoItem_.Handle(message, wParam, lParam, drawn)) return drawn;
     switch (message) {
     case WM_COMMAND:
         if (lParam != 0) Command(LOWORD(wParam), HIWORD(wParam));

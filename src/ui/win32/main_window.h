@@ -13,6 +13,7 @@
 #include "ui/main_form.h"
 #include "ui/main_form_layout.h"
 #include "ui/radio_group.h"
+#include "ui/win32/readable_menu_item.h"
 #include "ui/win32/win32_handles.h"
 
 class TMainWindow {
@@ -69,5 +70,6 @@ private:
     TRadioView saveData_;
     std::int32_t slotGrowth_ = 0;  // what the slot group is wider than designed
     HWND label_ = nullptr;
-    HWND focused_ = nullptr;  // the control to give the focus back to on activation
+    HWND focused_ = nullptr;      // the control to give the focus back to on activation
+    TReadableMenuItem undoItem_;  // 元に戻す in the system menu
 };

@@ -1,4 +1,5 @@
-// The box dialog: template, layout from the message font, keys and answers.
+// The box dialog: template, layout from the message font (or a face that
+// draws the box's texts where it does not), keys and answers.
 #include "ui/win32/message_form.h"
 
 #include <span>
@@ -8,6 +9,7 @@
 #include "common/frame.h"
 #include "common/wide_text.h"
 #include "ui/box_layout.h"
+#include "ui/win32/readable_font.h"
 #include "ui/win32/win32_handles.h"
 
 namespace {
@@ -97,13 +99,12 @@ private:
     }
 
     void Build(HWND dialog) {
-        NONCLIENTMETRICSW metrics{};
-        metrics.cbSize = sizeof metrics;
-        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-            font_ = TFont(CreateFontIndirectW(&metrics.lfMessageFont));
+        const std::vector<std::wstring> captions = SetTexts(dialog);
+        std::wstring shown = text_;
+        for (const std::wstring& caption : captions) shown += caption;
+        font_ = CreateReadableFont(SystemFont(TSystemFont::Message), shown + PrintableAscii());
         HFONT font = font_.Get() ? font_.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 
-        const std::vector<std::wstring> captions = SetTexts(dialog);
         const std::span<const TBoxButtonDescription> buttons = box_.Buttons;
         const int count = static_cast<int>(buttons.size());
 
@@ -155,7 +156,7 @@ private:
     const TBoxDescription& box_;
     const std::wstring& caption_;
     const std::wstring& text_;
-    TFont font_;  // the message font, alive while the box is open
+    TFont font_;  // the message font or a face that draws the texts, alive while the box is open
     bool answered_ = false;
 };
 
@@ -164,4 +165,10 @@ private:
 std::int32_t ShowMessageForm(HWND owner, TBoxKind kind, const std::wstring& caption, const std::wstring& text) {
     TMessageForm form(kind, caption, text);
     return form.ShowModal(owner);
+}
+
+bool MessageFontDraws(const std::wstring& text) {
+    const LOGFONTW designed = SystemFont(TSystemFont::Message);
+    const TFont font(CreateFontIndirectW(&designed));
+    return !font.Get() || FontDrawsAll(font.Get(), text);
 }

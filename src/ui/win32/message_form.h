@@ -15,3 +15,7 @@
 // cancel button for Esc, or its close answer when it was closed by its close
 // box, Alt+F4 or its system menu.
 std::int32_t ShowMessageForm(HWND owner, TBoxKind kind, const std::wstring& caption, const std::wstring& text);
+
+// True when the system's message font draws every character of text, so that
+// the system's own message box shows it readably.
+bool MessageFontDraws(const std::wstring& text);

@@ -2,9 +2,11 @@
 #include "ui/win32/slot_group_layout.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "common/wide_text.h"
+#include "ui/form_scaling.h"
 #include "ui/win32/win32_handles.h"
 
 namespace {
@@ -44,6 +46,25 @@ void PlaceSlotGroup(const TSlotLabelFit& fit, HWND box, const std::vector<HWND>&
         Place(buttons[i], TBounds{fit.Group.Left + r.Left, fit.Group.Top + r.Top, r.Width, r.Height});
     }
     if (quit) Place(quit, fit.Quit);
+}
+
+void PlaceHeading(HWND heading, HFONT font, const TBounds& slotGroup, std::int32_t textHeight) {
+    wchar_t text[256];
+    const int length = GetWindowTextW(heading, text, static_cast<int>(std::size(text)));
+    SIZE extent{};
+    {
+        TMeasureDc dc(heading, font);
+        GetTextExtentPoint32W(dc.Get(), text, length, &extent);
+    }
+    TBounds b = ScaleBounds(kLabel1.Bounds, textHeight);
+    const TBounds designedGroup = ScaleBounds(kSaveDataGroup.Bounds, textHeight);
+    if (slotGroup.Width > designedGroup.Width) {
+        const std::int32_t middle =
+            (ScaleBounds(kScenarioGroup.Bounds, textHeight).Left + slotGroup.Left + slotGroup.Width) / 2;
+        b.Left = middle - extent.cx / 2;
+    }
+    Place(heading, TBounds{b.Left, b.Top, std::max<std::int32_t>(b.Width, extent.cx),
+                           std::max<std::int32_t>(b.Height, extent.cy)});
 }
 
 // A maximised window keeps its size now and takes the change in the size it

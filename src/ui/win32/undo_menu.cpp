@@ -22,11 +22,11 @@ std::string SelectedSlot(const TForm1* form) {
 
 }  // namespace
 
-void AddUndoMenuItem(HWND window) {
+void AddUndoMenuItem(HWND window, TReadableMenuItem& item) {
     HMENU menu = GetSystemMenu(window, FALSE);
     if (!menu) return;
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING | MF_GRAYED, kUndoCommand, ProgramText(kUndoMenuText).c_str());
+    item.Append(menu, kUndoCommand, ProgramText(kUndoMenuText));
 }
 
 void RefreshUndoMenuItem(HWND window, const TForm1* form) {

@@ -3,6 +3,8 @@
 // from its own code page.
 #include "ui/win32/win32_frame.h"
 
+#include <vector>
+
 #include "common/wide_text.h"
 #include "ui/win32/message_form.h"
 
@@ -27,6 +29,32 @@ public:
 
 private:
     HWND window_;
+};
+
+// Without an owner, the program's own box disables every top-level window of
+// the thread while it is open, as MB_TASKMODAL does for the system's box.
+class TThreadWindowsDisabled {
+public:
+    explicit TThreadWindowsDisabled(HWND owner) {
+        if (!owner) EnumThreadWindows(GetCurrentThreadId(), &Disable, reinterpret_cast<LPARAM>(&windows_));
+    }
+    ~TThreadWindowsDisabled() {
+        for (HWND window : windows_) {
+            if (IsWindow(window)) EnableWindow(window, TRUE);
+        }
+    }
+    TThreadWindowsDisabled(const TThreadWindowsDisabled&) = delete;
+    TThreadWindowsDisabled& operator=(const TThreadWindowsDisabled&) = delete;
+
+private:
+    static BOOL CALLBACK Disable(HWND window, LPARAM windows) {
+        if (IsWindowEnabled(window)) {
+            EnableWindow(window, FALSE);
+            reinterpret_cast<std::vector<HWND>*>(windows)->push_back(window);
+        }
+        return TRUE;
+    }
+    std::vector<HWND> windows_;
 };
 
 // The caption its description gives a box, from its own code page.
@@ -75,7 +103,17 @@ void TWin32Frame::ReportError(const Exception& error) {
     const UINT flags = kErrorBoxStyle | (MainWindowShown() ? 0u : static_cast<UINT>(MB_TASKMODAL));
     const HWND owner = Owner();
     const TDisabledWhileBoxOpen disabled(applicationWindow_, owner);
-    MessageBoxW(owner, ErrorBoxWideText(error).c_str(), BoxCaptionText(TBoxKind::Error).c_str(), flags);
+    const std::wstring text = ErrorBoxWideText(error);
+    const std::wstring caption = BoxCaptionText(TBoxKind::Error);
+    if (MessageFontDraws(text)) {
+        MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
+        return;
+    }
+    // The system's box would show empty boxes for the characters its font
+    // lacks (Japanese on an English system): the program's own box of the
+    // same kind shows the text in a face that draws it.
+    const TThreadWindowsDisabled taskModal(owner);
+    ShowMessageForm(owner, TBoxKind::Error, caption, text);
 }
 
 void TWin32Frame::RequestQuit() { PostQuitMessage(0); }

@@ -13,14 +13,7 @@
 // names, digits, Latin dates) and the window's Japanese texts.
 std::wstring WindowTextCharacters();
 
-// True when the font has a glyph for every character of text.
-bool FontDrawsAll(HFONT font, const std::wstring& text);
-
-// The designed face at this height in Shift-JIS. A system without that
-// face picks one for the character set itself, and may pick one without
-// Latin letters (Wine picks Droid Sans Fallback from fontconfig's fonts),
-// drawing the slot labels as empty boxes: then the first installed
-// Japanese face that draws every character the window needs takes its
-// place, a proportional one before a fixed-pitch one. When none does, the
-// system's pick stays.
+// The designed face at this height in Shift-JIS, or in its place the first
+// installed Japanese face that draws every character the window needs
+// (CreateReadableFont).
 TFont CreateWindowFont(std::int32_t height);
