@@ -6,6 +6,7 @@
 
 #include "backup/save_backup.h"
 #include "cli/console_output.h"
+#include "cli/saved_game_check.h"
 #include "common/game_paths.h"
 #include "common/system_text.h"
 #include "process/process.h"
@@ -66,6 +67,7 @@ int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::os
     return ReportingErrors(err, [&] {
         const std::string gameFolder = GameFolderPath(arguments.GameFolder);
         const std::string slotName = SaveSlotName(arguments.Slot);
+        RequireSavedGame(gameFolder, slotName);
         if (arguments.DryRun) {
             PrintPlannedChanges(
                 PlanOfficerNameRewrite(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName)), out);
