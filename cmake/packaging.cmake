@@ -11,6 +11,17 @@ set(KASUMIRO_HOMEPAGE "https://kasumiro.example.org" CACHE STRING
 set(KASUMIRO_APPSTREAM_ID "org.example.kasumiro" CACHE STRING
     "AppStream component id: the home page's domain reversed")
 
+# A package build asks for every file: without help2man or rsvg-convert it
+# fails rather than leave out the man pages or the icon's sizes. A developer
+# build goes on without them.
+option(KASUMIRO_REQUIRE_PACKAGE_FILES "Fail when help2man or rsvg-convert is missing (package builds)" OFF)
+function(kasumiro_package_tool_missing tool what)
+  if(KASUMIRO_REQUIRE_PACKAGE_FILES)
+    message(FATAL_ERROR "${tool} not found: the package would have no ${what} (scripts/install-deps.sh package)")
+  endif()
+  message(STATUS "${tool} not found: no ${what} are installed (scripts/install-deps.sh package)")
+endfunction()
+
 include(GNUInstallDirs)
 set(generated ${CMAKE_BINARY_DIR}/packaging)
 configure_file(${CMAKE_SOURCE_DIR}/packaging/kasumiro.metainfo.xml.in
@@ -37,7 +48,7 @@ if(HELP2MAN)
     install(FILES ${generated}/${program}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
   endforeach()
 else()
-  message(STATUS "help2man not found: no man pages are installed (scripts/install-deps.sh package)")
+  kasumiro_package_tool_missing(help2man "man pages")
 endif()
 
 # The icon's PNG sizes, rendered from its SVG source.
@@ -54,7 +65,7 @@ if(RSVG_CONVERT)
     install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
   endforeach()
 else()
-  message(STATUS "rsvg-convert not found: only the SVG icon is installed (scripts/install-deps.sh package)")
+  kasumiro_package_tool_missing(rsvg-convert "PNG sizes of the icon")
 endif()
 # Built with the programs, except by a sanitizer build, which is for the tests
 # and never installed.
