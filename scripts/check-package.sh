@@ -54,6 +54,7 @@ for path in ./usr/bin/kasumiro ./usr/bin/kasumiro-cli \
   grep -qxF "$path" <<<"$contents" || fail "$path is missing"
 done
 grep -qE '^\./usr/share/metainfo/[^/]+\.metainfo\.xml$' <<<"$contents" || fail "no AppStream metainfo"
+grep -qE '^\./usr/share/doc/kasumiro/README\.md(\.gz)?$' <<<"$contents" || fail "README.md is not installed"
 for size in 16 24 32 48 64 128 256; do
   path="./usr/share/icons/hicolor/${size}x${size}/apps/kasumiro.png"
   grep -qxF "$path" <<<"$contents" || fail "$path is missing"
@@ -73,11 +74,11 @@ done
 for page in "$unpacked"/usr/share/man/man1/*.1.gz; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
-  for section in "EXIT STATUS" FILES; do
+  for section in "EXIT STATUS" FILES EXAMPLES; do
     zgrep -q "^\.SH \"\?$section\"\?\$" "$page" || fail "$(basename "$page") has no $section section"
   done
 done
-zgrep -q '^\.SH EXAMPLES$' "$unpacked/usr/share/man/man1/kasumiro-cli.1.gz" || fail "kasumiro-cli.1 has no EXAMPLES"
+zgrep -q '^\.SH OPTIONS$' "$unpacked/usr/share/man/man1/kasumiro-cli.1.gz" || fail "kasumiro-cli.1 has no OPTIONS"
 
 [ "$reproducible" -eq 0 ] || scripts/check-reproducible.sh || failed=1
 [ "$failed" -eq 0 ] && echo "check-package: $changes passes"

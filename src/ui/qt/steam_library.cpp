@@ -38,8 +38,10 @@ std::string Printable(std::string name) {
     return name;
 }
 
+// A library once, by its real path; a relative path (never Steam's) is left out.
 void AddLibrary(const fs::path& library, std::vector<fs::path>& libraries, std::vector<fs::path>& seen) {
     std::error_code error;
+    if (!library.is_absolute()) return;
     const fs::path real = fs::canonical(library, error);
     if (error || libraries.size() >= kMaxSteamFolders || std::find(seen.begin(), seen.end(), real) != seen.end())
         return;
