@@ -56,7 +56,7 @@ bool TBinaryVdfReader::ReadEntry(unsigned char type, TVdfObject& object, int dep
     case kTypeObject: {
         TVdfObject child;
         if (depth >= kVdfMaxDepth || !ReadObject(child, depth + 1)) return false;
-        object.Objects.emplace_back(std::move(key), std::move(child));
+        object.Objects.push_back({std::move(key), std::move(child)});
         return true;
     }
     case kTypeString: {

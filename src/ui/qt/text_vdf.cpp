@@ -93,7 +93,7 @@ bool TTextVdfReader::ReadObject(TVdfObject& object, int depth) {
         } else if (value.Kind == TTokenKind::Open && depth < kVdfMaxDepth) {
             TVdfObject child;
             if (!ReadObject(child, depth + 1)) return false;
-            object.Objects.emplace_back(std::move(key.Text), std::move(child));
+            object.Objects.push_back({std::move(key.Text), std::move(child)});
         } else {
             return false;
         }

@@ -13,16 +13,18 @@ bool SameKey(std::string_view a, std::string_view b) {
            std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
-template <typename T>
-const T* Find(const std::vector<std::pair<std::string, T>>& entries, std::string_view key) {
-    for (const auto& [name, entry] : entries) {
-        if (SameKey(name, key)) return &entry;
+}  // namespace
+
+const std::string* TVdfObject::Value(std::string_view key) const {
+    for (const auto& [name, value] : Values) {
+        if (SameKey(name, key)) return &value;
     }
     return nullptr;
 }
 
-}  // namespace
-
-const std::string* TVdfObject::Value(std::string_view key) const { return Find(Values, key); }
-
-const TVdfObject* TVdfObject::Object(std::string_view key) const { return Find(Objects, key); }
+const TVdfObject* TVdfObject::Object(std::string_view key) const {
+    for (const TVdfObjectEntry& entry : Objects) {
+        if (SameKey(entry.Key, key)) return &entry.Object;
+    }
+    return nullptr;
+}

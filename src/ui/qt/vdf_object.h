@@ -7,13 +7,22 @@
 #include <utility>
 #include <vector>
 
+struct TVdfObjectEntry;
+
 struct TVdfObject {
     std::vector<std::pair<std::string, std::string>> Values;  // numbers as unsigned decimal text
-    std::vector<std::pair<std::string, TVdfObject>> Objects;
+    std::vector<TVdfObjectEntry> Objects;
 
     // The first value or sub-object under key; null when there is none.
     const std::string* Value(std::string_view key) const;
     const TVdfObject* Object(std::string_view key) const;
+};
+
+// A sub-object and its key; a type of its own, since a pair would need the
+// object complete where the object's own list of them is declared.
+struct TVdfObjectEntry {
+    std::string Key;
+    TVdfObject Object;
 };
 
 // How deep objects may nest before a file counts as damaged: Steam's own
