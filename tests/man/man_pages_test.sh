@@ -74,27 +74,29 @@ kasumiro 2 kasumiro --bogus
 kasumiro 2 kasumiro extra"
 
 for program in kasumiro-cli kasumiro; do
-  page="$man_folder/$program.1"
+  pages=("$man_folder/$program".[1-8])
+  page=${pages[0]}
   [ -s "$page" ] || { fail "$page missing"; continue; }
+  name=$(basename "$page")
   mapfile -t examples < <(section_tags "$page" EXAMPLES)
-  [ "${#examples[@]}" -gt 0 ] || fail "$program.1 has no examples"
+  [ "${#examples[@]}" -gt 0 ] || fail "$name has no examples"
   for example in "${examples[@]}"; do
     run_line "$example"
     code=$?
-    [ "$code" -eq 0 ] || fail "$program.1's example '$example' exits $code"
+    [ "$code" -eq 0 ] || fail "$name's example '$example' exits $code"
   done
 
   listed=$(section_tags "$page" "EXIT STATUS" | sort -u | xargs)
   given=""
-  while read -r name code line; do
-    [ "$name" = "$program" ] || continue
+  while read -r case_program code line; do
+    [ "$case_program" = "$program" ] || continue
     run_line "$line"
     actual=$?
     [ "$actual" -eq "$code" ] || fail "'$line' exits $actual, not $code"
     given="$given $code"
   done <<<"$exit_cases"
   given=$(tr ' ' '\n' <<<"$given" | sed '/^$/d' | sort -u | xargs)
-  [ "$listed" = "$given" ] || fail "$program.1's EXIT STATUS lists '$listed'; $program gives '$given'"
+  [ "$listed" = "$given" ] || fail "$name's EXIT STATUS lists '$listed'; $program gives '$given'"
 done
 
 [ "$failed" -eq 0 ] || { echo "--- the programs' output:" >&2; cat "$work/output" >&2; }
