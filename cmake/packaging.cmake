@@ -1,6 +1,6 @@
 # What `cmake --install` puts beside the two Linux programs, for the Debian
-# package (debian/) or any other: the man pages made by help2man from --help
-# with the sections of packaging/*.h2m, the desktop entry, the AppStream
+# package (debian/) or any other: the man pages made by help2man with the
+# sections of packaging/*.h2m, the desktop entry, the AppStream
 # metainfo and the icon, as SVG and as the PNG sizes rendered from it.
 # Included by kasumiro_qt.cmake once kasumiro is defined.
 
@@ -11,13 +11,29 @@ set(KASUMIRO_HOMEPAGE "https://kasumiro.example.org" CACHE STRING
 set(KASUMIRO_APPSTREAM_ID "org.example.kasumiro" CACHE STRING
     "AppStream component id: the home page's domain reversed")
 
+# A package build asks for every file: without help2man or rsvg-convert it
+# fails rather than leave out the man pages or the icon's sizes. A developer
+# build goes on without them.
+option(KASUMIRO_REQUIRE_PACKAGE_FILES "Fail when help2man or rsvg-convert is missing (package builds)" OFF)
+function(kasumiro_package_tool_missing tool what)
+  if(KASUMIRO_REQUIRE_PACKAGE_FILES)
+    message(FATAL_ERROR "${tool} not found: the package would have no ${what} (scripts/install-deps.sh package)")
+  endif()
+  message(STATUS "${tool} not found: no ${what} are installed (scripts/install-deps.sh package)")
+endfunction()
+
 include(GNUInstallDirs)
 set(generated ${CMAKE_BINARY_DIR}/packaging)
 configure_file(${CMAKE_SOURCE_DIR}/packaging/kasumiro.metainfo.xml.in
                ${generated}/${KASUMIRO_APPSTREAM_ID}.metainfo.xml @ONLY)
 
-# Man pages from the programs' own --help and --version, with the sections
-# --help leaves out. help2man dates them by SOURCE_DATE_EPOCH when it is set
+# A game's programs, as Debian's policy has them (the package is in the
+# section games): the programs in PREFIX/games, their man pages in section 6.
+set(KASUMIRO_INSTALL_GAMESDIR games)
+set(KASUMIRO_MAN_SECTION 6)
+
+# Man pages from the programs' --version and the sections of
+# packaging/*.h2m (kasumiro-cli's help is Japanese, its page English). help2man dates them by SOURCE_DATE_EPOCH when it is set
 # (the Debian build sets it from debian/changelog), not by the build.
 find_program(HELP2MAN help2man)
 set(package_files)
@@ -29,15 +45,16 @@ if(HELP2MAN)
       set(synopsis "rewrite the officer names of a saved game of Tenka Touitsu (command line)")
     endif()
     set(include ${CMAKE_SOURCE_DIR}/packaging/${program}.h2m)
-    add_custom_command(OUTPUT ${generated}/${program}.1
-      COMMAND ${HELP2MAN} --no-info --locale=C.UTF-8 --section=1 --name=${synopsis} --include=${include}
-              --output=${generated}/${program}.1 $<TARGET_FILE:${program}>
+    set(page ${generated}/${program}.${KASUMIRO_MAN_SECTION})
+    add_custom_command(OUTPUT ${page}
+      COMMAND ${HELP2MAN} --no-info --locale=C.UTF-8 --section=${KASUMIRO_MAN_SECTION} --name=${synopsis}
+              --include=${include} --output=${page} $<TARGET_FILE:${program}>
       DEPENDS ${program} ${include} VERBATIM)
-    list(APPEND package_files ${generated}/${program}.1)
-    install(FILES ${generated}/${program}.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    list(APPEND package_files ${page})
+    install(FILES ${page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${KASUMIRO_MAN_SECTION})
   endforeach()
 else()
-  message(STATUS "help2man not found: no man pages are installed (scripts/install-deps.sh package)")
+  kasumiro_package_tool_missing(help2man "man pages")
 endif()
 
 # The icon's PNG sizes, rendered from its SVG source.
@@ -54,7 +71,7 @@ if(RSVG_CONVERT)
     install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
   endforeach()
 else()
-  message(STATUS "rsvg-convert not found: only the SVG icon is installed (scripts/install-deps.sh package)")
+  kasumiro_package_tool_missing(rsvg-convert "PNG sizes of the icon")
 endif()
 # Built with the programs, except by a sanitizer build, which is for the tests
 # and never installed.
@@ -64,7 +81,11 @@ else()
   add_custom_target(kasumiro_package_files ALL DEPENDS ${package_files})
 endif()
 
-install(TARGETS kasumiro kasumiro-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${CMAKE_SOURCE_DIR}/src/main/kasumiro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(TARGETS kasumiro kasumiro-cli RUNTIME DESTINATION ${KASUMIRO_INSTALL_GAMESDIR})
+# The desktop entry starts the program by its full path: a session's PATH
+# need not hold the games folder.
+set(KASUMIRO_PROGRAM_PATH ${CMAKE_INSTALL_PREFIX}/${KASUMIRO_INSTALL_GAMESDIR}/kasumiro)
+configure_file(${CMAKE_SOURCE_DIR}/src/main/kasumiro.desktop.in ${generated}/kasumiro.desktop @ONLY)
+install(FILES ${generated}/kasumiro.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${generated}/${KASUMIRO_APPSTREAM_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${icon_source} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)

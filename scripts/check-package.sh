@@ -47,13 +47,14 @@ bad=$(grep -E '^[EW]: ' <<<"$report" |
 [ -z "$bad" ] || fail "lintian errors or warnings:"$'\n'"$bad"
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $NF}')
-for path in ./usr/bin/kasumiro ./usr/bin/kasumiro-cli \
-            ./usr/share/man/man1/kasumiro.1.gz ./usr/share/man/man1/kasumiro-cli.1.gz \
+for path in ./usr/games/kasumiro ./usr/games/kasumiro-cli \
+            ./usr/share/man/man6/kasumiro.6.gz ./usr/share/man/man6/kasumiro-cli.6.gz \
             ./usr/share/doc/kasumiro/copyright ./usr/share/doc/kasumiro/changelog.Debian.gz \
             ./usr/share/applications/kasumiro.desktop ./usr/share/icons/hicolor/scalable/apps/kasumiro.svg; do
   grep -qxF "$path" <<<"$contents" || fail "$path is missing"
 done
 grep -qE '^\./usr/share/metainfo/[^/]+\.metainfo\.xml$' <<<"$contents" || fail "no AppStream metainfo"
+grep -qE '^\./usr/share/doc/kasumiro/README\.md(\.gz)?$' <<<"$contents" || fail "README.md is not installed"
 for size in 16 24 32 48 64 128 256; do
   path="./usr/share/icons/hicolor/${size}x${size}/apps/kasumiro.png"
   grep -qxF "$path" <<<"$contents" || fail "$path is missing"
@@ -70,14 +71,14 @@ for metainfo in "$unpacked"/usr/share/metainfo/*.metainfo.xml; do
 done
 # The man pages as man renders them, warnings included, with the sections
 # that --help leaves out.
-for page in "$unpacked"/usr/share/man/man1/*.1.gz; do
+for page in "$unpacked"/usr/share/man/man6/*.6.gz; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null)
   [ -z "$warnings" ] || fail "$(basename "$page"): $warnings"
-  for section in "EXIT STATUS" FILES; do
+  for section in "EXIT STATUS" FILES EXAMPLES; do
     zgrep -q "^\.SH \"\?$section\"\?\$" "$page" || fail "$(basename "$page") has no $section section"
   done
 done
-zgrep -q '^\.SH EXAMPLES$' "$unpacked/usr/share/man/man1/kasumiro-cli.1.gz" || fail "kasumiro-cli.1 has no EXAMPLES"
+zgrep -q '^\.SH OPTIONS$' "$unpacked/usr/share/man/man6/kasumiro-cli.6.gz" || fail "kasumiro-cli.6 has no OPTIONS"
 
 [ "$reproducible" -eq 0 ] || scripts/check-reproducible.sh || failed=1
 [ "$failed" -eq 0 ] && echo "check-package: $changes passes"

@@ -6,11 +6,19 @@
 
 namespace {
 
-TCliArguments Refuse(std::string problem) {
+TCliArguments Refuse(std::string problem, std::string argument = "") {
     TCliArguments result;
     result.Problem = std::move(problem);
+    result.ProblemArgument = std::move(argument);
     return result;
 }
+
+// A refusal's words, and the argument it quotes when it quotes one.
+struct TProblem {
+    TProblem(std::string text = "", std::string argument = "") : Text(std::move(text)), Argument(std::move(argument)) {}
+    std::string Text;
+    std::string Argument;
+};
 
 struct TOptions {
     bool Help = false;
@@ -52,38 +60,37 @@ bool ParseSlot(const std::string& slot, TCliArguments& result) {
     return true;
 }
 
-// The command's operands and options checked; the problem, or "" when they fit.
-std::string ParseCommand(const std::vector<std::string>& operands, const TOptions& options, TCliArguments& result) {
+// The command's operands and options checked; the problem, or no text when they fit.
+TProblem ParseCommand(const std::vector<std::string>& operands, const TOptions& options, TCliArguments& result) {
     const std::string& command = operands[0];
     const std::size_t count = operands.size();
     if (command == "rewrite") {
-        if (count != 3) return "rewrite takes GAME_FOLDER and SLOT";
-        if (options.Force) return "--force goes with restore only";
+        if (count != 3) return {"rewrite の引数は GAME_FOLDER と SLOT です"};
         result.Command = TCliCommand::Rewrite;
     } else if (command == "slots") {
-        if (count != 2) return "slots takes GAME_FOLDER";
+        if (count != 2) return {"slots の引数は GAME_FOLDER です"};
         result.Command = TCliCommand::Slots;
     } else if (command == "backups") {
-        if (count != 3) return "backups takes GAME_FOLDER and SLOT";
+        if (count != 3) return {"backups の引数は GAME_FOLDER と SLOT です"};
         result.Command = TCliCommand::Backups;
     } else if (command == "restore") {
-        if (count != 3 && count != 4) return "restore takes GAME_FOLDER, SLOT and perhaps BACKUP";
+        if (count != 3 && count != 4) return {"restore の引数は GAME_FOLDER と SLOT, それに BACKUP (省略可) です"};
         result.Command = TCliCommand::Restore;
         if (count == 4) result.BackupName = operands[3];
     } else {
-        return "unknown command: " + command;
+        return {"不明なコマンドです: ", command};
     }
-    if (options.DryRun && command != "rewrite") return "--dry-run goes with rewrite only";
-    if (options.NoBackup && command != "rewrite") return "--no-backup goes with rewrite only";
-    if (options.Force && command != "restore") return "--force goes with restore only";
-    if (count >= 3 && !ParseSlot(operands[2], result)) return "SLOT must be 1 to 5: " + operands[2];
+    if (options.DryRun && command != "rewrite") return {"--dry-run は rewrite にだけ付けられます"};
+    if (options.NoBackup && command != "rewrite") return {"--no-backup は rewrite にだけ付けられます"};
+    if (options.Force && command != "restore") return {"--force は restore にだけ付けられます"};
+    if (count >= 3 && !ParseSlot(operands[2], result)) return {"SLOT は 1 から 5 です: ", operands[2]};
     // An empty folder would turn into the root folder once the separator is added.
-    if (operands[1].empty()) return "GAME_FOLDER is empty";
+    if (operands[1].empty()) return {"GAME_FOLDER が空です"};
     result.GameFolder = operands[1];
     result.DryRun = options.DryRun;
     result.NoBackup = options.NoBackup;
     result.Force = options.Force;
-    return "";
+    return {};
 }
 
 }  // namespace
@@ -92,7 +99,7 @@ TCliArguments ParseCliArguments(const std::vector<std::string>& args) {
     TOptions options;
     std::vector<std::string> operands;
     const std::string unknown = SplitArguments(args, options, operands);
-    if (!unknown.empty()) return Refuse("unknown option: " + unknown);
+    if (!unknown.empty()) return Refuse("不明なオプションです: ", unknown);
     TCliArguments result;
     if (options.Help) {
         result.Command = TCliCommand::Help;
@@ -102,31 +109,40 @@ TCliArguments ParseCliArguments(const std::vector<std::string>& args) {
         result.Command = TCliCommand::Version;
         return result;
     }
-    if (operands.empty()) return Refuse("no command given");
-    const std::string problem = ParseCommand(operands, options, result);
-    if (!problem.empty()) return Refuse(problem);
+    if (operands.empty()) return Refuse("コマンドがありません");
+    TProblem problem = ParseCommand(operands, options, result);
+    if (!problem.Text.empty()) return Refuse(std::move(problem.Text), std::move(problem.Argument));
     return result;
 }
 
 std::string CliUsageText() {
-    // GNU's layout, which help2man turns into the man page.
-    return "Usage: kasumiro-cli rewrite [--dry-run | --no-backup] GAME_FOLDER SLOT\n"
-           "  or:  kasumiro-cli slots GAME_FOLDER\n"
-           "  or:  kasumiro-cli backups GAME_FOLDER SLOT\n"
-           "  or:  kasumiro-cli restore [--force] GAME_FOLDER SLOT [BACKUP]\n"
-           "  or:  kasumiro-cli --help | --version\n"
+    // GNU's layout, in the program's one language.
+    return "使い方: kasumiro-cli rewrite [--dry-run | --no-backup] GAME_FOLDER SLOT\n"
+           "  または: kasumiro-cli slots GAME_FOLDER\n"
+           "  または: kasumiro-cli backups GAME_FOLDER SLOT\n"
+           "  または: kasumiro-cli restore [--force] GAME_FOLDER SLOT [BACKUP]\n"
+           "  または: kasumiro-cli --help | --version\n"
            "\n"
-           "  rewrite      gives every officer of save slot SLOT (1 to 5, LOG1.DAT to\n"
-           "               LOG5.DAT) whose name differs from the scenario NEW.DAT the\n"
-           "               scenario's name with the suffix 嗣 added, in GAME_FOLDER's\n"
-           "               BUSYO21.BIN files; the slot's BUSYO21.BIN is backed up\n"
-           "               first, the backup's path goes to standard error\n"
-           "  --dry-run    writes nothing; lists index, current name and new name of\n"
-           "               each record that would change\n"
-           "  --no-backup  rewrites without making a backup\n"
-           "  slots        lists the five save slots with the time of their saved game\n"
-           "  backups      lists the slot's backups, newest first: time and path\n"
-           "  restore      puts the slot's newest backup back, or the one named BACKUP,\n"
-           "               only while the save is still as the rewrite left it\n"
-           "  --force      restores even when the save has changed since\n";
+           "GAME_FOLDER は天下統一のフォルダ, SLOT はセーブデータの番号 1 から 5\n"
+           "(LOG1.DAT から LOG5.DAT) です.\n"
+           "\n"
+           "  rewrite      SLOT の BUSYO21.BIN で, シナリオ NEW.DAT と名前の違う武将の\n"
+           "               名前を, シナリオの名前に 嗣 を付けた名前に書き換えます.\n"
+           "               先にバックアップを作り, そのパスを標準エラー出力に書きます.\n"
+           "               --- のセーブデータ (SYSTEM.BIN がない) は書き換えません\n"
+           "  slots        五つのセーブデータを, 保存の日時または --- で示します\n"
+           "  backups      SLOT のバックアップを新しい順に, 日時とパスで示します\n"
+           "  restore      SLOT のバックアップを元に戻します: BACKUP がなければ一番新しい\n"
+           "               ものを. BACKUP はバックアップの番号 (ファイル名の先頭の数) か\n"
+           "               ファイル名です. セーブデータが書き換えの後に変更されていれば\n"
+           "               戻しません\n"
+           "\n"
+           "  --dry-run    何も書かずに, 書き換わる武将の番号, 今の名前と新しい名前を\n"
+           "               一行ずつ示します\n"
+           "  --no-backup  バックアップを作らずに書き換えます\n"
+           "  --force      セーブデータが書き換えの後に変更されていても元に戻します\n"
+           "  -h, --help   この説明を示して終わります\n"
+           "  --version    版を示して終わります\n"
+           "\n"
+           "終了コード: 0 成功, 1 入出力のエラーか拒否, 2 引数の誤り\n";
 }

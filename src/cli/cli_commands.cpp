@@ -6,6 +6,7 @@
 
 #include "backup/save_backup.h"
 #include "cli/console_output.h"
+#include "cli/saved_game_check.h"
 #include "common/game_paths.h"
 #include "common/system_text.h"
 #include "process/process.h"
@@ -63,12 +64,13 @@ int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::os
     return ReportingErrors(err, [&] {
         const std::string gameFolder = GameFolderPath(arguments.GameFolder);
         const std::string slotName = SaveSlotName(arguments.Slot);
+        // The missing folder by name first, then a slot without a saved game.
+        RequireGameFolders(gameFolder, slotName);
+        RequireSavedGame(gameFolder, slotName);
         if (arguments.DryRun) {
-            RequireGameFolders(gameFolder, slotName);
             PrintPlannedChanges(
                 PlanOfficerNameRewrite(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName)), out);
         } else if (arguments.NoBackup) {
-            RequireGameFolders(gameFolder, slotName);
             // The plain record-by-record rewrite, without a backup.
             RewriteOfficerNames(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName),
                                 TErrorNaming::WithPath);

@@ -24,9 +24,11 @@ int Run(const TCliArguments& arguments) {
     case TCliCommand::Restore: return RunRestoreCommand(arguments, std::cout, std::cerr);
     case TCliCommand::Usage: break;
     }
-    // The problem quotes the user's arguments: the system's text. The whole
-    // usage would push it off a small terminal; one line says where it is.
-    WriteText(std::cerr, "kasumiro-cli: " + arguments.Problem + "\n", TTextOrigin::System);
+    // The problem is the program's words, the argument it quotes the system's
+    // text. The whole usage would push it off a small terminal; one line says
+    // where it is.
+    WriteText(std::cerr, "kasumiro-cli: " + arguments.Problem, TTextOrigin::Program);
+    WriteText(std::cerr, arguments.ProblemArgument + "\n", TTextOrigin::System);
     WriteText(std::cerr, kCliUsageHint, TTextOrigin::Program);
     std::cerr << std::flush;
     return kExitUsage;

@@ -182,6 +182,28 @@ TEST_F(KasumiroCliBackupTest, OnlyVerifiedBackupsCountAndEachRefusalSaysWhy) {
     }
 }
 
+// A slot shown as "---" is refused as the window refuses it, in every mode:
+// nothing written, no backup made.
+TEST_F(KasumiroCliBackupTest, RewriteRefusesAnEmptySlot) {
+    MakeFolder(SubFolder(SubFolder(game.Path(), "LOG5.DAT"), "SYSTEM.BIN"));  // a folder, not a save
+    const struct {
+        std::string Folder;
+        std::string Slot;
+    } cases[] = {{game.Path(), "3"}, {game.Path(), "5"}};
+    for (const auto& c : cases) {
+        const std::string officers = SubFolder(c.Folder, "LOG" + c.Slot + ".DAT") + "BUSYO21.BIN";
+        const std::string bytes = FileExists(officers) ? ReadFileBytes(officers) : "(none)";
+        for (const char* mode : {"--dry-run", "--no-backup", "--"}) {
+            const TProgramResult result = RunCli({"rewrite", mode, c.Folder, c.Slot});
+            EXPECT_EQ(result.ExitCode, 1) << c.Folder << " " << c.Slot << " " << mode;
+            EXPECT_EQ(result.Out, "");
+            EXPECT_EQ(result.Err, "LOG" + c.Slot + ".DAT: セーブデータがありません.\n");
+            EXPECT_EQ(FileExists(officers) ? ReadFileBytes(officers) : "(none)", bytes);
+            EXPECT_EQ(RunCli({"backups", c.Folder, c.Slot}).Out, "");
+        }
+    }
+}
+
 // Two rewrites of one slot at once: one backs up and rewrites, the other
 // then finds nothing to change; the one backup puts the old save back.
 TEST_F(KasumiroCliBackupTest, TwoRewritesAtOnceKeepTheirBackup) {
@@ -215,6 +237,7 @@ TEST(KasumiroCli, DryRunListsTheChangingNamesAsReadableTextAndWritesNothing) {
     const std::string savePath = folders.SaveFile;
     WriteFileBytes(folders.ScenarioFile, OfficerFileBytes(scenarioNames));
     WriteFileBytes(savePath, OfficerFileBytes(saveNames));
+    WriteFileBytes(folders.Save + "SYSTEM.BIN", "saved");
     SetReadOnly(savePath, true);  // a dry run needs no write access
 
     const TProgramResult result = RunCli({"rewrite", "--dry-run", game.Path(), "1"});
@@ -254,7 +277,10 @@ TEST(KasumiroCli, IoErrorsGiveTheErrorBoxTextAndExitCode1) {
         TTempDir home;
         TScopedBackupHome scopedHome(home.Path());
         MakeFolder(SubFolder(game.Path(), "NEW.DAT"));
-        if (c.SlotFolder) MakeFolder(SubFolder(game.Path(), "LOG3.DAT"));
+        if (c.SlotFolder) {
+            MakeFolder(SubFolder(game.Path(), "LOG3.DAT"));
+            WriteFileBytes(SubFolder(game.Path(), "LOG3.DAT") + "SYSTEM.BIN", "saved");
+        }
         if (!c.Scenario.empty()) WriteFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN", c.Scenario);
         if (!c.Save.empty()) WriteFileBytes(SubFolder(game.Path(), "LOG3.DAT") + "BUSYO21.BIN", c.Save);
         for (const char* mode : {"--dry-run", "--"}) {
@@ -279,9 +305,10 @@ TEST(KasumiroCli, UsageErrorsExitWith2) {
     const struct {
         std::vector<std::string> Args;
         std::string Problem;
-    } cases[] = {{{}, "no command given"},
-                 {{"rewrite", "game", "6"}, "SLOT must be 1 to 5: 6"},
-                 {{"--frobnicate"}, "unknown option: --frobnicate"}};
+    } cases[] = {{{}, "コマンドがありません"},
+                 {{"rewrite", "game", "6"}, "SLOT は 1 から 5 です: 6"},
+                 {{"--frobnicate"}, "不明なオプションです: --frobnicate"},
+                 {{"slots", "game", "extra"}, "slots の引数は GAME_FOLDER です"}};
     for (const auto& c : cases) {
         const TProgramResult result = RunCli(c.Args);
         EXPECT_EQ(result.ExitCode, 2) << c.Problem;
@@ -332,8 +359,13 @@ TEST(KasumiroCli, OtherProgramsAnswerTheTerminal) {
 TEST(KasumiroCli, HelpAndVersion) {
     const TProgramResult help = RunCli({"--help"});
     EXPECT_EQ(help.ExitCode, 0);
-    EXPECT_EQ(help.Out.rfind("Usage: kasumiro-cli", 0), 0u);
+    EXPECT_EQ(help.Out.rfind("使い方: kasumiro-cli", 0), 0u);
     EXPECT_EQ(help.Err, "");
+    // Japanese throughout: every line holds some.
+    for (const std::string& line : Lines(help.Out)) {
+        EXPECT_TRUE(line.empty() || std::any_of(line.begin(), line.end(), [](char c) { return (c & 0x80) != 0; }))
+            << line;
+    }
 
     const TProgramResult version = RunCli({"--version"});
     EXPECT_EQ(version.ExitCode, 0);

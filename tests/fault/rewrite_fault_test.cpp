@@ -10,6 +10,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sstream>
@@ -19,6 +20,7 @@
 #include "cli/cli_commands.h"
 #include "common/durable_file.h"
 #include "common/errors.h"
+#include "common/game_paths.h"
 #include "fault/syscall_faults.h"
 #include "file_kit/temp_dir.h"
 #include "process/process.h"
@@ -162,6 +164,7 @@ bool FillUp(const std::string& folder) {
     const TGameFolders game = MakeGameFolders(root);
     WriteFileBytes(game.ScenarioFile, scenario);
     WriteFileBytes(game.SaveFile, save);
+    WriteFileBytes(game.Save + kSlotTimeFileName, "saved");  // a used slot, as the rewrite requires
     const int fd = ::open(game.SaveFile.c_str(), O_WRONLY | O_CLOEXEC);
     const bool holed = fd >= 0 && ::fallocate(fd, FALLOC_FL_PUNCH_HOLE | FALLOC_FL_KEEP_SIZE, 3 * kPage, kPage) == 0;
     if (fd >= 0) ::close(fd);
@@ -186,6 +189,7 @@ protected:
         game_ = MakeGameFolders(dir_.Path());
         WriteFileBytes(game_.ScenarioFile, scenario_);
         WriteFileBytes(game_.SaveFile, save_);
+        WriteFileBytes(game_.Save + kSlotTimeFileName, "saved");  // a used slot, as the rewrite requires
         arguments_.Command = TCliCommand::Rewrite;
         arguments_.GameFolder = dir_.Path();
         arguments_.Slot = 1;
@@ -351,7 +355,9 @@ protected:
     }
 
     void ExpectNothingLeft(const std::string& name) {
-        EXPECT_EQ(FolderEntries(game_.Save), std::vector<std::string>{"BUSYO21.BIN"}) << name;
+        std::vector<std::string> entries = FolderEntries(game_.Save);
+        std::sort(entries.begin(), entries.end());
+        EXPECT_EQ(entries, (std::vector<std::string>{"BUSYO21.BIN", kSlotTimeFileName})) << name;
         for (const std::string& file : FolderEntries(BackupFolder()))
             EXPECT_EQ(file.find(".tmp"), std::string::npos) << name << ": " << file;
     }

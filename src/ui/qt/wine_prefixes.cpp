@@ -4,7 +4,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <map>
+#include <optional>
 #include <system_error>
+
+#include "ui/qt/steam_library.h"
 
 namespace fs = std::filesystem;
 
@@ -19,9 +23,6 @@ struct TPrefixFolder {
 };
 
 constexpr TPrefixFolder kPrefixFolders[] = {
-    {".steam/steam/steamapps/compatdata", "pfx/drive_c", "Steam "},
-    {".local/share/Steam/steamapps/compatdata", "pfx/drive_c", "Steam "},
-    {".var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata", "pfx/drive_c", "Steam "},
     {".local/share/bottles/bottles", "drive_c", "Bottles: "},
     {".var/app/com.usebottles.bottles/data/bottles/bottles", "drive_c", "Bottles: "},
     {"Games", "drive_c", "Lutris: "},
@@ -47,6 +48,35 @@ std::vector<fs::path> SortedSubFolders(const fs::path& folder) {
     return subFolders;
 }
 
+// Steam's installations below the home folder: the usual one (two names for
+// it) and the Flatpak's.
+constexpr const char* kSteamRoots[] = {".steam/steam", ".local/share/Steam",
+                                       ".var/app/com.valvesoftware.Steam/.local/share/Steam"};
+
+bool IsAppId(const std::string& name) {
+    return !name.empty() && name.size() <= 10 && name.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// The prefixes of every library of one Steam installation, each named by its
+// game where Steam's files name it, else by its appid.
+void AddSteamPrefixes(const fs::path& root, std::vector<TWineDrive>& found, std::vector<fs::path>& seen) {
+    std::error_code error;
+    if (!fs::is_directory(root, error)) return;
+    const std::vector<fs::path> libraries = SteamLibraries(root);
+    const std::map<std::string, std::string> shortcuts = SteamShortcutNames(root);
+    for (const fs::path& library : libraries) {
+        for (const fs::path& prefix : SortedSubFolders(library / "steamapps" / "compatdata")) {
+            const std::string appid = prefix.filename().string();
+            const fs::path drive = prefix / "pfx" / "drive_c";
+            if (!IsAppId(appid) || !fs::is_directory(drive, error)) continue;
+            const auto shortcut = shortcuts.find(appid);
+            std::optional<std::string> name = shortcut != shortcuts.end() ? shortcut->second
+                                                                          : SteamGameName(libraries, appid);
+            AddIfFolder(name ? "Steam: " + *name : "Steam " + appid, drive, found, seen);
+        }
+    }
+}
+
 }  // namespace
 
 std::vector<TWineDrive> WineDriveFolders(const std::string& home, const std::string& winePrefix) {
@@ -56,6 +86,7 @@ std::vector<TWineDrive> WineDriveFolders(const std::string& home, const std::str
     if (home.empty()) return found;
     const fs::path homeFolder(home);
     AddIfFolder("Wine (~/.wine)", homeFolder / ".wine" / "drive_c", found, seen);
+    for (const char* root : kSteamRoots) AddSteamPrefixes(homeFolder / root, found, seen);
     for (const TPrefixFolder& place : kPrefixFolders) {
         for (const fs::path& prefix : SortedSubFolders(homeFolder / place.Folder)) {
             AddIfFolder(place.Origin + prefix.filename().string(), prefix / place.Inside, found, seen);

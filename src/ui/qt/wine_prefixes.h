@@ -6,8 +6,9 @@
 #include <vector>
 
 // One drive_c and the name it is offered under, saying where it comes from:
-// "Wine ($WINEPREFIX)", "Wine (~/.wine)", "Steam APPID", "Bottles: NAME",
-// "Lutris: NAME" (NAME, APPID: the prefix's folder name).
+// "Wine ($WINEPREFIX)", "Wine (~/.wine)", "Steam: GAME" (GAME: the Steam
+// game's or non-Steam shortcut's name; "Steam APPID" when Steam's files do
+// not name it), "Bottles: NAME", "Lutris: NAME" (NAME: the prefix's folder name).
 struct TWineDrive {
     std::string Name;
     std::string Path;
@@ -15,6 +16,8 @@ struct TWineDrive {
 };
 
 // home: the user's home folder; winePrefix: $WINEPREFIX, empty when unset.
-// Looks in $WINEPREFIX, ~/.wine, Steam's compatdata/*/pfx, Bottles' and
-// Lutris' usual folders; gives each existing drive_c once, in that order.
+// Looks in $WINEPREFIX, ~/.wine, compatdata/*/pfx in every library of each
+// Steam installation (its libraryfolders.vdf lists them, SD cards included),
+// Bottles' and Lutris' usual folders; gives each existing drive_c once, in
+// that order.
 std::vector<TWineDrive> WineDriveFolders(const std::string& home, const std::string& winePrefix);
