@@ -2,12 +2,14 @@
 """Runs clang-tidy over the sources of a compile database, one process a
 file, and remembers each file that passed: the next run analyses a file again
 only when what its analysis read changed. A result is keyed by clang-tidy's
-version, the .clang-tidy files above the source, this run's options, the
-source's compile command and the content of the source; it stands only while
-every file the analysis included (as clang's -H lists them, the project's
-headers, the system's and the generated ones) has the same content. Paths
-under ROOT are keyed relative to it, so a clone in another folder finds the
-results of an earlier one. Files with findings are never remembered.
+version and program, the .clang-tidy files above the source, this run's
+options, the source's compile commands and the content of the source; it
+stands only while every file the analysis included (as clang's -H lists them:
+the project's headers, the system's and the generated ones) has the same
+content. (As with ccache's direct mode, a new header that an include path
+would find before the one used is not noticed.) Paths under ROOT are keyed
+relative to it, so a clone in another folder finds the results of an earlier
+one. Files with findings are never remembered.
   lint_tidy.py --root ROOT --database DIR --files REGEX --log LOG
                [--jobs N] [--cache DIR] [--overlay REAL=CONTENT]
 --overlay analyses CONTENT in place of the file REAL (lint-probe.sh).
@@ -18,6 +20,7 @@ import hashlib
 import json
 import os
 import re
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -68,8 +71,12 @@ class TRun:
         self.contents = TContents(self.overlay)
         self.args = ["clang-tidy", "-p", self.database, "--quiet", f"--header-filter=^{self.root}/{HEADER_FOLDERS}/",
                      *EXTRA_ARGS, "--extra-arg=-H"]
+        # The tool as its version names it, and its program's size and time, as
+        # ccache knows a compiler (a rebuild of one version differs there).
         version = subprocess.run(["clang-tidy", "--version"], capture_output=True, text=True, check=True).stdout
-        self.common = sha256("\n".join([version, *self.args[3:]]).replace(self.root, "@ROOT@").encode())
+        program = os.stat(os.path.realpath(shutil.which("clang-tidy")))
+        tool = f"{version} {program.st_size} {program.st_mtime_ns}"
+        self.common = sha256("\n".join([tool, *self.args[3:]]).replace(self.root, "@ROOT@").encode())
 
     def relative(self, path):
         return "@ROOT@" + path[len(self.root):] if path.startswith(self.root + "/") else path

@@ -5,9 +5,11 @@
 # whose build holds the fuzz targets too); the Debian package, whose GCC build
 # runs the plain tests with warnings as errors, and its lintian check; a short
 # run of every fuzz target, and the linter, with its probe.
-# The Wine tests mostly wait, so they run beside the stages after the Windows
-# build. Each stage keeps its output in build/test-logs/ (the Wine stages'
-# is shown whole once they end); the run ends with each stage's time.
+# The stages after the Windows build run in lanes beside one another: the two
+# Wine runs (which mostly wait), the linters, the sanitizer tests with the fuzz
+# run, and in front the package. Each stage keeps its output in
+# build/test-logs/; that of the stages beside is shown whole once all end.
+# The run ends with each stage's start and time, and the totals.
 # The compilers run through ccache, whose files are kept outside the tree and
 # keyed by content and command: a clone in another folder on the same machine
 # compiles only what changed (CCACHE_BASEDIR makes the clone's paths relative).
@@ -31,8 +33,8 @@ fi
 export KASUMIRO_WERROR=ON
 
 # stage ID TITLE COMMAND...: runs one stage, its output in $logs/ID.log and,
-# unless $quiet is set, on the terminal; its start, time and result go to
-# $logs/stages.
+# unless $quiet is set, on the terminal; its start, time, result and
+# quietness go to $logs/stages.
 stage() {
   local id="$1" title="$2" start status
   shift 2
@@ -44,45 +46,59 @@ stage() {
     echo "==> $title"
     "$@" 2>&1 | tee "$logs/$id.log"
     status=${PIPESTATUS[0]}
+    [ "$status" -eq 0 ] || echo "FAILED: $title"
   fi
-  printf '%s\t%s\t%s\t%s\t%s\n' "$((start - started))" "$(($(date +%s) - start))" "$status" "$id" "$title" \
-    >>"$logs/stages"
-  [ "$status" -eq 0 ] || [ -n "${quiet:-}" ] || echo "FAILED: $title"
+  printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$((start - started))" "$(($(date +%s) - start))" "$status" "$id" \
+    "${quiet:-0}" "$title" >>"$logs/stages"
+}
+# beside FUNCTION: runs the stages of FUNCTION in the background, quietly.
+beside() {
+  (quiet=1 "$@") &
+  echo "==> Beside the next stages: $1 ($logs/)"
 }
 
 build() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$jobs"; }
 # The package's build tree, where dh_auto_test ran the tests.
 package_tests() { ctest --test-dir "$(echo build/debian/kasumiro-*/obj-*)" --no-tests=error --output-on-failure "$@"; }
 
+# The Windows tests run on a Japanese system (code page 932) and on a US or
+# European one (code page 1252), where every text must read the same: two
+# Wine prefixes at once, each on its own virtual screen (xvfb-run -a, which
+# must not look for a free screen at the same moment as the other).
+wine_japanese() { stage wine-ja "Windows tests under Wine, Japanese locale" scripts/wine-tests.sh build/mingw ja_JP.UTF-8; }
+wine_english() {
+  sleep 10
+  stage wine-en "Windows tests under Wine, English locale" scripts/wine-tests.sh build/mingw en_US.UTF-8
+}
+sanitizer_tests() {
+  stage asan-tests "Sanitizer tests" ctest --preset linux-asan -j "$jobs"
+  stage fuzz "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"
+}
+linters() {
+  stage lint "Lint" scripts/lint.sh
+  stage lint-probe "Lint refuses a long function in Win32 code" scripts/lint-probe.sh
+}
+
 stage mingw "Windows build" build mingw
 stage exe "Window program without streams, at most 512 KiB" scripts/check-exe.sh build/mingw
-# Twice: on a Japanese system (code page 932) and on a US or European one
-# (code page 1252), where every text must read the same.
-(
-  quiet=1
-  stage wine-ja "Windows tests under Wine, Japanese locale" scripts/wine-tests.sh build/mingw ja_JP.UTF-8
-  stage wine-en "Windows tests under Wine, English locale" scripts/wine-tests.sh build/mingw en_US.UTF-8
-) &
-wine=$!
-echo "==> Windows tests under Wine, Japanese and English locale: beside the next stages ($logs/wine-*.log)"
-
+beside wine_japanese
+beside wine_english
+beside linters
 stage asan "Sanitizer build (clang), with the fuzz targets" build linux-asan
-stage asan-tests "Sanitizer tests" ctest --preset linux-asan -j "$jobs"
+beside sanitizer_tests
 # The Debian package as a reviewer sees it, built by dpkg-buildpackage with
 # its tests (the plain build's), then the accessibility test, which needs an
 # X server, on that build's program, then lintian and the package's checks.
 stage package "Debian package, its build running the tests" scripts/package.sh
 stage atspi "Accessibility tree of the package's program" package_tests -R '^kasumiro_atspi$'
 stage package-checks "Debian package checks" scripts/check-package.sh dist/kasumiro_*.changes
-stage fuzz "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"
-stage lint "Lint" scripts/lint.sh
-stage lint-probe "Lint refuses a long function in Win32 code" scripts/lint-probe.sh
 
-wait "$wine"
-for id in wine-ja wine-en; do
-  awk -F'\t' -v id="$id" '$4 == id { print "==> " $5 }' "$logs/stages"
+wait
+sort -n "$logs/stages" | while IFS=$'\t' read -r _ _ status id quiet title; do
+  [ "$quiet" = 1 ] || continue
+  echo "==> $title"
   cat "$logs/$id.log"
-  awk -F'\t' -v id="$id" '$4 == id && $3 != 0 { print "FAILED: " $5 }' "$logs/stages"
+  [ "$status" -eq 0 ] || echo "FAILED: $title"
 done
 
 # Totals over every stage: ctest's "N tests failed out of M" and GoogleTest's
@@ -99,7 +115,7 @@ if [ "$stages_failed" -gt 0 ] && [ "$failed" -eq 0 ]; then failed=$stages_failed
 echo
 echo "Stage times (start after the beginning, duration):"
 mmss() { printf '%d:%02d' $(($1 / 60)) $(($1 % 60)); }
-sort -n "$logs/stages" | while IFS=$'\t' read -r start seconds status _ title; do
+sort -n "$logs/stages" | while IFS=$'\t' read -r start seconds status _ _ title; do
   printf '  %6s  %6s  %s%s\n' "+$(mmss "$start")" "$(mmss "$seconds")" "$title" "$([ "$status" -eq 0 ] || echo ' (FAILED)')"
 done
 echo "  total   $(mmss $(($(date +%s) - started)))"
