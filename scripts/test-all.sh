@@ -6,8 +6,8 @@
 # runs the plain tests with warnings as errors, and its lintian check; a short
 # run of every fuzz target, and the linter, with its probe.
 # The stages after the Windows build run in lanes beside one another: the two
-# Wine runs (which mostly wait), the linters, the sanitizer tests with the fuzz
-# run, and in front the package. Each stage keeps its output in
+# Wine runs (which mostly wait), the linters, the package, and in front the
+# sanitizer build, its tests and the fuzz run. Each stage keeps its output in
 # build/test-logs/; that of the stages beside is shown whole once all end.
 # The run ends with each stage's start and time, and the totals.
 # The compilers run through ccache, whose files are kept outside the tree and
@@ -70,13 +70,17 @@ wine_english() {
   sleep 10
   stage wine-en "Windows tests under Wine, English locale" scripts/wine-tests.sh build/mingw en_US.UTF-8
 }
-sanitizer_tests() {
-  stage asan-tests "Sanitizer tests" ctest --preset linux-asan -j "$jobs"
-  stage fuzz "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"
-}
 linters() {
   stage lint "Lint" scripts/lint.sh
   stage lint-probe "Lint refuses a long function in Win32 code" scripts/lint-probe.sh
+}
+# The Debian package as a reviewer sees it, built by dpkg-buildpackage with
+# its tests (the plain build's), then the accessibility test, which needs an
+# X server, on that build's program, then lintian and the package's checks.
+package() {
+  stage package "Debian package, its build running the tests" scripts/package.sh
+  stage atspi "Accessibility tree of the package's program" package_tests -R '^kasumiro_atspi$'
+  stage package-checks "Debian package checks" scripts/check-package.sh dist/kasumiro_*.changes
 }
 
 stage mingw "Windows build" build mingw
@@ -84,14 +88,10 @@ stage exe "Window program without streams, at most 512 KiB" scripts/check-exe.sh
 beside wine_japanese
 beside wine_english
 beside linters
+beside package
 stage asan "Sanitizer build (clang), with the fuzz targets" build linux-asan
-beside sanitizer_tests
-# The Debian package as a reviewer sees it, built by dpkg-buildpackage with
-# its tests (the plain build's), then the accessibility test, which needs an
-# X server, on that build's program, then lintian and the package's checks.
-stage package "Debian package, its build running the tests" scripts/package.sh
-stage atspi "Accessibility tree of the package's program" package_tests -R '^kasumiro_atspi$'
-stage package-checks "Debian package checks" scripts/check-package.sh dist/kasumiro_*.changes
+stage asan-tests "Sanitizer tests" ctest --preset linux-asan -j "$jobs"
+stage fuzz "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"
 
 wait
 sort -n "$logs/stages" | while IFS=$'\t' read -r _ _ status id quiet title; do
