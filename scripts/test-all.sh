@@ -120,7 +120,7 @@ sort -n "$logs/stages" | while IFS=$'\t' read -r start seconds status _ _ title;
 done
 echo "  total   $(mmss $(($(date +%s) - started)))"
 if [ -n "${CCACHE_STATSLOG:-}" ] && [ -f "$CCACHE_STATSLOG" ]; then
-  echo "  ccache: $(ccache --show-log-stats -v 2>/dev/null | awk '/^  (Hits|Misses):/ { printf "%s %s of %s  ", $1, $2, $4 }')"
+  echo "  ccache: $(ccache --show-log-stats -v 2>/dev/null | awk '/^  (Hits|Misses):/ && !seen[$1]++ { printf "%s %s of %s  ", $1, $2, $4 }')"
 fi
 echo "Tests: $passed passed, $failed failed, $skipped skipped"
 [ "$stages_failed" -eq 0 ]
