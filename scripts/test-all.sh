@@ -6,8 +6,8 @@
 # runs the plain tests with warnings as errors, and its lintian check; a short
 # run of every fuzz target, and the linter, with its probe.
 # The stages after the Windows build run in lanes beside one another: the two
-# Wine runs (which mostly wait), the linters, the package, and in front the
-# sanitizer build, its tests and the fuzz run. Each stage keeps its output in
+# Wine runs (which mostly wait), the linters, the package, the fuzz run once
+# the sanitizer build is there, and in front that build and its tests. Each stage keeps its output in
 # build/test-logs/; that of the stages beside is shown whole once all end.
 # The run ends with each stage's start and time, and the totals.
 # The compilers run through ccache, whose files are kept outside the tree and
@@ -83,6 +83,8 @@ package() {
   stage package-checks "Debian package checks" scripts/check-package.sh dist/kasumiro_*.changes
 }
 
+fuzz_regression() { stage fuzz "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"; }
+
 stage mingw "Windows build" build mingw
 stage exe "Window program without streams, at most 512 KiB" scripts/check-exe.sh build/mingw
 beside wine_japanese
@@ -90,8 +92,8 @@ beside wine_english
 beside linters
 beside package
 stage asan "Sanitizer build (clang), with the fuzz targets" build linux-asan
+beside fuzz_regression
 stage asan-tests "Sanitizer tests" ctest --preset linux-asan -j "$jobs"
-stage fuzz "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"
 
 wait
 sort -n "$logs/stages" | while IFS=$'\t' read -r _ _ status id quiet title; do
