@@ -2,11 +2,11 @@
 # Installs the Debian packages that the named groups of work need; silent and
 # quick when everything is there.
 #   scripts/install-deps.sh GROUP...
-# Groups: build (native build and tests), windows (cross build, Wine, Xvfb,
-# the Japanese and English locales, the Japanese fonts, the OCR that reads
-# the screen back), fuzz (clang with libFuzzer), lint (clang-tidy,
-# clang-format, shellcheck, the cross compiler whose headers clang-tidy
-# reads), bench, release, qt
+# Groups: build (native build and tests, ccache for make test), windows (cross
+# build, Wine, Xvfb, the Japanese and English locales, the Japanese fonts, the
+# OCR that reads the screen back), fuzz (clang with libFuzzer), lint
+# (clang-tidy, clang-format, shellcheck, the cross compiler whose headers
+# clang-tidy reads), bench, release, qt
 # (the Linux program: Qt 6, Japanese Gothic fonts, Xvfb, the AT-SPI bus and
 # reader), package (the Debian source package's build: debhelper and the
 # build dependencies of debian/control that apt-get build-dep does not cover
@@ -29,7 +29,7 @@ clang_runtime_package() {
 
 packages_of() {
   case "$1" in
-    build)   echo build-essential cmake make libgtest-dev googletest ;;
+    build)   echo build-essential cmake make libgtest-dev googletest ccache ;;
     windows) echo g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth xdotool x11-apps \
                   imagemagick locales fonts-horai-umefont fonts-wine tesseract-ocr tesseract-ocr-jpn ;;
     fuzz)    echo clang "$(clang_runtime_package)" ;;

@@ -4,7 +4,10 @@
 #  - clang-format (.clang-format) over every C++ file git tracks, once the
 #    tree is formatted (the switch below);
 #  - clang-tidy (.clang-tidy) over every source of the Linux and the Windows
-#    build, as their compile_commands.json list them (scripts/lint_database.py).
+#    build, as their compile_commands.json list them (scripts/lint_database.py);
+#    a source that passed before is analysed again only when its content, its
+#    compile command or a file it includes changed (scripts/lint_tidy.py keeps
+#    what passed in ~/.cache/kasumiro/clang-tidy, keyed by content).
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 mkdir -p build
@@ -14,7 +17,7 @@ mkdir -p build
 # KASUMIRO_LINT_FORMAT=0 skips the check.
 CHECK_FORMAT=${KASUMIRO_LINT_FORMAT:-1}
 # The sources clang-tidy analyses, as a pattern of their full paths; all of
-# the tree's by default (scripts/lint-probe.sh names one).
+# the tree's by default.
 TIDY_FILES=${KASUMIRO_LINT_FILES:-"$(pwd)/(src|tests|tools)/"}
 
 failed=0
@@ -48,17 +51,15 @@ mkdir -p build/lint
 scripts/lint_database.py build/lint/compile_commands.json build/linux/compile_commands.json \
   build/mingw/compile_commands.json >build/lint/database.log || exit 1
 
-# The compile commands are GCC's: clang need not know every warning option.
-# Headers count only in the project's own folders, not what the build
-# generates (Qt's moc output under build/).
-run-clang-tidy -p build/lint -j "$(nproc)" -quiet -extra-arg=-Wno-unknown-warning-option \
-  -header-filter="^$(pwd)/(src|tests|fuzz|tools|bench)/" "$TIDY_FILES" >build/lint/lint.log 2>&1
+scripts/lint_tidy.py --root "$(pwd)" --database build/lint --files "$TIDY_FILES" --jobs "$(nproc)" \
+  --log build/lint/lint.log >build/lint/tidy.log 2>&1
 status=$?
 findings=$(grep -cE "(warning|error): " build/lint/lint.log)
 if [ "$status" -ne 0 ] || [ "$findings" -gt 0 ]; then
   grep -E -A3 "(warning|error): " build/lint/lint.log | head -100
+  [ "$findings" -gt 0 ] || head -40 build/lint/lint.log build/lint/tidy.log
   echo "lint: $findings clang-tidy findings (log: build/lint/lint.log)"
   failed=1
 fi
 [ "$failed" -eq 0 ] || exit 1
-echo "lint: ${#shell_scripts[@]} scripts; $(cat build/lint/database.log); no findings"
+echo "lint: ${#shell_scripts[@]} scripts; $(cat build/lint/database.log); clang-tidy: $(cat build/lint/tidy.log); no findings"

@@ -1,54 +1,128 @@
 #!/usr/bin/env bash
-# Every test: native, under AddressSanitizer and UBSan, and the Windows build
-# under Wine (unit tests, command line and the real program end to end); the
-# Debian package and its lintian check; a short run of every fuzz target, and
-# the linter, with its probe.
+# Every test: the Windows build, its size check and its tests under Wine
+# (unit tests, command line and the real program end to end) with a Japanese
+# and an English locale; the tests under AddressSanitizer and UBSan (clang,
+# whose build holds the fuzz targets too); the Debian package, whose GCC build
+# runs the plain tests with warnings as errors, and its lintian check; a short
+# run of every fuzz target, and the linter, with its probe.
+# The stages after the Windows build run in lanes beside one another: the two
+# Wine runs (which mostly wait), the linters, the package, the fuzz run once
+# the sanitizer build is there, and in front that build and its tests. Each stage keeps its output in
+# build/test-logs/; that of the stages beside is shown whole once all end.
+# The run ends with each stage's start and time, and the totals.
+# The compilers run through ccache, whose files are kept outside the tree and
+# keyed by content and command: a clone in another folder on the same machine
+# compiles only what changed (CCACHE_BASEDIR makes the clone's paths relative).
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit 1
 
 jobs=$(nproc)
-log="$(mktemp /tmp/kasumiro-test-log.XXXXXX)"
-trap 'rm -f "$log"' EXIT
-stages_failed=0
-step() {  # step NAME COMMAND...: runs one stage, keeping its output for the count
-  echo "==> $1"
-  shift
-  if ! "$@" 2>&1 | tee -a "$log"; then
-    stages_failed=$((stages_failed + 1))
-    echo "FAILED: $*"
+logs=build/test-logs
+rm -rf "$logs"
+mkdir -p "$logs"
+started=$(date +%s)
+if command -v ccache >/dev/null 2>&1; then
+  export CCACHE_DIR="${CCACHE_DIR:-${XDG_CACHE_HOME:-$HOME/.cache}/kasumiro/ccache}"
+  CCACHE_BASEDIR="$(pwd)"
+  # The debug information's build folder is that of the clone that filled
+  # the cache; the objects are the same.
+  export CCACHE_BASEDIR CCACHE_NOHASHDIR=1 CCACHE_STATSLOG="$PWD/$logs/ccache.log"
+  export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+fi
+# The package's GCC build holds the code to warnings as errors here (debian/rules).
+export KASUMIRO_WERROR=ON
+
+# stage ID TITLE COMMAND...: runs one stage, its output in $logs/ID.log and,
+# unless $quiet is set, on the terminal; its start, time, result and
+# quietness go to $logs/stages.
+stage() {
+  local id="$1" title="$2" start status
+  shift 2
+  start=$(date +%s)
+  if [ -n "${quiet:-}" ]; then
+    "$@" >"$logs/$id.log" 2>&1
+    status=$?
+  else
+    echo "==> $title"
+    "$@" 2>&1 | tee "$logs/$id.log"
+    status=${PIPESTATUS[0]}
+    [ "$status" -eq 0 ] || echo "FAILED: $title"
   fi
+  printf '%s\t%s\t%s\t%s\t%s\t%s\n' "$((start - started))" "$(($(date +%s) - start))" "$status" "$id" \
+    "${quiet:-0}" "$title" >>"$logs/stages"
+}
+# beside FUNCTION: runs the stages of FUNCTION in the background, quietly.
+beside() {
+  (quiet=1 "$@") &
+  echo "==> Beside the next stages: $1 ($logs/)"
 }
 
 build() { cmake --preset "$1" >/dev/null && cmake --build --preset "$1" -j "$jobs"; }
+# The package's build tree, where dh_auto_test ran the tests.
+package_tests() { ctest --test-dir "$(echo build/debian/kasumiro-*/obj-*)" --no-tests=error --output-on-failure "$@"; }
 
-step "Linux build" build linux
-step "Linux tests" ctest --preset linux -j "$jobs"
-step "Sanitizer build" build linux-asan
-step "Sanitizer tests" ctest --preset linux-asan -j "$jobs"
-step "Windows build" build mingw
-step "Window program without streams, at most 512 KiB" scripts/check-exe.sh build/mingw
-# Twice: on a Japanese system (code page 932) and on a US or European one
-# (code page 1252), where every text must read the same.
-step "Windows tests under Wine, Japanese locale" scripts/wine-tests.sh build/mingw ja_JP.UTF-8
-step "Windows tests under Wine, English locale" scripts/wine-tests.sh build/mingw en_US.UTF-8
-# The Debian package as a reviewer sees it: built by dpkg-buildpackage without
-# its tests (the same ran above), then lintian and the package's checks.
-step "Debian package" env DEB_BUILD_OPTIONS=nocheck scripts/package.sh
-step "Debian package checks" scripts/check-package.sh dist/kasumiro_*.changes
-step "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"
-step "Lint" scripts/lint.sh
-step "Lint refuses a long function in Win32 code, from a fresh copy" scripts/lint-probe.sh
+# The Windows tests run on a Japanese system (code page 932) and on a US or
+# European one (code page 1252), where every text must read the same: two
+# Wine prefixes at once, each on its own virtual screen (xvfb-run -a, which
+# must not look for a free screen at the same moment as the other).
+wine_japanese() { stage wine-ja "Windows tests under Wine, Japanese locale" scripts/wine-tests.sh build/mingw ja_JP.UTF-8; }
+wine_english() {
+  sleep 10
+  stage wine-en "Windows tests under Wine, English locale" scripts/wine-tests.sh build/mingw en_US.UTF-8
+}
+linters() {
+  stage lint "Lint" scripts/lint.sh
+  stage lint-probe "Lint refuses a long function in Win32 code" scripts/lint-probe.sh
+}
+# The Debian package as a reviewer sees it, built by dpkg-buildpackage with
+# its tests (the plain build's), then the accessibility test, which needs an
+# X server, on that build's program, then lintian and the package's checks.
+package() {
+  stage package "Debian package, its build running the tests" scripts/package.sh
+  stage atspi "Accessibility tree of the package's program" package_tests -R '^kasumiro_atspi$'
+  stage package-checks "Debian package checks" scripts/check-package.sh dist/kasumiro_*.changes
+}
 
-# Totals over every run: ctest's "N tests failed out of M" and GoogleTest's
+fuzz_regression() { stage fuzz "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"; }
+
+stage mingw "Windows build" build mingw
+stage exe "Window program without streams, at most 512 KiB" scripts/check-exe.sh build/mingw
+beside wine_japanese
+beside wine_english
+beside linters
+beside package
+stage asan "Sanitizer build (clang), with the fuzz targets" build linux-asan
+beside fuzz_regression
+stage asan-tests "Sanitizer tests" ctest --preset linux-asan -j "$jobs"
+
+wait
+sort -n "$logs/stages" | while IFS=$'\t' read -r _ _ status id quiet title; do
+  [ "$quiet" = 1 ] || continue
+  echo "==> $title"
+  cat "$logs/$id.log"
+  [ "$status" -eq 0 ] || echo "FAILED: $title"
+done
+
+# Totals over every stage: ctest's "N tests failed out of M" and GoogleTest's
 # PASSED / FAILED / SKIPPED lines from the Wine runs.
-read -r passed failed skipped < <(awk '
+read -r passed failed skipped < <(cat "$logs"/*.log | awk '
   /tests passed, [0-9]+ tests failed out of/ { f += $4; p += $NF - $4 }
   /^\[  PASSED  \] [0-9]+ test/ { p += $4 }
   /^\[  FAILED  \] [0-9]+ test/ { f += $4 }
   /^\[  SKIPPED \] [0-9]+ test/ { s += $4 }
-  END { print p + 0, f + 0, s + 0 }' "$log")
+  END { print p + 0, f + 0, s + 0 }')
+stages_failed=$(awk -F'\t' '$3 != 0' "$logs/stages" | wc -l)
 if [ "$stages_failed" -gt 0 ] && [ "$failed" -eq 0 ]; then failed=$stages_failed; fi
 
 echo
+echo "Stage times (start after the beginning, duration):"
+mmss() { printf '%d:%02d' $(($1 / 60)) $(($1 % 60)); }
+sort -n "$logs/stages" | while IFS=$'\t' read -r start seconds status _ _ title; do
+  printf '  %6s  %6s  %s%s\n' "+$(mmss "$start")" "$(mmss "$seconds")" "$title" "$([ "$status" -eq 0 ] || echo ' (FAILED)')"
+done
+echo "  total   $(mmss $(($(date +%s) - started)))"
+if [ -n "${CCACHE_STATSLOG:-}" ] && [ -f "$CCACHE_STATSLOG" ]; then
+  echo "  ccache: $(ccache --show-log-stats -v 2>/dev/null | awk '/^  (Hits|Misses):/ && !seen[$1]++ { printf "%s %s of %s  ", $1, $2, $4 }')"
+fi
 echo "Tests: $passed passed, $failed failed, $skipped skipped"
 [ "$stages_failed" -eq 0 ]
