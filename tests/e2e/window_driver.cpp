@@ -202,8 +202,13 @@ bool PostKey(HWND window, UINT virtualKey) {
 
 HWND OpenSystemMenu(HWND window) {
     if (!WaitPressable(window, "open the system menu of")) return nullptr;
-    HWND focus = FocusOf(window);
-    if (!focus || (focus != window && !IsChild(window, focus))) {
+    // A box that just closed hands the focus back a moment later, as a person sees.
+    HWND focus = nullptr;
+    const auto focused = [&] {
+        focus = FocusOf(window);
+        return focus && (focus == window || IsChild(window, focus));
+    };
+    if (!WaitUntil(focused, 2000)) {
         ADD_FAILURE() << "a person cannot press Alt+Space in " << Describe(window) << ": it has no keyboard focus";
         return nullptr;
     }
