@@ -75,11 +75,9 @@ linters() {
   stage lint-probe "Lint refuses a long function in Win32 code" scripts/lint-probe.sh
 }
 # The Debian package as a reviewer sees it, built by dpkg-buildpackage with
-# its tests (the plain build's), then the accessibility test, which needs an
-# X server, on that build's program, then lintian and the package's checks.
+# its tests (the plain build's), then lintian and the package's checks.
 package() {
   stage package "Debian package, its build running the tests" scripts/package.sh
-  stage atspi "Accessibility tree of the package's program" package_tests -R '^kasumiro_atspi$'
   stage package-checks "Debian package checks" scripts/check-package.sh dist/kasumiro_*.changes
 }
 
@@ -96,6 +94,10 @@ beside fuzz_regression
 stage asan-tests "Sanitizer tests" ctest --preset linux-asan -j "$jobs"
 
 wait
+# The accessibility test, which needs an X server, on the package build's
+# program; after the lanes, since two xvfb-run -a starting at one moment can
+# take the same display (the sanitizer tests run this test too).
+stage atspi "Accessibility tree of the package's program" package_tests -R '^kasumiro_atspi$'
 sort -n "$logs/stages" | while IFS=$'\t' read -r _ _ status id quiet title; do
   [ "$quiet" = 1 ] || continue
   echo "==> $title"
