@@ -1,4 +1,4 @@
-// The Windows program's rewrite with its unseen backup, and whether its undo has anything to do.
+// The Windows program's rewrite with its unseen backup.
 #include "ui/silent_backup_rewrite.h"
 
 #include "backup/save_backup.h"
@@ -19,8 +19,4 @@ void RunSilentlyBackedUpRewrite(const std::string& gameFolder, const std::string
     // Nothing to change: the plain rewrite runs as it always did, and reports as it always did.
     if (outcome.NothingToRewrite) RewriteOfficerNames(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName));
     ShowInformationBox(kRewriteDoneText);
-}
-
-bool SlotHasRewriteToUndo(const std::string& gameFolder, const std::string& slotName) {
-    return HasRewriteToUndo(gameFolder, slotName);
 }

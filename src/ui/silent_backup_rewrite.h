@@ -1,5 +1,5 @@
 // Execute of the Windows program: the rewrite as ever, with a backup taken
-// unseen before its first write, and whether its menu may offer the undo.
+// unseen before its first write.
 #pragma once
 
 #include <string>
@@ -13,7 +13,3 @@ inline constexpr char kUndoMenuText[] = "元に戻す(&U)";
 // backup that cannot be made raises its error before anything is written;
 // the files' own errors read by their code alone. Errors travel out.
 void RunSilentlyBackedUpRewrite(const std::string& gameFolder, const std::string& slotName);
-
-// Whether the undo item has anything to do: the slot has a backup and the
-// save is not that backup already (HasRewriteToUndo).
-bool SlotHasRewriteToUndo(const std::string& gameFolder, const std::string& slotName);

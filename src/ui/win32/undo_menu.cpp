@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "backup/save_backup.h"
 #include "common/wide_text.h"
 #include "ui/main_form.h"
 #include "ui/silent_backup_rewrite.h"
@@ -33,7 +34,7 @@ void RefreshUndoMenuItem(HWND window, const TForm1* form) {
     HMENU menu = GetSystemMenu(window, FALSE);
     if (!menu) return;
     const std::string slot = SelectedSlot(form);
-    const bool enabled = !slot.empty() && SlotHasRewriteToUndo(BaseDir, slot);
+    const bool enabled = !slot.empty() && HasRewriteToUndo(BaseDir, slot);
     EnableMenuItem(menu, kUndoCommand, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
