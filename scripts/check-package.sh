@@ -54,7 +54,9 @@ for path in ./usr/games/kasumiro ./usr/games/kasumiro-cli \
   grep -qxF "$path" <<<"$contents" || fail "$path is missing"
 done
 grep -qE '^\./usr/share/metainfo/[^/]+\.metainfo\.xml$' <<<"$contents" || fail "no AppStream metainfo"
-grep -qE '^\./usr/share/doc/kasumiro/README\.md(\.gz)?$' <<<"$contents" || fail "README.md is not installed"
+for readme in README README.ja; do
+  grep -qE "^\./usr/share/doc/kasumiro/${readme//./\\.}\.md(\.gz)?$" <<<"$contents" || fail "$readme.md is not installed"
+done
 for size in 16 24 32 48 64 128 256; do
   path="./usr/share/icons/hicolor/${size}x${size}/apps/kasumiro.png"
   grep -qxF "$path" <<<"$contents" || fail "$path is missing"
