@@ -13,7 +13,7 @@ help:
 	@echo "make lint         clang-tidy (Linux and Windows code), clang-format, shellcheck"
 	@echo "make bench        benchmark of the rewrite and the name builder"
 	@echo "make bench-linux  start-to-first-paint benchmark of kasumiro"
-	@echo "make release      dist/kasumiro-1.0.0.zip for Windows"
+	@echo "make release      dist/kasumiro-VERSION.zip for Windows"
 	@echo "make package      the Debian package, tests included, and its checks: dist/*.deb, .changes"
 	@echo "make reproducible two builds of HEAD from two clones compare equal"
 	@echo "make clean        remove build/ and dist/"
