@@ -8,7 +8,7 @@
 help:
 	@echo "make run          build everything, start Kasumiro.exe under Wine on a sample game"
 	@echo "make run-linux    build kasumiro (Qt) and start it on the sample game"
-	@echo "make test         build and run every test (times: README, How it is tested)"
+	@echo "make test         build and run every test (times: docs/development.md)"
 	@echo "make fuzz         every fuzz target for FUZZ_SECONDS (60 by default)"
 	@echo "make lint         clang-tidy (Linux and Windows code), clang-format, shellcheck"
 	@echo "make bench        benchmark of the rewrite and the name builder"
