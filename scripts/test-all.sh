@@ -9,7 +9,7 @@
 # Wine runs (which mostly wait), the linters, the package, the fuzz run once
 # the sanitizer build is there, and in front that build and its tests. Each stage keeps its output in
 # build/test-logs/; that of the stages beside is shown whole once all end.
-# The run ends with each stage's start and time, and the totals.
+# The run ends with each stage's start and time, and CTest's totals.
 # The compilers run through ccache, whose files are kept outside the tree and
 # keyed by content and command: a clone in another folder on the same machine
 # compiles only what changed (CCACHE_BASEDIR makes the clone's paths relative).
