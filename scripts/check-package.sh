@@ -33,7 +33,7 @@ done
 
 # lintian: E and W lines fail, except bogus-mail-host and
 # bogus-mail-host-in-debian-changelog (the placeholder maintainer address,
-# set at release time: see README) and initial-upload-closes-no-bugs (no ITP
+# set at release time: see docs/debian.md) and initial-upload-closes-no-bugs (no ITP
 # bug to close outside Debian). With --fail-on none lintian fails only when
 # it could not check.
 # The source package beside the .changes, if there, is checked with it.
