@@ -35,7 +35,6 @@ kasumiro_sources(kasumiro_qt
 # Qt's widgets appear in its headers; fontconfig only its own code calls.
 target_link_libraries(kasumiro_qt PUBLIC kasumiro_ui Qt6::Widgets)
 target_link_libraries(kasumiro_qt PRIVATE Fontconfig::Fontconfig)
-target_compile_definitions(kasumiro_qt PRIVATE KASUMIRO_VERSION="${PROJECT_VERSION}")
 
 add_executable(kasumiro ${CMAKE_SOURCE_DIR}/src/main/kasumiro_main_posix.cpp)
 target_link_libraries(kasumiro PRIVATE kasumiro_qt)

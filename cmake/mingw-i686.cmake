@@ -14,3 +14,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_EXECUTABLE_SUFFIX .exe)
 set(CMAKE_EXE_LINKER_FLAGS_INIT
     "-Wl,--major-os-version,5,--minor-os-version,1,--major-subsystem-version,5,--minor-subsystem-version,1")
+# The test programs run under Wine (CTest's emulator): scripts/wine-tests.sh
+# runs each in a fresh prefix of its own, or in that of its locale's run.
+cmake_path(SET KASUMIRO_WINE_TESTS NORMALIZE ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-tests.sh)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${KASUMIRO_WINE_TESTS} --program)

@@ -6,8 +6,8 @@
 # entry, AppStream metainfo and man pages. With --reproducible, then builds
 # the same commit twice more, from two clones in two other folders, and
 # compares the packages byte for byte (diffoscope shows any difference).
-#   scripts/check-package.sh dist/kasumiro_1.0.0-1_amd64.changes
-#   scripts/check-package.sh --reproducible dist/kasumiro_1.0.0-1_amd64.changes   (make reproducible)
+#   scripts/check-package.sh dist/kasumiro_VERSION-1_amd64.changes
+#   scripts/check-package.sh --reproducible dist/kasumiro_VERSION-1_amd64.changes   (make reproducible)
 set -uo pipefail
 cd "$(dirname "$0")/.." || exit
 reproducible=0
@@ -33,7 +33,7 @@ done
 
 # lintian: E and W lines fail, except bogus-mail-host and
 # bogus-mail-host-in-debian-changelog (the placeholder maintainer address,
-# set at release time: see README) and initial-upload-closes-no-bugs (no ITP
+# set at release time: see docs/debian.md) and initial-upload-closes-no-bugs (no ITP
 # bug to close outside Debian). With --fail-on none lintian fails only when
 # it could not check.
 # The source package beside the .changes, if there, is checked with it.

@@ -2,16 +2,17 @@
 # Installs the Debian packages that the named groups of work need; silent and
 # quick when everything is there.
 #   scripts/install-deps.sh GROUP...
-# Groups: build (native build and tests, ccache for make test), windows (cross
-# build, Wine, Xvfb, the Japanese and English locales, the Japanese fonts, the
-# OCR that reads the screen back), fuzz (clang with libFuzzer), lint
-# (clang-tidy, clang-format, shellcheck, the cross compiler whose headers
-# clang-tidy reads), bench, release, qt
-# (the Linux program: Qt 6, Japanese Gothic fonts, Xvfb, the AT-SPI bus and
-# reader), package (the Debian source package's build: debhelper and the
-# build dependencies of debian/control that apt-get build-dep does not cover
-# before debian/ is read, man pages from --help, the icons from their SVG, and
-# the checkers: lintian, autopkgtest, diffoscope).
+# Groups: build (native build and tests: the build dependencies that
+# debian/control lists, CMake, GoogleTest, Qt 6, the man pages' help2man,
+# the icons' rsvg-convert, installed by apt-get build-dep; ccache for make
+# test, GoogleTest's sources for the cross build), windows (cross build,
+# Wine, Xvfb, the Japanese and English locales, the Japanese fonts, the OCR
+# that reads the screen back), fuzz (clang with libFuzzer), lint (clang-tidy,
+# clang-format, shellcheck, the cross compiler whose headers clang-tidy
+# reads), bench, release, qt (the Linux program beside debian/control's: Qt's
+# translations, Xvfb, the AT-SPI bus and reader), package (the Debian
+# package's build and its checkers: lintian, autopkgtest, diffoscope). The
+# groups qt and package bring debian/control's build dependencies too.
 set -euo pipefail
 
 # The sanitizer and libFuzzer runtimes of the system's clang: the installed
@@ -29,17 +30,15 @@ clang_runtime_package() {
 
 packages_of() {
   case "$1" in
-    build)   echo build-essential cmake make libgtest-dev googletest ccache ;;
+    build)   echo googletest ccache ;;
     windows) echo g++-mingw-w64-i686 wine wine64 wine32:i386 xvfb xauth xdotool x11-apps \
                   imagemagick locales fonts-horai-umefont fonts-wine tesseract-ocr tesseract-ocr-jpn ;;
     fuzz)    echo clang "$(clang_runtime_package)" ;;
     lint)    echo clang clang-tidy clang-format shellcheck g++-mingw-w64-i686 googletest python3 ;;
     bench)   echo build-essential cmake make libbenchmark-dev hyperfine strace ;;
     release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
-    qt)      echo qt6-base-dev qt6-translations-l10n libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool x11-apps \
-                  imagemagick dbus at-spi2-core python3-pyatspi ;;
-    package) echo dpkg-dev debhelper fakeroot file help2man librsvg2-bin lintian appstream desktop-file-utils \
-                  man-db autopkgtest diffoscope-minimal ;;
+    qt)      echo qt6-translations-l10n xvfb xauth xdotool x11-apps imagemagick dbus at-spi2-core python3-pyatspi ;;
+    package) echo dpkg-dev fakeroot file lintian appstream desktop-file-utils man-db autopkgtest diffoscope-minimal ;;
     *) echo "install-deps: unknown group '$1'" >&2; return 1 ;;
   esac
 }
@@ -68,11 +67,11 @@ for loc in "${locales[@]}"; do
   locale -a 2>/dev/null | grep -qix "${loc/UTF-8/utf8}" || missing_locales+=("$loc")
 done
 
-# The package group brings the build dependencies that debian/control names
-# too (apt-get build-dep), once dpkg-dev can check them.
+# The native build's groups bring the build dependencies that debian/control
+# names (apt-get build-dep, with build-essential), once dpkg-dev can check them.
 control="$(dirname "$0")/../debian/control"
 build_deps=0
-if [[ " $* " == *" package "* ]]; then
+if [[ " $* " =~ \ (build|qt|package)\  ]]; then
   if ! command -v dpkg-checkbuilddeps >/dev/null 2>&1 || ! dpkg-checkbuilddeps "$control" >/dev/null 2>&1; then
     build_deps=1
   fi

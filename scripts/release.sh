@@ -11,8 +11,9 @@ build="${KASUMIRO_MINGW_BUILD:-build/mingw}"
 cmake --preset mingw -B "$build" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target Kasumiro kasumiro-cli
 
-version=$(sed -n 's/^project(Kasumiro VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-[ -n "$version" ] || { echo "release: no version in CMakeLists.txt" >&2; exit 1; }
+# The version of project() in CMakeLists.txt, as the build took it.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+[ -n "$version" ] || { echo "release: no version in $build/CMakeCache.txt" >&2; exit 1; }
 name="kasumiro-$version"
 
 stage=$(mktemp -d)
@@ -21,7 +22,7 @@ mkdir "$stage/$name"
 cp "$build/Kasumiro.exe" "$build/kasumiro-cli.exe" "$stage/$name/"
 i686-w64-mingw32-strip "$stage/$name/Kasumiro.exe" "$stage/$name/kasumiro-cli.exe"
 scripts/check-exe.sh "$build"
-iconv -f UTF-8 -t CP932 docs/readme-ja.txt | sed 's/$/\r/' >"$stage/$name/readme.txt"
+sed "s/@PROJECT_VERSION@/$version/" docs/readme-ja.txt | iconv -f UTF-8 -t CP932 | sed 's/$/\r/' >"$stage/$name/readme.txt"
 sed 's/$/\r/' LICENSE >"$stage/$name/LICENSE.txt"
 sed 's/$/\r/' docs/THIRD-PARTY.txt >"$stage/$name/THIRD-PARTY.txt"
 

@@ -9,7 +9,7 @@
 # Wine runs (which mostly wait), the linters, the package, the fuzz run once
 # the sanitizer build is there, and in front that build and its tests. Each stage keeps its output in
 # build/test-logs/; that of the stages beside is shown whole once all end.
-# The run ends with each stage's start and time, and the totals.
+# The run ends with each stage's start and time, and CTest's totals.
 # The compilers run through ccache, whose files are kept outside the tree and
 # keyed by content and command: a clone in another folder on the same machine
 # compiles only what changed (CCACHE_BASEDIR makes the clone's paths relative).
@@ -65,10 +65,17 @@ package_tests() { ctest --test-dir "$(echo build/debian/kasumiro-*/obj-*)" --no-
 # European one (code page 1252), where every text must read the same: two
 # Wine prefixes at once, each on its own virtual screen (xvfb-run -a, which
 # must not look for a free screen at the same moment as the other).
-wine_japanese() { stage wine-ja "Windows tests under Wine, Japanese locale" scripts/wine-tests.sh build/mingw ja_JP.UTF-8; }
+# wine_tests ID LOCALE TITLE: the mingw build's CTest tests of LOCALE, their
+# results in $logs/ID.xml (written first in the build, by Wine's user).
+wine_tests() {
+  rm -f "build/mingw/Testing/$1.xml"
+  stage "$1" "$3" scripts/wine-tests.sh build/mingw "$2" --output-junit "Testing/$1.xml"
+  cp "build/mingw/Testing/$1.xml" "$logs/" 2>/dev/null
+}
+wine_japanese() { wine_tests wine-ja ja_JP.UTF-8 "Windows tests under Wine, Japanese locale"; }
 wine_english() {
   sleep 10
-  stage wine-en "Windows tests under Wine, English locale" scripts/wine-tests.sh build/mingw en_US.UTF-8
+  wine_tests wine-en en_US.UTF-8 "Windows tests under Wine, English locale"
 }
 linters() {
   stage lint "Lint" scripts/lint.sh
@@ -78,6 +85,7 @@ linters() {
 # its tests (the plain build's), then lintian and the package's checks.
 package() {
   stage package "Debian package, its build running the tests" scripts/package.sh
+  cp build/debian/kasumiro-*/obj-*/ctest-results.xml "$logs/package.xml" 2>/dev/null
   stage package-checks "Debian package checks" scripts/check-package.sh dist/kasumiro_*.changes
 }
 
@@ -91,13 +99,13 @@ beside linters
 beside package
 stage asan "Sanitizer build (clang), with the fuzz targets" build linux-asan
 beside fuzz_regression
-stage asan-tests "Sanitizer tests" ctest --preset linux-asan -j "$jobs"
+stage asan-tests "Sanitizer tests" ctest --preset linux-asan -j "$jobs" --output-junit "$PWD/$logs/asan-tests.xml"
 
 wait
 # The accessibility test, which needs an X server, on the package build's
 # program; after the lanes, since two xvfb-run -a starting at one moment can
 # take the same display (the sanitizer tests run this test too).
-stage atspi "Accessibility tree of the package's program" package_tests -R '^kasumiro_atspi$'
+stage atspi "Accessibility tree of the package's program" package_tests -R '^kasumiro_atspi$' --output-junit "$PWD/$logs/atspi.xml"
 sort -n "$logs/stages" | while IFS=$'\t' read -r _ _ status id quiet title; do
   [ "$quiet" = 1 ] || continue
   echo "==> $title"
@@ -105,14 +113,22 @@ sort -n "$logs/stages" | while IFS=$'\t' read -r _ _ status id quiet title; do
   [ "$status" -eq 0 ] || echo "FAILED: $title"
 done
 
-# Totals over every stage: ctest's "N tests failed out of M" and GoogleTest's
-# PASSED / FAILED / SKIPPED lines from the Wine runs.
-read -r passed failed skipped < <(cat "$logs"/*.log | awk '
-  /tests passed, [0-9]+ tests failed out of/ { f += $4; p += $NF - $4 }
-  /^\[  PASSED  \] [0-9]+ test/ { p += $4 }
-  /^\[  FAILED  \] [0-9]+ test/ { f += $4 }
-  /^\[  SKIPPED \] [0-9]+ test/ { s += $4 }
-  END { print p + 0, f + 0, s + 0 }')
+# Totals over every ctest run, from the results each wrote ($logs/*.xml).
+read -r passed failed skipped < <(python3 - "$logs"/*.xml <<'EOF'
+import sys
+import xml.etree.ElementTree as ET
+total = {"tests": 0, "failures": 0, "skipped": 0, "disabled": 0}
+for name in sys.argv[1:]:
+    try:
+        suite = ET.parse(name).getroot()
+    except (OSError, ET.ParseError):
+        continue
+    for key in total:
+        total[key] += int(suite.get(key, 0))
+skipped = total["skipped"] + total["disabled"]
+print(total["tests"] - total["failures"] - skipped, total["failures"], skipped)
+EOF
+)
 stages_failed=$(awk -F'\t' '$3 != 0' "$logs/stages" | wc -l)
 if [ "$stages_failed" -gt 0 ] && [ "$failed" -eq 0 ]; then failed=$stages_failed; fi
 

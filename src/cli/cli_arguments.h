@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "common/version.h"
+
 enum class TCliCommand { Usage, Help, Version, Rewrite, Slots, Backups, Restore };
 
 struct TCliArguments {
@@ -25,4 +27,4 @@ TCliArguments ParseCliArguments(const std::vector<std::string>& args);
 std::string CliUsageText();
 // The line after a refused command line's problem.
 inline constexpr char kCliUsageHint[] = "詳しくは kasumiro-cli --help\n";
-inline constexpr char kCliVersionText[] = "kasumiro-cli 1.0.0";
+inline constexpr char kCliVersionText[] = "kasumiro-cli " KASUMIRO_VERSION;

@@ -7,6 +7,7 @@
 #include "cli/run_program.h"
 #include "cli/sample_game.h"
 #include "common/path_separator.h"
+#include "common/version.h"
 #include "file_kit/temp_dir.h"
 #include "support/backup_home.h"
 #include "support/literal_code_page.h"
@@ -339,7 +340,7 @@ TEST(KasumiroCli, OtherProgramsAnswerTheTerminal) {
          1,
          "",
          "kasumiro: a display is needed to show the window (DISPLAY is not set)\n"},
-        {KASUMIRO_QT_PROGRAM_PATH, {"--version"}, 0, "kasumiro 1.0.0\n", ""},
+        {KASUMIRO_QT_PROGRAM_PATH, {"--version"}, 0, "kasumiro " KASUMIRO_VERSION "\n", ""},
 #endif
     };
     for (const auto& c : cases) {
@@ -369,7 +370,7 @@ TEST(KasumiroCli, HelpAndVersion) {
 
     const TProgramResult version = RunCli({"--version"});
     EXPECT_EQ(version.ExitCode, 0);
-    EXPECT_EQ(version.Out, "kasumiro-cli 1.0.0\n");
+    EXPECT_EQ(version.Out, "kasumiro-cli " KASUMIRO_VERSION "\n");
 }
 
 // Output lost on a full device fails every command that writes any, with a

@@ -2,6 +2,8 @@
 // asking for help in a terminal may have none.
 #include "ui/qt/command_line.h"
 
+#include "common/version.h"
+
 #include <QCommandLineParser>
 #include <QStringList>
 
