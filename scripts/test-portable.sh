@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Tests the portable tarball in clean minbase roots of Debian: window, command line, loaded libraries, hostile LD_LIBRARY_PATH, menu entry; an older glibc gets the sentence.
+#   scripts/test-portable.sh TARBALL MAKE_SAMPLE_GAME     (as root: chroot, mounts)
+# Each root is made once by debootstrap from the mirror of apt's sources and
+# kept in ${XDG_CACHE_HOME:-~/.cache}/kasumiro/roots; a run writes only to an
+# overlay above it. The window opens on an Xvfb of the host.
+set -euo pipefail
+tarball=$(readlink -f "$1") sample_maker=$(readlink -f "$2")
+cache="${XDG_CACHE_HOME:-$HOME/.cache}/kasumiro/roots"
+# suite, and what the bundle must do there
+roots=(
+  "bookworm run"    # Debian 12, glibc 2.36
+  "trixie run"      # Debian 13, glibc 2.41
+  "bullseye refuse" # Debian 11, glibc 2.31
+)
+glibc_own='/(ld-linux-x86-64|libc|libm|libdl|libpthread|librt|libresolv|libnss_[a-z]*)\.so[.0-9]*$'
+home=/home/player
+bundle="$home/My Games/$(basename "$tarball" .tar.xz)"
+[ "$(id -u)" = 0 ] || { echo "test-portable: needs root (chroot, mount)" >&2; exit 1; }
+
+fail() { echo "FAILED ($suite): $*" >&2; exit 1; }
+mirror() {
+  { sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/*.sources
+    sed -n 's/^deb \(\[[^]]*\] \)\{0,1\}\([^ ]*\) .*/\2/p' /etc/apt/sources.list; } 2>/dev/null |
+    grep -v security | head -n 1 | grep . || echo http://deb.debian.org/debian
+}
+make_root() {
+  [ -d "$cache/$1" ] && return 0
+  mkdir -p "$cache" && rm -rf "$cache/$1.tmp"
+  debootstrap --variant=minbase "$1" "$cache/$1.tmp" "$(mirror)" >"$cache/$1.log" 2>&1 ||
+    { tail "$cache/$1.log" >&2; return 1; }
+  mv "$cache/$1.tmp" "$cache/$1"
+}
+# Runs a command in the root as the player, with a plain environment.
+in_root() { chroot "$root" env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$display" "$@"; }
+
+# The window opens and draws Japanese; every library it maps is the bundle's or
+# glibc's, with or without LD_LIBRARY_PATH; SIGTERM ends it with 0. Prints the libraries.
+check_window() {
+  in_root "$@" "$bundle/kasumiro" >"$work/window.log" 2>&1 &
+  local job=$! tries=0 window status=0
+  until window=$(DISPLAY=$display xdotool search --name '^Kasumiro$' 2>/dev/null | head -n 1) && [ -n "$window" ]; do
+    tries=$((tries + 1))
+    { [ $tries -lt 300 ] && kill -0 $job 2>/dev/null; } || { cat "$work/window.log" >&2; fail "no window"; }
+    sleep 0.1
+  done
+  pid=$(DISPLAY=$display xdotool getwindowpid "$window")
+  sleep 1
+  DISPLAY=$display import -window "$window" -colorspace gray -resize 400% -normalize "$work/window.png"
+  tesseract "$work/window.png" - -l jpn --psm 6 2>/dev/null | tr -d ' ' | grep -q '実行' ||
+    fail "the window shows no 実行 (OCR: $work/window.png)"
+  awk '$6 ~ /\.so/ { print $6 }' "/proc/$pid/maps" | sort -u | sed "s|^$root||" >"$work/maps"
+  grep -v -F "$bundle/" "$work/maps" | grep -v -E "$glibc_own" && fail "libraries from outside the bundle"
+  kill -TERM "$pid"
+  wait $job || status=$?
+  [ $status -eq 0 ] || fail "the window exited $status"
+  cat "$work/maps"
+}
+
+# kasumiro-cli, started through a link, rewrites slot 1 and restores it byte for byte.
+check_cli() {
+  "$sample_maker" "$root$home/game/" >/dev/null
+  cp -a "$root$home/game" "$work/game-before"
+  ln -s "$bundle/kasumiro-cli" "$root$home/kasumiro-cli"
+  in_root "$home/kasumiro-cli" rewrite "$home/game" 1 2>/dev/null || fail "rewrite exited $?"
+  cmp -s "$work/game-before/LOG1.DAT/BUSYO21.BIN" "$root$home/game/LOG1.DAT/BUSYO21.BIN" && fail "the rewrite changed nothing"
+  in_root "$home/kasumiro-cli" restore "$home/game" 1 2>/dev/null || fail "restore exited $?"
+  diff -r "$work/game-before" "$root$home/game" || fail "the restore did not give the game back"
+  local status=0
+  in_root "$home/kasumiro-cli" no-such-command 2>/dev/null || status=$?
+  [ $status -eq 2 ] || fail "a wrong argument exited $status, not the program's 2"
+}
+
+# The menu entry and icons appear, are valid, start the bundle; the uninstall
+# leaves the home folder as it was.
+check_desktop() {
+  local before after entry="$root$home/.local/share/applications/kasumiro.desktop"
+  before=$(cd "$root$home" && find . -printf '%p %y %m %s\n' | sort)
+  in_root "$bundle/kasumiro" --install-desktop >/dev/null || fail "--install-desktop exited $?"
+  desktop-file-validate "$entry" || fail "the desktop entry is not valid"
+  grep -qxF "Exec=\"$bundle/kasumiro\"" "$entry" || fail "the entry does not start the bundle: $(grep ^Exec= "$entry")"
+  [ -f "$root$home/.local/share/icons/hicolor/48x48/apps/kasumiro.png" ] || fail "no icon installed"
+  in_root "$bundle/kasumiro" --uninstall-desktop >/dev/null || fail "--uninstall-desktop exited $?"
+  after=$(cd "$root$home" && find . -printf '%p %y %m %s\n' | sort)
+  [ "$before" = "$after" ] || fail "the home folder changed: $(diff <(echo "$before") <(echo "$after"))"
+}
+
+check_refusal() {
+  local status=0
+  in_root "$bundle/kasumiro-cli" --version >/dev/null 2>"$work/refusal" || status=$?
+  [ $status -eq 1 ] && grep -q 'needs glibc' "$work/refusal" && grep -q 'glibc .* 以降が必要' "$work/refusal" ||
+    fail "exit $status, not the sentence and 1: $(cat "$work/refusal")"
+}
+
+test_root() {
+  suite=$1 work=$(mktemp -d) root=$work/root pid=
+  trap '[ -z "$pid" ] || kill -KILL "$pid" 2>/dev/null; sleep 0.2; umount -R "$root" 2>/dev/null; rm -rf "$work"' EXIT
+  make_root "$suite"
+  mkdir -p "$work/upper" "$work/over" "$root"
+  mount -t overlay overlay -o "lowerdir=$cache/$suite,upperdir=$work/upper,workdir=$work/over" "$root"
+  mount -t proc proc "$root/proc" && mount --bind /dev "$root/dev"
+  mkdir -p "$root/tmp/.X11-unix" "$(dirname "$root$bundle")" && mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+  tar -xJf "$tarball" -C "$(dirname "$root$bundle")"
+  if [ "$2" = refuse ]; then check_refusal; echo "$suite: refused with the sentence"; return; fi
+  check_cli
+  mkdir -p "$root$home/.config/kasumiro"
+  printf '[Kasumiro]\nBaseDir=%s/game/\n' "$home" >"$root$home/.config/kasumiro/kasumiro.ini"
+  check_window >"$work/plain"
+  check_window LD_LIBRARY_PATH=/usr/lib/x86_64-linux-gnu:/lib/x86_64-linux-gnu >"$work/hostile"
+  diff "$work/plain" "$work/hostile" || fail "LD_LIBRARY_PATH changed the libraries loaded"
+  check_desktop
+  echo "$suite: window drew Japanese with $(wc -l <"$work/plain") libraries all from the bundle or glibc," \
+    "cli rewrite and restore, LD_LIBRARY_PATH, menu entry: passed"
+}
+
+# A free display, which Xvfb picks and writes to the file.
+number=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" 2>/dev/null &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -f "$number"' EXIT
+until [ -s "$number" ]; do sleep 0.1; done
+display=":$(cat "$number")"
+for entry in "${roots[@]}"; do
+  read -r suite expect <<<"$entry"
+  (test_root "$suite" "$expect")
+done
+echo "test-portable: every root passed"
