@@ -11,7 +11,10 @@
 # reader), package (the Debian source package's build: debhelper and the
 # build dependencies of debian/control that apt-get build-dep does not cover
 # before debian/ is read, man pages from --help, the icons from their SVG, and
-# the checkers: lintian, autopkgtest, diffoscope).
+# the checkers: lintian, autopkgtest, diffoscope), portable (the portable
+# Linux build: what it bundles (Qt's Wayland plugins, its Japanese texts, the
+# font, icon theme and XKB data), patchelf, and the tools of its test in
+# minbase roots: debootstrap, Xvfb, the screen's capture and OCR).
 set -euo pipefail
 
 # The sanitizer and libFuzzer runtimes of the system's clang: the installed
@@ -38,6 +41,8 @@ packages_of() {
     release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
     qt)      echo qt6-base-dev qt6-translations-l10n libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool x11-apps \
                   imagemagick dbus at-spi2-core python3-pyatspi ;;
+    portable) echo patchelf xz-utils librsvg2-bin qt6-wayland qt6-translations-l10n fonts-ipafont-gothic \
+                  hicolor-icon-theme xkb-data debootstrap xvfb xdotool imagemagick tesseract-ocr-jpn desktop-file-utils ;;
     package) echo dpkg-dev debhelper fakeroot file help2man librsvg2-bin lintian appstream desktop-file-utils \
                   man-db autopkgtest diffoscope-minimal ;;
     *) echo "install-deps: unknown group '$1'" >&2; return 1 ;;

@@ -63,9 +63,11 @@ ldd "$top"/bin/kasumiro* "$top"/plugins/*/*.so | awk '$2 == "=>" && $3 ~ /^\// {
   [[ "$soname" =~ $glibc_own ]] || copy "$path" "$top/lib/$soname"
 done
 # DT_RPATH, not DT_RUNPATH: LD_LIBRARY_PATH (Steam sets it) cannot override it.
-patchelf --force-rpath --set-rpath '$ORIGIN/../lib' "$top"/bin/kasumiro*
-patchelf --force-rpath --set-rpath '$ORIGIN/../../lib' "$top"/plugins/*/*.so
-for library in "$top"/lib/*.so*; do patchelf --force-rpath --set-rpath '$ORIGIN' "$library"; done
+# shellcheck disable=SC2016 # $ORIGIN is the loader's: the folder of the file.
+origin='$ORIGIN'
+patchelf --force-rpath --set-rpath "$origin/../lib" "$top"/bin/kasumiro*
+patchelf --force-rpath --set-rpath "$origin/../../lib" "$top"/plugins/*/*.so
+for library in "$top"/lib/*.so*; do patchelf --force-rpath --set-rpath "$origin" "$library"; done
 
 # The newest glibc symbol version any file asks for: the launchers' floor.
 glibc=$(find "$top/bin" "$top/lib" "$top/plugins" -type f -exec objdump -T {} + |
@@ -93,6 +95,7 @@ scripts/portable-notices.sh "$top" "$sources"
 # Read-only for others, no owner or time of this machine, names sorted.
 chmod -R u+rwX,go+rX,go-w "$top"
 mkdir -p dist
+rm -f dist/kasumiro-*-linux-x86_64.tar.xz
 tarball="dist/$name.tar.xz"
 tar --sort=name --format=gnu --owner=0 --group=0 --numeric-owner --mtime="@$SOURCE_DATE_EPOCH" \
   -C "$stage" -cf - "$name" | xz -T1 -9 >"$tarball.new"

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Tests the portable tarball in clean minbase roots of Debian: window, command line, loaded libraries, hostile LD_LIBRARY_PATH, menu entry; an older glibc gets the sentence.
 #   scripts/test-portable.sh TARBALL MAKE_SAMPLE_GAME     (as root: chroot, mounts)
+#   scripts/test-portable.sh --roots                      (only makes the roots)
 # Each root is made once by debootstrap from the mirror of apt's sources and
 # kept in ${XDG_CACHE_HOME:-~/.cache}/kasumiro/roots; a run writes only to an
 # overlay above it. The window opens on an Xvfb of the host.
 set -euo pipefail
-tarball=$(readlink -f "$1") sample_maker=$(readlink -f "$2")
 cache="${XDG_CACHE_HOME:-$HOME/.cache}/kasumiro/roots"
 # suite, and what the bundle must do there
 roots=(
@@ -15,7 +15,6 @@ roots=(
 )
 glibc_own='/(ld-linux-x86-64|libc|libm|libdl|libpthread|librt|libresolv|libnss_[a-z]*)\.so[.0-9]*$'
 home=/home/player
-bundle="$home/My Games/$(basename "$tarball" .tar.xz)"
 [ "$(id -u)" = 0 ] || { echo "test-portable: needs root (chroot, mount)" >&2; exit 1; }
 
 fail() { echo "FAILED ($suite): $*" >&2; exit 1; }
@@ -46,10 +45,13 @@ check_window() {
   done
   pid=$(DISPLAY=$display xdotool getwindowpid "$window")
   sleep 1
-  DISPLAY=$display import -window "$window" -colorspace gray -resize 400% -normalize "$work/window.png"
-  tesseract "$work/window.png" - -l jpn --psm 6 2>/dev/null | tr -d ' ' | grep -q '実行' ||
-    fail "the window shows no 実行 (OCR: $work/window.png)"
-  awk '$6 ~ /\.so/ { print $6 }' "/proc/$pid/maps" | sort -u | sed "s|^$root||" >"$work/maps"
+  DISPLAY=$display import -window "$window" "$work/window.png"
+  convert "$work/window.png" -colorspace gray -resize 400% -normalize "$work/window.png"
+  if ! tesseract "$work/window.png" - -l jpn --psm 6 2>/dev/null | tr -d ' ' | grep -q '実行'; then
+    cp "$work/window.png" "${TMPDIR:-/tmp}/test-portable-$suite.png"
+    fail "the window shows no 実行 (its picture: ${TMPDIR:-/tmp}/test-portable-$suite.png)"
+  fi
+  sed -E -n 's/^(\S+\s+){5}(.*\.so.*)/\2/p' "/proc/$pid/maps" | sort -u | sed "s|^$root||" >"$work/maps"
   grep -v -F "$bundle/" "$work/maps" | grep -v -E "$glibc_own" && fail "libraries from outside the bundle"
   kill -TERM "$pid"
   wait $job || status=$?
@@ -62,12 +64,12 @@ check_cli() {
   "$sample_maker" "$root$home/game/" >/dev/null
   cp -a "$root$home/game" "$work/game-before"
   ln -s "$bundle/kasumiro-cli" "$root$home/kasumiro-cli"
-  in_root "$home/kasumiro-cli" rewrite "$home/game" 1 2>/dev/null || fail "rewrite exited $?"
+  in_root "$home/kasumiro-cli" rewrite "$home/game" 1 >/dev/null 2>&1 || fail "rewrite exited $?"
   cmp -s "$work/game-before/LOG1.DAT/BUSYO21.BIN" "$root$home/game/LOG1.DAT/BUSYO21.BIN" && fail "the rewrite changed nothing"
-  in_root "$home/kasumiro-cli" restore "$home/game" 1 2>/dev/null || fail "restore exited $?"
+  in_root "$home/kasumiro-cli" restore "$home/game" 1 >/dev/null 2>&1 || fail "restore exited $?"
   diff -r "$work/game-before" "$root$home/game" || fail "the restore did not give the game back"
   local status=0
-  in_root "$home/kasumiro-cli" no-such-command 2>/dev/null || status=$?
+  in_root "$home/kasumiro-cli" no-such-command >/dev/null 2>&1 || status=$?
   [ $status -eq 2 ] || fail "a wrong argument exited $status, not the program's 2"
 }
 
@@ -88,13 +90,21 @@ check_desktop() {
 check_refusal() {
   local status=0
   in_root "$bundle/kasumiro-cli" --version >/dev/null 2>"$work/refusal" || status=$?
-  [ $status -eq 1 ] && grep -q 'needs glibc' "$work/refusal" && grep -q 'glibc .* 以降が必要' "$work/refusal" ||
+  if [ $status -ne 1 ] || ! grep -q 'needs glibc' "$work/refusal" || ! grep -q 'glibc .* 以降が必要' "$work/refusal"; then
     fail "exit $status, not the sentence and 1: $(cat "$work/refusal")"
+  fi
 }
 
+# A program left running keeps the root busy.
+leave_root() {
+  if [ -n "$pid" ] && kill -KILL "$pid" 2>/dev/null; then sleep 0.2; fi
+  # Detached at once even if busy, so that nothing below /dev or /proc is removed.
+  umount -R -l "$root" 2>/dev/null || true
+  if ! grep -qF " $root" /proc/mounts; then rm -rf "$work"; fi
+}
 test_root() {
   suite=$1 work=$(mktemp -d) root=$work/root pid=
-  trap '[ -z "$pid" ] || kill -KILL "$pid" 2>/dev/null; sleep 0.2; umount -R "$root" 2>/dev/null; rm -rf "$work"' EXIT
+  trap 'leave_root' EXIT
   make_root "$suite"
   mkdir -p "$work/upper" "$work/over" "$root"
   mount -t overlay overlay -o "lowerdir=$cache/$suite,upperdir=$work/upper,workdir=$work/over" "$root"
@@ -113,9 +123,16 @@ test_root() {
     "cli rewrite and restore, LD_LIBRARY_PATH, menu entry: passed"
 }
 
+if [ "$1" = --roots ]; then
+  for entry in "${roots[@]}"; do make_root "${entry%% *}"; done
+  exit 0
+fi
+tarball=$(readlink -f "$1") sample_maker=$(readlink -f "$2")
+bundle="$home/My Games/$(basename "$tarball" .tar.xz)"
+
 # A free display, which Xvfb picks and writes to the file.
 number=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$number" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -f "$number"' EXIT
 until [ -s "$number" ]; do sleep 0.1; done

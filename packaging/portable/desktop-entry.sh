@@ -29,7 +29,8 @@ install_entry() {
     echo "kasumiro: $entry is not this program's; it is left as it is" >&2
     exit 1
   fi
-  made=$(ours && sed -n 's/^X-Kasumiro-Made-Folder-[0-9]*=//p' "$entry" || true)
+  made=
+  if ours; then made=$(sed -n 's/^X-Kasumiro-Made-Folder-[0-9]*=//p' "$entry"); fi
   made="$made
 $(make_folder "$data/applications")"
   for icon in $(icons); do
@@ -58,7 +59,7 @@ uninstall_entry() {
   rm -f -- "$entry"
   # The deepest folders first; a folder that now holds something else stays.
   printf '%s\n' "$made" | awk '{ print length($0) "\t" $0 }' | sort -rn | cut -f2- | while IFS= read -r folder; do
-    [ -n "$folder" ] && rmdir -- "$folder" 2>/dev/null || true
+    if [ -n "$folder" ]; then rmdir -- "$folder" 2>/dev/null || true; fi
   done
   echo "kasumiro: removed from the application menu"
 }
