@@ -6,7 +6,8 @@
 # kept in ${XDG_CACHE_HOME:-~/.cache}/kasumiro/roots; a run writes only to an
 # overlay above it. The window opens on an Xvfb of the host.
 set -euo pipefail
-cache="${XDG_CACHE_HOME:-$HOME/.cache}/kasumiro/roots"
+cache_home="${XDG_CACHE_HOME:-$HOME/.cache}"
+cache="$cache_home/kasumiro/roots"
 # suite, and what the bundle must do there
 roots=(
   "bookworm run"    # Debian 12, glibc 2.36
@@ -15,7 +16,10 @@ roots=(
 )
 glibc_own='/(ld-linux-x86-64|libc|libm|libdl|libpthread|librt|libresolv|libnss_[a-z]*)\.so[.0-9]*$'
 home=/home/player
-[ "$(id -u)" = 0 ] || { echo "test-portable: needs root (chroot, mount)" >&2; exit 1; }
+if [ "$(id -u)" != 0 ]; then
+  command -v sudo >/dev/null || { echo "test-portable: needs root (chroot, mount) or sudo" >&2; exit 1; }
+  exec sudo XDG_CACHE_HOME="$cache_home" "$0" "$@"
+fi
 
 fail() { echo "FAILED ($suite): $*" >&2; exit 1; }
 mirror() {
