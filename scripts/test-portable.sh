@@ -22,10 +22,13 @@ if [ "$(id -u)" != 0 ]; then
 fi
 
 fail() { echo "FAILED ($suite): $*" >&2; exit 1; }
+# The first archive of apt's sources (the security archive has no roots).
 mirror() {
-  { sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/*.sources
+  local first
+  first=$({ sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/*.sources
     sed -n 's/^deb \(\[[^]]*\] \)\{0,1\}\([^ ]*\) .*/\2/p' /etc/apt/sources.list; } 2>/dev/null |
-    grep -v security | head -n 1 | grep . || echo http://deb.debian.org/debian
+    awk '!/security/ && !found { print $1; found = 1 }')
+  echo "${first:-http://deb.debian.org/debian}"
 }
 make_root() {
   [ -d "$cache/$1" ] && return 0
