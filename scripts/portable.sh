@@ -47,7 +47,10 @@ fi
 
 mkdir -p "$top/bin" "$top/lib" "$top/plugins" "$top/translations" "$top/share/fonts" "$top/share/fontconfig" \
   "$top/share/kasumiro" "$top/share/applications" "$top/share/X11" "$top/share/doc"
-install -m 755 -s "$installed/usr/games/kasumiro" "$installed/usr/games/kasumiro-cli" "$top/bin/"
+# Stripped of the build ID too, which hashes the debug information and with
+# it the build folder's path.
+install -m 755 "$installed/usr/games/kasumiro" "$installed/usr/games/kasumiro-cli" "$top/bin/"
+strip --remove-section=.note.gnu.build-id "$top"/bin/kasumiro*
 sources="$stage/sources"
 # copy FILE DESTINATION: a file of this system into the bundle, its origin noted for the notices.
 copy() {

@@ -81,7 +81,7 @@ check_cli() {
 }
 
 # The menu entry and icons appear, are valid, start the bundle; the uninstall
-# leaves the home folder as it was.
+# leaves the home folder as it was (with no ~/.local yet: every folder made).
 check_desktop() {
   local before after entry="$root$home/.local/share/applications/kasumiro.desktop"
   before=$(cd "$root$home" && find . -printf '%p %y %m %s\n' | sort)
@@ -119,13 +119,13 @@ test_root() {
   mkdir -p "$root/tmp/.X11-unix" "$(dirname "$root$bundle")" && mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
   tar -xJf "$tarball" -C "$(dirname "$root$bundle")"
   if [ "$2" = refuse ]; then check_refusal; echo "$suite: refused with the sentence"; return; fi
+  check_desktop
   check_cli
   mkdir -p "$root$home/.config/kasumiro"
   printf '[Kasumiro]\nBaseDir=%s/game/\n' "$home" >"$root$home/.config/kasumiro/kasumiro.ini"
   check_window >"$work/plain"
   check_window LD_LIBRARY_PATH=/usr/lib/x86_64-linux-gnu:/lib/x86_64-linux-gnu >"$work/hostile"
   diff "$work/plain" "$work/hostile" || fail "LD_LIBRARY_PATH changed the libraries loaded"
-  check_desktop
   echo "$suite: window drew Japanese with $(wc -l <"$work/plain") libraries all from the bundle or glibc," \
     "cli rewrite and restore, LD_LIBRARY_PATH, menu entry: passed"
 }
