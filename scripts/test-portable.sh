@@ -1,13 +1,10 @@
 #!/usr/bin/env bash
 # Tests the portable tarball in clean minbase roots of Debian: window, command line, loaded libraries, hostile LD_LIBRARY_PATH, menu entry; an older glibc gets the sentence.
-#   scripts/test-portable.sh TARBALL MAKE_SAMPLE_GAME     (as root: chroot, mounts)
+#   scripts/test-portable.sh TARBALL MAKE_SAMPLE_GAME     (as root, or through sudo: chroot, mounts)
 #   scripts/test-portable.sh --roots                      (only makes the roots)
-# Each root is made once by debootstrap from the mirror of apt's sources and
-# kept in ${XDG_CACHE_HOME:-~/.cache}/kasumiro/roots; a run writes only to an
-# overlay above it. The window opens on an Xvfb of the host.
+# The roots come from scripts/minbase-root.sh; a run writes only to an overlay
+# above each. The window opens on an Xvfb of the host.
 set -euo pipefail
-cache_home="${XDG_CACHE_HOME:-$HOME/.cache}"
-cache="$cache_home/kasumiro/roots"
 # suite, and what the bundle must do there
 roots=(
   "bookworm run"    # Debian 12, glibc 2.36
@@ -16,27 +13,10 @@ roots=(
 )
 glibc_own='/(ld-linux-x86-64|libc|libm|libdl|libpthread|librt|libresolv|libnss_[a-z]*)\.so[.0-9]*$'
 home=/home/player
-if [ "$(id -u)" != 0 ]; then
-  command -v sudo >/dev/null || { echo "test-portable: needs root (chroot, mount) or sudo" >&2; exit 1; }
-  exec sudo XDG_CACHE_HOME="$cache_home" "$0" "$@"
-fi
+tarball=$(readlink -f -- "$1") sample_maker=$(readlink -f -- "${2-}")
+[ "$(id -u)" = 0 ] || exec sudo XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}" "$0" "$@"
 
 fail() { echo "FAILED ($suite): $*" >&2; exit 1; }
-# The first archive of apt's sources (the security archive has no roots).
-mirror() {
-  local first
-  first=$({ sed -n 's/^URIs: *//p' /etc/apt/sources.list.d/*.sources
-    sed -n 's/^deb \(\[[^]]*\] \)\{0,1\}\([^ ]*\) .*/\2/p' /etc/apt/sources.list; } 2>/dev/null |
-    awk '!/security/ && !found { print $1; found = 1 }')
-  echo "${first:-http://deb.debian.org/debian}"
-}
-make_root() {
-  [ -d "$cache/$1" ] && return 0
-  mkdir -p "$cache" && rm -rf "$cache/$1.tmp"
-  debootstrap --variant=minbase "$1" "$cache/$1.tmp" "$(mirror)" >"$cache/$1.log" 2>&1 ||
-    { tail "$cache/$1.log" >&2; return 1; }
-  mv "$cache/$1.tmp" "$cache/$1"
-}
 # Runs a command in the root as the player, with a plain environment.
 in_root() { chroot "$root" env -i HOME="$home" PATH=/usr/bin:/bin LANG=C.UTF-8 DISPLAY="$display" "$@"; }
 
@@ -112,9 +92,9 @@ leave_root() {
 test_root() {
   suite=$1 work=$(mktemp -d) root=$work/root pid=
   trap 'leave_root' EXIT
-  make_root "$suite"
+  lower=$(scripts/minbase-root.sh "$suite")
   mkdir -p "$work/upper" "$work/over" "$root"
-  mount -t overlay overlay -o "lowerdir=$cache/$suite,upperdir=$work/upper,workdir=$work/over" "$root"
+  mount -t overlay overlay -o "lowerdir=$lower,upperdir=$work/upper,workdir=$work/over" "$root"
   mount -t proc proc "$root/proc" && mount --bind /dev "$root/dev"
   mkdir -p "$root/tmp/.X11-unix" "$(dirname "$root$bundle")" && mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
   tar -xJf "$tarball" -C "$(dirname "$root$bundle")"
@@ -130,11 +110,8 @@ test_root() {
     "cli rewrite and restore, LD_LIBRARY_PATH, menu entry: passed"
 }
 
-if [ "$1" = --roots ]; then
-  for entry in "${roots[@]}"; do make_root "${entry%% *}"; done
-  exit 0
-fi
-tarball=$(readlink -f "$1") sample_maker=$(readlink -f "$2")
+cd "$(dirname "$0")/.."
+if [ "$1" = --roots ]; then exec scripts/minbase-root.sh "${roots[@]%% *}" >/dev/null; fi
 bundle="$home/My Games/$(basename "$tarball" .tar.xz)"
 
 # A free display, which Xvfb picks and writes to the file.
