@@ -13,8 +13,9 @@ roots=(
 )
 glibc_own='/(ld-linux-x86-64|libc|libm|libdl|libpthread|librt|libresolv|libnss_[a-z]*)\.so[.0-9]*$'
 home=/home/player
-tarball=$(readlink -f -- "$1") sample_maker=$(readlink -f -- "${2-}")
 [ "$(id -u)" = 0 ] || exec sudo XDG_CACHE_HOME="${XDG_CACHE_HOME:-$HOME/.cache}" "$0" "$@"
+if [ "$1" = --roots ]; then exec "$(dirname "$0")/minbase-root.sh" "${roots[@]%% *}" >/dev/null; fi
+tarball=$(readlink -f -- "$1") sample_maker=$(readlink -f -- "$2")
 
 fail() { echo "FAILED ($suite): $*" >&2; exit 1; }
 # Runs a command in the root as the player, with a plain environment.
@@ -111,7 +112,6 @@ test_root() {
 }
 
 cd "$(dirname "$0")/.."
-if [ "$1" = --roots ]; then exec scripts/minbase-root.sh "${roots[@]%% *}" >/dev/null; fi
 bundle="$home/My Games/$(basename "$tarball" .tar.xz)"
 
 # A free display, which Xvfb picks and writes to the file.
