@@ -83,14 +83,18 @@ package() {
   stage package-checks "Debian package checks" scripts/check-package.sh dist/kasumiro_*.changes
 }
 
-portable_build() { scripts/portable.sh && cmake --build build/linux -j "$jobs" --target make-sample-game; }
 # The portable Linux build as `make portable` makes it, tested in clean roots
-# (made once and cached outside the tree: the first run downloads them).
+# (made once and cached outside the tree: the first run downloads them). Its
+# own build folder: the linters' lane configures build/linux at this moment.
+portable_build() {
+  KASUMIRO_LINUX_BUILD=build/portable scripts/portable.sh &&
+    cmake --build build/portable -j "$jobs" --target make-sample-game
+}
 portable() {
   stage portable-roots "Minbase roots of Debian 11, 12 and 13 (cached)" scripts/test-portable.sh --roots
   stage portable "Portable Linux build" portable_build
   stage portable-test "Portable Linux build in the minbase roots" scripts/test-portable.sh \
-    dist/kasumiro-*-linux-x86_64.tar.xz build/linux/make-sample-game
+    dist/kasumiro-*-linux-x86_64.tar.xz build/portable/make-sample-game
 }
 
 fuzz_regression() { stage fuzz "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"; }
