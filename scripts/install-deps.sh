@@ -13,8 +13,9 @@
 # before debian/ is read, man pages from --help, the icons from their SVG, and
 # the checkers: lintian, autopkgtest, diffoscope), portable (the portable
 # Linux build: what it bundles (Qt's Wayland plugins, its Japanese texts, the
-# font, icon theme and XKB data), patchelf, and the tools of its test in
-# minbase roots: debootstrap, Xvfb, the screen's capture and OCR).
+# font, icon theme and XKB data), patchelf, and debootstrap for its test's
+# roots; the test's Xvfb, capture, OCR and desktop-entry check come with
+# windows and package).
 set -euo pipefail
 
 # The sanitizer and libFuzzer runtimes of the system's clang: the installed
@@ -42,7 +43,7 @@ packages_of() {
     qt)      echo qt6-base-dev qt6-translations-l10n libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool x11-apps \
                   imagemagick dbus at-spi2-core python3-pyatspi ;;
     portable) echo patchelf xz-utils librsvg2-bin qt6-wayland qt6-translations-l10n fonts-ipafont-gothic \
-                  hicolor-icon-theme xkb-data debootstrap xvfb xdotool imagemagick tesseract-ocr-jpn desktop-file-utils ;;
+                  hicolor-icon-theme xkb-data debootstrap ;;
     package) echo dpkg-dev debhelper fakeroot file help2man librsvg2-bin lintian appstream desktop-file-utils \
                   man-db autopkgtest diffoscope-minimal ;;
     *) echo "install-deps: unknown group '$1'" >&2; return 1 ;;
