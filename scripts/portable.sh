@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Packs the portable Linux build dist/kasumiro-VERSION-linux-x86_64.tar.xz: the two programs with the Qt libraries, plugins, font and data they load, behind launchers.
-#   scripts/portable.sh              (make portable: the linux preset's programs)
-#   scripts/portable.sh --deb FILE   (the programs of the Debian package FILE)
+#   scripts/portable.sh      (make portable)
+# The programs are the linux preset's build (KASUMIRO_LINUX_BUILD names
+# another build folder than build/linux).
 # Everything but glibc's own libraries comes from this Debian system; the
 # result is the same bytes for the same programs (sorted, owners and times
 # fixed by SOURCE_DATE_EPOCH, the last commit's time unless set). How it is
@@ -34,14 +35,10 @@ installed="$stage/installed"
 top="$stage/$name"
 
 # The programs and their desktop entry and icons, as installed under /usr.
-if [ "${1-}" = --deb ]; then
-  dpkg-deb -x "$2" "$installed"
-else
-  build="${KASUMIRO_LINUX_BUILD:-build/linux}"
-  cmake --preset linux -B "$build" >/dev/null
-  cmake --build "$build" -j "$(nproc)" --target kasumiro kasumiro-cli kasumiro_package_files
-  DESTDIR="$installed" cmake --install "$build" --prefix /usr >/dev/null
-fi
+build="${KASUMIRO_LINUX_BUILD:-build/linux}"
+cmake --preset linux -B "$build" >/dev/null
+cmake --build "$build" -j "$(nproc)" --target kasumiro kasumiro-cli kasumiro_package_files
+DESTDIR="$installed" cmake --install "$build" --prefix /usr >/dev/null
 [ -f "$installed/usr/share/icons/hicolor/48x48/apps/kasumiro.png" ] ||
   { echo "portable: the icon's PNG sizes are missing (rsvg-convert: scripts/install-deps.sh portable)" >&2; exit 1; }
 
@@ -54,6 +51,7 @@ strip --remove-section=.note.gnu.build-id "$top"/bin/kasumiro*
 sources="$stage/sources"
 # copy FILE DESTINATION: a file of this system into the bundle, its origin noted for the notices.
 copy() {
+  [ -f "$1" ] || { echo "portable: $1 is missing (scripts/install-deps.sh portable)" >&2; exit 1; }
   mkdir -p "$(dirname "$2")"
   install -m 644 "$1" "$2"
   echo "$1" >>"$sources"
@@ -61,8 +59,9 @@ copy() {
 for plugin in "${plugins[@]}"; do copy "$qt_plugins/$plugin" "$top/plugins/$plugin"; done
 
 # Every library that ldd resolves for the programs and plugins, but glibc's.
-ldd "$top"/bin/kasumiro* "$top"/plugins/*/*.so | awk '$2 == "=>" && $3 ~ /^\// { print $1 "\t" $3 }' |
-  sort -u | while IFS=$'\t' read -r soname path; do
+ldd "$top"/bin/kasumiro* "$top"/plugins/*/*.so >"$stage/ldd"
+if grep 'not found' "$stage/ldd" >&2; then echo "portable: libraries that ldd does not find" >&2; exit 1; fi
+awk '$2 == "=>" && $3 ~ /^\// { print $1 "\t" $3 }' "$stage/ldd" | sort -u | while IFS=$'\t' read -r soname path; do
   [[ "$soname" =~ $glibc_own ]] || copy "$path" "$top/lib/$soname"
 done
 # DT_RPATH, not DT_RUNPATH: LD_LIBRARY_PATH (Steam sets it) cannot override it.
