@@ -2,7 +2,7 @@
 # Each target installs only the package groups it uses (scripts/install-deps.sh)
 # and turns on the repository's git hooks (.githooks/). A bare `make` only
 # lists the targets.
-.PHONY: help hooks run run-linux test fuzz lint bench bench-linux release package reproducible clean
+.PHONY: help hooks run run-linux test fuzz lint bench bench-linux release portable package reproducible clean
 .DEFAULT_GOAL := help
 
 help:
@@ -13,7 +13,8 @@ help:
 	@echo "make lint         clang-tidy (Linux and Windows code), clang-format, shellcheck"
 	@echo "make bench        benchmark of the rewrite and the name builder"
 	@echo "make bench-linux  start-to-first-paint benchmark of kasumiro"
-	@echo "make release      dist/kasumiro-VERSION.zip for Windows"
+	@echo "make release      dist/kasumiro-VERSION.zip for Windows and the portable Linux build"
+	@echo "make portable     dist/kasumiro-VERSION-linux-x86_64.tar.xz, the portable Linux build"
 	@echo "make package      the Debian package, tests included, and its checks: dist/*.deb, .changes"
 	@echo "make reproducible two builds of HEAD from two clones compare equal"
 	@echo "make clean        remove build/ and dist/"
@@ -32,7 +33,7 @@ run-linux: hooks
 	@scripts/run-linux.sh
 
 test: hooks
-	@scripts/install-deps.sh build windows qt package fuzz lint
+	@scripts/install-deps.sh build windows qt package fuzz lint portable
 	@scripts/test-all.sh
 
 # Each libFuzzer target for FUZZ_SECONDS (60 by default).
@@ -57,8 +58,13 @@ bench-linux: hooks
 	@scripts/bench-linux.sh
 
 release: hooks
-	@scripts/install-deps.sh release
+	@scripts/install-deps.sh release build qt portable
 	@scripts/release.sh
+	@scripts/portable.sh
+
+portable: hooks
+	@scripts/install-deps.sh build qt portable
+	@scripts/portable.sh
 
 package: hooks
 	@scripts/install-deps.sh build qt package

@@ -11,8 +11,11 @@
 # clang-format, shellcheck, the cross compiler whose headers clang-tidy
 # reads), bench, release, qt (the Linux program beside debian/control's: Qt's
 # translations, Xvfb, the AT-SPI bus and reader), package (the Debian
-# package's build and its checkers: lintian, autopkgtest, diffoscope). The
-# groups qt and package bring debian/control's build dependencies too.
+# package's build and its checkers: lintian, autopkgtest, diffoscope),
+# portable (the portable Linux build: what it bundles (Qt's Wayland plugins,
+# its Japanese texts, the font, icon theme and XKB data), patchelf, and
+# debootstrap for its test's roots). The groups qt and package bring
+# debian/control's build dependencies too.
 set -euo pipefail
 
 # The sanitizer and libFuzzer runtimes of the system's clang: the installed
@@ -38,6 +41,8 @@ packages_of() {
     bench)   echo build-essential cmake make libbenchmark-dev hyperfine strace ;;
     release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
     qt)      echo qt6-translations-l10n xvfb xauth xdotool x11-apps imagemagick dbus at-spi2-core python3-pyatspi ;;
+    portable) echo patchelf xz-utils librsvg2-bin qt6-wayland qt6-translations-l10n fonts-ipafont-gothic \
+                  hicolor-icon-theme xkb-data debootstrap ;;
     package) echo dpkg-dev fakeroot file lintian appstream desktop-file-utils man-db autopkgtest diffoscope-minimal ;;
     *) echo "install-deps: unknown group '$1'" >&2; return 1 ;;
   esac

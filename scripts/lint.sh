@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The linters of make lint; any finding fails:
-#  - shellcheck over the shell scripts (scripts/, .ci/, .githooks/);
+#  - shellcheck over the shell scripts (scripts/, .ci/, .githooks/,
+#    packaging/portable/);
 #  - clang-format (.clang-format) over every C++ file git tracks, once the
 #    tree is formatted (the switch below);
 #  - clang-tidy (.clang-tidy) over every source of the Linux and the Windows
@@ -22,7 +23,7 @@ TIDY_FILES=${KASUMIRO_LINT_FILES:-"$(pwd)/(src|tests|tools)/"}
 
 failed=0
 
-shell_scripts=(scripts/*.sh .ci/* .githooks/* src/main/make_icon.sh)
+shell_scripts=(scripts/*.sh .ci/* .githooks/* src/main/make_icon.sh packaging/portable/*.sh)
 if ! shellcheck "${shell_scripts[@]}"; then
   echo "lint: shellcheck findings"
   failed=1

@@ -4,10 +4,12 @@
 # and an English locale; the tests under AddressSanitizer and UBSan (clang,
 # whose build holds the fuzz targets too); the Debian package, whose GCC build
 # runs the plain tests with warnings as errors, and its lintian check; a short
-# run of every fuzz target, and the linter, with its probe.
+# run of every fuzz target, and the linter, with its probe; the portable Linux
+# build in clean minbase roots of Debian 11, 12 and 13.
 # The stages after the Windows build run in lanes beside one another: the two
-# Wine runs (which mostly wait), the linters, the package, the fuzz run once
-# the sanitizer build is there, and in front that build and its tests. Each stage keeps its output in
+# Wine runs (which mostly wait), the linters, the package, the portable
+# build, the fuzz run once the sanitizer build is there, and in front that
+# build and its tests. Each stage keeps its output in
 # build/test-logs/; that of the stages beside is shown whole once all end.
 # The run ends with each stage's start and time, and CTest's totals.
 # The compilers run through ccache, whose files are kept outside the tree and
@@ -89,6 +91,20 @@ package() {
   stage package-checks "Debian package checks" scripts/check-package.sh dist/kasumiro_*.changes
 }
 
+# The portable Linux build as `make portable` makes it, tested in clean roots
+# (made once and cached outside the tree: the first run downloads them). Its
+# own build folder: the linters' lane configures build/linux at this moment.
+portable_build() {
+  KASUMIRO_LINUX_BUILD=build/portable scripts/portable.sh &&
+    cmake --build build/portable -j "$jobs" --target make-sample-game
+}
+portable() {
+  stage portable-roots "Minbase roots of Debian 11, 12 and 13 (cached)" scripts/test-portable.sh --roots
+  stage portable "Portable Linux build" portable_build
+  stage portable-test "Portable Linux build in the minbase roots" scripts/test-portable.sh \
+    dist/kasumiro-*-linux-x86_64.tar.xz build/portable/make-sample-game
+}
+
 fuzz_regression() { stage fuzz "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"; }
 
 stage mingw "Windows build" build mingw
@@ -97,6 +113,7 @@ beside wine_japanese
 beside wine_english
 beside linters
 beside package
+beside portable
 stage asan "Sanitizer build (clang), with the fuzz targets" build linux-asan
 beside fuzz_regression
 stage asan-tests "Sanitizer tests" ctest --preset linux-asan -j "$jobs" --output-junit "$PWD/$logs/asan-tests.xml"
