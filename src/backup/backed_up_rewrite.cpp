@@ -11,6 +11,7 @@
 #include "common/durable_file.h"
 #include "common/errors.h"
 #include "common/game_paths.h"
+#include "process/officer_file.h"
 
 namespace {
 
@@ -81,28 +82,42 @@ bool IsOwnSave(const TSaveBackup& backup, const std::string& save) {
 }
 
 // The copy of the save and its record with the plan, written and flushed
-// once (the record alone when the newest backup is used again), then pruning.
-TSaveBackup BackUp(const TSlotStore& store, const std::string& save, const std::vector<TOfficerNameChange>& changes) {
+// once (the record alone when the newest backup is used again, made then
+// false), then pruning.
+TSaveBackup BackUp(const TSlotStore& store, const std::string& save, const std::vector<TOfficerNameChange>& changes,
+                   bool& made) {
     return BackingUp([&] {
         std::vector<TSaveBackup> verified = VerifiedBackups(store);
         RemoveLeftovers(store, verified);
-        const bool again = !verified.empty() && IsOwnSave(verified.front(), save);
-        TSaveBackup backup = again ? verified.front() : ClaimNewBackup(store, verified);
-        if (!again) {
-            backup.Record = {store.GameFolder, store.SlotName, backup.Time, save.size(), Sha256Hex(save), {}, ""};
+        made = verified.empty() || !IsOwnSave(verified.front(), save);
+        if (made) {
+            TBackupRecord record;
+            AddToPlan(record.Plan, changes);
+            return StoreNewBackup(store, verified, save, record);
         }
+        TSaveBackup backup = verified.front();
         backup.Record.SaveHash.clear();  // a record of the earlier format takes the plan's
         AddToPlan(backup.Record.Plan, changes);
         const std::string recordText = BackupRecordText(backup.Record);
         const std::string recordPath = BackupRecordPath(backup.Path);
-        std::vector<TFileReplacement> files = {{recordPath, recordPath + ".tmp", &recordText}};
-        // The copy before its record: a crash between leaves a copy without a record, a leftover.
-        if (!again) files.insert(files.begin(), {backup.Path, backup.Path + ".tmp", &save});
-        ReplaceFilesDurably(files, TNewFileOwner::PrivateToUser);
-        if (!again) verified.insert(verified.begin(), backup);
+        ReplaceFilesDurably({{recordPath, recordPath + ".tmp", &recordText}}, TNewFileOwner::PrivateToUser);
         PruneBackups(verified);
         return backup;
     });
+}
+
+// Opens both officer files as the rewrite will and closes them: a file that
+// refuses its write access is found before any backup is made.
+void RequireWriteAccess(const std::string& gameFolder, const std::string& slotName) {
+    for (const std::string& path : {ScenarioFolderOf(gameFolder) + kOfficerFileName, SavePathOf(gameFolder, slotName)}) {
+        try {
+            TOfficerFile file;
+            file.Open(path, kOfficerRecordSize);
+            file.Close();
+        } catch (const EInOutError& error) {
+            throw EInOutError(error.ErrorCode(), path);  // read by its code alone when so asked
+        }
+    }
 }
 
 // Whether the save's bytes now differ from before; true when they cannot be read.
@@ -119,6 +134,7 @@ bool SaveChanged(const std::string& savePath, const std::string& before) {
 TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::string& slotName,
                                   const TRewriteOptions& options) {
     TRewriteOutcome outcome;
+    bool made = false;
     const std::string savePath = SavePathOf(gameFolder, slotName);
     std::string save;
     try {
@@ -144,7 +160,8 @@ TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::stri
                 changes = PlanChanges(gameFolder, slotName, scenario, save, options.Unplanned);
             }
             if (changes.empty()) return;
-            outcome.Backup = BackUp(store, save, changes);
+            RequireWriteAccess(gameFolder, slotName);
+            outcome.Backup = BackUp(store, save, changes, made);
             if (options.BackedUp) options.BackedUp(*outcome.Backup);
             RewriteOfficerNames(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName), options.Naming);
             outcome.ChangedSave = true;
@@ -153,6 +170,11 @@ TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::stri
     } catch (...) {
         outcome.Error = CurrentExceptionAsError();
         if (outcome.Backup) outcome.ChangedSave = SaveChanged(savePath, save);
+        // A rewrite that never wrote leaves no backup of its own behind.
+        if (made && !outcome.ChangedSave) {
+            RemoveBackup(*outcome.Backup);
+            outcome.Backup.reset();
+        }
     }
     return outcome;
 }

@@ -16,7 +16,9 @@ constexpr std::size_t kMaxSizeDigits = 12;
 constexpr std::size_t kNameBytes = sizeof(TOfficerRecord::OfficerName);
 constexpr std::size_t kNameOffset = offsetof(TOfficerRecord, OfficerName);
 constexpr char kFormatLine[] = "kasumiro-backup 3";
-constexpr char kEarlierFormatLine[] = "kasumiro-backup 2";  // save-sha256 in place of the plan
+// save-sha256 in place of the plan: an earlier version's record, or a save
+// kept before a forced restore.
+constexpr char kEarlierFormatLine[] = "kasumiro-backup 2";
 constexpr char kHexDigits[] = "0123456789abcdef";
 
 std::string Escaped(const std::string& value) {
@@ -121,9 +123,12 @@ bool SplitLines(const std::string& text, std::map<std::string, std::string>& val
 }  // namespace
 
 std::string BackupRecordText(const TBackupRecord& record) {
-    return std::string(kFormatLine) + "\ngame=" + Escaped(record.GameFolder) + "\nslot=" + Escaped(record.SlotName) +
-           "\ntime=" + Escaped(record.Time) + "\nsize=" + std::to_string(record.Size) +
-           "\nbackup-sha256=" + record.BackupHash + "\nplan=" + PlanText(record.Plan) + '\n';
+    // A record without a plan holds the hash of the save its operation left.
+    const bool earlier = !record.SaveHash.empty();
+    return std::string(earlier ? kEarlierFormatLine : kFormatLine) + "\ngame=" + Escaped(record.GameFolder) +
+           "\nslot=" + Escaped(record.SlotName) + "\ntime=" + Escaped(record.Time) +
+           "\nsize=" + std::to_string(record.Size) + "\nbackup-sha256=" + record.BackupHash +
+           (earlier ? "\nsave-sha256=" + record.SaveHash : "\nplan=" + PlanText(record.Plan)) + '\n';
 }
 
 bool ParseBackupRecord(const std::string& text, TBackupRecord& record) {
@@ -148,13 +153,16 @@ bool ParseBackupRecord(const std::string& text, TBackupRecord& record) {
 bool IsRewriteOf(const std::string& save, const std::string& backup, const TBackupRecord& record) {
     if (!record.SaveHash.empty()) return Sha256Hex(save) == record.SaveHash;
     if (save.size() != backup.size()) return false;
-    // Each name that is a planned one gets the backup's name back; the
+    // Each name byte that is a planned one gets the backup's byte back, so
+    // that a name torn by a power cut (half old, half new) counts too; the
     // rewrite's own save is then the backup itself.
     std::string undone = save;
     for (const TPlannedName& planned : record.Plan) {
         const std::size_t at = static_cast<std::size_t>(planned.Index) * kOfficerRecordSize + kNameOffset;
-        if (at + kNameBytes > save.size() || save.compare(at, kNameBytes, planned.Name) != 0) continue;
-        undone.replace(at, kNameBytes, backup, at, kNameBytes);
+        if (at + kNameBytes > save.size()) continue;
+        for (std::size_t i = 0; i < kNameBytes; ++i) {
+            if (save[at + i] == planned.Name[i]) undone[at + i] = backup[at + i];
+        }
     }
     return undone == backup;
 }

@@ -107,11 +107,11 @@ int RunRestoreCommand(const TCliArguments& arguments, std::ostream& out, std::os
                                                     : TRestoreGuard::OnlyOverRewrittenSave;
         const std::string slotName = SaveSlotName(arguments.Slot);
         const TRestoreOutcome restore = RestoreSaveBackup(gameFolder, slotName, arguments.BackupName, guard);
-        if (restore.NothingToUndo) {
-            PrintLine(out, NothingToUndoText(slotName), TTextOrigin::Program);
-            return;
-        }
-        PrintLine(err, restore.Backup.Path, TTextOrigin::System);
-        PrintLine(out, kRestoredText, TTextOrigin::Program);
+        if (!restore.NothingToUndo) PrintLine(err, restore.Backup.Path, TTextOrigin::System);
+        // The kept save's path is the system's text, the rest the program's.
+        PrintLine(out, restore.Kept ? kRestoredText : RestoredText(restore), TTextOrigin::Program);
+        if (!restore.Kept) return;
+        WriteText(out, kSaveKeptText, TTextOrigin::Program);
+        PrintLine(out, restore.Kept->Path, TTextOrigin::System);
     });
 }
