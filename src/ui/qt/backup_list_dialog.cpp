@@ -35,6 +35,7 @@ public:
         setObjectName(QStringLiteral("BackupList"));
         setWindowTitle(ToQString(kBackupListTitle));
         setWindowModality(Qt::ApplicationModal);
+        if (owner) setFont(owner->font());  // a window of its own takes no font from its owner
         auto* layout = new QVBoxLayout(this);
         layout->addWidget(Label(slotName_ + " のバックアップ (新しい順):", *backups_));
         backups_->setObjectName(QStringLiteral("Backups"));
@@ -85,6 +86,10 @@ private:
             item->setTextAlignment(3, Qt::AlignRight | Qt::AlignVCenter);
         }
         for (int column = 0; column < backups_->columnCount(); ++column) backups_->resizeColumnToContents(column);
+        // Room for a few rows each, within 800 pixels at twice the size; more scroll.
+        const int line = backups_->fontMetrics().lineSpacing();
+        backups_->setMinimumHeight(line * 6);
+        changes_->setMinimumHeight(line * 6);
         if (!list_.empty()) backups_->setCurrentItem(backups_->topLevelItem(0));
         ShowChosen();
     }
