@@ -146,6 +146,7 @@ TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::stri
             std::vector<TOfficerNameChange> changes = PlanChanges(gameFolder, slotName, scenario, save,
                                                                   options.Unplanned);
             if (changes.empty()) return;
+            RequireWriteAccess(gameFolder, slotName);
             // Only now is anything made in the backups tree.
             const TSlotStore store = BackingUp([&] { return SlotStoreOf(gameFolder, slotName); });
             const std::unique_ptr<TSlotLock> lock = BackingUp([&] {
@@ -160,7 +161,6 @@ TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::stri
                 changes = PlanChanges(gameFolder, slotName, scenario, save, options.Unplanned);
             }
             if (changes.empty()) return;
-            RequireWriteAccess(gameFolder, slotName);
             outcome.Backup = BackUp(store, save, changes, made);
             if (options.BackedUp) options.BackedUp(*outcome.Backup);
             RewriteOfficerNames(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName), options.Naming);

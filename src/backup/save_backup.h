@@ -67,10 +67,12 @@ struct TRewriteOutcome {
 
 // The one rewrite with backup of every program, in this order: the folders
 // checked, both officer files read whole and planned; when anything changes,
-// the slot's backups locked, the save read again, the copy and its record
-// (holding the plan) written and flushed once, then the record-by-record
-// rewrite (RewriteOfficerNames). Nothing is made in the backups tree before
-// a backup is due. Every error ends up in the outcome; a backup that cannot
+// both opened for writing as the rewrite opens them (and closed), the slot's
+// backups locked, the save read again, the copy and its record (holding the
+// plan) written and flushed once, then the record-by-record rewrite
+// (RewriteOfficerNames). Nothing is made in the backups tree before a backup
+// is due, and a backup made for a rewrite that then failed before its first
+// write is removed. Every error ends up in the outcome; a backup that cannot
 // be made reads kBackupFailedText, the path and the reason, and nothing is
 // written then.
 TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::string& slotName,
