@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <map>
+#include <string_view>
 
 #include "backup/sha256.h"
 #include "process/officer_file.h"
@@ -79,23 +80,40 @@ std::string PlanText(const std::vector<TPlannedName>& plan) {
     return text;
 }
 
-int HexValue(char c) { return c <= '9' ? c - '0' : c - 'a' + 10; }
+// The value of a lowercase hex digit, or -1.
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
 
-// The plan of its text: indexes of the officer file's records, 12 name bytes each.
-bool ParsePlan(const std::string& text, std::vector<TPlannedName>& plan) {
+// One "INDEX:NAME" entry of a plan: up to 4 digits, a colon, 24 hex digits.
+bool ParsePlanEntry(std::string_view entry, TPlannedName& planned) {
+    const std::size_t colon = entry.find(':');
+    if (colon == 0 || colon > 4 || entry.size() != colon + 1 + 2 * kNameBytes) return false;
+    planned.Index = 0;
+    for (std::size_t i = 0; i < colon; ++i) {
+        if (entry[i] < '0' || entry[i] > '9') return false;
+        planned.Index = planned.Index * 10 + (entry[i] - '0');
+    }
+    planned.Name.resize(kNameBytes);
+    for (std::size_t i = 0; i < kNameBytes; ++i) {
+        const int high = HexValue(entry[colon + 1 + 2 * i]);
+        const int low = HexValue(entry[colon + 2 + 2 * i]);
+        if (high < 0 || low < 0) return false;
+        planned.Name[i] = static_cast<char>(high * 16 + low);
+    }
+    return planned.Index < kOfficerCount;
+}
+
+// The plan of its text: indexes of the officer file's records, 12 name bytes
+// each; read in place, as a record may hold a thousand of them.
+bool ParsePlan(std::string_view text, std::vector<TPlannedName>& plan) {
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = text.find(' ', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string entry = text.substr(start, end - start);
-        const std::size_t colon = entry.find(':');
-        if (colon == std::string::npos || !IsDigits(entry.substr(0, colon), 4) ||
-            !IsHex(entry.substr(colon + 1), 2 * kNameBytes))
-            return false;
-        TPlannedName planned{std::stoi(entry.substr(0, colon)), ""};
-        if (planned.Index >= kOfficerCount) return false;
-        for (std::size_t i = colon + 1; i < entry.size(); i += 2)
-            planned.Name += static_cast<char>(HexValue(entry[i]) * 16 + HexValue(entry[i + 1]));
-        plan.push_back(planned);
+        if (end == std::string_view::npos) end = text.size();
+        TPlannedName planned;
+        if (!ParsePlanEntry(text.substr(start, end - start), planned)) return false;
+        plan.push_back(std::move(planned));
         start = end + 1;
     }
     return true;
