@@ -23,10 +23,15 @@ void PrintLine(std::ostream& stream, const std::string& text, TTextOrigin origin
     stream << std::flush;
 }
 
+// One line per planned change: the index, the current name and the new
+// name, tab-separated, the names readable in the system's code page.
 void PrintPlannedChanges(const std::vector<TOfficerNameChange>& changes, std::ostream& out) {
-    // The names come out readable in the system's code page.
-    for (const TOfficerNameChange& change : changes)
-        WriteText(out, OfficerNameChangeLine(change) + '\n', TTextOrigin::System);
+    for (const TOfficerNameChange& change : changes) {
+        WriteText(out,
+                  std::to_string(change.Index) + '\t' + SjisToReadableText(change.CurrentName) + '\t' +
+                      SjisToReadableText(change.NewName) + '\n',
+                  TTextOrigin::System);
+    }
     out << std::flush;
 }
 

@@ -51,8 +51,3 @@ std::string ApplyOfficerNameChanges(std::string save, const std::vector<TOfficer
 // (the dry run and the preview). Errors name the file.
 std::vector<TOfficerNameChange> PlanOfficerNameRewrite(const std::string& scenarioFolder,
                                                        const std::string& saveFolder);
-
-// One planned change as a line of text without its line end: the index, the
-// current name and the new name, tab-separated, the names readable in the
-// system code page.
-std::string OfficerNameChangeLine(const TOfficerNameChange& change);
