@@ -109,7 +109,8 @@ TSaveBackup BackUp(const TSlotStore& store, const std::string& save, const std::
 // Opens both officer files as the rewrite will and closes them: a file that
 // refuses its write access is found before any backup is made.
 void RequireWriteAccess(const std::string& gameFolder, const std::string& slotName) {
-    for (const std::string& path : {ScenarioFolderOf(gameFolder) + kOfficerFileName, SavePathOf(gameFolder, slotName)}) {
+    for (const std::string& path :
+         {ScenarioFolderOf(gameFolder) + kOfficerFileName, SavePathOf(gameFolder, slotName)}) {
         try {
             TOfficerFile file;
             file.Open(path, kOfficerRecordSize);

@@ -16,8 +16,8 @@ void UndoInPlace(const std::string& savePath, const std::string& save, const std
         file.Open(savePath, kOfficerRecordSize);
         for (const std::int32_t index : indexes) {
             const auto at = static_cast<std::size_t>(index) * kOfficerRecordSize;
-            if (at + kOfficerRecordSize > save.size() || save.compare(at, kOfficerRecordSize, backup, at,
-                                                                      kOfficerRecordSize) == 0)
+            if (at + kOfficerRecordSize > save.size() ||
+                save.compare(at, kOfficerRecordSize, backup, at, kOfficerRecordSize) == 0)
                 continue;
             TOfficerRecord now{};
             TOfficerRecord old{};

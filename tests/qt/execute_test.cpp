@@ -228,9 +228,8 @@ private slots:
             WriteFileBytes(save, bytes);
             QVERIFY(RewriteWithBackup(f.GameFolder(), "LOG2.DAT").Backup.has_value());
         }
-        f.Script.OnMainWindow([](QWidget& window) {
-            window.findChild<QAction*>(QStringLiteral("BackupListAction"))->trigger();
-        });
+        f.Script.OnMainWindow(
+            [](QWidget& window) { window.findChild<QAction*>(QStringLiteral("BackupListAction"))->trigger(); });
         f.Script.OnModal<QDialog>([](QDialog& dialog) {
             auto* backups = dialog.findChild<QTreeWidget*>(QStringLiteral("Backups"));
             auto* changes = dialog.findChild<QTreeWidget*>(QStringLiteral("Changes"));

@@ -25,8 +25,8 @@ void ShowChangeList(QTreeWidget& view, const std::vector<TOfficerNameChange>& ro
     view.setUniformRowHeights(true);
     view.headerItem()->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     for (const TOfficerNameChange& row : rows) {
-        auto* item = new QTreeWidgetItem(
-            &view, QStringList{QString::number(row.Index), ChangeListName(row.CurrentName), ChangeListName(row.NewName)});
+        auto* item = new QTreeWidgetItem(&view, QStringList{QString::number(row.Index), ChangeListName(row.CurrentName),
+                                                            ChangeListName(row.NewName)});
         item->setTextAlignment(0, Qt::AlignRight | Qt::AlignVCenter);
     }
     QHeaderView* header = view.header();
