@@ -93,8 +93,9 @@ std::vector<TSaveBackup> ListSaveBackups(const std::string& gameFolder, const st
             const std::string bytes = CheckedBackupBytes(backup);
             if (save) backup.Restores = NameChanges(*save, bytes);
             if (&backup != &backups.front()) continue;
-            backup.Unfinished = save && *save != bytes && *save != PlannedSave(bytes, backup.Record) &&
-                                IsRewriteOf(*save, bytes, backup.Record);
+            // A kept save has no rewrite to stop part-way.
+            backup.Unfinished = save && backup.Record.SaveHash.empty() && *save != bytes &&
+                                *save != PlannedSave(bytes, backup.Record) && IsRewriteOf(*save, bytes, backup.Record);
         } catch (const Exception&) {
             backup.Damaged = true;  // listed as it is; a restore refuses it
         }

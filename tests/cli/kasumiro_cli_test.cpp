@@ -120,6 +120,8 @@ TEST_F(KasumiroCliBackupTest, RestorePutsTheSlotBackByteForByteButNeverOverNewer
         ASSERT_EQ(said[1].rfind(kept, 0), 0u) << said[1];
         EXPECT_EQ(ReadFileBytes(said[1].substr(kept.size())), played);
         EXPECT_EQ(ReadFileBytes(savePath), before);
+        const std::string newest = Lines(RunCli({"backups", game.Path(), "2"}).Out).front();
+        EXPECT_EQ(newest.substr(20), said[1].substr(kept.size())) << "listed, and not as a rewrite stopped part-way";
         EXPECT_EQ(run({"restore", game.Path(), "2"}, 0, "元に戻しました.\n").Err, said[1].substr(kept.size()) + "\n");
         EXPECT_EQ(ReadFileBytes(savePath), played);
     }
