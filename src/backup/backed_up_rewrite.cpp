@@ -172,7 +172,7 @@ TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::stri
         outcome.Error = CurrentExceptionAsError();
         if (outcome.Backup) outcome.ChangedSave = SaveChanged(savePath, save);
         // A rewrite that never wrote leaves no backup of its own behind.
-        if (made && !outcome.ChangedSave) {
+        if (made && outcome.Backup && !outcome.ChangedSave) {
             RemoveBackup(*outcome.Backup);
             outcome.Backup.reset();
         }
