@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <map>
 #include <string_view>
 
@@ -38,7 +39,7 @@ std::string Escaped(const std::string& value) {
     return text;
 }
 
-bool Unescaped(const std::string& text, std::string& value) {
+bool Unescaped(std::string_view text, std::string& value) {
     value.clear();
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\\') {
@@ -53,15 +54,15 @@ bool Unescaped(const std::string& text, std::string& value) {
     return true;
 }
 
-bool IsHex(const std::string& text, std::size_t length) {
+bool IsHex(std::string_view text, std::size_t length) {
     return text.size() == length && std::all_of(text.begin(), text.end(), [](char c) {
                return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
            });
 }
 
-bool IsHash(const std::string& text) { return IsHex(text, kHashLength); }
+bool IsHash(std::string_view text) { return IsHex(text, kHashLength); }
 
-bool IsDigits(const std::string& text, std::size_t maxDigits) {
+bool IsDigits(std::string_view text, std::size_t maxDigits) {
     return !text.empty() && text.size() <= maxDigits &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
@@ -122,16 +123,19 @@ bool ParsePlan(std::string_view text, std::vector<TPlannedName>& plan) {
 // The lines after the format line as key and raw value, and whether the
 // format is the earlier one; false on a line without "=", a key given twice
 // or a text not ending in a line end.
-bool SplitLines(const std::string& text, std::map<std::string, std::string>& values, bool& earlier) {
+// Views into the record's text: its plan line may be long, and is not copied.
+using TRecordValues = std::map<std::string_view, std::string_view, std::less<>>;
+
+bool SplitLines(std::string_view text, TRecordValues& values, bool& earlier) {
     std::string first = std::string(kFormatLine) + '\n';
     earlier = text.rfind(std::string(kEarlierFormatLine) + '\n', 0) == 0;
     if (earlier) first = std::string(kEarlierFormatLine) + '\n';
     if (text.rfind(first, 0) != 0 || text.back() != '\n') return false;
     for (std::size_t start = first.size(); start < text.size();) {
         const std::size_t end = text.find('\n', start);
-        const std::string line = text.substr(start, end - start);
+        const std::string_view line = text.substr(start, end - start);
         const std::size_t equals = line.find('=');
-        if (equals == std::string::npos) return false;
+        if (equals == std::string_view::npos) return false;
         if (!values.emplace(line.substr(0, equals), line.substr(equals + 1)).second) return false;
         start = end + 1;
     }
@@ -150,7 +154,7 @@ std::string BackupRecordText(const TBackupRecord& record) {
 }
 
 bool ParseBackupRecord(const std::string& text, TBackupRecord& record) {
-    std::map<std::string, std::string> values;
+    TRecordValues values;
     bool earlier = false;
     if (text.empty() || !SplitLines(text, values, earlier)) return false;
     const char* last = earlier ? "save-sha256" : "plan";
@@ -162,7 +166,7 @@ bool ParseBackupRecord(const std::string& text, TBackupRecord& record) {
     record = TBackupRecord{};
     if (earlier ? !IsHash(values[last]) : !ParsePlan(values[last], record.Plan)) return false;
     if (earlier) record.SaveHash = values[last];
-    record.Size = std::stoull(values["size"]);
+    record.Size = std::stoull(std::string(values["size"]));
     record.BackupHash = values["backup-sha256"];
     return Unescaped(values["game"], record.GameFolder) && Unescaped(values["slot"], record.SlotName) &&
            Unescaped(values["time"], record.Time);
