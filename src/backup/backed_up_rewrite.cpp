@@ -2,6 +2,8 @@
 // copy with the plan in its record; rewrite record by record.
 #include <algorithm>
 #include <memory>
+#include <set>
+#include <utility>
 
 #include "backup/backup_bytes.h"
 #include "backup/backup_folder.h"
@@ -59,13 +61,17 @@ std::vector<TOfficerNameChange> PlanChanges(const std::string& gameFolder, const
     return PlanOfficerNameChanges(scenarioReached, saveReached, scenarioPath, savePath);
 }
 
-// Each change's name in the plan, once.
+// Each change's name in the plan, once (a plan holds each record once);
+// a thousand names are looked up in a set, not by a walk of the plan for each.
 void AddToPlan(std::vector<TPlannedName>& plan, const std::vector<TOfficerNameChange>& changes) {
+    if (plan.empty()) {
+        for (const TOfficerNameChange& change : changes) plan.push_back({change.Index, change.NewName});
+        return;
+    }
+    std::set<std::pair<std::int32_t, std::string>> known;
+    for (const TPlannedName& planned : plan) known.emplace(planned.Index, planned.Name);
     for (const TOfficerNameChange& change : changes) {
-        const bool known = std::any_of(plan.begin(), plan.end(), [&](const TPlannedName& planned) {
-            return planned.Index == change.Index && planned.Name == change.NewName;
-        });
-        if (!known) plan.push_back({change.Index, change.NewName});
+        if (known.emplace(change.Index, change.NewName).second) plan.push_back({change.Index, change.NewName});
     }
 }
 
