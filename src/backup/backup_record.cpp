@@ -69,13 +69,17 @@ bool IsDigits(std::string_view text, std::size_t maxDigits) {
 
 std::string PlanText(const std::vector<TPlannedName>& plan) {
     std::string text;
+    text.reserve(plan.size() * (6 + 2 * kNameBytes));  // "INDEX:" and the hex name, each
     for (const TPlannedName& planned : plan) {
         if (!text.empty()) text += ' ';
-        text += std::to_string(planned.Index) + ':';
+        text += std::to_string(planned.Index);
+        text += ':';
+        std::size_t at = text.size();
+        text.resize(at + 2 * planned.Name.size());
         for (const char c : planned.Name) {
             const auto b = static_cast<unsigned char>(c);
-            text += kHexDigits[b >> 4];
-            text += kHexDigits[b & 0x0F];
+            text[at++] = kHexDigits[b >> 4];
+            text[at++] = kHexDigits[b & 0x0F];
         }
     }
     return text;
