@@ -15,6 +15,7 @@ endif()
 # The Qt front end: its window, boxes, chooser and frame.
 add_library(kasumiro_qt STATIC)
 kasumiro_sources(kasumiro_qt
+  src/ui/qt/backup_list_dialog.cpp
   src/ui/qt/binary_vdf.cpp
   src/ui/qt/box_placement.cpp
   src/ui/qt/change_list_view.cpp
@@ -30,6 +31,7 @@ kasumiro_sources(kasumiro_qt
   src/ui/qt/radio_view.cpp
   src/ui/qt/steam_library.cpp
   src/ui/qt/text_vdf.cpp
+  src/ui/qt/undo_menu.cpp
   src/ui/qt/vdf_object.cpp
   src/ui/qt/wine_prefixes.cpp)
 # Qt's widgets appear in its headers; fontconfig only its own code calls.

@@ -2,6 +2,8 @@
 // copy with the plan in its record; rewrite record by record.
 #include <algorithm>
 #include <memory>
+#include <set>
+#include <utility>
 
 #include "backup/backup_bytes.h"
 #include "backup/backup_folder.h"
@@ -11,6 +13,7 @@
 #include "common/durable_file.h"
 #include "common/errors.h"
 #include "common/game_paths.h"
+#include "process/officer_file.h"
 
 namespace {
 
@@ -58,13 +61,17 @@ std::vector<TOfficerNameChange> PlanChanges(const std::string& gameFolder, const
     return PlanOfficerNameChanges(scenarioReached, saveReached, scenarioPath, savePath);
 }
 
-// Each change's name in the plan, once.
+// Each change's name in the plan, once (a plan holds each record once);
+// a thousand names are looked up in a set, not by a walk of the plan for each.
 void AddToPlan(std::vector<TPlannedName>& plan, const std::vector<TOfficerNameChange>& changes) {
+    if (plan.empty()) {
+        for (const TOfficerNameChange& change : changes) plan.push_back({change.Index, change.NewName});
+        return;
+    }
+    std::set<std::pair<std::int32_t, std::string>> known;
+    for (const TPlannedName& planned : plan) known.emplace(planned.Index, planned.Name);
     for (const TOfficerNameChange& change : changes) {
-        const bool known = std::any_of(plan.begin(), plan.end(), [&](const TPlannedName& planned) {
-            return planned.Index == change.Index && planned.Name == change.NewName;
-        });
-        if (!known) plan.push_back({change.Index, change.NewName});
+        if (known.emplace(change.Index, change.NewName).second) plan.push_back({change.Index, change.NewName});
     }
 }
 
@@ -81,28 +88,43 @@ bool IsOwnSave(const TSaveBackup& backup, const std::string& save) {
 }
 
 // The copy of the save and its record with the plan, written and flushed
-// once (the record alone when the newest backup is used again), then pruning.
-TSaveBackup BackUp(const TSlotStore& store, const std::string& save, const std::vector<TOfficerNameChange>& changes) {
+// once (the record alone when the newest backup is used again, made then
+// false), then pruning.
+TSaveBackup BackUp(const TSlotStore& store, const std::string& save, const std::vector<TOfficerNameChange>& changes,
+                   bool& made) {
     return BackingUp([&] {
         std::vector<TSaveBackup> verified = VerifiedBackups(store);
         RemoveLeftovers(store, verified);
-        const bool again = !verified.empty() && IsOwnSave(verified.front(), save);
-        TSaveBackup backup = again ? verified.front() : ClaimNewBackup(store, verified);
-        if (!again) {
-            backup.Record = {store.GameFolder, store.SlotName, backup.Time, save.size(), Sha256Hex(save), {}, ""};
+        made = verified.empty() || !IsOwnSave(verified.front(), save);
+        if (made) {
+            TBackupRecord record;
+            AddToPlan(record.Plan, changes);
+            return StoreNewBackup(store, verified, save, record);
         }
+        TSaveBackup backup = verified.front();
         backup.Record.SaveHash.clear();  // a record of the earlier format takes the plan's
         AddToPlan(backup.Record.Plan, changes);
         const std::string recordText = BackupRecordText(backup.Record);
         const std::string recordPath = BackupRecordPath(backup.Path);
-        std::vector<TFileReplacement> files = {{recordPath, recordPath + ".tmp", &recordText}};
-        // The copy before its record: a crash between leaves a copy without a record, a leftover.
-        if (!again) files.insert(files.begin(), {backup.Path, backup.Path + ".tmp", &save});
-        ReplaceFilesDurably(files, TNewFileOwner::PrivateToUser);
-        if (!again) verified.insert(verified.begin(), backup);
+        ReplaceFilesDurably({{recordPath, recordPath + ".tmp", &recordText}}, TNewFileOwner::PrivateToUser);
         PruneBackups(verified);
         return backup;
     });
+}
+
+// Opens both officer files as the rewrite will and closes them: a file that
+// refuses its write access is found before any backup is made.
+void RequireWriteAccess(const std::string& gameFolder, const std::string& slotName) {
+    for (const std::string& path :
+         {ScenarioFolderOf(gameFolder) + kOfficerFileName, SavePathOf(gameFolder, slotName)}) {
+        try {
+            TOfficerFile file;
+            file.Open(path, kOfficerRecordSize);
+            file.Close();
+        } catch (const EInOutError& error) {
+            throw EInOutError(error.ErrorCode(), path);  // read by its code alone when so asked
+        }
+    }
 }
 
 // Whether the save's bytes now differ from before; true when they cannot be read.
@@ -119,6 +141,7 @@ bool SaveChanged(const std::string& savePath, const std::string& before) {
 TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::string& slotName,
                                   const TRewriteOptions& options) {
     TRewriteOutcome outcome;
+    bool made = false;
     const std::string savePath = SavePathOf(gameFolder, slotName);
     std::string save;
     try {
@@ -130,6 +153,7 @@ TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::stri
             std::vector<TOfficerNameChange> changes = PlanChanges(gameFolder, slotName, scenario, save,
                                                                   options.Unplanned);
             if (changes.empty()) return;
+            RequireWriteAccess(gameFolder, slotName);
             // Only now is anything made in the backups tree.
             const TSlotStore store = BackingUp([&] { return SlotStoreOf(gameFolder, slotName); });
             const std::unique_ptr<TSlotLock> lock = BackingUp([&] {
@@ -144,7 +168,7 @@ TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::stri
                 changes = PlanChanges(gameFolder, slotName, scenario, save, options.Unplanned);
             }
             if (changes.empty()) return;
-            outcome.Backup = BackUp(store, save, changes);
+            outcome.Backup = BackUp(store, save, changes, made);
             if (options.BackedUp) options.BackedUp(*outcome.Backup);
             RewriteOfficerNames(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName), options.Naming);
             outcome.ChangedSave = true;
@@ -153,6 +177,11 @@ TRewriteOutcome RewriteWithBackup(const std::string& gameFolder, const std::stri
     } catch (...) {
         outcome.Error = CurrentExceptionAsError();
         if (outcome.Backup) outcome.ChangedSave = SaveChanged(savePath, save);
+        // A rewrite that never wrote leaves no backup of its own behind.
+        if (made && outcome.Backup && !outcome.ChangedSave) {
+            RemoveBackup(*outcome.Backup);
+            outcome.Backup.reset();
+        }
     }
     return outcome;
 }

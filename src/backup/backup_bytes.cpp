@@ -12,11 +12,13 @@ std::string SavePathOf(const std::string& gameFolder, const std::string& slotNam
 }
 
 std::string CheckedBackupBytes(const TSaveBackup& backup) {
+    // Whatever keeps the bytes from being read (a folder, a pipe, a link, a
+    // file too large) means the same to the player: the backup is damaged.
     std::string bytes;
     try {
         bytes = ReadWholeFile(backup.Path, kMaxOfficerFileSize);
-    } catch (const EInOutError& error) {
-        if (error.ErrorCode() != kErrorShortRead) throw;
+    } catch (const EInOutError&) {
+        RaiseWithPrefix(kBackupDamagedText, backup.Path);
     }
     if (bytes.size() != backup.Record.Size || Sha256Hex(bytes) != backup.Record.BackupHash)
         RaiseWithPrefix(kBackupDamagedText, backup.Path);

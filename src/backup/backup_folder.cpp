@@ -146,7 +146,10 @@ std::vector<TSaveBackup> VerifiedBackups(const TSlotStore& store) {
         if (stem.empty() || !ParseBackupStem(stem, backup)) continue;
         if (std::find(names.begin(), names.end(), stem + kRecordSuffix) == names.end()) continue;
         backup.Path = store.Folder + name;
-        if (ReadVerifiedRecord(store, backup.Path, backup.Record)) backups.push_back(backup);
+        // Only a regular file of the size its record states is a copy at all.
+        if (ReadVerifiedRecord(store, backup.Path, backup.Record) &&
+            RegularFileSize(backup.Path) == static_cast<std::int64_t>(backup.Record.Size))
+            backups.push_back(backup);
     }
     std::sort(backups.begin(), backups.end(), [](const auto& a, const auto& b) { return a.Number > b.Number; });
     return backups;
@@ -171,12 +174,41 @@ TSaveBackup ClaimNewBackup(const TSlotStore& store, const std::vector<TSaveBacku
     }
 }
 
+TSaveBackup StoreNewBackup(const TSlotStore& store, std::vector<TSaveBackup>& verified, const std::string& bytes,
+                           const TBackupRecord& record) {
+    TSaveBackup backup = ClaimNewBackup(store, verified);
+    backup.Record = record;
+    backup.Record.GameFolder = store.GameFolder;
+    backup.Record.SlotName = store.SlotName;
+    backup.Record.Time = backup.Time;
+    backup.Record.Size = bytes.size();
+    backup.Record.BackupHash = Sha256Hex(bytes);
+    const std::string recordText = BackupRecordText(backup.Record);
+    const std::string recordPath = BackupRecordPath(backup.Path);
+    try {
+        // The copy before its record: a crash between leaves a copy without a record, a leftover.
+        ReplaceFilesDurably({{backup.Path, backup.Path + kTemporarySuffix, &bytes},
+                             {recordPath, recordPath + kTemporarySuffix, &recordText}},
+                            TNewFileOwner::PrivateToUser);
+    } catch (...) {
+        // Nothing claimed stays behind, not even the empty file of a full disk.
+        RemoveFileQuietly(recordPath);
+        RemoveFileQuietly(backup.Path);
+        throw;
+    }
+    verified.insert(verified.begin(), backup);
+    PruneBackups(verified);
+    return backup;
+}
+
+void RemoveBackup(const TSaveBackup& backup) {
+    RemoveFileQuietly(BackupRecordPath(backup.Path));
+    RemoveFileQuietly(backup.Path);
+}
+
 void PruneBackups(const std::vector<TSaveBackup>& newestFirst) {
     // The last one listed is the oldest: it stays.
-    for (std::size_t i = kBackupsKept; i + 1 < newestFirst.size(); ++i) {
-        RemoveFileQuietly(BackupRecordPath(newestFirst[i].Path));
-        RemoveFileQuietly(newestFirst[i].Path);
-    }
+    for (std::size_t i = kBackupsKept; i + 1 < newestFirst.size(); ++i) RemoveBackup(newestFirst[i]);
 }
 
 void RemoveLeftovers(const TSlotStore& store, const std::vector<TSaveBackup>& verified) {

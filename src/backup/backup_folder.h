@@ -33,8 +33,9 @@ std::string AbsoluteGameFolder(const std::string& gameFolder);
 // EInOutError naming a game folder that is missing. Makes nothing.
 TSlotStore SlotStoreOf(const std::string& gameFolder, const std::string& slotName);
 
-// The verified backups of the store, newest (highest number) first: a .BIN
-// with its .TXT whose record parses and names this game folder and slot.
+// The verified backups of the store, newest (highest number) first: a .BIN,
+// a regular file of the size its record states, with its .TXT whose record
+// parses and names this game folder and slot.
 // Everything else in the folder counts for nothing. A missing folder has
 // none; one that cannot be read raises EInOutError naming it.
 std::vector<TSaveBackup> VerifiedBackups(const TSlotStore& store);
@@ -47,6 +48,16 @@ std::string BackupRecordPath(const std::string& backupPath);
 // after the number for people. A name that would not read back as that
 // number and time is refused with EInOutError naming it, nothing claimed.
 TSaveBackup ClaimNewBackup(const TSlotStore& store, const std::vector<TSaveBackup>& verified);
+
+// Stores bytes as a new backup: claimed (ClaimNewBackup), the copy and its
+// record (record's Plan or SaveHash, the rest filled in) written and flushed
+// once, put at the front of verified, which is then pruned. A failure
+// removes what was claimed and travels out.
+TSaveBackup StoreNewBackup(const TSlotStore& store, std::vector<TSaveBackup>& verified, const std::string& bytes,
+                           const TBackupRecord& record);
+
+// Removes a backup and its record; a missing one is no failure.
+void RemoveBackup(const TSaveBackup& backup);
 
 // Deletes verified backups beyond the newest kBackupsKept, except the oldest
 // (the slot's names before any rewrite); newestFirst as VerifiedBackups gives them.

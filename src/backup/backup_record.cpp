@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <functional>
 #include <map>
+#include <string_view>
 
 #include "backup/sha256.h"
 #include "process/officer_file.h"
@@ -16,7 +18,9 @@ constexpr std::size_t kMaxSizeDigits = 12;
 constexpr std::size_t kNameBytes = sizeof(TOfficerRecord::OfficerName);
 constexpr std::size_t kNameOffset = offsetof(TOfficerRecord, OfficerName);
 constexpr char kFormatLine[] = "kasumiro-backup 3";
-constexpr char kEarlierFormatLine[] = "kasumiro-backup 2";  // save-sha256 in place of the plan
+// save-sha256 in place of the plan: an earlier version's record, or a save
+// kept before a forced restore.
+constexpr char kEarlierFormatLine[] = "kasumiro-backup 2";
 constexpr char kHexDigits[] = "0123456789abcdef";
 
 std::string Escaped(const std::string& value) {
@@ -35,7 +39,7 @@ std::string Escaped(const std::string& value) {
     return text;
 }
 
-bool Unescaped(const std::string& text, std::string& value) {
+bool Unescaped(std::string_view text, std::string& value) {
     value.clear();
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] != '\\') {
@@ -50,50 +54,71 @@ bool Unescaped(const std::string& text, std::string& value) {
     return true;
 }
 
-bool IsHex(const std::string& text, std::size_t length) {
+bool IsHex(std::string_view text, std::size_t length) {
     return text.size() == length && std::all_of(text.begin(), text.end(), [](char c) {
                return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
            });
 }
 
-bool IsHash(const std::string& text) { return IsHex(text, kHashLength); }
+bool IsHash(std::string_view text) { return IsHex(text, kHashLength); }
 
-bool IsDigits(const std::string& text, std::size_t maxDigits) {
+bool IsDigits(std::string_view text, std::size_t maxDigits) {
     return !text.empty() && text.size() <= maxDigits &&
            std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 std::string PlanText(const std::vector<TPlannedName>& plan) {
     std::string text;
+    text.reserve(plan.size() * (6 + 2 * kNameBytes));  // "INDEX:" and the hex name, each
     for (const TPlannedName& planned : plan) {
         if (!text.empty()) text += ' ';
-        text += std::to_string(planned.Index) + ':';
+        text += std::to_string(planned.Index);
+        text += ':';
+        std::size_t at = text.size();
+        text.resize(at + 2 * planned.Name.size());
         for (const char c : planned.Name) {
             const auto b = static_cast<unsigned char>(c);
-            text += kHexDigits[b >> 4];
-            text += kHexDigits[b & 0x0F];
+            text[at++] = kHexDigits[b >> 4];
+            text[at++] = kHexDigits[b & 0x0F];
         }
     }
     return text;
 }
 
-int HexValue(char c) { return c <= '9' ? c - '0' : c - 'a' + 10; }
+// The value of a lowercase hex digit, or -1.
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    return c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+}
 
-// The plan of its text: indexes of the officer file's records, 12 name bytes each.
-bool ParsePlan(const std::string& text, std::vector<TPlannedName>& plan) {
+// One "INDEX:NAME" entry of a plan: up to 4 digits, a colon, 24 hex digits.
+bool ParsePlanEntry(std::string_view entry, TPlannedName& planned) {
+    const std::size_t colon = entry.find(':');
+    if (colon == 0 || colon > 4 || entry.size() != colon + 1 + 2 * kNameBytes) return false;
+    planned.Index = 0;
+    for (std::size_t i = 0; i < colon; ++i) {
+        if (entry[i] < '0' || entry[i] > '9') return false;
+        planned.Index = planned.Index * 10 + (entry[i] - '0');
+    }
+    planned.Name.resize(kNameBytes);
+    for (std::size_t i = 0; i < kNameBytes; ++i) {
+        const int high = HexValue(entry[colon + 1 + 2 * i]);
+        const int low = HexValue(entry[colon + 2 + 2 * i]);
+        if (high < 0 || low < 0) return false;
+        planned.Name[i] = static_cast<char>(high * 16 + low);
+    }
+    return planned.Index < kOfficerCount;
+}
+
+// The plan of its text: indexes of the officer file's records, 12 name bytes
+// each; read in place, as a record may hold a thousand of them.
+bool ParsePlan(std::string_view text, std::vector<TPlannedName>& plan) {
     for (std::size_t start = 0; start < text.size();) {
         std::size_t end = text.find(' ', start);
-        if (end == std::string::npos) end = text.size();
-        const std::string entry = text.substr(start, end - start);
-        const std::size_t colon = entry.find(':');
-        if (colon == std::string::npos || !IsDigits(entry.substr(0, colon), 4) ||
-            !IsHex(entry.substr(colon + 1), 2 * kNameBytes))
-            return false;
-        TPlannedName planned{std::stoi(entry.substr(0, colon)), ""};
-        if (planned.Index >= kOfficerCount) return false;
-        for (std::size_t i = colon + 1; i < entry.size(); i += 2)
-            planned.Name += static_cast<char>(HexValue(entry[i]) * 16 + HexValue(entry[i + 1]));
-        plan.push_back(planned);
+        if (end == std::string_view::npos) end = text.size();
+        TPlannedName planned;
+        if (!ParsePlanEntry(text.substr(start, end - start), planned)) return false;
+        plan.push_back(std::move(planned));
         start = end + 1;
     }
     return true;
@@ -102,16 +127,19 @@ bool ParsePlan(const std::string& text, std::vector<TPlannedName>& plan) {
 // The lines after the format line as key and raw value, and whether the
 // format is the earlier one; false on a line without "=", a key given twice
 // or a text not ending in a line end.
-bool SplitLines(const std::string& text, std::map<std::string, std::string>& values, bool& earlier) {
+// Views into the record's text: its plan line may be long, and is not copied.
+using TRecordValues = std::map<std::string_view, std::string_view, std::less<>>;
+
+bool SplitLines(std::string_view text, TRecordValues& values, bool& earlier) {
     std::string first = std::string(kFormatLine) + '\n';
     earlier = text.rfind(std::string(kEarlierFormatLine) + '\n', 0) == 0;
     if (earlier) first = std::string(kEarlierFormatLine) + '\n';
     if (text.rfind(first, 0) != 0 || text.back() != '\n') return false;
     for (std::size_t start = first.size(); start < text.size();) {
         const std::size_t end = text.find('\n', start);
-        const std::string line = text.substr(start, end - start);
+        const std::string_view line = text.substr(start, end - start);
         const std::size_t equals = line.find('=');
-        if (equals == std::string::npos) return false;
+        if (equals == std::string_view::npos) return false;
         if (!values.emplace(line.substr(0, equals), line.substr(equals + 1)).second) return false;
         start = end + 1;
     }
@@ -121,13 +149,16 @@ bool SplitLines(const std::string& text, std::map<std::string, std::string>& val
 }  // namespace
 
 std::string BackupRecordText(const TBackupRecord& record) {
-    return std::string(kFormatLine) + "\ngame=" + Escaped(record.GameFolder) + "\nslot=" + Escaped(record.SlotName) +
-           "\ntime=" + Escaped(record.Time) + "\nsize=" + std::to_string(record.Size) +
-           "\nbackup-sha256=" + record.BackupHash + "\nplan=" + PlanText(record.Plan) + '\n';
+    // A record without a plan holds the hash of the save its operation left.
+    const bool earlier = !record.SaveHash.empty();
+    return std::string(earlier ? kEarlierFormatLine : kFormatLine) + "\ngame=" + Escaped(record.GameFolder) +
+           "\nslot=" + Escaped(record.SlotName) + "\ntime=" + Escaped(record.Time) +
+           "\nsize=" + std::to_string(record.Size) + "\nbackup-sha256=" + record.BackupHash +
+           (earlier ? "\nsave-sha256=" + record.SaveHash : "\nplan=" + PlanText(record.Plan)) + '\n';
 }
 
 bool ParseBackupRecord(const std::string& text, TBackupRecord& record) {
-    std::map<std::string, std::string> values;
+    TRecordValues values;
     bool earlier = false;
     if (text.empty() || !SplitLines(text, values, earlier)) return false;
     const char* last = earlier ? "save-sha256" : "plan";
@@ -139,7 +170,7 @@ bool ParseBackupRecord(const std::string& text, TBackupRecord& record) {
     record = TBackupRecord{};
     if (earlier ? !IsHash(values[last]) : !ParsePlan(values[last], record.Plan)) return false;
     if (earlier) record.SaveHash = values[last];
-    record.Size = std::stoull(values["size"]);
+    record.Size = std::stoull(std::string(values["size"]));
     record.BackupHash = values["backup-sha256"];
     return Unescaped(values["game"], record.GameFolder) && Unescaped(values["slot"], record.SlotName) &&
            Unescaped(values["time"], record.Time);
@@ -148,13 +179,16 @@ bool ParseBackupRecord(const std::string& text, TBackupRecord& record) {
 bool IsRewriteOf(const std::string& save, const std::string& backup, const TBackupRecord& record) {
     if (!record.SaveHash.empty()) return Sha256Hex(save) == record.SaveHash;
     if (save.size() != backup.size()) return false;
-    // Each name that is a planned one gets the backup's name back; the
+    // Each name byte that is a planned one gets the backup's byte back, so
+    // that a name torn by a power cut (half old, half new) counts too; the
     // rewrite's own save is then the backup itself.
     std::string undone = save;
     for (const TPlannedName& planned : record.Plan) {
         const std::size_t at = static_cast<std::size_t>(planned.Index) * kOfficerRecordSize + kNameOffset;
-        if (at + kNameBytes > save.size() || save.compare(at, kNameBytes, planned.Name) != 0) continue;
-        undone.replace(at, kNameBytes, backup, at, kNameBytes);
+        if (at + kNameBytes > save.size()) continue;
+        for (std::size_t i = 0; i < kNameBytes; ++i) {
+            if (save[at + i] == planned.Name[i]) undone[at + i] = backup[at + i];
+        }
     }
     return undone == backup;
 }

@@ -20,8 +20,9 @@ struct TBackupRecord {
     std::uint64_t Size = 0;  // of the backup file itself
     std::string BackupHash;  // SHA-256 of the backup file
     // The names the rewrite writes, recorded before its first write. A record
-    // of the earlier format has none; it holds SaveHash, the SHA-256 of the
-    // save as that rewrite left it, instead.
+    // of the earlier format, and that of a save kept before a forced restore,
+    // has none; it holds SaveHash, the SHA-256 of the save as that rewrite
+    // or restore left it, instead.
     std::vector<TPlannedName> Plan;
     std::string SaveHash;
 };
@@ -35,8 +36,8 @@ std::string BackupRecordText(const TBackupRecord& record);
 bool ParseBackupRecord(const std::string& text, TBackupRecord& record);
 
 // Whether a save is the backup's bytes as its rewrite left them, wherever the
-// rewrite stopped: each record is the backup's, or the backup's with its
-// planned name, and no other byte differs.
+// rewrite stopped or a power cut tore a name: every byte outside the names is
+// the backup's, every name byte the backup's or a planned name's at that place.
 bool IsRewriteOf(const std::string& save, const std::string& backup, const TBackupRecord& record);
 
 // The backup's bytes with every planned name in place: where the rewrite ends.

@@ -1,10 +1,14 @@
 // The backup list, the checked restore and whether an undo would change anything.
 #include "backup/save_backup.h"
 
+#include <algorithm>
+#include <cstddef>
+
 #include "backup/backup_bytes.h"
 #include "backup/backup_folder.h"
 #include "backup/sha256.h"
 #include "backup/slot_lock.h"
+#include "backup/undo_in_place.h"
 #include "common/durable_file.h"
 #include "common/error_codes.h"
 #include "common/errors.h"
@@ -14,8 +18,8 @@ namespace {
 
 std::string FileNameOf(const std::string& path) { return path.substr(FolderOfPath(path).size()); }
 
-TSaveBackup ChosenBackup(const TSlotStore& store, const std::string& backupName) {
-    const std::vector<TSaveBackup> backups = VerifiedBackups(store);
+TSaveBackup ChosenBackup(const TSlotStore& store, const std::vector<TSaveBackup>& backups,
+                         const std::string& backupName) {
     if (backupName.empty()) {
         if (backups.empty()) RaiseWithPrefix(kNoBackupText, store.Folder);
         return backups.front();
@@ -39,7 +43,43 @@ std::optional<std::string> TryReadSave(const std::string& savePath) {
     }
 }
 
+// The save as it is, stored as a backup of its own before a forced restore;
+// its record holds the hash of what the restore leaves. A failure reads
+// kBackupFailedText: the restore is then refused.
+TSaveBackup KeepSave(const TSlotStore& store, std::vector<TSaveBackup>& verified, const std::string& save,
+                     const std::string& restored) {
+    try {
+        TBackupRecord record;
+        record.SaveHash = Sha256Hex(restored);
+        return StoreNewBackup(store, verified, save, record);
+    } catch (const Exception& error) {
+        throw PrefixedError(kBackupFailedText, error);
+    }
+}
+
+// The records whose names differ between the save and a backup: the save's
+// name, then the backup's.
+std::vector<TOfficerNameChange> NameChanges(const std::string& save, const std::string& backup) {
+    std::vector<TOfficerNameChange> changes;
+    constexpr std::size_t kNameOffset = offsetof(TOfficerRecord, OfficerName);
+    constexpr std::size_t kNameBytes = sizeof(TOfficerRecord::OfficerName);
+    const std::size_t records = std::min(save.size(), backup.size()) / kOfficerRecordSize;
+    for (std::size_t i = 0; i < records; ++i) {
+        const std::size_t at = i * kOfficerRecordSize + kNameOffset;
+        if (save.compare(at, kNameBytes, backup, at, kNameBytes) == 0) continue;
+        changes.push_back({static_cast<std::int32_t>(i), save.substr(at, kNameBytes), backup.substr(at, kNameBytes)});
+    }
+    return changes;
+}
+
 }  // namespace
+
+std::string RestoredText(const TRestoreOutcome& outcome) {
+    if (outcome.NothingToUndo) return NothingToUndoText(outcome.Backup.Record.SlotName);
+    std::string text = kRestoredText;
+    if (outcome.Kept) text += std::string("\n") + kSaveKeptText + outcome.Kept->Path;
+    return text;
+}
 
 std::string NothingToRewriteText(const std::string& slotName) { return slotName + kNothingToRewriteText; }
 
@@ -47,15 +87,18 @@ std::string NothingToUndoText(const std::string& slotName) { return slotName + k
 
 std::vector<TSaveBackup> ListSaveBackups(const std::string& gameFolder, const std::string& slotName) {
     std::vector<TSaveBackup> backups = VerifiedBackups(SlotStoreOf(gameFolder, slotName));
-    if (backups.empty()) return backups;
-    TSaveBackup& newest = backups.front();
     const std::optional<std::string> save = TryReadSave(SavePathOf(gameFolder, slotName));
-    try {
-        const std::string bytes = CheckedBackupBytes(newest);
-        newest.Unfinished = save && *save != bytes && *save != PlannedSave(bytes, newest.Record) &&
-                            IsRewriteOf(*save, bytes, newest.Record);
-    } catch (const Exception&) {
-        // A damaged backup is listed as it is; a restore refuses it.
+    for (TSaveBackup& backup : backups) {
+        try {
+            const std::string bytes = CheckedBackupBytes(backup);
+            if (save) backup.Restores = NameChanges(*save, bytes);
+            if (&backup != &backups.front()) continue;
+            // A kept save has no rewrite to stop part-way.
+            backup.Unfinished = save && backup.Record.SaveHash.empty() && *save != bytes &&
+                                *save != PlannedSave(bytes, backup.Record) && IsRewriteOf(*save, bytes, backup.Record);
+        } catch (const Exception&) {
+            backup.Damaged = true;  // listed as it is; a restore refuses it
+        }
     }
     return backups;
 }
@@ -79,21 +122,32 @@ TRestoreOutcome RestoreSaveBackup(const std::string& gameFolder, const std::stri
     const TSlotLock lock(store.Folder);
     const std::string savePath = SavePathOf(gameFolder, slotName);
     RemoveStaleRestoreFile(savePath);
-    TRestoreOutcome outcome{ChosenBackup(store, backupName)};
+    std::vector<TSaveBackup> verified = VerifiedBackups(store);
+    TRestoreOutcome outcome{ChosenBackup(store, verified, backupName), false, std::nullopt};
     const std::string bytes = CheckedBackupBytes(outcome.Backup);
+    const TBackupRecord& record = outcome.Backup.Record;
     std::optional<std::string> save;
-    std::optional<Exception> unread;
+    std::optional<EInOutError> unread;
     try {
         save = ReadWholeFile(savePath, kMaxOfficerFileSize);
     } catch (const EInOutError& error) {
-        unread = error;  // a forced restore puts the backup back all the same
+        unread = error;
     }
     outcome.NothingToUndo = save == bytes;
     if (outcome.NothingToUndo) return outcome;
-    if (guard == TRestoreGuard::OnlyOverRewrittenSave) {
-        if (unread) RaiseKeptError(*unread);
-        if (!IsRewriteOf(*save, bytes, outcome.Backup.Record)) throw ESaveChanged();
+    const bool own = save && IsRewriteOf(*save, bytes, record);
+    if (own && record.SaveHash.empty()) {
+        UndoInPlace(savePath, *save, bytes, record);
+        return outcome;
     }
+    if (!own && guard == TRestoreGuard::OnlyOverRewrittenSave) {
+        if (unread) RaiseKeptError(*unread);
+        throw ESaveChanged();
+    }
+    // What the save held is kept before it is replaced, and that keeping
+    // knows the restore's result, so that the restore can be undone too.
+    if (!own && save) outcome.Kept = KeepSave(store, verified, *save, bytes);
+    if (!own && unread && unread->ErrorCode() != kErrorFileNotFound) throw PrefixedError(kBackupFailedText, *unread);
     ReplaceFileDurably(savePath, RestoreTemporaryPath(savePath), bytes, TNewFileOwner::AsReplacedFile);
     return outcome;
 }

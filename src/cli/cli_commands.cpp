@@ -23,10 +23,15 @@ void PrintLine(std::ostream& stream, const std::string& text, TTextOrigin origin
     stream << std::flush;
 }
 
+// One line per planned change: the index, the current name and the new
+// name, tab-separated, the names readable in the system's code page.
 void PrintPlannedChanges(const std::vector<TOfficerNameChange>& changes, std::ostream& out) {
-    // The names come out readable in the system's code page.
-    for (const TOfficerNameChange& change : changes)
-        WriteText(out, OfficerNameChangeLine(change) + '\n', TTextOrigin::System);
+    for (const TOfficerNameChange& change : changes) {
+        WriteText(out,
+                  std::to_string(change.Index) + '\t' + SjisToReadableText(change.CurrentName) + '\t' +
+                      SjisToReadableText(change.NewName) + '\n',
+                  TTextOrigin::System);
+    }
     out << std::flush;
 }
 
@@ -107,11 +112,11 @@ int RunRestoreCommand(const TCliArguments& arguments, std::ostream& out, std::os
                                                     : TRestoreGuard::OnlyOverRewrittenSave;
         const std::string slotName = SaveSlotName(arguments.Slot);
         const TRestoreOutcome restore = RestoreSaveBackup(gameFolder, slotName, arguments.BackupName, guard);
-        if (restore.NothingToUndo) {
-            PrintLine(out, NothingToUndoText(slotName), TTextOrigin::Program);
-            return;
-        }
-        PrintLine(err, restore.Backup.Path, TTextOrigin::System);
-        PrintLine(out, kRestoredText, TTextOrigin::Program);
+        if (!restore.NothingToUndo) PrintLine(err, restore.Backup.Path, TTextOrigin::System);
+        // The kept save's path is the system's text, the rest the program's.
+        PrintLine(out, restore.Kept ? kRestoredText : RestoredText(restore), TTextOrigin::Program);
+        if (!restore.Kept) return;
+        WriteText(out, kSaveKeptText, TTextOrigin::Program);
+        PrintLine(out, restore.Kept->Path, TTextOrigin::System);
     });
 }

@@ -61,6 +61,9 @@ std::vector<std::string> FolderEntries(const std::string& folder);
 // What is at a path, links not followed.
 enum class TPathKind { Missing, File, Folder, Other };
 TPathKind PathKindOf(const std::string& path);
+// The size of the regular file at a path, links not followed; -1 for
+// anything else (missing, a link, a folder, a pipe, a device).
+std::int64_t RegularFileSize(const std::string& path);
 // Whether a folder is at a path, links followed.
 bool IsFolder(const std::string& path);
 

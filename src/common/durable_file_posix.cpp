@@ -152,6 +152,12 @@ TPathKind PathKindOf(const std::string& path) {
     return S_ISDIR(info.st_mode) ? TPathKind::Folder : TPathKind::Other;
 }
 
+std::int64_t RegularFileSize(const std::string& path) {
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return -1;
+    return static_cast<std::int64_t>(info.st_size);
+}
+
 bool IsFolder(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);

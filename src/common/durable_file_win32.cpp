@@ -169,6 +169,14 @@ TPathKind PathKindOf(const std::string& path) {
     return (attributes & FILE_ATTRIBUTE_DEVICE) != 0 ? TPathKind::Other : TPathKind::File;
 }
 
+std::int64_t RegularFileSize(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(SystemText(path).c_str(), GetFileExInfoStandard, &data)) return -1;
+    constexpr DWORD kNotRegular = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
+    if ((data.dwFileAttributes & kNotRegular) != 0) return -1;
+    return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | static_cast<std::int64_t>(data.nFileSizeLow);
+}
+
 bool IsFolder(const std::string& path) {
     const DWORD attributes = AttributesOf(path);
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;

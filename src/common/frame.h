@@ -5,8 +5,10 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "common/errors.h"
+#include "common/officer_name_change.h"
 
 // Answer codes of the boxes (the platform's IDOK, IDCANCEL, IDYES, IDNO).
 constexpr std::int32_t mrOk = 1;
@@ -17,10 +19,10 @@ constexpr std::int32_t mrNo = 7;
 constexpr std::int32_t mrUndo = 100;
 
 // What a confirmation box may show besides its question: a line under it and
-// details the user can unfold, one line each. Both empty: nothing more.
+// the name changes as rows the user can unfold. Both empty: nothing more.
 struct TBoxPreview {
     std::string Informative;
-    std::string Details;
+    std::vector<TOfficerNameChange> Rows;
 };
 
 class IFrame {

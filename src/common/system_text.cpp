@@ -15,18 +15,17 @@ namespace {
 
 bool IsSjisTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
 
-void AppendEscaped(std::string& out, std::string_view bytes) {
+void AppendEscaped(std::string& out, unsigned char b, TByteEscape escape) {
     static const char kHex[] = "0123456789ABCDEF";
-    for (unsigned char b : bytes) {
-        out += "\\x";
-        out += kHex[b >> 4];
-        out += kHex[b & 0x0F];
-    }
+    out += escape == TByteEscape::Backslash ? "\\x" : "<";
+    out += kHex[b >> 4];
+    out += kHex[b & 0x0F];
+    if (escape == TByteEscape::Angle) out += '>';
 }
 
 }  // namespace
 
-std::string SjisToReadableText(std::string_view sjis) {
+std::string SjisToReadableText(std::string_view sjis, TByteEscape escape) {
     std::string out;
     std::size_t pos = 0;
     while (pos < sjis.size()) {
@@ -49,7 +48,7 @@ std::string SjisToReadableText(std::string_view sjis) {
             out += decoded;
             pos += length;
         } else {
-            AppendEscaped(out, sjis.substr(pos, 1));
+            AppendEscaped(out, static_cast<unsigned char>(sjis[pos]), escape);
             ++pos;
         }
     }

@@ -18,8 +18,11 @@ std::size_t SystemCharLength(std::string_view text, std::size_t pos);
 std::size_t LastCharacterStart(std::string_view text);
 
 // Shift-JIS (CP932) bytes as readable text in the system code page; bytes
-// that are not text (controls, NUL, broken characters) come out as \xNN.
-std::string SjisToReadableText(std::string_view sjis);
+// that are not text (controls, NUL, broken characters, the backslash) come
+// out as \xNN, or as <NN> for the screen, where a Japanese font draws "\"
+// as a yen sign.
+enum class TByteEscape { Backslash, Angle };
+std::string SjisToReadableText(std::string_view sjis, TByteEscape escape = TByteEscape::Backslash);
 
 // One Shift-JIS character (one or two bytes) converted to the system code
 // page; false when the platform has no such character.

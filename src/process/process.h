@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/game_paths.h"
+#include "common/officer_name_change.h"
 #include "process/officer_file.h"
 
 // The suffix "嗣" in CP932, on every platform.
@@ -34,12 +35,6 @@ void RewriteOfficerNames(const std::string& scenarioFolder, const std::string& s
 // What the window's box and the command line say once a rewrite is done.
 inline constexpr char kRewriteDoneText[] = "データを書き換えました.";
 
-// What a rewrite would change: the records whose stored name bytes would differ.
-struct TOfficerNameChange {
-    std::int32_t Index;
-    std::string CurrentName;  // the save's 12 name bytes
-    std::string NewName;      // the 12 bytes a rewrite would store
-};
 
 // The largest officer file read whole (the game's has 76,000 bytes).
 inline constexpr std::size_t kMaxOfficerFileSize = std::size_t{1} << 20;
@@ -56,8 +51,3 @@ std::string ApplyOfficerNameChanges(std::string save, const std::vector<TOfficer
 // (the dry run and the preview). Errors name the file.
 std::vector<TOfficerNameChange> PlanOfficerNameRewrite(const std::string& scenarioFolder,
                                                        const std::string& saveFolder);
-
-// One planned change as a line of text without its line end: the index, the
-// current name and the new name, tab-separated, the names readable in the
-// system code page.
-std::string OfficerNameChangeLine(const TOfficerNameChange& change);

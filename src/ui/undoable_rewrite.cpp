@@ -23,7 +23,7 @@ std::optional<std::vector<TOfficerNameChange>> PlannedChanges(const std::string&
 TBoxPreview PreviewOf(const std::string& slotName, const std::vector<TOfficerNameChange>& changes) {
     TBoxPreview preview;
     preview.Informative = slotName + ": 武将 " + std::to_string(changes.size()) + " 人の名前を書き換えます.";
-    for (const TOfficerNameChange& change : changes) preview.Details += OfficerNameChangeLine(change) + '\n';
+    preview.Rows = changes;
     return preview;
 }
 
@@ -47,15 +47,20 @@ void RunUndoableRewrite(const std::string& gameFolder, const std::string& slotNa
     if (outcome.Error && !outcome.ChangedSave) RaiseKeptError(*outcome.Error);
     // A rewrite that stopped part-way shows its error with the way back.
     const std::string text = outcome.Error ? ErrorBoxText(outcome.Error->Message()) : std::string(kRewriteDoneText);
-    if (ShowUndoableInformationBox(text) == mrUndo) UndoRewrite(gameFolder, slotName, outcome.Backup->Path);
+    if (ShowUndoableInformationBox(text) == mrUndo) UndoOrRestoreAnyway(gameFolder, slotName, outcome.Backup->Path);
 }
 
 void UndoRewrite(const std::string& gameFolder, const std::string& slotName, const std::string& backupName) {
-    TRestoreOutcome outcome;
+    ShowInformationBox(
+        RestoredText(RestoreSaveBackup(gameFolder, slotName, backupName, TRestoreGuard::OnlyOverRewrittenSave)));
+}
+
+void UndoOrRestoreAnyway(const std::string& gameFolder, const std::string& slotName, const std::string& backupName) {
     try {
-        outcome = RestoreSaveBackup(gameFolder, slotName, backupName, TRestoreGuard::OnlyOverRewrittenSave);
+        UndoRewrite(gameFolder, slotName, backupName);
     } catch (const ESaveChanged&) {
-        throw EUndoRefused(backupName);
+        if (AskConfirmation(kRestoreAnywayQuestion) != mrYes) return;
+        ShowInformationBox(
+            RestoredText(RestoreSaveBackup(gameFolder, slotName, backupName, TRestoreGuard::EvenOverNewerProgress)));
     }
-    ShowInformationBox(outcome.NothingToUndo ? NothingToUndoText(slotName) : std::string(kRestoredText));
 }

@@ -5,6 +5,7 @@
 // the save alone.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "backup/backup_folder.h"
@@ -109,6 +110,42 @@ TEST_F(SaveBackupTest, RestoreRefusesOverNewerProgressUnlessForced) {
     EXPECT_EQ(ReadFileBytes(game_.SaveFile), save_);
 }
 
+// The rewrite's own save, however far it got, also with a name torn by a
+// power cut (half new, half old), is undone without force and in place: a
+// hard link to the save sees the old bytes too, as the game's own links and
+// a slot folder that admits no new file would.
+TEST_F(SaveBackupTest, TheRewritesOwnSaveIsUndoneInPlace) {
+    const std::string link = dir_.Path() + "link.BIN";
+    for (const std::size_t newBytes : {std::size_t{12}, std::size_t{5}, std::size_t{1}}) {
+        const TSaveBackup backup = Rewrite();
+        std::string save = ReadFileBytes(game_.SaveFile);
+        for (const TPlannedName& planned : backup.Record.Plan) {
+            const std::size_t at = static_cast<std::size_t>(planned.Index) * kOfficerRecordSize + 6 + newBytes;
+            save.replace(at, 12 - newBytes, save_, at, 12 - newBytes);
+        }
+        WriteFileBytes(game_.SaveFile, save);
+        std::error_code refused;  // a file system without hard links checks the save alone
+        std::filesystem::create_hard_link(game_.SaveFile, link, refused);
+        EXPECT_EQ(RestoreError(), "") << newBytes;
+        EXPECT_EQ(ReadFileBytes(game_.SaveFile), save_) << newBytes;
+        EXPECT_TRUE(refused || ReadFileBytes(link) == save_) << newBytes;
+        RemoveFile(link);
+    }
+}
+
+// A save that the rewrite cannot open for writing is found before any backup:
+// none is made, and nothing written.
+TEST_F(SaveBackupTest, AReadOnlySaveGetsNoBackup) {
+    if (!ReadOnlyFilesAreRefusedHere(dir_.Path())) GTEST_SKIP() << "read-only files are written here";
+    SetReadOnly(game_.SaveFile, true);
+    const TRewriteOutcome outcome = RewriteWithBackup(dir_.Path(), "LOG1.DAT");
+    SetReadOnly(game_.SaveFile, false);
+    EXPECT_TRUE(outcome.Error.has_value());
+    EXPECT_FALSE(outcome.Backup.has_value());
+    EXPECT_TRUE(ListSaveBackups(dir_.Path(), "LOG1.DAT").empty());
+    EXPECT_EQ(ReadFileBytes(game_.SaveFile), save_);
+}
+
 // A backup that no longer matches its record is never written over the
 // save, forced or not, and nothing is written; one whose record no longer
 // proves anything is not even listed.
@@ -118,9 +155,27 @@ TEST_F(SaveBackupTest, ADamagedBackupIsRefused) {
         std::function<void(const std::string& bin, const std::string& txt)> Damage;
         bool Listed = true;
     } cases[] = {
-        {"emptied", [](const std::string& bin, const std::string&) { WriteFileBytes(bin, ""); }},
+        // A copy of another size or kind than its record states is no copy.
+        {"emptied", [](const std::string& bin, const std::string&) { WriteFileBytes(bin, ""); }, false},
         {"cut to 100 bytes",
-         [](const std::string& bin, const std::string&) { WriteFileBytes(bin, ReadFileBytes(bin).substr(0, 100)); }},
+         [](const std::string& bin, const std::string&) { WriteFileBytes(bin, ReadFileBytes(bin).substr(0, 100)); },
+         false},
+        {"2 GB", [](const std::string& bin, const std::string&) { std::filesystem::resize_file(bin, 1LL << 31); },
+         false},
+        {"a folder",
+         [](const std::string& bin, const std::string&) {
+             RemoveFile(bin);
+             MakeFolder(bin);
+         },
+         false},
+        {"a link to a good copy",
+         [](const std::string& bin, const std::string&) {
+             std::filesystem::rename(bin, bin + ".good");
+             std::error_code refused;  // a system without links: an empty file instead
+             std::filesystem::create_symlink(bin + ".good", bin, refused);
+             if (refused) WriteFileBytes(bin, "");
+         },
+         false},
         {"a byte changed",
          [](const std::string& bin, const std::string&) {
              std::string bytes = ReadFileBytes(bin);
@@ -180,7 +235,7 @@ TEST_F(SaveBackupTest, KeepsTheNewestTenAndTheOldestWhateverTheClockSays) {
     // A pair that does not verify is never the oldest.
     const std::string folder = FolderOfPath(made.front().Path);
     WriteFileBytes(folder + "000000-20200101-000000.BIN", "junk");
-    WriteFileBytes(folder + "000000-20200101-000000.TXT", "junk");
+    WriteFileBytes(folder + "000000-20200101-000000.TXT", ReadFileBytes(BackupRecordPath(made.front().Path)));
     for (int i = 0; i < kBackupsKept + 1; ++i) {
         // Each save differs in a byte outside the names, as the game's saves do.
         std::string save = save_;

@@ -108,12 +108,24 @@ TEST_F(KasumiroCliBackupTest, RestorePutsTheSlotBackByteForByteButNeverOverNewer
     EXPECT_EQ(run({"restore", game.Path(), "2", "NOPE.BIN"}, 1, "").Err, "NOPE.BIN: ファイルが見つかりません.\n");
     // The save before the second rewrite was the first backup's: no second copy.
     EXPECT_EQ(Lines(RunCli({"backups", game.Path(), "2"}).Out).size(), 1u);
-    // The first backup, by its name and by its number; the save is the one before any rewrite.
-    run({"restore", "--force", game.Path(), "2", backup.substr(0, backup.size() - 1)}, 0, "元に戻しました.\n");
-    EXPECT_EQ(ReadFileBytes(savePath), before);
-    WriteFileBytes(savePath, played);
-    EXPECT_EQ(run({"restore", "--force", game.Path(), "2", "1"}, 0, "元に戻しました.\n").Err, backup);  // by its number
-    EXPECT_EQ(ReadFileBytes(savePath), before);
+    // The first backup, by its name and by its number; the save is the one
+    // before any rewrite, and the progress it replaced is kept, named, and
+    // back by a plain restore: the forced one undone.
+    const std::string kept = "置き換えたセーブデータのバックアップ: ";
+    for (const std::string& name : {backup.substr(0, backup.size() - 1), std::string("1")}) {
+        const TProgramResult forced = RunCli({"restore", "--force", game.Path(), "2", name});
+        EXPECT_EQ(forced.Err, backup);
+        const std::vector<std::string> said = Lines(forced.Out);
+        ASSERT_EQ(said.size(), 2u) << forced.Out;
+        EXPECT_EQ(said[0], "元に戻しました.");
+        ASSERT_EQ(said[1].rfind(kept, 0), 0u) << said[1];
+        EXPECT_EQ(ReadFileBytes(said[1].substr(kept.size())), played);
+        EXPECT_EQ(ReadFileBytes(savePath), before);
+        const std::string newest = Lines(RunCli({"backups", game.Path(), "2"}).Out).front();
+        EXPECT_EQ(newest.substr(20), said[1].substr(kept.size())) << "listed, and not as a rewrite stopped part-way";
+        EXPECT_EQ(run({"restore", game.Path(), "2"}, 0, "元に戻しました.\n").Err, said[1].substr(kept.size()) + "\n");
+        EXPECT_EQ(ReadFileBytes(savePath), played);
+    }
 }
 
 // Only verified backups count: junk, a number too long and another slot's

@@ -109,6 +109,8 @@ def main(kasumiro, make_sample_game):
         ("label", "セーブデータを選択して実行ボタンをクリックして下さい", False),
         ("push button", "実行", False), ("push button", "設定", False), ("push button", "終了", False),
         ("radio button", "NEW.DAT", True),
+        # The way back at any time, in the menu bar.
+        ("menu item", "元に戻す(U)", False), ("menu item", "バックアップの一覧(B)...", False),
     ]
     # The box's icon and its change list are named, the list's columns headed.
     expected_box = [

@@ -1,6 +1,8 @@
 // Execute through the real boxes: every answer but はい leaves the file
 // alone, はい rewrites it and says so, an I/O error goes to the error box.
+#include <QAction>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,6 +18,7 @@
 #include "qt_tests.h"
 #include "ui/app_title.h"
 #include "ui/qt/qt_text.h"
+#include "ui/undoable_rewrite.h"
 
 namespace {
 
@@ -141,23 +144,36 @@ private slots:
 
     // The confirmation box names the slot and the count, beside its icon
     // (named for screen readers); its details list the change readably
-    // under headings, the question staying in its place. 元に戻す puts the
-    // save back byte for byte and says so; over a save changed since, it is
-    // refused, naming the backup and the command that restores it anyway.
+    // under headings, the question staying in its place. 元に戻す, in the box
+    // or after OK in the menu bar (greyed once nothing is left to undo),
+    // puts the save back byte for byte and says so; over a save changed
+    // since, it asks first, and a restore anyway keeps that save as a backup
+    // and names it.
     void previewThenUndo_data() {
         QTest::addColumn<bool>("changedSince");
-        QTest::newRow("undone") << false;
-        QTest::newRow("refused over newer progress") << true;
+        QTest::addColumn<bool>("fromMenu");
+        QTest::addColumn<bool>("anyway");
+        QTest::newRow("undone in the box") << false << false << false;
+        QTest::newRow("undone from the menu after OK") << false << true << false;
+        QTest::newRow("newer progress kept") << true << false << false;
+        QTest::newRow("newer progress restored anyway") << true << true << true;
     }
     void previewThenUndo() {
         QFETCH(bool, changedSince);
+        QFETCH(bool, fromMenu);
+        QFETCH(bool, anyway);
         TQtFixture f;
         f.StoreSettings(f.MakeGame({1}), 1);
         const std::string save = WriteSaveWithOneChange(f);
         const std::string before = ReadFileBytes(save);
         std::string played = before;  // as the game might save: a byte outside every name
         played[0] = static_cast<char>(played[0] ^ 1);
-        f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button1")); });
+        const auto undoAction = [] { return MainWindow()->findChild<QAction*>(QStringLiteral("UndoAction")); };
+        f.Script.OnMainWindow([&](QWidget&) {
+            QVERIFY(!undoAction()->isEnabled());
+            QCOMPARE(undoAction()->shortcut(), QKeySequence(QKeySequence::Undo));
+            Press(Control<QPushButton>("Button1"));
+        });
         f.Script.OnModal<QDialog>([](QDialog& box) {
             CheckPreviewAndItsDetails(box);
             Press(BoxButton(box, "はい(&Y)"));
@@ -165,27 +181,81 @@ private slots:
         f.Script.OnModal<QDialog>([&](QDialog& box) {
             QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(), QStringLiteral("データを書き換えました."));
             if (changedSince) WriteFileBytes(save, played);
-            Press(BoxButton(box, "元に戻す(&U)"));
+            Press(BoxButton(box, fromMenu ? "OK" : "元に戻す(&U)"));
         });
-        if (changedSince) {
-            f.Script.OnModal<QMessageBox>([&](QMessageBox& box) {
-                const std::string backup = ListSaveBackups(f.GameFolder(), "LOG2.DAT").at(0).Path;
-                QCOMPARE(box.text(),
-                         ToQString("セーブデータが書き換えの後に変更されています.\nバックアップ: " + backup +
-                                   "\nkasumiro-cli restore --force は, それでも元に戻します:\n"
-                                   "kasumiro-cli restore --force '" +
-                                   f.GameFolder() + "' 2 '" + backup.substr(backup.rfind('/') + 1) + "'"));
-                Press(box.button(QMessageBox::Ok));
+        if (fromMenu) {
+            f.Script.OnMainWindow([&](QWidget&) {
+                QVERIFY(undoAction()->isEnabled());
+                undoAction()->trigger();
             });
-        } else {
-            f.Script.OnModal<QDialog>([](QDialog& box) {
-                QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(), QStringLiteral("元に戻しました."));
+        }
+        if (changedSince) {
+            f.Script.OnModal<QDialog>([&](QDialog& box) {
+                QCOMPARE(box.findChild<QLabel*>(QStringLiteral("Text"))->text(), ToQString(kRestoreAnywayQuestion));
+                Press(BoxButton(box, anyway ? "はい(&Y)" : "いいえ(&N)"));
+            });
+        }
+        if (!changedSince || anyway) {
+            f.Script.OnModal<QDialog>([&](QDialog& box) {
+                const QString text = box.findChild<QLabel*>(QStringLiteral("Text"))->text();
+                QVERIFY2(text.startsWith(QStringLiteral("元に戻しました.")), qPrintable(text));
+                const QString kept = ToQString(kSaveKeptText);
+                QCOMPARE(text.contains(kept), anyway);
+                if (anyway) QVERIFY(ReadFileBytes(FromQString(text.mid(text.indexOf(kept) + kept.size()))) == played);
                 Press(BoxButton(box, "OK"));
             });
         }
+        f.Script.OnMainWindow([&](QWidget&) {
+            // Undone: nothing left to undo; kept or restored anyway: a way back.
+            QCOMPARE(undoAction()->isEnabled(), changedSince);
+            Press(Control<QPushButton>("Button3"));
+        });
+        f.Run();
+        QVERIFY(ReadFileBytes(save) == (changedSince && !anyway ? played : before));
+    }
+
+    // The menu bar's list: each backup newest first by its number, what a
+    // restore of the chosen one would change in the preview's table, and
+    // 元に戻す for an older one, which asks over newer progress and keeps it.
+    void backupListRestoresAChosenBackup() {
+        TQtFixture f;
+        f.StoreSettings(f.MakeGame({1}), 1);
+        const std::string save = WriteSaveWithOneChange(f);
+        const std::string before = ReadFileBytes(save);
+        std::string played = before;
+        played[0] = static_cast<char>(played[0] ^ 1);
+        for (const std::string& bytes : {before, played}) {
+            WriteFileBytes(save, bytes);
+            QVERIFY(RewriteWithBackup(f.GameFolder(), "LOG2.DAT").Backup.has_value());
+        }
+        f.Script.OnMainWindow(
+            [](QWidget& window) { window.findChild<QAction*>(QStringLiteral("BackupListAction"))->trigger(); });
+        f.Script.OnModal<QDialog>([](QDialog& dialog) {
+            auto* backups = dialog.findChild<QTreeWidget*>(QStringLiteral("Backups"));
+            auto* changes = dialog.findChild<QTreeWidget*>(QStringLiteral("Changes"));
+            QVERIFY(!backups->accessibleName().isEmpty() && !changes->accessibleName().isEmpty());
+            QCOMPARE(backups->topLevelItemCount(), 2);
+            QCOMPARE(backups->topLevelItem(0)->text(0), QStringLiteral("2"));
+            backups->setCurrentItem(backups->topLevelItem(1));
+            QCOMPARE(backups->topLevelItem(1)->text(3), QStringLiteral("1"));
+            QCOMPARE(changes->topLevelItemCount(), 1);
+            QCOMPARE(changes->headerItem()->text(2), QStringLiteral("戻る名前"));
+            QCOMPARE(changes->topLevelItem(0)->text(2), QStringLiteral("AB<01>DEF<5C>GH"));
+            Press(BoxButton(dialog, "元に戻す(&U)"));
+        });
+        f.Script.OnModal<QDialog>([](QDialog& box) { Press(BoxButton(box, "はい(&Y)")); });
+        f.Script.OnModal<QDialog>([](QDialog& box) {
+            QVERIFY(box.findChild<QLabel*>(QStringLiteral("Text"))->text().contains(ToQString(kSaveKeptText)));
+            Press(BoxButton(box, "OK"));
+        });
+        f.Script.OnModal<QDialog>([](QDialog& dialog) {
+            // Listed again: the kept save is the newest.
+            QCOMPARE(dialog.findChild<QTreeWidget*>(QStringLiteral("Backups"))->topLevelItemCount(), 3);
+            Press(BoxButton(dialog, "閉じる"));
+        });
         f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button3")); });
         f.Run();
-        QVERIFY(ReadFileBytes(save) == (changedSince ? played : before));
+        QVERIFY(ReadFileBytes(save) == before);
     }
 
     // A slot folder without its officer file: the error box, then the window

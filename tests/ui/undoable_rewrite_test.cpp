@@ -40,7 +40,9 @@ TEST(UndoableRewrite, PreviewsBacksUpAndUndoes) {
     EXPECT_EQ(frame.Questions, std::vector<std::string>(2, "実行しますか?"));
     ASSERT_EQ(frame.Previews.size(), 2u);
     EXPECT_EQ(frame.Previews[0].Informative, "LOG1.DAT: 武将 1 人の名前を書き換えます.");
-    EXPECT_EQ(frame.Previews[0].Details.rfind("5\tWXYZ\\x00", 0), 0u) << frame.Previews[0].Details;
+    ASSERT_EQ(frame.Previews[0].Rows.size(), 1u);
+    EXPECT_EQ(frame.Previews[0].Rows[0].Index, 5);
+    EXPECT_EQ(frame.Previews[0].Rows[0].CurrentName.rfind(std::string("WXYZ\0", 5), 0), 0u);
     EXPECT_EQ(frame.Previews[1].Informative, frame.Previews[0].Informative);  // undone, so the same again
     EXPECT_EQ(frame.Informations,
               (std::vector<std::string>{"データを書き換えました.", "元に戻しました.",

@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 
@@ -24,6 +25,7 @@
 #include "ui/qt/push_button.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/radio_view.h"
+#include "ui/qt/undo_menu.h"
 #include "ui/window_fit.h"
 
 namespace {
@@ -126,6 +128,7 @@ void TQtMainWindow::Bind(TForm1& form) {
     form_ = &form;
     slotFit_ = SlotLabelFit();
     resize(slotFit_.WindowWidth, height());
+    CreateMenuBar();
     PlaceOnScreen();
     // Created in tab order, so that Tab walks the designed order.
     CreateRadioGroup(scenario_, kScenarioGroup, form.ScenarioGroup);
@@ -138,6 +141,25 @@ void TQtMainWindow::Bind(TForm1& form) {
         previous = button;
     }
     CreateLabel();
+}
+
+// The menu bar above the designed client area, which keeps its size: the
+// window grows by the bar's height, as a Windows menu adds to the frame.
+void TQtMainWindow::CreateMenuBar() {
+    undoMenu_ = new TUndoMenu(*this, [this] {
+        if (!form_ || form_->SaveDataGroup.ItemIndex() < 0) return std::string();
+        return form_->SaveDataGroup.ItemName(form_->SaveDataGroup.ItemIndex());
+    });
+    const int bar = undoMenu_->Bar()->sizeHint().height();
+    undoMenu_->Bar()->setGeometry(0, 0, width(), bar);
+    body_ = new QWidget(this);
+    body_->setObjectName(QStringLiteral("ClientArea"));
+    body_->setGeometry(0, bar, width(), height());
+    resize(width(), height() + bar);
+}
+
+void TQtMainWindow::Refreshed() {
+    if (undoMenu_) DispatchEvent([this] { undoMenu_->Refresh(); });
 }
 
 // The designed place, unless the window (with a frame as designed, the
@@ -167,7 +189,7 @@ void TQtMainWindow::Unbind() {
 // readers announce them as radio buttons; the model decides what is checked.
 void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription& description, TRadioGroup& model) {
     view.Model = &model;
-    view.Box = new QGroupBox(ToQString(model.Caption()), this);
+    view.Box = new QGroupBox(ToQString(model.Caption()), body_);
     view.Box->setObjectName(QString::fromLatin1(description.Name));
     const QRect group = Placed(description);
     view.Box->setGeometry(group);
@@ -178,7 +200,7 @@ void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription
         auto* button = new TRadioButton(ToQString(model.Item(i)), view.Box);
         button->setObjectName(QStringLiteral("%1.%2").arg(QString::fromLatin1(description.Name)).arg(i));
         button->setGeometry(r.Left, r.Top, r.Width, r.Height);
-        connect(button, &QRadioButton::clicked, this, [&view, i] {
+        connect(button, &QRadioButton::clicked, this, [this, &view, i] {
             DispatchEvent([&] {
                 if (view.Model) view.Model->UserClick(i);
             });
@@ -188,6 +210,7 @@ void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription
             // the button it clicked after the click.
             if (!view.Model) return;
             MirrorRadioView(view);
+            Refreshed();
             const std::int32_t checked = view.Model->ItemIndex();
             if (checked < 0 || checked == i) return;
             QRadioButton* target = view.Buttons[static_cast<std::size_t>(checked)];
@@ -208,7 +231,7 @@ void TQtMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription
 }
 
 QPushButton* TQtMainWindow::CreateButton(const TControlDescription& description, void (TForm1::*handler)(TObject*)) {
-    auto* button = new TPushButton(ToQString(description.Caption), this);
+    auto* button = new TPushButton(ToQString(description.Caption), body_);
     button->setObjectName(QString::fromLatin1(description.Name));
     button->setGeometry(Placed(description));
     button->setAutoDefault(false);
@@ -219,12 +242,13 @@ QPushButton* TQtMainWindow::CreateButton(const TControlDescription& description,
         DispatchEvent([form, button, handler] {
             if (form) (form->*handler)(button);
         });
+        Refreshed();
     });
     return button;
 }
 
 void TQtMainWindow::CreateLabel() {
-    auto* label = new QLabel(ToQString(kLabel1.Caption), this);
+    auto* label = new QLabel(ToQString(kLabel1.Caption), body_);
     label->setObjectName(QString::fromLatin1(kLabel1.Name));
     label->setTextFormat(Qt::PlainText);
     QPalette palette = label->palette();
@@ -249,5 +273,7 @@ void TQtMainWindow::closeEvent(QCloseEvent* event) {
 void TQtMainWindow::changeEvent(QEvent* event) {
     // The slot labels' long date follows the user's locale settings.
     if (event->type() == QEvent::LocaleChange) DispatchEvent([] { ReloadDateSettingsForUserLocale(); });
+    // Back from the game or another program: the save may have changed.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Refreshed();
     QWidget::changeEvent(event);
 }

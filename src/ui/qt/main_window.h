@@ -1,6 +1,7 @@
-// The main window with Qt Widgets: built from the window description, its
-// radio buttons mirroring the two radio-group models both ways, every event
-// handed to the form's handlers through DispatchEvent.
+// The main window with Qt Widgets: built from the window description under
+// a menu bar with the way back, its radio buttons mirroring the two
+// radio-group models both ways, every event handed to the form's handlers
+// through DispatchEvent.
 #pragma once
 
 #include <QWidget>
@@ -12,6 +13,7 @@
 
 class QLabel;
 class QPushButton;
+class TUndoMenu;
 
 class TQtMainWindow final : public QWidget {
 public:
@@ -42,7 +44,14 @@ private:
     QPushButton* CreateButton(const TControlDescription& description, void (TForm1::*handler)(TObject*));
     void CreateLabel();
 
+    // The menu bar's undo and backup list; refreshed after every event.
+    void CreateMenuBar();
+    void Refreshed();
+
     int textHeight_ = kDesignTextHeight;
+    TUndoMenu* undoMenu_ = nullptr;
+    // Under the menu bar, the designed client area: the controls' parent.
+    QWidget* body_ = nullptr;
     TSlotLabelFit slotFit_{0, {}, {}, 0};
     TForm1* form_ = nullptr;
     TRadioView scenario_;

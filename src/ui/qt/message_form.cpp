@@ -64,7 +64,7 @@ public:
             grid->addWidget(TextLabel(preview.Informative, "InformativeText"), 1, 1, Qt::AlignLeft);
         QHBoxLayout* buttons = ButtonRow();
         grid->addLayout(buttons, 2, 0, 1, 2, Qt::AlignHCenter);
-        if (!preview.Details.empty()) AddDetails(*grid, *buttons, preview.Details);
+        if (!preview.Rows.empty()) AddDetails(*grid, *buttons, preview.Rows);
     }
 
     // Only a button, Esc or an access key answers.
@@ -134,10 +134,10 @@ private:
     }
 
     // The details, hidden under the buttons until "詳細を表示..." unfolds them.
-    void AddDetails(QGridLayout& grid, QHBoxLayout& buttons, const std::string& details) {
+    void AddDetails(QGridLayout& grid, QHBoxLayout& buttons, const std::vector<TOfficerNameChange>& rows) {
         auto* view = new QTreeWidget(this);
         view->setObjectName(QStringLiteral("Details"));
-        ShowChangeList(*view, details);
+        ShowChangeList(*view, rows, QStringLiteral("新しい名前"), QStringLiteral("書き換える名前の一覧"));
         view->hide();
         grid.addWidget(view, 3, 0, 1, 2);
         auto* toggle = new QPushButton(ToQString(kShowDetailsCaption), this);

@@ -9,7 +9,6 @@
 #include <system_error>
 
 #include "common/frame.h"
-#include "common/game_paths.h"
 #include "ui/application_run.h"
 #include "ui/main_form.h"
 #include "ui/qt/main_window.h"
@@ -39,31 +38,6 @@ void ShowUnlessQuitting(const TQtFrame& frame, QWidget& window) {
     }
 }
 
-std::string ShellQuoted(const std::string& text) {
-    std::string quoted = "'";
-    for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
-
-// A refused undo names the backup and the command that puts it back all the
-// same. The command ends in a quote, so the error box adds no full stop to it.
-std::string RefusedUndoText(const std::string& gameFolder, const std::string& slotName, const std::string& backup) {
-    int slot = 1;
-    while (slot < kSaveSlotCount && SaveSlotName(slot) != slotName) ++slot;
-    return std::string(kSaveChangedText) + "\nバックアップ: " + backup +
-           "\nkasumiro-cli restore --force は, それでも元に戻します:\nkasumiro-cli restore --force " +
-           ShellQuoted(gameFolder) + " " + std::to_string(slot) + " " +
-           ShellQuoted(backup.substr(FolderOfPath(backup).size()));
-}
-
-void RewriteWithUndo(const std::string& gameFolder, const std::string& slotName) {
-    try {
-        RunUndoableRewrite(gameFolder, slotName);
-    } catch (const EUndoRefused& refused) {
-        throw Exception(RefusedUndoText(gameFolder, slotName, refused.BackupPath));
-    }
-}
-
 }  // namespace
 
 void RunKasumiro(TQtFrame& frame, const std::string& settingsPath) {
@@ -71,7 +45,7 @@ void RunKasumiro(TQtFrame& frame, const std::string& settingsPath) {
     TQtMainWindow window;
     TQtFolderChooser chooser(&window);
     TForm1 form(chooser, settingsPath);
-    form.ExecuteRewrite = RewriteWithUndo;
+    form.ExecuteRewrite = RunUndoableRewrite;
     form.ExecuteChoosesMissingFolder = true;
     window.Bind(form);
     frame.SetMainWindow(&window);
