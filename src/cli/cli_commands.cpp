@@ -7,7 +7,7 @@
 #include "backup/save_backup.h"
 #include "cli/console_output.h"
 #include "cli/saved_game_check.h"
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "common/system_text.h"
 #include "process/process.h"
 #include "settings/save_slot_list.h"

@@ -5,19 +5,7 @@
 #include "common/durable_file_system.h"
 #include "common/error_codes.h"
 #include "common/errors.h"
-#include "common/game_paths.h"
-#include "common/path_separator.h"
-#include "common/path_split.h"
-
-namespace {
-
-// The end of the path's first count names after from (each followed by a separator).
-std::size_t AfterNames(const std::string& path, std::size_t from, std::size_t count) {
-    const std::vector<std::size_t> separators = PathSeparators(path, from);
-    return separators.size() >= count ? separators[count - 1] + 1 : 0;
-}
-
-}  // namespace
+#include "common/paths.h"
 
 std::string ReadWholeFile(const std::string& path, std::size_t maxSize) {
     TReadableFile file(path);
@@ -58,18 +46,6 @@ void ReplaceFilesDurably(const std::vector<TFileReplacement>& files, TNewFileOwn
         throw;
     }
     if (!files.empty()) FlushFolder(FolderOfPath(files.front().Path));
-}
-
-std::size_t PathRootLength(const std::string& path) {
-    if (kPathSeparator == '/') return !path.empty() && path[0] == '/' ? 1 : 0;
-    const bool drive = path.size() >= 3 && path[1] == ':' && IsPathSeparator(path[2]);
-    if (path.rfind("\\\\?\\", 0) == 0) {
-        // "\\?\C:\" or "\\?\UNC\server\share\".
-        if (path.rfind("\\\\?\\UNC\\", 0) == 0) return AfterNames(path, 8, 2);
-        return path.size() >= 7 && path[5] == ':' ? 7 : 0;
-    }
-    if (path.size() > 2 && IsPathSeparator(path[0]) && IsPathSeparator(path[1])) return AfterNames(path, 2, 2);
-    return drive ? 3 : 0;
 }
 
 void MakeFolders(const std::string& folder) {

@@ -47,10 +47,6 @@ bool CreateFileExclusively(const std::string& path);
 // root ("/", "C:\", "\\server\share\"), each only for the user on Linux.
 void MakeFolders(const std::string& folder);
 
-// Bytes of the root at the start of a path: "/" on Linux; on Windows "C:\",
-// "\\server\share\" or "\\?\C:\". 0 for a relative path.
-std::size_t PathRootLength(const std::string& path);
-
 // The absolute form of an existing folder's path, ending in a separator.
 std::string AbsoluteFolderPath(const std::string& folder);
 

@@ -7,7 +7,7 @@
 #include "common/durable_file_system.h"
 #include "common/error_codes.h"
 #include "common/errors.h"
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "common/system_text.h"
 #include "common/wide_text.h"
 #include "common/win32_handle.h"

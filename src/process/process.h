@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "process/officer_file.h"
 
 // The suffix "嗣" in CP932, on every platform.

@@ -43,7 +43,7 @@ inline constexpr std::size_t kMaxIniValueLength = 2047;
 std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue);
 
 // The settings file: beside the executable on Windows; on Linux
-// ${XDG_CONFIG_HOME:-$HOME/.config}/kasumiro/<program name>.ini.
+// <the user's settings folder>/<program name>.ini.
 std::string SettingsFilePath();
 
 // The Windows rule: the module path loses its last 4 bytes and gains ".ini".
@@ -51,7 +51,3 @@ std::string SettingsPathFromModulePath(const std::string& modulePath);
 // The Linux rule: the executable's extension becomes ".ini", or ".ini" is
 // appended when its file name has none.
 std::string SettingsPathFromExecutablePath(const std::string& executablePath);
-// The Linux place: <config>/kasumiro/ and the executable's file name by the
-// rule above, where <config> is xdgConfigHome when it is an absolute path and
-// home/.config otherwise.
-std::string SettingsPathInConfigFolder(const char* xdgConfigHome, const char* home, const std::string& executablePath);

@@ -11,17 +11,12 @@
 #include "common/durable_file.h"
 #include "common/errors.h"
 #include "common/lock_wait.h"
+#include "common/paths.h"
 
 namespace {
 
 constexpr std::size_t kMaxFileNameLength = NAME_MAX;
 constexpr int kMaxLinkHops = 40;  // as the kernel allows before ELOOP
-
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // Reads to the end, or fails once more than kMaxSettingsFileSize bytes came
 // (a file that grew meanwhile).
@@ -68,19 +63,17 @@ std::string FollowLinks(const std::string& path) {
         const ssize_t length = ::readlink(current.c_str(), target, sizeof target);
         if (length < 0 || static_cast<std::size_t>(length) >= sizeof target) return current;
         const std::string link(target, static_cast<std::size_t>(length));
-        current = link.front() == '/' ? link : FolderOf(current).append("/").append(link);
+        current = link.front() == '/' ? link : FolderOfPath(current) + link;
     }
     return current;  // a loop: what follows fails on it and refuses the write
 }
 
 std::string SideFileName(const std::string& path, const std::string& suffix) {
-    const std::size_t slash = path.rfind('/');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    std::string name = path.substr(nameStart);
+    std::string name = FileNameOfPath(path);
     // Two long names cut to the same side name share its lock and temporary
     // file, which stays safe: the lock orders their writes.
     if (name.size() + suffix.size() > kMaxFileNameLength) name.resize(kMaxFileNameLength - suffix.size());
-    return path.substr(0, nameStart) + name + suffix;
+    return FolderOfPath(path) + name + suffix;
 }
 
 bool TSettingsLock::Take(const std::string& settingsPath) {

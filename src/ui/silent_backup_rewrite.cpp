@@ -3,7 +3,7 @@
 
 #include "backup/save_backup.h"
 #include "common/frame.h"
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "process/process.h"
 #include "ui/undoable_rewrite.h"
 

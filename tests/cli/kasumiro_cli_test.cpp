@@ -6,7 +6,7 @@
 
 #include "cli/run_program.h"
 #include "cli/sample_game.h"
-#include "common/path_separator.h"
+#include "common/paths.h"
 #include "file_kit/temp_dir.h"
 #include "support/backup_home.h"
 #include "support/literal_code_page.h"

@@ -8,8 +8,7 @@
 #include <set>
 
 #include "backup/save_backup.h"
-#include "common/game_paths.h"
-#include "common/path_separator.h"
+#include "common/paths.h"
 #include "file_kit/game_folder.h"
 #include "file_kit/temp_dir.h"
 #include "settings/settings_store.h"

@@ -9,7 +9,7 @@
 #include <system_error>
 
 #include "common/frame.h"
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "ui/application_run.h"
 #include "ui/main_form.h"
 #include "ui/qt/main_window.h"
@@ -53,7 +53,7 @@ std::string RefusedUndoText(const std::string& gameFolder, const std::string& sl
     return std::string(kSaveChangedText) + "\nバックアップ: " + backup +
            "\nkasumiro-cli restore --force は, それでも元に戻します:\nkasumiro-cli restore --force " +
            ShellQuoted(gameFolder) + " " + std::to_string(slot) + " " +
-           ShellQuoted(backup.substr(FolderOfPath(backup).size()));
+           ShellQuoted(FileNameOfPath(backup));
 }
 
 void RewriteWithUndo(const std::string& gameFolder, const std::string& slotName) {
