@@ -3,8 +3,6 @@
 // and the atomic replacement of the whole file.
 #pragma once
 
-#include <sys/stat.h>
-
 #include <cstddef>
 #include <string>
 
@@ -20,10 +18,10 @@ inline constexpr std::size_t kMaxSettingsFileSize = std::size_t{1} << 20;
 struct TFileRead {
     TReadStatus Status = TReadStatus::Missing;
     std::string Bytes;
-    struct stat Info {};
 };
 
-// Never blocks: a FIFO or device at the path is refused, not opened for good.
+// Links followed (FollowLinks), then read as ReadWholeFile reads: never
+// blocks, a FIFO or device at the path is refused, not opened for good.
 TFileRead ReadRegularFile(const std::string& path);
 
 // The path with every symbolic link followed, also when the last one dangles:

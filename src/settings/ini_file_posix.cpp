@@ -3,6 +3,7 @@
 // cut short and two writers never lose each other's keys.
 #include "settings/ini_file.h"
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "settings/ini_file_io_posix.h"
@@ -39,7 +40,9 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
     if (old.Status == TReadStatus::Refused) RaiseWriteRefused();
     const bool exists = old.Status == TReadStatus::Read;
     // A file without write permission is read-only, even for the superuser.
-    if (exists && ((old.Info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) RaiseWriteRefused();
+    if (exists &&
+        (::stat(target.c_str(), &info) != 0 || (info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0))
+        RaiseWriteRefused();
 
     const std::string updated = IniTextAssign(old.Bytes, section, key, value);
     if (!ReplaceFile(target, updated)) RaiseWriteRefused();

@@ -4,7 +4,8 @@
 #include "common/paths.h"
 #include "common/system_text.h"
 
-std::string ApplicationTitleFromPath(const std::string& path, const std::function<std::string(std::string)>& lowerCase) {
+std::string ApplicationTitleFromPath(const std::string& path,
+                                     const std::function<std::string(std::string)>& lowerCase) {
     const std::string fileName = FileNameOfPath(path);
     std::string_view name = fileName;
     for (std::size_t pos = 0; pos < name.size(); pos += SystemCharLength(name, pos)) {

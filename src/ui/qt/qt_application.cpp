@@ -52,8 +52,7 @@ std::string RefusedUndoText(const std::string& gameFolder, const std::string& sl
     while (slot < kSaveSlotCount && SaveSlotName(slot) != slotName) ++slot;
     return std::string(kSaveChangedText) + "\nバックアップ: " + backup +
            "\nkasumiro-cli restore --force は, それでも元に戻します:\nkasumiro-cli restore --force " +
-           ShellQuoted(gameFolder) + " " + std::to_string(slot) + " " +
-           ShellQuoted(FileNameOfPath(backup));
+           ShellQuoted(gameFolder) + " " + std::to_string(slot) + " " + ShellQuoted(FileNameOfPath(backup));
 }
 
 void RewriteWithUndo(const std::string& gameFolder, const std::string& slotName) {

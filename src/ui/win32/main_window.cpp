@@ -12,9 +12,9 @@
 #include "ui/form_scaling.h"
 #include "ui/main_form_layout.h"
 #include "ui/win32/default_button.h"
-#include "ui/win32/main_window_class.h"
 #include "ui/win32/slot_group_layout.h"
 #include "ui/win32/undo_menu.h"
+#include "ui/win32/window_class.h"
 #include "ui/win32/window_font.h"
 
 // The window description names the font's character set by its Windows number.
@@ -34,7 +34,8 @@ COLORREF ColourOf(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
 }  // namespace
 
 TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), owner_(owner) {
-    RegisterMainWindowClass(instance, &TMainWindow::WindowProc);
+    RegisterWindowClass(instance, kMainWindowClass, &TMainWindow::WindowProc,
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignPixelsPerInch;
