@@ -61,5 +61,3 @@ void RemoveFile(const std::string& path) {
 }
 
 void RemoveFileQuietly(const std::string& path) { RemoveFileCode(path); }
-
-void RaiseFileError(const std::string& path, std::int32_t code) { throw EInOutError(code, path); }

@@ -66,6 +66,3 @@ std::int64_t SecondsSinceWritten(const std::string& path);
 // Removes a file; a missing one is no failure.
 void RemoveFile(const std::string& path);
 void RemoveFileQuietly(const std::string& path);
-
-// The message of an I/O error about a path: "PATH: reason".
-[[noreturn]] void RaiseFileError(const std::string& path, std::int32_t code);

@@ -49,9 +49,6 @@ inline constexpr std::size_t kMaxOfficerFileSize = std::size_t{1} << 20;
 std::vector<TOfficerNameChange> PlanOfficerNameChanges(const std::string& scenario, const std::string& save,
                                                        const std::string& scenarioPath, const std::string& savePath);
 
-// The save's bytes with the planned names in place: what the rewrite leaves.
-std::string ApplyOfficerNameChanges(std::string save, const std::vector<TOfficerNameChange>& changes);
-
 // Reads both officer files whole, once each and for reading only, and plans
 // (the dry run and the preview). Errors name the file.
 std::vector<TOfficerNameChange> PlanOfficerNameRewrite(const std::string& scenarioFolder,

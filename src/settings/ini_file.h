@@ -16,8 +16,6 @@ public:
     TIniFile(const TIniFile&) = delete;
     TIniFile& operator=(const TIniFile&) = delete;
 
-    const std::string& FileName() const { return fileName_; }
-
     // At most 2047 bytes of value; the default for a missing file, section or
     // key; an empty text for a key with an empty value.
     std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;

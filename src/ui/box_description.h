@@ -78,9 +78,6 @@ constexpr std::int32_t BoxTextWidthLimit(std::int32_t screenWidth) {
     return std::max<std::int32_t>((screenWidth > 0 ? screenWidth : 1280) / 2, 16);
 }
 
-// The buttons of a box, left to right.
-constexpr std::span<const TBoxButtonDescription> BoxButtons(TBoxKind kind) { return DescribeBox(kind).Buttons; }
-
 // What Esc answers: the cancel button's answer.
 constexpr std::int32_t EscapeAnswer(const TBoxDescription& box) { return box.Buttons[box.CancelButton].Answer; }
 
