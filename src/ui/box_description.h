@@ -10,7 +10,7 @@
 #include <span>
 #include <string>
 
-#include "common/frame.h"
+#include "ui/frame.h"
 
 // UndoableInformation is the information box with 元に戻す(&U) beside OK;
 // Error is the error box, which each front end draws as the system's own

@@ -12,10 +12,10 @@
 #include <csignal>
 #include <cstdio>
 
-#include "common/frame.h"
 #include "file_kit/temp_dir.h"
 #include "qt_fixture.h"
 #include "qt_tests.h"
+#include "ui/frame.h"
 #include "ui/qt/quit_signals.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "common/frame.h"
 #include "common/paths.h"
 #include "ui/application_run.h"
+#include "ui/frame.h"
 #include "ui/main_form.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_folder_chooser.h"

@@ -3,8 +3,8 @@
 #include "ui/win32/application_window.h"
 
 #include "common/errors.h"
-#include "common/frame.h"
 #include "common/wide_text.h"
+#include "ui/frame.h"
 #include "ui/win32/window_class.h"
 
 namespace {

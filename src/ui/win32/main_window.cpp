@@ -6,10 +6,10 @@
 #include <string>
 
 #include "common/errors.h"
-#include "common/frame.h"
 #include "common/wide_text.h"
 #include "settings/date_settings.h"
 #include "ui/form_scaling.h"
+#include "ui/frame.h"
 #include "ui/main_form_layout.h"
 #include "ui/win32/default_button.h"
 #include "ui/win32/slot_group_layout.h"

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "common/errors.h"
-#include "common/frame.h"
 #include "common/wide_text.h"
 #include "ui/box_layout.h"
+#include "ui/frame.h"
 #include "ui/win32/readable_font.h"
 #include "ui/win32/win32_handles.h"
 
