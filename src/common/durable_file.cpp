@@ -7,10 +7,18 @@
 #include "common/errors.h"
 #include "common/paths.h"
 
+namespace {
+
+void RequireSizeWithin(const std::string& path, std::uint64_t size, std::size_t maxSize) {
+    if (size > maxSize) throw EInOutError(kErrorInvalidParameter, path, kFileTooLargeText);
+}
+
+}  // namespace
+
 std::string ReadWholeFile(const std::string& path, std::size_t maxSize) {
     TReadableFile file(path);
     const std::uint64_t promised = file.Size();
-    if (promised > maxSize) throw EInOutError(kErrorInvalidParameter, path);
+    RequireSizeWithin(path, promised, maxSize);
     // One byte more than promised is asked for, so that a file that grew shows.
     std::string bytes(static_cast<std::size_t>(promised) + 1, '\0');
     std::size_t done = 0;
@@ -23,6 +31,11 @@ std::string ReadWholeFile(const std::string& path, std::size_t maxSize) {
     if (done != promised) throw EInOutError(kErrorShortRead, path);
     bytes.resize(done);
     return bytes;
+}
+
+void RequireFileWithin(const std::string& path, std::size_t maxSize) {
+    std::uint64_t size = 0;
+    if (FileSizeAt(path, size)) RequireSizeWithin(path, size, maxSize);
 }
 
 void ReplaceFileDurably(const std::string& path, const std::string& temporaryPath, const std::string& bytes,

@@ -17,10 +17,15 @@ enum class TNewFileOwner {
 };
 
 // The bytes of a regular file of at most maxSize bytes, read whole: a link at
-// the file's own name is refused (code 5), links on the way are followed; folders, devices, pipes and larger files are
-// refused, and a pipe never blocks the open. A read that ends before the size the file promised raises code 100 (short
-// read), as does a file that grows past maxSize.
+// the file's own name is refused (code 5), links on the way are followed; folders, devices, pipes and larger files
+// ("PATH: ファイルが大きすぎます") are refused, and a pipe never blocks the open. A read that ends before the size the
+// file promised raises code 100 (short read), as does a file that grows past maxSize.
 std::string ReadWholeFile(const std::string& path, std::size_t maxSize);
+
+// Raises what ReadWholeFile raises for a file larger than maxSize, for a file
+// read otherwise, without opening it; a file whose size cannot be told is
+// left to that reader.
+void RequireFileWithin(const std::string& path, std::size_t maxSize);
 
 // Puts bytes at path so that a crash leaves either the old file or the new
 // one: written whole to temporaryPath (anything already there is removed

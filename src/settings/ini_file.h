@@ -20,7 +20,8 @@ public:
     // key; an empty text for a key with an empty value.
     std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
     std::int32_t ReadInteger(const std::string& section, const std::string& key, std::int32_t defaultValue) const;
-    // Raise EIniFileException("<path> に書き込めません") when the write is refused.
+    // Raise EIniFileException("<path> に書き込めません") when the write is
+    // refused; on Linux the reason follows (": <file>: <reason>").
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     void WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
     // Asks the platform to write out what it holds of the file; never fails.
@@ -28,7 +29,7 @@ public:
     void UpdateFile();
 
 private:
-    [[noreturn]] void RaiseWriteRefused() const;
+    [[noreturn]] void RaiseWriteRefused(const std::string& reason = "") const;
 
     std::string fileName_;
 };

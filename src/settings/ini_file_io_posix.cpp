@@ -11,27 +11,33 @@
 #include "common/errors.h"
 #include "common/lock_file_posix.h"
 #include "common/paths.h"
+#include "settings/ini_text.h"
 
 namespace {
 
 constexpr std::size_t kMaxFileNameLength = NAME_MAX;
 constexpr int kMaxLinkHops = 40;  // as the kernel allows before ELOOP
+constexpr char kSettingsBusyText[] = "ほかの実行が設定ファイルを使っています";
+
+// A file without write permission is read-only, even for the superuser.
+void RequireWritable(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)
+        throw EInOutError(kErrorAccessDenied, path);
+}
 
 }  // namespace
 
-TFileRead ReadRegularFile(const std::string& path) {
-    TFileRead read;
+std::optional<std::string> ReadSettingsFile(const std::string& path) {
     // Ours is under 1 KiB: a huge (or sparse) file is not read into memory,
     // nor written back dense. A read cut short is refused: writing back what
     // came would drop the keys that did not.
     try {
-        read.Bytes = ReadWholeFile(FollowLinks(path), kMaxSettingsFileSize);
-        read.Status = TReadStatus::Read;
+        return ReadWholeFile(FollowLinks(path), kMaxSettingsFileSize);
     } catch (const EInOutError& error) {
-        const bool missing = error.ErrorCode() == kErrorFileNotFound || error.ErrorCode() == kErrorPathNotFound;
-        read.Status = missing ? TReadStatus::Missing : TReadStatus::Refused;
+        if (error.ErrorCode() == kErrorFileNotFound || error.ErrorCode() == kErrorPathNotFound) return std::nullopt;
+        throw;
     }
-    return read;
 }
 
 std::string FollowLinks(const std::string& path) {
@@ -56,25 +62,25 @@ std::string SideFileName(const std::string& path, const std::string& suffix) {
     return FolderOfPath(path) + name + suffix;
 }
 
-bool TSettingsLock::Take(const std::string& settingsPath) {
+void AssignSettingsKey(const std::string& path, const std::string& section, const std::string& key,
+                       const std::string& value) {
+    const std::string target = FollowLinks(path);
+    // Something other than a regular file at the path is refused before a
+    // lock file is made beside it (a link to a device must not make one there).
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) throw EInOutError(kErrorAccessDenied, target);
+
     // Never waits for good: a process that keeps the lock (stopped, say) must
     // not keep this one from quitting. The write is refused after the wait.
-    try {
-        fd_ = TakeLockFile(SideFileName(settingsPath, ".lock"), 0666);
-    } catch (const EInOutError&) {
-        return false;
-    }
-    return fd_.IsOpen();
-}
+    const std::string lockPath = SideFileName(target, ".lock");
+    const TDescriptor lock = TakeLockFile(lockPath, 0666);
+    if (!lock.IsOpen()) throw EInOutError(kErrorSharingViolation, lockPath, kSettingsBusyText);
+    const std::optional<std::string> old = ReadSettingsFile(target);
+    if (old) RequireWritable(target);
 
-bool ReplaceFile(const std::string& path, const std::string& bytes) {
     // The one temporary name, taken under the lock: a leftover of a write that
     // was killed is removed first, so leftovers never pile up. The file keeps
     // the mode and owner of the one it replaces.
-    try {
-        ReplaceFileDurably(path, SideFileName(path, ".tmp"), bytes, TNewFileOwner::AsReplacedFile);
-        return true;
-    } catch (const Exception&) {
-        return false;
-    }
+    ReplaceFileDurably(target, SideFileName(target, ".tmp"), IniTextAssign(old.value_or(""), section, key, value),
+                       TNewFileOwner::AsReplacedFile);
 }

@@ -333,7 +333,7 @@ TEST_F(Form1Test, RefusedSettingsWriteEndsStartUpAndIsReportedOnce) {
     DispatchEvent([&] { form->FormCreate(nullptr); });
 
     ASSERT_EQ(frame.Errors.size(), 1u);
-    EXPECT_EQ(frame.Errors[0], unwritable + " に書き込めません");
+    EXPECT_EQ(frame.Errors[0].rfind(unwritable + " に書き込めません", 0), 0u) << frame.Errors[0];
     EXPECT_EQ(BaseDir, game + Sep());
     ExpectDesignLabels();
     EXPECT_EQ(form->SaveDataGroup.ItemIndex(), -1);

@@ -2,7 +2,6 @@
 // screen, the owner of the main window and the holder of the task-bar entry.
 #include "ui/win32/application_window.h"
 
-#include "common/errors.h"
 #include "common/wide_text.h"
 #include "ui/frame.h"
 #include "ui/win32/window_class.h"
@@ -20,7 +19,7 @@ TApplicationWindow::TApplicationWindow(HINSTANCE instance, const std::string& ti
                                       WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                                       GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
                                       nullptr, nullptr, instance, nullptr));
-    if (!window_.Get()) throw EOutOfMemory();
+    if (!window_.Get()) RaiseWindowNotCreated();
     SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     // The entry is there from the start, before any chooser or box appears.
     ShowWindow(window_.Get(), SW_SHOWNOACTIVATE);

@@ -1,4 +1,5 @@
-// The window class registration: icons, cursor and background, once per class.
+// The window class registration (icons, cursor and background, once per
+// class) and the error of a window not created.
 #include "ui/win32/window_class.h"
 
 #include <cstdint>
@@ -19,4 +20,8 @@ void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proced
     wc.lpszClassName = name;
     if (!RegisterClassExW(&wc))
         throw ESystemError("ウィンドウクラスを登録できません", static_cast<std::int32_t>(GetLastError()));
+}
+
+void RaiseWindowNotCreated() {
+    throw ESystemError("ウィンドウを作成できません", static_cast<std::int32_t>(GetLastError()));
 }
