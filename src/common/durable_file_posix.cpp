@@ -143,8 +143,11 @@ std::string AbsoluteFolderPath(const std::string& folder) {
 }
 
 std::vector<std::string> FolderEntries(const std::string& folder) {
+    struct DirCloser {
+        void operator()(DIR* dir) const { ::closedir(dir); }
+    };
     std::vector<std::string> names;
-    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), &::closedir);
+    const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
     if (!dir && errno == ENOENT) return names;
     if (!dir) RaiseErrno(folder);
     for (;;) {

@@ -21,6 +21,7 @@ std::string TIniFile::ReadString(const std::string& section, const std::string& 
     try {
         bytes = ReadSettingsFile(fileName_);
     } catch (const Exception&) {
+        return defaultValue;
     }
     if (!bytes) return defaultValue;
     auto value = IniTextLookup(*bytes, section, key);
