@@ -25,7 +25,8 @@ inline constexpr std::size_t kPathBufferBytes = 4096;
 
 // Splitting: paths are held in the system's code page and walked character
 // by character, since in CP932 the trail byte of a double-byte character can
-// be 0x5C ("\"), which is no separator. Nothing else splits a path.
+// be 0x5C ("\"), which is no separator. Nothing else splits a path held as
+// bytes (std::filesystem's paths split themselves).
 
 // A separator: the system's own, and "/" also on Windows.
 bool IsPathSeparator(char c);
