@@ -49,7 +49,7 @@ std::string FollowLinks(const std::string& path) {
         const ssize_t length = ::readlink(current.c_str(), target, sizeof target);
         if (length < 0 || static_cast<std::size_t>(length) >= sizeof target) return current;
         const std::string link(target, static_cast<std::size_t>(length));
-        current = link.front() == '/' ? link : FolderOfPath(current) + link;
+        current = link.front() == '/' ? link : FolderOfPath(current).append(link);
     }
     return current;  // a loop: what follows fails on it and refuses the write
 }

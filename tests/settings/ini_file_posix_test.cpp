@@ -122,19 +122,21 @@ TEST(IniFilePosix, NoRegularFileAtThePathReadsAsMissingAndRefusesWrites) {
     TTempDir dir;
     const std::string path = dir.Path() + "k.ini";
     const std::string denied = ": ファイルへのアクセスが拒否されました";
-    // what is put at the path, the reason of the refusal
-    const std::pair<std::function<void()>, std::string> makers[] = {
+    const struct {
+        std::function<void()> Make;  // what is put at the path
+        std::string Reason;          // the refusal's file and reason
+    } cases[] = {
         {[&] { MakeFolder(path); }, path + denied},
         {[&] { ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); }, path + denied},
         {[&] { std::filesystem::create_symlink("/dev/null", path); }, "/dev/null" + denied},
     };
-    for (const auto& [make, reason] : makers) {
+    for (const auto& c : cases) {
         std::filesystem::remove(path);
-        make();
+        c.Make();
         const auto type = std::filesystem::symlink_status(path).type();
         EXPECT_TRUE(InChildWithin(5, [&] {
             TIniFile ini(path);
-            return ini.ReadString("Kasumiro", "BaseDir", "Error") == "Error" && RefusesTheWrite(ini, path, reason);
+            return ini.ReadString("Kasumiro", "BaseDir", "Error") == "Error" && RefusesTheWrite(ini, path, c.Reason);
         })) << static_cast<int>(type);
         EXPECT_EQ(std::filesystem::symlink_status(path).type(), type);
         EXPECT_TRUE(LeftoverFiles(dir.Path()).empty());
