@@ -6,8 +6,7 @@
 #include <vector>
 
 #include "cli/cli_arguments.h"
-#include "common/game_paths.h"
-#include "common/path_separator.h"
+#include "common/paths.h"
 #include "fuzz_check.h"
 
 namespace {

@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/game_paths.h"
-#include "common/path_separator.h"
+#include "common/paths.h"
 #include "file_kit/file_time.h"
 #include "file_kit/temp_dir.h"
 #include "process/officer_file.h"

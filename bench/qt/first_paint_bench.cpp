@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "common/frame.h"
+#include "ui/frame.h"
 #include "ui/qt/qt_program.h"
 
 namespace {

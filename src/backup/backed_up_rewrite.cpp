@@ -12,7 +12,7 @@
 #include "backup/slot_lock.h"
 #include "common/durable_file.h"
 #include "common/errors.h"
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "process/officer_file.h"
 
 namespace {

@@ -1,15 +1,11 @@
-// The save's path, checked backup bytes and the path-naming refusals of the store.
+// Checked backup bytes and the path-naming refusals of the store.
 #include "backup/backup_bytes.h"
 
 #include "backup/sha256.h"
 #include "common/durable_file.h"
 #include "common/error_codes.h"
 #include "common/errors.h"
-#include "common/game_paths.h"
-
-std::string SavePathOf(const std::string& gameFolder, const std::string& slotName) {
-    return SaveFolderOf(gameFolder, slotName) + kOfficerFileName;
-}
+#include "common/paths.h"
 
 std::string CheckedBackupBytes(const TSaveBackup& backup) {
     // Whatever keeps the bytes from being read (a folder, a pipe, a link, a

@@ -1,13 +1,10 @@
-// What the store's rewrite, list and restore share: the save's path, a
-// backup's bytes checked against its record, and the refusals that name a path.
+// What the store's rewrite, list and restore share: a backup's bytes checked
+// against its record, and the refusals that name a path.
 #pragma once
 
 #include <string>
 
 #include "backup/save_backup.h"
-
-// The slot's officer file.
-std::string SavePathOf(const std::string& gameFolder, const std::string& slotName);
 
 // The backup's bytes, checked whole against its record (size and SHA-256);
 // raises kBackupDamagedText and the path when they differ or cannot be read.

@@ -11,11 +11,8 @@
 #include "common/durable_file.h"
 #include "common/error_codes.h"
 #include "common/errors.h"
-#include "common/game_paths.h"
-#include "common/path_separator.h"
-#include "common/path_split.h"
+#include "common/paths.h"
 #include "common/system_text.h"
-#include "common/user_data_folder.h"
 #include "process/process.h"
 
 namespace {

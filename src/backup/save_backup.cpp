@@ -12,11 +12,9 @@
 #include "common/durable_file.h"
 #include "common/error_codes.h"
 #include "common/errors.h"
-#include "common/game_paths.h"
+#include "common/paths.h"
 
 namespace {
-
-std::string FileNameOf(const std::string& path) { return path.substr(FolderOfPath(path).size()); }
 
 TSaveBackup ChosenBackup(const TSlotStore& store, const std::vector<TSaveBackup>& backups,
                          const std::string& backupName) {
@@ -26,10 +24,10 @@ TSaveBackup ChosenBackup(const TSlotStore& store, const std::vector<TSaveBackup>
     }
     // Only a verified backup of this slot is ever put back, whatever path
     // was given; its number alone names it too.
-    const std::string name = FileNameOf(backupName);
+    const std::string name = FileNameOfPath(backupName);
     const bool number = !name.empty() && name.size() <= 12 && name.find_first_not_of("0123456789") == std::string::npos;
     for (const TSaveBackup& backup : backups) {
-        if (FileNameOf(backup.Path) == name || (number && backup.Number == std::stoull(name))) return backup;
+        if (FileNameOfPath(backup.Path) == name || (number && backup.Number == std::stoull(name))) return backup;
     }
     throw EInOutError(kErrorFileNotFound, backupName);
 }

@@ -1,7 +1,7 @@
 // Argument parsing of kasumiro-cli: options anywhere, then the command and its operands.
 #include "cli/cli_arguments.h"
 
-#include "common/path_separator.h"
+#include "common/paths.h"
 #include "common/system_text.h"
 
 namespace {

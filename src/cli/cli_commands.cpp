@@ -7,7 +7,8 @@
 #include "backup/save_backup.h"
 #include "cli/console_output.h"
 #include "cli/saved_game_check.h"
-#include "common/game_paths.h"
+#include "common/durable_file.h"
+#include "common/paths.h"
 #include "common/system_text.h"
 #include "process/process.h"
 #include "settings/save_slot_list.h"
@@ -76,7 +77,10 @@ int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::os
             PrintPlannedChanges(
                 PlanOfficerNameRewrite(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName)), out);
         } else if (arguments.NoBackup) {
-            // The plain record-by-record rewrite, without a backup.
+            // The plain record-by-record rewrite, without a backup; a file over
+            // the bound is refused as the other modes refuse it.
+            for (const std::string& folder : {ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName)})
+                RequireFileWithin(folder + kOfficerFileName, kMaxOfficerFileSize);
             RewriteOfficerNames(ScenarioFolderOf(gameFolder), SaveFolderOf(gameFolder, slotName),
                                 TErrorNaming::WithPath);
             PrintLine(out, kRewriteDoneText, TTextOrigin::Program);
@@ -86,12 +90,16 @@ int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::os
     });
 }
 
-int RunSlotsCommand(const TCliArguments& arguments, std::ostream& out) {
-    const std::string gameFolder = GameFolderPath(arguments.GameFolder);
-    for (int slot = 1; slot <= kSaveSlotCount; ++slot)
-        WriteText(out, SaveSlotLabel(gameFolder, SaveSlotName(slot)) + '\n', TTextOrigin::System);
-    out << std::flush;
-    return kExitSuccess;
+int RunSlotsCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err) {
+    return ReportingErrors(err, [&] {
+        const std::string gameFolder = GameFolderPath(arguments.GameFolder);
+        // A missing folder, or one without the scenario, is no game: refused as rewrite refuses it.
+        RequireGameFolder(gameFolder);
+        RequireFolder(ScenarioFolderOf(gameFolder));
+        for (int slot = 1; slot <= kSaveSlotCount; ++slot)
+            WriteText(out, SaveSlotLabel(gameFolder, SaveSlotName(slot)) + '\n', TTextOrigin::System);
+        out << std::flush;
+    });
 }
 
 int RunBackupsCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err) {

@@ -14,8 +14,9 @@ inline constexpr int kExitUsage = 2;
 // arguments.DryRun is set.
 int RunRewriteCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err);
 
-// Prints the five save slot labels, one a line.
-int RunSlotsCommand(const TCliArguments& arguments, std::ostream& out);
+// Prints the five save slot labels, one a line; a missing folder, or one
+// without the scenario's folder, fails as the rewrite does (exit 1, named).
+int RunSlotsCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err);
 
 // Lists the slot's backups, newest first: the time and the path, one a
 // line; a third column "書き換え途中" marks the newest when its rewrite

@@ -19,7 +19,7 @@ int Run(const TCliArguments& arguments) {
         return kExitSuccess;
     case TCliCommand::Version: std::cout << kCliVersionText << '\n' << std::flush; return kExitSuccess;
     case TCliCommand::Rewrite: return RunRewriteCommand(arguments, std::cout, std::cerr);
-    case TCliCommand::Slots: return RunSlotsCommand(arguments, std::cout);
+    case TCliCommand::Slots: return RunSlotsCommand(arguments, std::cout, std::cerr);
     case TCliCommand::Backups: return RunBackupsCommand(arguments, std::cout, std::cerr);
     case TCliCommand::Restore: return RunRestoreCommand(arguments, std::cout, std::cerr);
     case TCliCommand::Usage: break;

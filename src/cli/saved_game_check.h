@@ -1,4 +1,5 @@
-// kasumiro-cli's refusal of a save slot that holds no saved game, as the window refuses it.
+// kasumiro-cli's refusal of a save slot that holds no saved game: a slot the
+// window shows as "---", where a click only beeps.
 #pragma once
 
 #include <string>

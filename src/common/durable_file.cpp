@@ -5,16 +5,12 @@
 #include "common/durable_file_system.h"
 #include "common/error_codes.h"
 #include "common/errors.h"
-#include "common/game_paths.h"
-#include "common/path_separator.h"
-#include "common/path_split.h"
+#include "common/paths.h"
 
 namespace {
 
-// The end of the path's first count names after from (each followed by a separator).
-std::size_t AfterNames(const std::string& path, std::size_t from, std::size_t count) {
-    const std::vector<std::size_t> separators = PathSeparators(path, from);
-    return separators.size() >= count ? separators[count - 1] + 1 : 0;
+void RequireSizeWithin(const std::string& path, std::uint64_t size, std::size_t maxSize) {
+    if (size > maxSize) throw EInOutError(kErrorInvalidParameter, path, kFileTooLargeText);
 }
 
 }  // namespace
@@ -22,7 +18,7 @@ std::size_t AfterNames(const std::string& path, std::size_t from, std::size_t co
 std::string ReadWholeFile(const std::string& path, std::size_t maxSize) {
     TReadableFile file(path);
     const std::uint64_t promised = file.Size();
-    if (promised > maxSize) throw EInOutError(kErrorInvalidParameter, path);
+    RequireSizeWithin(path, promised, maxSize);
     // One byte more than promised is asked for, so that a file that grew shows.
     std::string bytes(static_cast<std::size_t>(promised) + 1, '\0');
     std::size_t done = 0;
@@ -35,6 +31,11 @@ std::string ReadWholeFile(const std::string& path, std::size_t maxSize) {
     if (done != promised) throw EInOutError(kErrorShortRead, path);
     bytes.resize(done);
     return bytes;
+}
+
+void RequireFileWithin(const std::string& path, std::size_t maxSize) {
+    std::uint64_t size = 0;
+    if (FileSizeAt(path, size)) RequireSizeWithin(path, size, maxSize);
 }
 
 void ReplaceFileDurably(const std::string& path, const std::string& temporaryPath, const std::string& bytes,
@@ -60,18 +61,6 @@ void ReplaceFilesDurably(const std::vector<TFileReplacement>& files, TNewFileOwn
     if (!files.empty()) FlushFolder(FolderOfPath(files.front().Path));
 }
 
-std::size_t PathRootLength(const std::string& path) {
-    if (kPathSeparator == '/') return !path.empty() && path[0] == '/' ? 1 : 0;
-    const bool drive = path.size() >= 3 && path[1] == ':' && IsPathSeparator(path[2]);
-    if (path.rfind("\\\\?\\", 0) == 0) {
-        // "\\?\C:\" or "\\?\UNC\server\share\".
-        if (path.rfind("\\\\?\\UNC\\", 0) == 0) return AfterNames(path, 8, 2);
-        return path.size() >= 7 && path[5] == ':' ? 7 : 0;
-    }
-    if (path.size() > 2 && IsPathSeparator(path[0]) && IsPathSeparator(path[1])) return AfterNames(path, 2, 2);
-    return drive ? 3 : 0;
-}
-
 void MakeFolders(const std::string& folder) {
     const std::size_t root = PathRootLength(folder);
     if (root == 0) throw EInOutError(kErrorPathNotFound, folder);
@@ -85,5 +74,3 @@ void RemoveFile(const std::string& path) {
 }
 
 void RemoveFileQuietly(const std::string& path) { RemoveFileCode(path); }
-
-void RaiseFileError(const std::string& path, std::int32_t code) { throw EInOutError(code, path); }

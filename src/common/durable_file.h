@@ -17,10 +17,15 @@ enum class TNewFileOwner {
 };
 
 // The bytes of a regular file of at most maxSize bytes, read whole: a link at
-// the file's own name is refused (code 5), links on the way are followed; folders, devices, pipes and larger files are
-// refused, and a pipe never blocks the open. A read that ends before the size the file promised raises code 100 (short
-// read), as does a file that grows past maxSize.
+// the file's own name is refused (code 5), links on the way are followed; folders, devices, pipes and larger files
+// ("PATH: ファイルが大きすぎます") are refused, and a pipe never blocks the open. A read that ends before the size the
+// file promised raises code 100 (short read), as does a file that grows past maxSize.
 std::string ReadWholeFile(const std::string& path, std::size_t maxSize);
+
+// Raises what ReadWholeFile raises for a file larger than maxSize, for a file
+// read otherwise, without opening it; a file whose size cannot be told is
+// left to that reader.
+void RequireFileWithin(const std::string& path, std::size_t maxSize);
 
 // Puts bytes at path so that a crash leaves either the old file or the new
 // one: written whole to temporaryPath (anything already there is removed
@@ -47,10 +52,6 @@ bool CreateFileExclusively(const std::string& path);
 // root ("/", "C:\", "\\server\share\"), each only for the user on Linux.
 void MakeFolders(const std::string& folder);
 
-// Bytes of the root at the start of a path: "/" on Linux; on Windows "C:\",
-// "\\server\share\" or "\\?\C:\". 0 for a relative path.
-std::size_t PathRootLength(const std::string& path);
-
 // The absolute form of an existing folder's path, ending in a separator.
 std::string AbsoluteFolderPath(const std::string& folder);
 
@@ -73,6 +74,3 @@ std::int64_t SecondsSinceWritten(const std::string& path);
 // Removes a file; a missing one is no failure.
 void RemoveFile(const std::string& path);
 void RemoveFileQuietly(const std::string& path);
-
-// The message of an I/O error about a path: "PATH: reason".
-[[noreturn]] void RaiseFileError(const std::string& path, std::int32_t code);

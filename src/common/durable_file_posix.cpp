@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
 
 #include "common/descriptor_posix.h"
 #include "common/durable_file.h"
@@ -103,7 +104,16 @@ void RenameOver(const std::string& from, const std::string& to, TNewFileOwner /*
 void FlushFolder(const std::string& folder) {
     const std::string path = folder.empty() ? "." : folder;
     const TDescriptor fd(OpenRetrying(path, O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (fd.IsOpen()) RetryOnInterrupt([&] { return ::fsync(fd.Get()); });
+    if (!fd.IsOpen()) RaiseErrno(path);
+    // EINVAL: a file system that keeps no folder to flush (it writes through).
+    if (RetryOnInterrupt([&] { return ::fsync(fd.Get()); }) != 0 && errno != EINVAL) RaiseErrno(path);
+}
+
+bool FileSizeAt(const std::string& path, std::uint64_t& size) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return false;
+    size = static_cast<std::uint64_t>(info.st_size);
+    return true;
 }
 
 bool MakeOneFolder(const std::string& folder) {
@@ -133,15 +143,21 @@ std::string AbsoluteFolderPath(const std::string& folder) {
 }
 
 std::vector<std::string> FolderEntries(const std::string& folder) {
+    struct DirCloser {
+        void operator()(DIR* dir) const { ::closedir(dir); }
+    };
     std::vector<std::string> names;
-    DIR* dir = ::opendir(folder.c_str());
-    if (dir == nullptr && errno == ENOENT) return names;
-    if (dir == nullptr) RaiseErrno(folder);
-    while (const dirent* entry = ::readdir(dir)) {  // NOLINT(concurrency-mt-unsafe): one stream, one thread
+    const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.c_str()));
+    if (!dir && errno == ENOENT) return names;
+    if (!dir) RaiseErrno(folder);
+    for (;;) {
+        errno = 0;                                   // readdir's end and its failure differ only in errno
+        const dirent* entry = ::readdir(dir.get());  // NOLINT(concurrency-mt-unsafe): one stream, one thread
+        if (entry == nullptr) break;
         const std::string name = entry->d_name;
         if (name != "." && name != "..") names.push_back(name);
     }
-    ::closedir(dir);
+    if (errno != 0) RaiseErrno(folder);
     return names;
 }
 

@@ -51,6 +51,9 @@ void RenameOver(const std::string& from, const std::string& to, TNewFileOwner ow
 // (nothing to do on Windows, whose rename above writes through).
 void FlushFolder(const std::string& folder);
 
+// The size of the file at path, links followed; false when it cannot be told.
+bool FileSizeAt(const std::string& path, std::uint64_t& size);
+
 // Makes one folder: true when made, false when a folder was there already.
 bool MakeOneFolder(const std::string& folder);
 

@@ -7,7 +7,7 @@
 #include "common/durable_file_system.h"
 #include "common/error_codes.h"
 #include "common/errors.h"
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "common/system_text.h"
 #include "common/wide_text.h"
 #include "common/win32_handle.h"
@@ -105,6 +105,13 @@ void RenameOver(const std::string& from, const std::string& to, TNewFileOwner ow
 
 void FlushFolder(const std::string& /*folder*/) {}
 
+bool FileSizeAt(const std::string& path, std::uint64_t& size) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(SystemText(path).c_str(), GetFileExInfoStandard, &data)) return false;
+    size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    return true;
+}
+
 bool MakeOneFolder(const std::string& folder) {
     if (CreateDirectoryW(SystemText(folder).c_str(), nullptr)) return true;
     const DWORD error = GetLastError();
@@ -159,6 +166,7 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
         if (!ExactSystemText(found.cFileName, name)) continue;
         if (name != "." && name != "..") names.push_back(name);
     } while (FindNextFileW(search.Get(), &found));
+    if (GetLastError() != ERROR_NO_MORE_FILES) RaiseLastError(folder);
     return names;
 }
 

@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 
 #include "common/error_codes.h"
-#include "common/game_paths.h"
+#include "common/paths.h"
 
 std::int32_t WindowsErrorCode(int error) {
     switch (error) {

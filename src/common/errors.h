@@ -81,9 +81,11 @@ std::string IoErrorMessage(std::int32_t code);
 // in words on every platform.
 std::string NamedIoErrorMessage(std::int32_t code);
 
-// The reasons for a folder that is not there, and for something else in its place.
+// The reasons for a folder that is not there, for something else in its
+// place, and for a file larger than its reader takes.
 inline constexpr char kFolderNotFoundText[] = "フォルダが見つかりません";
 inline constexpr char kNotAFolderText[] = "フォルダではありません";
+inline constexpr char kFileTooLargeText[] = "ファイルが大きすぎます";
 
 // The text the error box shows for a message: "." is appended when the
 // message's last character orders after ".".

@@ -1,11 +1,9 @@
-// Game folder paths: slot names, the trailing separator and the folder of a path.
-#include "common/game_paths.h"
-
+// The game's paths: slot names, the scenario's and the slots' folders and
+// files, and the checks that the folders are there.
 #include "common/durable_file.h"
 #include "common/error_codes.h"
 #include "common/errors.h"
-#include "common/path_separator.h"
-#include "common/path_split.h"
+#include "common/paths.h"
 
 std::string SaveSlotName(int slot) { return "LOG" + std::to_string(slot) + ".DAT"; }
 
@@ -17,15 +15,8 @@ std::string SaveFolderOf(const std::string& gameFolder, const std::string& slotN
     return gameFolder + slotName + kPathSeparator;
 }
 
-std::string GameFolderPath(const std::string& folder) {
-    const std::vector<std::size_t> separators = PathSeparators(folder);
-    if (!separators.empty() && separators.back() + 1 == folder.size()) return folder;
-    return folder + kPathSeparator;
-}
-
-std::string FolderOfPath(const std::string& path) {
-    const std::vector<std::size_t> separators = PathSeparators(path);
-    return path.substr(0, separators.empty() ? 0 : separators.back() + 1);
+std::string SavePathOf(const std::string& gameFolder, const std::string& slotName) {
+    return SaveFolderOf(gameFolder, slotName) + kOfficerFileName;
 }
 
 void RequireFolder(const std::string& folder) {
@@ -37,9 +28,7 @@ void RequireFolder(const std::string& folder) {
 }
 
 void RequireGameFolder(const std::string& gameFolder) {
-    const std::vector<std::size_t> separators = PathSeparators(gameFolder);
-    const bool ended = !separators.empty() && separators.back() + 1 == gameFolder.size();
-    RequireFolder(ended ? gameFolder : FolderOfPath(gameFolder));
+    RequireFolder(EndsWithSeparator(gameFolder) ? gameFolder : FolderOfPath(gameFolder));
 }
 
 void RequireGameFolders(const std::string& gameFolder, const std::string& slotName) {

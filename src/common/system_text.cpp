@@ -1,12 +1,12 @@
 // Code-page independent helpers over the system's byte strings.
 #include "common/system_text.h"
 
-std::size_t LastCharacterStart(std::string_view text) {
+std::size_t LastCharacterStart(std::string_view text, std::size_t (*charLength)(std::string_view, std::size_t)) {
     std::size_t pos = 0;
     std::size_t last = 0;
     while (pos < text.size()) {
         last = pos;
-        pos += SystemCharLength(text, pos);
+        pos += charLength(text, pos);
     }
     return last;
 }

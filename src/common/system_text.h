@@ -13,9 +13,17 @@ constexpr bool IsSjisLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F)
 // (at least 1, never past the end).
 std::size_t SystemCharLength(std::string_view text, std::size_t pos);
 
+// Length of the Shift-JIS character starting at text[pos]; a lead byte with
+// nothing after it counts as a character of its own.
+inline std::size_t SjisCharLength(std::string_view text, std::size_t pos) {
+    return IsSjisLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+}
+
 // Byte offset of the last character of a non-empty text, walking it
-// character by character from its start.
-std::size_t LastCharacterStart(std::string_view text);
+// character by character from its start: characters of the system's code
+// page, or of Shift-JIS with SjisCharLength.
+std::size_t LastCharacterStart(std::string_view text,
+                               std::size_t (*charLength)(std::string_view, std::size_t) = SystemCharLength);
 
 // Shift-JIS (CP932) bytes as readable text in the system code page; bytes
 // that are not text (controls, NUL, broken characters, the backslash) come

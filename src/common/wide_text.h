@@ -23,7 +23,3 @@ std::wstring ErrorBoxWideText(const Exception& error);
 // equivalent there (a best-fit look-alike does not count): ansi then holds
 // "?" in place of each such character.
 bool ExactSystemText(std::wstring_view wide, std::string& ansi);
-
-// UTF-16 to CP932, as the program's own texts are held; characters CP932
-// lacks come out as "?".
-std::string ProgramBytes(std::wstring_view wide);

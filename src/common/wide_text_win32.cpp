@@ -57,5 +57,3 @@ bool ExactSystemText(std::wstring_view wide, std::string& ansi) {
     ansi = Narrow(wide, CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, utf8 ? nullptr : &usedDefault);
     return !usedDefault && (!ansi.empty() || wide.empty());
 }
-
-std::string ProgramBytes(std::wstring_view wide) { return Narrow(wide, kProgramCodePage, 0, nullptr); }

@@ -3,10 +3,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "common/frame.h"
 #include "settings/ini_file.h"
 #include "ui/app_title.h"
 #include "ui/application_run.h"
+#include "ui/frame.h"
 #include "ui/main_form.h"
 #include "ui/start_show.h"
 #include "ui/win32/application_window.h"

@@ -17,23 +17,6 @@ constexpr unsigned char kSpace = 0x20;
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= kSpace; }
 
-// Length of the Shift-JIS character starting at text[pos]; a lead byte with
-// nothing after it counts as a character of its own.
-std::size_t SjisCharLength(std::string_view text, std::size_t pos) {
-    return IsSjisLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
-}
-
-// The text without its last Shift-JIS character, walking it from its start.
-std::string_view WithoutLastCharacter(std::string_view text) {
-    std::size_t pos = 0;
-    std::size_t last = 0;
-    while (pos < text.size()) {
-        last = pos;
-        pos += SjisCharLength(text, pos);
-    }
-    return text.substr(0, last);
-}
-
 // Given name after the separating space: the family name stays, the given name
 // loses its blank bytes at both ends, gets the suffix and is right-aligned in
 // bytes 7 to 12. A given name too long for the suffix loses whole characters
@@ -42,7 +25,8 @@ std::string BuildWithGivenName(std::string_view name) {
     std::string_view given = name.substr(kFamilyLength, kGivenField);
     while (!given.empty() && IsBlank(given.front())) given.remove_prefix(1);
     while (!given.empty() && IsBlank(given.back())) given.remove_suffix(1);
-    while (given.size() + kSuffixLength > kGivenField) given = WithoutLastCharacter(given);
+    while (given.size() + kSuffixLength > kGivenField)
+        given = given.substr(0, LastCharacterStart(given, SjisCharLength));
 
     std::string built(name.substr(0, kFamilyLength));
     built.append(kGivenField - given.size() - kSuffixLength, static_cast<char>(kSpace));

@@ -1,6 +1,5 @@
 // The rewrite planned from both officer files read whole: for the dry run,
-// the preview and the backup. Kept apart from the rewrite, so that a program
-// that only rewrites does not carry the whole-file read.
+// the preview and the backup.
 #include <cstddef>
 #include <cstring>
 
@@ -39,15 +38,6 @@ std::vector<TOfficerNameChange> PlanOfficerNameChanges(const std::string& scenar
         changes.push_back({i, NameBytes(saveRecord), NameBytes(rewritten)});
     }
     return changes;
-}
-
-std::string ApplyOfficerNameChanges(std::string save, const std::vector<TOfficerNameChange>& changes) {
-    for (const TOfficerNameChange& change : changes) {
-        const std::size_t at = static_cast<std::size_t>(change.Index) * kOfficerRecordSize +
-                               offsetof(TOfficerRecord, OfficerName);
-        save.replace(at, change.NewName.size(), change.NewName);
-    }
-    return save;
 }
 
 std::vector<TOfficerNameChange> PlanOfficerNameRewrite(const std::string& scenarioFolder,

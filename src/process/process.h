@@ -7,9 +7,16 @@
 #include <string_view>
 #include <vector>
 
-#include "common/game_paths.h"
-#include "common/officer_name_change.h"
+#include "common/paths.h"
 #include "process/officer_file.h"
+
+// One record's name change, as a rewrite plans it or a restore would make it:
+// the row every front end shows (the dry run's line, the preview's table).
+struct TOfficerNameChange {
+    std::int32_t Index;
+    std::string CurrentName;  // the save's 12 name bytes (CP932)
+    std::string NewName;      // the 12 bytes a rewrite (or restore) would store
+};
 
 // The suffix "嗣" in CP932, on every platform.
 inline constexpr char kOfficerNameSuffix[] = "\x8E\x6B";
@@ -43,9 +50,6 @@ inline constexpr std::size_t kMaxOfficerFileSize = std::size_t{1} << 20;
 // from scenarioPath and savePath (named in the short-file error, code 100).
 std::vector<TOfficerNameChange> PlanOfficerNameChanges(const std::string& scenario, const std::string& save,
                                                        const std::string& scenarioPath, const std::string& savePath);
-
-// The save's bytes with the planned names in place: what the rewrite leaves.
-std::string ApplyOfficerNameChanges(std::string save, const std::vector<TOfficerNameChange>& changes);
 
 // Reads both officer files whole, once each and for reading only, and plans
 // (the dry run and the preview). Errors name the file.

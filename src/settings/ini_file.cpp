@@ -14,6 +14,7 @@ void TIniFile::WriteInteger(const std::string& section, const std::string& key, 
 }
 
 // The path is the system's text, the words are the program's.
-void TIniFile::RaiseWriteRefused() const {
-    throw EIniFileException(fileName_ + " に書き込めません", TTextSpan{0, fileName_.size()});
+void TIniFile::RaiseWriteRefused(const std::string& reason) const {
+    throw EIniFileException(fileName_ + " に書き込めません" + (reason.empty() ? "" : ": " + reason),
+                            TTextSpan{0, fileName_.size()});
 }

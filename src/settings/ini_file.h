@@ -16,13 +16,12 @@ public:
     TIniFile(const TIniFile&) = delete;
     TIniFile& operator=(const TIniFile&) = delete;
 
-    const std::string& FileName() const { return fileName_; }
-
     // At most 2047 bytes of value; the default for a missing file, section or
     // key; an empty text for a key with an empty value.
     std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
     std::int32_t ReadInteger(const std::string& section, const std::string& key, std::int32_t defaultValue) const;
-    // Raise EIniFileException("<path> に書き込めません") when the write is refused.
+    // Raise EIniFileException("<path> に書き込めません") when the write is
+    // refused; on Linux the reason follows (": <file>: <reason>").
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     void WriteInteger(const std::string& section, const std::string& key, std::int32_t value);
     // Asks the platform to write out what it holds of the file; never fails.
@@ -30,7 +29,7 @@ public:
     void UpdateFile();
 
 private:
-    [[noreturn]] void RaiseWriteRefused() const;
+    [[noreturn]] void RaiseWriteRefused(const std::string& reason = "") const;
 
     std::string fileName_;
 };
@@ -43,7 +42,7 @@ inline constexpr std::size_t kMaxIniValueLength = 2047;
 std::int32_t StrToIntDef(std::string_view text, std::int32_t defaultValue);
 
 // The settings file: beside the executable on Windows; on Linux
-// ${XDG_CONFIG_HOME:-$HOME/.config}/kasumiro/<program name>.ini.
+// <the user's settings folder>/<program name>.ini.
 std::string SettingsFilePath();
 
 // The Windows rule: the module path loses its last 4 bytes and gains ".ini".
@@ -51,7 +50,3 @@ std::string SettingsPathFromModulePath(const std::string& modulePath);
 // The Linux rule: the executable's extension becomes ".ini", or ".ini" is
 // appended when its file name has none.
 std::string SettingsPathFromExecutablePath(const std::string& executablePath);
-// The Linux place: <config>/kasumiro/ and the executable's file name by the
-// rule above, where <config> is xdgConfigHome when it is an absolute path and
-// home/.config otherwise.
-std::string SettingsPathInConfigFolder(const char* xdgConfigHome, const char* home, const std::string& executablePath);

@@ -1,62 +1,43 @@
 // Reading, locking and replacing the settings file on Linux.
 #include "settings/ini_file_io_posix.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
 
 #include "common/durable_file.h"
+#include "common/error_codes.h"
 #include "common/errors.h"
-#include "common/lock_wait.h"
+#include "common/lock_file_posix.h"
+#include "common/paths.h"
+#include "settings/ini_text.h"
 
 namespace {
 
 constexpr std::size_t kMaxFileNameLength = NAME_MAX;
 constexpr int kMaxLinkHops = 40;  // as the kernel allows before ELOOP
+constexpr char kSettingsBusyText[] = "ほかの実行が設定ファイルを使っています";
 
-std::string FolderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos) return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-// Reads to the end, or fails once more than kMaxSettingsFileSize bytes came
-// (a file that grew meanwhile).
-bool ReadAll(int fd, std::string& bytes) {
-    char buffer[4096];
-    while (bytes.size() <= kMaxSettingsFileSize) {
-        const ssize_t got =
-            RetryOnInterrupt([&] { return ::pread(fd, buffer, sizeof buffer, static_cast<off_t>(bytes.size())); });
-        if (got < 0) return false;
-        if (got == 0) return true;
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
-    return false;
+// A file without write permission is read-only, even for the superuser.
+void RequireWritable(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0 || (info.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)
+        throw EInOutError(kErrorAccessDenied, path);
 }
 
 }  // namespace
 
-TFileRead ReadRegularFile(const std::string& path) {
-    TFileRead read;
-    // O_NONBLOCK: opening a FIFO without a writer would wait forever.
-    const TDescriptor fd(RetryOnInterrupt([&] { return ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); }));
-    if (!fd.IsOpen()) {
-        read.Status = errno == ENOENT ? TReadStatus::Missing : TReadStatus::Refused;
-        return read;
-    }
+std::optional<std::string> ReadSettingsFile(const std::string& path) {
     // Ours is under 1 KiB: a huge (or sparse) file is not read into memory,
-    // nor written back dense.
-    const bool regular = ::fstat(fd.Get(), &read.Info) == 0 && S_ISREG(read.Info.st_mode) &&
-                         read.Info.st_size <= static_cast<off_t>(kMaxSettingsFileSize);
-    // An end found before the file's size is a read that failed: writing back
-    // what came would drop the keys that did not.
-    const bool whole = regular && ReadAll(fd.Get(), read.Bytes) &&
-                       read.Bytes.size() >= static_cast<std::size_t>(read.Info.st_size);
-    read.Status = whole ? TReadStatus::Read : TReadStatus::Refused;
-    return read;
+    // nor written back dense. A read cut short is refused: writing back what
+    // came would drop the keys that did not.
+    try {
+        return ReadWholeFile(FollowLinks(path), kMaxSettingsFileSize);
+    } catch (const EInOutError& error) {
+        if (error.ErrorCode() == kErrorFileNotFound || error.ErrorCode() == kErrorPathNotFound) return std::nullopt;
+        throw;
+    }
 }
 
 std::string FollowLinks(const std::string& path) {
@@ -68,46 +49,38 @@ std::string FollowLinks(const std::string& path) {
         const ssize_t length = ::readlink(current.c_str(), target, sizeof target);
         if (length < 0 || static_cast<std::size_t>(length) >= sizeof target) return current;
         const std::string link(target, static_cast<std::size_t>(length));
-        current = link.front() == '/' ? link : FolderOf(current).append("/").append(link);
+        current = link.front() == '/' ? link : FolderOfPath(current).append(link);
     }
     return current;  // a loop: what follows fails on it and refuses the write
 }
 
 std::string SideFileName(const std::string& path, const std::string& suffix) {
-    const std::size_t slash = path.rfind('/');
-    const std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
-    std::string name = path.substr(nameStart);
+    std::string name = FileNameOfPath(path);
     // Two long names cut to the same side name share its lock and temporary
     // file, which stays safe: the lock orders their writes.
     if (name.size() + suffix.size() > kMaxFileNameLength) name.resize(kMaxFileNameLength - suffix.size());
-    return path.substr(0, nameStart) + name + suffix;
+    return FolderOfPath(path) + name + suffix;
 }
 
-bool TSettingsLock::Take(const std::string& settingsPath) {
-    const std::string lockPath = SideFileName(settingsPath, ".lock");
-    const int fd = RetryOnInterrupt(
-        [&] { return ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666); });
-    if (fd < 0) return false;
-    fd_.Reset(fd);
+void AssignSettingsKey(const std::string& path, const std::string& section, const std::string& key,
+                       const std::string& value) {
+    const std::string target = FollowLinks(path);
+    // Something other than a regular file at the path is refused before a
+    // lock file is made beside it (a link to a device must not make one there).
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) throw EInOutError(kErrorAccessDenied, target);
+
     // Never waits for good: a process that keeps the lock (stopped, say) must
     // not keep this one from quitting. The write is refused after the wait.
-    bool failed = false;
-    const bool taken = WaitForLock([&] {
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
-        failed = errno != EWOULDBLOCK && errno != EINTR;
-        return failed;
-    });
-    return taken && !failed;
-}
+    const std::string lockPath = SideFileName(target, ".lock");
+    const TDescriptor lock = TakeLockFile(lockPath, 0666);
+    if (!lock.IsOpen()) throw EInOutError(kErrorSharingViolation, lockPath, kSettingsBusyText);
+    const std::optional<std::string> old = ReadSettingsFile(target);
+    if (old) RequireWritable(target);
 
-bool ReplaceFile(const std::string& path, const std::string& bytes) {
     // The one temporary name, taken under the lock: a leftover of a write that
     // was killed is removed first, so leftovers never pile up. The file keeps
     // the mode and owner of the one it replaces.
-    try {
-        ReplaceFileDurably(path, SideFileName(path, ".tmp"), bytes, TNewFileOwner::AsReplacedFile);
-        return true;
-    } catch (const Exception&) {
-        return false;
-    }
+    ReplaceFileDurably(target, SideFileName(target, ".tmp"), IniTextAssign(old.value_or(""), section, key, value),
+                       TNewFileOwner::AsReplacedFile);
 }

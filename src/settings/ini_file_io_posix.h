@@ -3,28 +3,19 @@
 // and the atomic replacement of the whole file.
 #pragma once
 
-#include <sys/stat.h>
-
 #include <cstddef>
+#include <optional>
 #include <string>
-
-#include "common/descriptor_posix.h"
-
-enum class TReadStatus { Read, Missing, Refused };
 
 // The largest settings file read; a larger one reads as missing and refuses writes.
 inline constexpr std::size_t kMaxSettingsFileSize = std::size_t{1} << 20;
 
-// A settings file read whole. Refused: it is no regular file (a folder, a
-// FIFO, a device), is larger than kMaxSettingsFileSize or could not be read.
-struct TFileRead {
-    TReadStatus Status = TReadStatus::Missing;
-    std::string Bytes;
-    struct stat Info {};
-};
-
-// Never blocks: a FIFO or device at the path is refused, not opened for good.
-TFileRead ReadRegularFile(const std::string& path);
+// The settings file's bytes, read whole as ReadWholeFile reads them once its
+// links are followed: never blocking, a FIFO or device at the path is refused,
+// not opened for good. None when nothing is there; a file that cannot be
+// read (no regular file, larger than kMaxSettingsFileSize, a read cut short)
+// raises EInOutError naming it.
+std::optional<std::string> ReadSettingsFile(const std::string& path);
 
 // The path with every symbolic link followed, also when the last one dangles:
 // a write goes to where the link points, never in the link's place.
@@ -34,18 +25,12 @@ std::string FollowLinks(const std::string& path);
 // name fits: the file name is shortened when the suffix would make it too long.
 std::string SideFileName(const std::string& path, const std::string& suffix);
 
-// Holds the settings file's advisory lock (an flock on a lock file beside it)
-// from a successful Take to its end, so read-modify-writes do not interleave.
-// Take waits at most 5 seconds for another holder, then gives up (false).
-class TSettingsLock {
-public:
-    bool Take(const std::string& settingsPath);
-
-private:
-    TDescriptor fd_;
-};
-
-// Puts bytes in path's place through the file's one temporary name, durably
-// (ReplaceFileDurably): the file being replaced keeps its owner and
-// permissions. False when anything failed; the temporary file is removed then.
-bool ReplaceFile(const std::string& path, const std::string& bytes);
+// Sets one key of the settings file at path (links followed) under its
+// advisory lock (an flock on a lock file beside it, waited for 5 seconds at
+// most), so read-modify-writes do not interleave: the file is read, changed
+// and put in place whole through its one temporary name (ReplaceFileDurably),
+// keeping its owner and permissions. A refusal raises an Exception naming the
+// file and the reason: no regular file, no write permission, a lock another
+// run kept, a failed read or write (the temporary file is removed then).
+void AssignSettingsKey(const std::string& path, const std::string& section, const std::string& key,
+                       const std::string& value);

@@ -3,8 +3,7 @@
 // cut short and two writers never lose each other's keys.
 #include "settings/ini_file.h"
 
-#include <unistd.h>
-
+#include "common/errors.h"
 #include "settings/ini_file_io_posix.h"
 #include "settings/ini_text.h"
 
@@ -18,29 +17,23 @@ void TIniFile::UpdateFile() {}
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
     // A file that cannot be read gives the default, as a missing one does.
-    const TFileRead file = ReadRegularFile(fileName_);
-    if (file.Status != TReadStatus::Read) return defaultValue;
-    auto value = IniTextLookup(file.Bytes, section, key);
+    std::optional<std::string> bytes;
+    try {
+        bytes = ReadSettingsFile(fileName_);
+    } catch (const Exception&) {
+        return defaultValue;
+    }
+    if (!bytes) return defaultValue;
+    auto value = IniTextLookup(*bytes, section, key);
     if (!value) return defaultValue;
     if (value->size() > kMaxIniValueLength) value->resize(kMaxIniValueLength);
     return *value;
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
-    const std::string target = FollowLinks(fileName_);
-    // Something other than a regular file at the path is refused before a
-    // lock file is made beside it (a link to a device must not make one there).
-    struct stat info {};
-    if (::stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) RaiseWriteRefused();
-
-    TSettingsLock lock;
-    if (!lock.Take(target)) RaiseWriteRefused();
-    const TFileRead old = ReadRegularFile(target);
-    if (old.Status == TReadStatus::Refused) RaiseWriteRefused();
-    const bool exists = old.Status == TReadStatus::Read;
-    // A file without write permission is read-only, even for the superuser.
-    if (exists && ((old.Info.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) RaiseWriteRefused();
-
-    const std::string updated = IniTextAssign(old.Bytes, section, key, value);
-    if (!ReplaceFile(target, updated)) RaiseWriteRefused();
+    try {
+        AssignSettingsKey(fileName_, section, key, value);
+    } catch (const Exception& error) {
+        RaiseWriteRefused(error.Message());
+    }
 }

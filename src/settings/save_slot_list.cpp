@@ -1,7 +1,7 @@
 // The save slot list's stored selection and labels for the current game folder.
 #include "settings/save_slot_list.h"
 
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "settings/date_settings.h"
 #include "settings/settings_store.h"
 #include "settings/slot_query.h"

@@ -1,8 +1,7 @@
 // The three moments at which the main window touches the settings file.
 #include "settings/settings_store.h"
 
-#include "common/path_separator.h"
-#include "common/path_split.h"
+#include "common/paths.h"
 
 TStartupSettings LoadStartupSettings(const std::string& settingsPath, std::unique_ptr<TIniFile>& iniFile,
                                      std::string& baseDir) {
@@ -16,8 +15,7 @@ TStartupSettings LoadStartupSettings(const std::string& settingsPath, std::uniqu
     result.HasGameFolder = true;
     result.ChooserDirectory = stored;
     // One separator at the end goes, a whole character: a CP932 trail byte may be 0x5C.
-    const std::vector<std::size_t> separators = PathSeparators(stored);
-    if (!separators.empty() && separators.back() + 1 == stored.size()) result.ChooserDirectory.pop_back();
+    if (EndsWithSeparator(stored)) result.ChooserDirectory.pop_back();
     return result;
 }
 

@@ -4,13 +4,11 @@
 
 #include <functional>
 #include <string>
-#include <string_view>
 
 // The rule itself: keep what follows the last separator, cut at the first
 // ".", lower-case from the second byte on. Both searches go character by
 // character, so a trail byte is never taken for a separator or a dot.
-std::string ApplicationTitleFromPath(std::string_view path, char separator,
-                                     const std::function<std::string(std::string)>& lowerCase);
+std::string ApplicationTitleFromPath(const std::string& path, const std::function<std::string(std::string)>& lowerCase);
 
 // The running program's title, computed once from its own path.
 const std::string& ApplicationTitle();

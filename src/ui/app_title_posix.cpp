@@ -6,7 +6,7 @@
 #include "common/executable_path.h"
 
 const std::string& ApplicationTitle() {
-    static const std::string title = ApplicationTitleFromPath(ExecutablePath(), '/', [](std::string text) {
+    static const std::string title = ApplicationTitleFromPath(ExecutablePath(), [](std::string text) {
         for (char& c : text) c = AsciiLower(c);
         return text;
     });

@@ -15,7 +15,7 @@ const std::string& ApplicationTitle() {
         std::string path = ExecutablePath();
         if (path.size() > kTitlePathLength) path.resize(kTitlePathLength);
         OemToCharA(path.data(), path.data());
-        return ApplicationTitleFromPath(path, '\\', [](std::string text) {
+        return ApplicationTitleFromPath(path, [](std::string text) {
             CharLowerA(text.data());
             return text;
         });

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "common/frame.h"
+#include "ui/frame.h"
 
 class TForm1;
 

@@ -10,7 +10,7 @@
 #include <span>
 #include <string>
 
-#include "common/frame.h"
+#include "ui/frame.h"
 
 // UndoableInformation is the information box with 元に戻す(&U) beside OK;
 // Error is the error box, which each front end draws as the system's own
@@ -77,9 +77,6 @@ TBoxCaption BoxCaption(TBoxKind kind);
 constexpr std::int32_t BoxTextWidthLimit(std::int32_t screenWidth) {
     return std::max<std::int32_t>((screenWidth > 0 ? screenWidth : 1280) / 2, 16);
 }
-
-// The buttons of a box, left to right.
-constexpr std::span<const TBoxButtonDescription> BoxButtons(TBoxKind kind) { return DescribeBox(kind).Buttons; }
 
 // What Esc answers: the cancel button's answer.
 constexpr std::int32_t EscapeAnswer(const TBoxDescription& box) { return box.Buttons[box.CancelButton].Answer; }

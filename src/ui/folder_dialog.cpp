@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "common/errors.h"
-#include "common/path_separator.h"
+#include "common/paths.h"
 
 TFolderDialog::TFolderDialog(IFolderChooser& chooser) : Directory(), Title("フォルダーの選択"), chooser_(chooser) {}
 

@@ -6,8 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "common/frame.h"
 #include "settings/settings_store.h"
+#include "ui/frame.h"
 #include "ui/main_form_layout.h"
 #include "ui/save_slot_group.h"
 

@@ -2,9 +2,9 @@
 #include "ui/silent_backup_rewrite.h"
 
 #include "backup/save_backup.h"
-#include "common/frame.h"
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "process/process.h"
+#include "ui/frame.h"
 #include "ui/undoable_rewrite.h"
 
 void RunSilentlyBackedUpRewrite(const std::string& gameFolder, const std::string& slotName) {

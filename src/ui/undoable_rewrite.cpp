@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "process/process.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "backup/save_backup.h"
-#include "common/frame.h"
+#include "ui/frame.h"
 
 inline constexpr char kExecuteQuestion[] = "実行しますか?";
 

@@ -6,7 +6,7 @@
 
 #include "cli/run_program.h"
 #include "cli/sample_game.h"
-#include "common/path_separator.h"
+#include "common/paths.h"
 #include "common/version.h"
 #include "file_kit/temp_dir.h"
 #include "support/backup_home.h"
@@ -284,6 +284,8 @@ TEST(KasumiroCli, IoErrorsGiveTheErrorBoxTextAndExitCode1) {
          "LOG3.DAT/BUSYO21.BIN: ファイルの末尾以降を読み込みました.\n"},
         {"short scenario file", full.substr(0, 38 * 5 + 20), full,
          "NEW.DAT/BUSYO21.BIN: ファイルの末尾以降を読み込みました.\n"},
+        {"save file over 1 MiB", full, full + std::string((std::size_t{1} << 20) + 1 - full.size(), '\0'),
+         "LOG3.DAT/BUSYO21.BIN: ファイルが大きすぎます.\n"},
     };
     for (const auto& c : cases) {
         TTempDir game;
@@ -296,7 +298,7 @@ TEST(KasumiroCli, IoErrorsGiveTheErrorBoxTextAndExitCode1) {
         }
         if (!c.Scenario.empty()) WriteFileBytes(SubFolder(game.Path(), "NEW.DAT") + "BUSYO21.BIN", c.Scenario);
         if (!c.Save.empty()) WriteFileBytes(SubFolder(game.Path(), "LOG3.DAT") + "BUSYO21.BIN", c.Save);
-        for (const char* mode : {"--dry-run", "--"}) {
+        for (const char* mode : {"--dry-run", "--", "--no-backup"}) {
             const TProgramResult result = RunCli({"rewrite", mode, game.Path() + c.GameSuffix, "3"});
             EXPECT_EQ(result.ExitCode, 1) << c.What << " " << mode;
             // Each error names its file or folder, then the reason.
@@ -432,11 +434,20 @@ TEST(KasumiroCli, SlotsShowsSaveTimesAndEmptySlots) {
     }
 }
 
-TEST(KasumiroCli, SlotsOfAMissingFolderAreAllEmpty) {
+// A folder that is missing or holds no scenario is no game: refused as rewrite refuses it.
+TEST(KasumiroCli, SlotsOfAFolderThatIsNoGameFail) {
     TTempDir dir;
-    const TProgramResult result = RunCli({"slots", dir.Path() + "no-such-game"});
-    EXPECT_EQ(result.ExitCode, 0);
-    EXPECT_EQ(result.Out, "LOG1.DAT  ---\nLOG2.DAT  ---\nLOG3.DAT  ---\nLOG4.DAT  ---\nLOG5.DAT  ---\n");
+    const std::string missing = dir.Path() + "no-such-game";
+    const std::pair<std::string, std::string> cases[] = {
+        {missing, missing + kPathSeparator},
+        {dir.Path(), dir.Path() + "NEW.DAT" + kPathSeparator},
+    };
+    for (const auto& [folder, named] : cases) {
+        const TProgramResult result = RunCli({"slots", folder});
+        EXPECT_EQ(result.ExitCode, 1) << folder;
+        EXPECT_EQ(result.Out, "") << folder;
+        EXPECT_EQ(result.Err, named + ": フォルダが見つかりません.\n");
+    }
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "cli/run_program.h"
-#include "common/path_separator.h"
+#include "common/paths.h"
 
 void MakeSampleGame(const std::string& folder) {
     const TProgramResult result = RunProgram(KASUMIRO_SAMPLE_TOOL_PATH, {folder});

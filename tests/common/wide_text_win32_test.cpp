@@ -55,9 +55,4 @@ TEST(WideText, PathsGoBackToTheSystemCodePageOnlyWhenExact) {
     }
 }
 
-TEST(WideText, ProgramBytesGiveTheProgramsTextBack) {
-    EXPECT_EQ(ProgramBytes(L"\u5B9F\u884C\u3057\u307E\u3059\u304B?"), "実行しますか?");
-    EXPECT_EQ(ProgramBytes(SystemText("LOG1.DAT  ---")), "LOG1.DAT  ---");
-}
-
 }  // namespace

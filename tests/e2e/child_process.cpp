@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-#include "common/game_paths.h"
+#include "common/paths.h"
 
 namespace e2e {
 

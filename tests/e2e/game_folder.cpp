@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "file_kit/game_folder.h"
 #include "process/officer_file.h"
 #include "support/officer_files.h"

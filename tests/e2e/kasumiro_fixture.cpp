@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "common/executable_path.h"
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "e2e/window_driver.h"
 
 namespace e2e {

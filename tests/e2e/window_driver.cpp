@@ -95,6 +95,15 @@ std::wstring WideWindowText(HWND window) {
     return text;
 }
 
+std::string ProgramBytes(std::wstring_view wide) {
+    const int size = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(932, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    if (length <= 0) return {};
+    std::string bytes(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(932, 0, wide.data(), size, bytes.data(), length, nullptr, nullptr);
+    return bytes;
+}
+
 std::string WindowText(HWND window) { return ProgramBytes(WideWindowText(window)); }
 
 bool IsVisibleWindow(HWND window) { return IsWindow(window) && IsWindowVisible(window); }

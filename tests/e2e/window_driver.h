@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace e2e {
@@ -23,6 +24,8 @@ std::string ClassName(HWND window);
 // The window's text as the window itself reports it (WM_GETTEXT in its wide
 // form), whatever the system's code page.
 std::wstring WideWindowText(HWND window);
+// UTF-16 to CP932, as the program's own texts are held; "?" for what CP932 lacks.
+std::string ProgramBytes(std::wstring_view wide);
 // The same as CP932 bytes, to compare with the program's Japanese texts.
 std::string WindowText(HWND window);
 bool IsVisibleWindow(HWND window);

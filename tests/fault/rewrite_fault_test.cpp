@@ -20,7 +20,7 @@
 #include "cli/cli_commands.h"
 #include "common/durable_file.h"
 #include "common/errors.h"
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "fault/syscall_faults.h"
 #include "file_kit/temp_dir.h"
 #include "process/process.h"

@@ -43,7 +43,8 @@ protected:
         try {
             ini.WriteInteger("Kasumiro", "SaveData", 4);
         } catch (const EIniFileException& e) {
-            EXPECT_EQ(e.Message(), path_ + " に書き込めません");
+            // The reason follows, naming the file or folder that failed.
+            EXPECT_EQ(e.Message().rfind(path_ + " に書き込めません: " + dir_.Path(), 0), 0u) << e.Message();
             return true;
         }
         return false;

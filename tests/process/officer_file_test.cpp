@@ -6,7 +6,7 @@
 #include <cstring>
 
 #include "common/errors.h"
-#include "common/path_separator.h"
+#include "common/paths.h"
 #include "file_kit/temp_dir.h"
 #include "process/officer_file.h"
 #include "support/officer_files.h"

@@ -2,7 +2,7 @@
 // what is left alone, how a failing run ends, and the dry-run plan.
 #include <gtest/gtest.h>
 
-#include "common/path_separator.h"
+#include "common/paths.h"
 #include "file_kit/temp_dir.h"
 #include "process/process.h"
 #include "support/fake_frame.h"

@@ -3,8 +3,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "common/frame.h"
 #include "qt_tests.h"
+#include "ui/frame.h"
 #include "ui/qt/message_form.h"
 #include "ui_script.h"
 

@@ -9,7 +9,7 @@
 #include <QTest>
 
 #include "cli/sample_game.h"
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "file_kit/game_folder.h"
 #include "settings/locale_info.h"
 #include "ui/main_form.h"

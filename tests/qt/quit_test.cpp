@@ -12,10 +12,10 @@
 #include <csignal>
 #include <cstdio>
 
-#include "common/frame.h"
 #include "file_kit/temp_dir.h"
 #include "qt_fixture.h"
 #include "qt_tests.h"
+#include "ui/frame.h"
 #include "ui/qt/quit_signals.h"
 
 namespace {
@@ -79,7 +79,9 @@ private slots:
         ::close(errFile);
         QVERIFY(!boxShown);
         const std::string err = ReadFileBytes(errPath);
-        QVERIFY2(err.find("kasumiro: " + f.SettingsPath + " に書き込めません.") != std::string::npos, err.c_str());
+        const std::string refused = f.SettingsPath + " に書き込めません: " + f.SettingsPath +
+                                    ".lock: 不正なファイル名です.";
+        QVERIFY2(err.find("kasumiro: " + refused) != std::string::npos, err.c_str());
     }
 
     // A quit asked for while the chooser of the first start is open ends the

@@ -177,7 +177,8 @@ private slots:
         f.MakeGame({0});
         WriteFileBytes(f.GameFolder() + "not-a-folder", "x");
         f.SettingsPath = f.GameFolder() + "not-a-folder/kasumiro/kasumiro.ini";
-        const QString error = ToQString(f.SettingsPath + " に書き込めません.");
+        const QString error =
+            ToQString(f.SettingsPath + " に書き込めません: " + f.SettingsPath + ".lock: 不正なファイル名です.");
         f.Script.OnModal<QFileDialog>([&](QFileDialog& dialog) { ChooseFolder(dialog, f.GameFolder()); });
         f.Script.OnModal<QMessageBox>([&](QMessageBox& box) {
             QCOMPARE(box.text(), error);

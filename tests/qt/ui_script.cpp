@@ -4,7 +4,7 @@
 #include <QAbstractButton>
 #include <QTest>
 
-#include "common/frame.h"
+#include "ui/frame.h"
 
 namespace {
 

@@ -63,7 +63,7 @@ TEST(IniFilePosix, ReadOnlyFileRefusesAndStaysAsItWas) {
         ini.WriteInteger("Kasumiro", "SaveData", 4);
         ADD_FAILURE() << "no error";
     } catch (const EIniFileException& e) {
-        EXPECT_EQ(e.Message(), path + " に書き込めません");
+        EXPECT_EQ(e.Message(), path + " に書き込めません: " + path + ": ファイルへのアクセスが拒否されました");
     }
     EXPECT_EQ(ReadFileBytes(path), before);
     EXPECT_TRUE(LeftoverFiles(dir.Path()).empty());
@@ -105,11 +105,13 @@ bool InChildWithin(unsigned seconds, const std::function<bool()>& check) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-bool RefusesTheWrite(TIniFile& ini) {
+// Whether the write is refused naming the file, then the file of the reason and the reason.
+bool RefusesTheWrite(TIniFile& ini, const std::string& path, const std::string& reason) {
     try {
         ini.WriteInteger("Kasumiro", "SaveData", 4);
     } catch (const EIniFileException& e) {
-        return e.Message() == ini.FileName() + " に書き込めません";
+        EXPECT_EQ(e.Message(), path + " に書き込めません: " + reason);
+        return e.Message() == path + " に書き込めません: " + reason;
     }
     return false;
 }
@@ -119,18 +121,22 @@ bool RefusesTheWrite(TIniFile& ini) {
 TEST(IniFilePosix, NoRegularFileAtThePathReadsAsMissingAndRefusesWrites) {
     TTempDir dir;
     const std::string path = dir.Path() + "k.ini";
-    const std::function<void()> makers[] = {
-        [&] { MakeFolder(path); },
-        [&] { ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); },
-        [&] { std::filesystem::create_symlink("/dev/null", path); },
+    const std::string denied = ": ファイルへのアクセスが拒否されました";
+    const struct {
+        std::function<void()> Make;  // what is put at the path
+        std::string Reason;          // the refusal's file and reason
+    } cases[] = {
+        {[&] { MakeFolder(path); }, path + denied},
+        {[&] { ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0); }, path + denied},
+        {[&] { std::filesystem::create_symlink("/dev/null", path); }, "/dev/null" + denied},
     };
-    for (const auto& make : makers) {
+    for (const auto& c : cases) {
         std::filesystem::remove(path);
-        make();
+        c.Make();
         const auto type = std::filesystem::symlink_status(path).type();
         EXPECT_TRUE(InChildWithin(5, [&] {
             TIniFile ini(path);
-            return ini.ReadString("Kasumiro", "BaseDir", "Error") == "Error" && RefusesTheWrite(ini);
+            return ini.ReadString("Kasumiro", "BaseDir", "Error") == "Error" && RefusesTheWrite(ini, path, c.Reason);
         })) << static_cast<int>(type);
         EXPECT_EQ(std::filesystem::symlink_status(path).type(), type);
         EXPECT_TRUE(LeftoverFiles(dir.Path()).empty());
@@ -150,7 +156,7 @@ TEST(IniFilePosix, AWriteGivesUpOnALockHeldElsewhereAfter5s) {
     EXPECT_TRUE(InChildWithin(8, [&] {
         TIniFile ini(path);
         const auto start = std::chrono::steady_clock::now();
-        const bool refused = RefusesTheWrite(ini);
+        const bool refused = RefusesTheWrite(ini, path, path + ".lock: ほかの実行が設定ファイルを使っています");
         const auto waited = std::chrono::steady_clock::now() - start;
         return refused && waited >= std::chrono::milliseconds(4900) && waited < std::chrono::seconds(7);
     }));
@@ -179,7 +185,7 @@ TEST(IniFilePosix, AFileOverOneMebibyteReadsAsMissingAndStaysAsItWas) {
         TIniFile ini(path);
         EXPECT_EQ(ini.ReadInteger("Kasumiro", "SaveData", -1), c.Read) << c.Size;
         if (c.Read != -1) continue;
-        EXPECT_TRUE(RefusesTheWrite(ini)) << c.Size;
+        EXPECT_TRUE(RefusesTheWrite(ini, path, path + ": ファイルが大きすぎます")) << c.Size;
         struct stat after {};
         ASSERT_EQ(::stat(path.c_str(), &after), 0);
         EXPECT_EQ(after.st_size, before.st_size);

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "common/path_separator.h"
+#include "common/paths.h"
 #include "file_kit/file_time.h"
 #include "file_kit/temp_dir.h"
 #include "settings/builtin_locale.h"

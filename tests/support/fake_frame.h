@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "common/frame.h"
+#include "ui/frame.h"
 
 class TFakeFrame : public IFrame {
 public:

@@ -4,7 +4,7 @@
 #include <stdexcept>
 
 #include "common/errors.h"
-#include "common/game_paths.h"
+#include "common/paths.h"
 #include "process/process.h"
 
 std::string Bytes(std::initializer_list<unsigned> values) {

@@ -1,6 +1,7 @@
 // The application title rule, fed with paths as either platform reports them.
 #include <gtest/gtest.h>
 
+#include "common/paths.h"
 #include "ui/app_title.h"
 
 namespace {
@@ -13,23 +14,23 @@ std::string AsciiLower(std::string text) {
 }
 
 TEST(ApplicationTitleFromPath, NameWithoutExtensionLowerCasedAfterFirstByte) {
+    const std::string sep(1, kPathSeparator);
     const struct {
-        const char* path;
-        char separator;
+        std::string path;
         const char* title;
     } cases[] = {
-        {"C:\\Tools\\KASUMIRO.EXE", '\\', "Kasumiro"},
-        {"C:\\Tools\\Kasumiro.old.exe", '\\', "Kasumiro"},
-        {"C:\\Tools\\kasumiro.exe", '\\', "kasumiro"},
-        {"C:\\Tools.d\\KASUMIRO", '\\', "Kasumiro"},
-        {"KASUMIRO.EXE", '\\', "Kasumiro"},
-        {"/opt/kasumiro/bin/kasumiro-cli", '/', "kasumiro-cli"},
-        {"/opt/KASU.MIRO/Tool", '/', "Tool"},
-        {"C:\\Tools\\.exe", '\\', ""},
-        {"C:\\Tools\\", '\\', ""},
-        {"C:\\Tools\\X.EXE", '\\', "X"},
+        {"C:" + sep + "Tools" + sep + "KASUMIRO.EXE", "Kasumiro"},
+        {"C:" + sep + "Tools" + sep + "Kasumiro.old.exe", "Kasumiro"},
+        {"C:" + sep + "Tools" + sep + "kasumiro.exe", "kasumiro"},
+        {"C:" + sep + "Tools.d" + sep + "KASUMIRO", "Kasumiro"},
+        {"KASUMIRO.EXE", "Kasumiro"},
+        {"/opt/kasumiro/bin/kasumiro-cli", "kasumiro-cli"},
+        {"/opt/KASU.MIRO/Tool", "Tool"},
+        {"C:" + sep + "Tools" + sep + ".exe", ""},
+        {"C:" + sep + "Tools" + sep, ""},
+        {"C:" + sep + "Tools" + sep + "X.EXE", "X"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ApplicationTitleFromPath(c.path, c.separator, AsciiLower), c.title) << c.path;
+    for (const auto& c : cases) EXPECT_EQ(ApplicationTitleFromPath(c.path, AsciiLower), c.title) << c.path;
 }
 
 TEST(ApplicationTitle, IsTheRunningTestProgramsName) {

@@ -55,7 +55,7 @@ TEST_P(BoxTemplateTest, BuildsAStandardDialogWithTheBoxControls) {
         EXPECT_EQ(childStyle & want.Style, want.Style) << "control " << i << " style " << std::hex << childStyle;
     }
     // The default button comes first in tab order, so it takes the focus.
-    EXPECT_EQ(GetNextDlgTabItem(dialog, nullptr, FALSE), GetDlgItem(dialog, BoxButtons(c.Kind)[0].Answer));
+    EXPECT_EQ(GetNextDlgTabItem(dialog, nullptr, FALSE), GetDlgItem(dialog, DescribeBox(c.Kind).Buttons[0].Answer));
     DestroyWindow(dialog);
 }
 

@@ -8,8 +8,7 @@
 #include <set>
 
 #include "backup/save_backup.h"
-#include "common/game_paths.h"
-#include "common/path_separator.h"
+#include "common/paths.h"
 #include "file_kit/game_folder.h"
 #include "file_kit/temp_dir.h"
 #include "settings/settings_store.h"
@@ -334,7 +333,7 @@ TEST_F(Form1Test, RefusedSettingsWriteEndsStartUpAndIsReportedOnce) {
     DispatchEvent([&] { form->FormCreate(nullptr); });
 
     ASSERT_EQ(frame.Errors.size(), 1u);
-    EXPECT_EQ(frame.Errors[0], unwritable + " に書き込めません");
+    EXPECT_EQ(frame.Errors[0].rfind(unwritable + " に書き込めません", 0), 0u) << frame.Errors[0];
     EXPECT_EQ(BaseDir, game + Sep());
     ExpectDesignLabels();
     EXPECT_EQ(form->SaveDataGroup.ItemIndex(), -1);

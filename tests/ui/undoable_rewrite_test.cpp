@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "backup/save_backup.h"
-#include "common/path_separator.h"
+#include "common/paths.h"
 #include "file_kit/temp_dir.h"
 #include "support/backup_home.h"
 #include "support/fake_frame.h"

@@ -1,8 +1,7 @@
 // Test game folders, built in one place for every test.
 #include "file_kit/game_folder.h"
 
-#include "common/game_paths.h"
-#include "common/path_separator.h"
+#include "common/paths.h"
 #include "file_kit/file_time.h"
 #include "file_kit/temp_dir.h"
 

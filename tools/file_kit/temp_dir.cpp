@@ -8,7 +8,7 @@
 #include <random>
 #include <stdexcept>
 
-#include "common/path_separator.h"
+#include "common/paths.h"
 #include "file_kit/native_path.h"
 
 namespace fs = std::filesystem;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "backup/save_backup.h"
-#include "common/frame.h"
+#include "ui/frame.h"
 #include "ui/qt/box_placement.h"
 #include "ui/qt/change_list_view.h"
 #include "ui/qt/qt_text.h"

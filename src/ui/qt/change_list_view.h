@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "common/officer_name_change.h"
+#include "process/process.h"
 
 class QTreeWidget;
 

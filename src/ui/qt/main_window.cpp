@@ -17,10 +17,10 @@
 #include <cstdlib>
 #include <functional>
 
-#include "common/frame.h"
 #include "settings/date_settings.h"
 #include "settings/date_text.h"
 #include "ui/form_scaling.h"
+#include "ui/frame.h"
 #include "ui/qt/japanese_font.h"
 #include "ui/qt/push_button.h"
 #include "ui/qt/qt_text.h"

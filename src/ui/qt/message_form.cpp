@@ -16,7 +16,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "common/frame.h"
+#include "ui/frame.h"
 #include "ui/qt/box_placement.h"
 #include "ui/qt/change_list_view.h"
 #include "ui/qt/qt_text.h"

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <string>
 
-#include "common/frame.h"
 #include "ui/box_description.h"
+#include "ui/frame.h"
 
 class QWidget;
 

@@ -5,11 +5,11 @@
 #include <QApplication>
 #include <QSessionManager>
 
-#include <filesystem>
-#include <system_error>
-
-#include "common/frame.h"
+#include "common/durable_file.h"
+#include "common/errors.h"
+#include "common/paths.h"
 #include "ui/application_run.h"
+#include "ui/frame.h"
 #include "ui/main_form.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_folder_chooser.h"
@@ -21,9 +21,11 @@ namespace {
 // folder, which may not exist yet. A failure shows later, when the write is
 // refused and reported with the settings file's path.
 void MakeSettingsFolder(const std::string& settingsPath) {
-    const std::filesystem::path folder = std::filesystem::path(settingsPath).parent_path();
-    std::error_code ignored;
-    if (!folder.empty()) std::filesystem::create_directories(folder, ignored);
+    try {
+        MakeFolders(FolderOfPath(settingsPath));
+    } catch (const Exception&) {
+        return;
+    }
 }
 
 // Asked to quit before the loop ran (a signal while the chooser was open):

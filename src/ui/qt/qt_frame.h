@@ -2,8 +2,8 @@
 // error box and quitting the event loop.
 #pragma once
 
-#include "common/frame.h"
 #include "ui/box_description.h"
+#include "ui/frame.h"
 
 class QWidget;
 

@@ -10,9 +10,9 @@
 
 #include <optional>
 
-#include "common/frame.h"
 #include "settings/ini_file.h"
 #include "ui/application_run.h"
+#include "ui/frame.h"
 #include "ui/qt/command_line.h"
 #include "ui/qt/qt_application.h"
 #include "ui/qt/qt_frame.h"

@@ -1,5 +1,6 @@
 // The program's byte strings as Qt text and back. On Linux every text of the
-// program is UTF-8 (officer names never reach the window), so one conversion serves.
+// program is UTF-8, the officer names of the preview too once made readable
+// (SjisToReadableText), so one conversion serves.
 #pragma once
 
 #include <QString>

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "common/errors.h"
-#include "common/frame.h"
+#include "ui/frame.h"
 
 namespace {
 

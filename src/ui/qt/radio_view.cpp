@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "common/frame.h"
+#include "ui/frame.h"
 #include "ui/qt/qt_text.h"
 
 void TRadioButton::keyPressEvent(QKeyEvent* event) {

@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "backup/save_backup.h"
-#include "common/frame.h"
+#include "ui/frame.h"
 #include "ui/main_form.h"
 #include "ui/qt/backup_list_dialog.h"
 #include "ui/qt/qt_text.h"

@@ -2,9 +2,9 @@
 // screen, the owner of the main window and the holder of the task-bar entry.
 #include "ui/win32/application_window.h"
 
-#include "common/errors.h"
-#include "common/frame.h"
 #include "common/wide_text.h"
+#include "ui/frame.h"
+#include "ui/win32/window_class.h"
 
 namespace {
 
@@ -13,25 +13,13 @@ constexpr wchar_t kApplicationClass[] = L"TApplication";
 }  // namespace
 
 TApplicationWindow::TApplicationWindow(HINSTANCE instance, const std::string& title) {
-    WNDCLASSEXW wc{};
-    if (!GetClassInfoExW(instance, kApplicationClass, &wc)) {
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = &TApplicationWindow::WindowProc;
-        wc.hInstance = instance;
-        wc.hIcon = LoadIconW(instance, L"MAINICON");
-        wc.hIconSm = static_cast<HICON>(LoadImageW(instance, L"MAINICON", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
-        wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        wc.lpszClassName = kApplicationClass;
-        if (!RegisterClassExW(&wc))
-            throw ESystemError("ウィンドウクラスを登録できません", static_cast<std::int32_t>(GetLastError()));
-    }
+    RegisterWindowClass(instance, kApplicationClass, &TApplicationWindow::WindowProc, nullptr);
     // The title comes from the executable's name: the system's code page.
     window_ = TWindow(CreateWindowExW(0, kApplicationClass, SystemText(title).c_str(),
                                       WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                                       GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0,
                                       nullptr, nullptr, instance, nullptr));
-    if (!window_.Get()) throw EOutOfMemory();
+    if (!window_.Get()) RaiseWindowNotCreated();
     SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     // The entry is there from the start, before any chooser or box appears.
     ShowWindow(window_.Get(), SW_SHOWNOACTIVATE);

@@ -7,7 +7,7 @@
 #include <cstring>
 #include <utility>
 
-#include "common/frame.h"
+#include "ui/frame.h"
 
 namespace {
 

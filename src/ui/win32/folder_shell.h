@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "common/path_separator.h"
+#include "common/paths.h"
 
 using TWindowHandle = void*;
 // A shell item list (PIDL): opaque, freed through the shell's allocator.

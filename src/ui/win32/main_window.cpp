@@ -5,16 +5,15 @@
 #include <algorithm>
 #include <string>
 
-#include "common/errors.h"
-#include "common/frame.h"
 #include "common/wide_text.h"
 #include "settings/date_settings.h"
 #include "ui/form_scaling.h"
+#include "ui/frame.h"
 #include "ui/main_form_layout.h"
 #include "ui/win32/default_button.h"
-#include "ui/win32/main_window_class.h"
 #include "ui/win32/slot_group_layout.h"
 #include "ui/win32/undo_menu.h"
+#include "ui/win32/window_class.h"
 #include "ui/win32/window_font.h"
 
 // The window description names the font's character set by its Windows number.
@@ -34,7 +33,8 @@ COLORREF ColourOf(std::uint32_t bgr) { return static_cast<COLORREF>(bgr); }
 }  // namespace
 
 TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), owner_(owner) {
-    RegisterMainWindowClass(instance, &TMainWindow::WindowProc);
+    RegisterWindowClass(instance, kMainWindowClass, &TMainWindow::WindowProc,
+                        reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
 
     HDC screen = GetDC(nullptr);
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignPixelsPerInch;
@@ -45,7 +45,7 @@ TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), 
     window_ = TWindow(CreateWindowExW(0, kMainWindowClass, ProgramText(kForm1Caption).c_str(), WS_OVERLAPPEDWINDOW,
                                       kForm1Bounds.Left, kForm1Bounds.Top, size.Width, size.Height, owner, nullptr,
                                       instance, nullptr));
-    if (!window_.Get()) throw EOutOfMemory();
+    if (!window_.Get()) RaiseWindowNotCreated();
     SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
     {
@@ -84,7 +84,7 @@ HWND TMainWindow::CreateControl(const wchar_t* className, const std::wstring& te
     HWND control = CreateWindowExW(0, className, text.c_str(), style | WS_CHILD | WS_VISIBLE, b.Left, b.Top, b.Width,
                                    b.Height, window_.Get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    instance_, nullptr);
-    if (!control) throw EOutOfMemory();
+    if (!control) RaiseWindowNotCreated();
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
     return control;
 }
@@ -106,7 +106,7 @@ void TMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription& 
                                       BS_RADIOBUTTON | WS_CHILD | WS_VISIBLE | (i == 0 ? WS_GROUP : 0),
                                       group.Left + r.Left, group.Top + r.Top, r.Width, r.Height, window_.Get(),
                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstId + i)), instance_, nullptr);
-        if (!button) throw EOutOfMemory();
+        if (!button) RaiseWindowNotCreated();
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
         view.Buttons.push_back(button);
     }

@@ -5,12 +5,12 @@
 #include <span>
 #include <vector>
 
-#include "common/errors.h"
-#include "common/frame.h"
 #include "common/wide_text.h"
 #include "ui/box_layout.h"
+#include "ui/frame.h"
 #include "ui/win32/readable_font.h"
 #include "ui/win32/win32_handles.h"
+#include "ui/win32/window_class.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ public:
         const INT_PTR answer = DialogBoxIndirectParamW(GetModuleHandleW(nullptr),
                                                        reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), owner,
                                                        &TMessageForm::DialogProc, reinterpret_cast<LPARAM>(this));
-        if (answer == -1) throw EOutOfMemory();  // the box could not be created
+        if (answer == -1) RaiseWindowNotCreated();
         // Only a button, a key or the close box answers. A box that the quit
         // message ended (the program is stopping) counts as closed.
         if (!answered_) return box_.CloseAnswer;

@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "common/frame.h"
 #include "ui/box_description.h"
+#include "ui/frame.h"
 
 class TWin32Frame : public IFrame {
 public:

@@ -1,12 +1,11 @@
 // Windows: the user's data under %LOCALAPPDATA%, or the shell's local
 // application data folder where the variable is not set (Windows XP has none),
-// an absolute path only.
+// an absolute path only; the settings beside the executable.
 #include <windows.h>
 #include <shfolder.h>
 
-#include "common/durable_file.h"
-#include "common/game_paths.h"
-#include "common/user_data_folder.h"
+#include "common/executable_path.h"
+#include "common/paths.h"
 #include "common/wide_text.h"
 
 const char kUserDataVariable[] = "LOCALAPPDATA";
@@ -27,3 +26,5 @@ std::string UserDataFolder() {
     if (PathRootLength(GameFolderPath(folder)) == 0) return "";
     return GameFolderPath(folder) + "Kasumiro\\";
 }
+
+std::string UserSettingsFolder() { return FolderOfPath(ExecutablePath()); }

@@ -1,6 +1,7 @@
 // The frame operations every part of the program reports through: the
 // confirmation and information boxes, the beep, the error box and quitting.
-// Each front end (Win32, Qt, the console) and the tests install their own.
+// Each window front end (Win32, Qt) and the tests install their own;
+// kasumiro-cli reports in its own words and installs none.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +9,7 @@
 #include <vector>
 
 #include "common/errors.h"
-#include "common/officer_name_change.h"
+#include "process/process.h"
 
 // Answer codes of the boxes (the platform's IDOK, IDCANCEL, IDYES, IDNO).
 constexpr std::int32_t mrOk = 1;

@@ -1,5 +1,5 @@
 // The installed frame and the free functions that forward to it.
-#include "common/frame.h"
+#include "ui/frame.h"
 
 namespace {
 
