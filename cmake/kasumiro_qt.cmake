@@ -15,7 +15,6 @@ endif()
 # The Qt front end: its window, boxes, chooser and frame.
 add_library(kasumiro_qt STATIC)
 kasumiro_sources(kasumiro_qt
-  src/ui/qt/binary_vdf.cpp
   src/ui/qt/box_placement.cpp
   src/ui/qt/change_list_view.cpp
   src/ui/qt/command_line.cpp
@@ -27,13 +26,9 @@ kasumiro_sources(kasumiro_qt
   src/ui/qt/qt_frame.cpp
   src/ui/qt/qt_program.cpp
   src/ui/qt/quit_signals.cpp
-  src/ui/qt/radio_view.cpp
-  src/ui/qt/steam_library.cpp
-  src/ui/qt/text_vdf.cpp
-  src/ui/qt/vdf_object.cpp
-  src/ui/qt/wine_prefixes.cpp)
+  src/ui/qt/radio_view.cpp)
 # Qt's widgets appear in its headers; fontconfig only its own code calls.
-target_link_libraries(kasumiro_qt PUBLIC kasumiro_ui Qt6::Widgets)
+target_link_libraries(kasumiro_qt PUBLIC kasumiro_ui kasumiro_places Qt6::Widgets)
 target_link_libraries(kasumiro_qt PRIVATE Fontconfig::Fontconfig)
 target_compile_definitions(kasumiro_qt PRIVATE KASUMIRO_VERSION="${PROJECT_VERSION}")
 

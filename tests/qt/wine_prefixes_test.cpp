@@ -1,5 +1,5 @@
-// The Wine prefixes the folder chooser offers: each existing drive_c once, in
-// order, named by where it comes from.
+// The folder chooser's side bar: the Wine prefixes, each named by where it
+// comes from, and the list's columns whole.
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QListView>
@@ -7,124 +7,18 @@
 #include <QTest>
 #include <QTreeView>
 
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-
 #include "file_kit/temp_dir.h"
 #include "qt_fixture.h"
 #include "qt_tests.h"
-#include "ui/qt/binary_vdf.h"
 #include "ui/qt/qt_folder_chooser.h"
-#include "ui/qt/steam_library.h"
-#include "ui/qt/text_vdf.h"
-#include "ui/qt/wine_prefixes.h"
 #include "ui_script.h"
 
 namespace {
 
-void MakeFolders(const std::string& folder) { std::filesystem::create_directories(folder); }
-
-// A binary VDF entry: type byte, key, zero byte, value.
-std::string VdfEntry(char type, const std::string& key, const std::string& value) {
-    return std::string(1, type) + key + std::string(1, '\0') + value;
-}
-
-std::string VdfNumber(std::uint32_t value) {
-    std::string bytes;
-    for (int i = 0; i < 4; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-    return bytes;
-}
-
-// shortcuts.vdf with one non-Steam shortcut, as Steam writes it.
-std::string ShortcutsFile(std::uint32_t appid, const std::string& name) {
-    const std::string end(1, '\x08');
-    const std::string shortcut =
-        VdfEntry('\x02', "appid", VdfNumber(appid)) + VdfEntry('\x01', "AppName", name + '\0') +
-        VdfEntry('\x01', "Exe", "\"/games/TENKA.EXE\"" + std::string(1, '\0')) +
-        VdfEntry('\x07', "LastPlayTime8", std::string(8, '\x01')) + VdfEntry('\0', "tags", end);
-    return VdfEntry('\0', "shortcuts", VdfEntry('\0', "0", shortcut + end) + end) + end;
-}
-
 class WinePrefixTest : public QObject {
     Q_OBJECT
 private slots:
-    void foundInTheirUsualPlaces() {
-        TTempDir temp;
-        const std::string home = temp.Path() + "home";
-        const std::string prefix = temp.Path() + "prefix";
-        for (const std::string& folder :
-             {prefix + "/drive_c", home + "/.wine/drive_c", home + "/.steam/steam/steamapps/compatdata/20/pfx/drive_c",
-              home + "/.steam/steam/steamapps/compatdata/10/pfx/drive_c",
-              home + "/.steam/steam/steamapps/compatdata/30/pfx",  // no drive_c
-              home + "/.local/share/bottles/bottles/game/drive_c", home + "/Games/tenka/drive_c"}) {
-            MakeFolders(folder);
-        }
-        const std::vector<TWineDrive> expected{
-            {"Wine ($WINEPREFIX)", prefix + "/drive_c"},
-            {"Wine (~/.wine)", home + "/.wine/drive_c"},
-            {"Steam 10", home + "/.steam/steam/steamapps/compatdata/10/pfx/drive_c"},
-            {"Steam 20", home + "/.steam/steam/steamapps/compatdata/20/pfx/drive_c"},
-            {"Bottles: game", home + "/.local/share/bottles/bottles/game/drive_c"},
-            {"Lutris: tenka", home + "/Games/tenka/drive_c"},
-        };
-        QVERIFY(WineDriveFolders(home, prefix) == expected);
-        // $WINEPREFIX naming ~/.wine gives it once; no home, no prefix: nothing.
-        const auto same = WineDriveFolders(home, home + "/.wine");
-        QCOMPARE(same.size(), expected.size() - 1);
-        QVERIFY(same.front().Name == "Wine ($WINEPREFIX)");
-        QVERIFY(WineDriveFolders("", "").empty());
-    }
-
-    // Steam's games by their names: a Steam game by its appmanifest, a
-    // non-Steam shortcut (appid past 2^31) by shortcuts.vdf, in a library
-    // on another mount that libraryfolders.vdf lists; a huge manifest and a
-    // damaged shortcuts.vdf are skipped.
-    void steamGamesByName() {
-        TTempDir temp;
-        const std::string home = temp.Path() + "home";
-        const std::string steam = home + "/.local/share/Steam";
-        const std::string card = temp.Path() + "run/media/deck/SD card";
-        for (const std::string& folder :
-             {steam + "/steamapps/compatdata/2000/pfx/drive_c", steam + "/steamapps/compatdata/2001/pfx/drive_c",
-              card + "/steamapps/compatdata/3071567832/pfx/drive_c", card + "/steamapps/compatdata/4000/pfx/drive_c",
-              steam + "/userdata/1/config", steam + "/userdata/2/config"})
-            MakeFolders(folder);
-        WriteFileBytes(steam + "/steamapps/libraryfolders.vdf",
-                       "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + steam +
-                           "\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"2000\"\t\t\"1024\"\n\t\t}\n\t}\n"
-                           "\t\"1\" { \"path\" \"" +
-                           card + "\" \"label\" \"SD\" } // the card\n}\n");
-        WriteFileBytes(steam + "/steamapps/appmanifest_2000.acf",
-                       "\"AppState\"\n{\n\t\"appid\"\t\t\"2000\"\n\t\"name\"\t\t\"Sengoku \\\"Sample\\\"\"\n}\n");
-        WriteFileBytes(steam + "/steamapps/appmanifest_2001.acf", "");
-        std::filesystem::resize_file(steam + "/steamapps/appmanifest_2001.acf", kMaxSteamTextFileBytes + 1);
-        const std::string shortcuts = ShortcutsFile(3071567832U, "天下統一");
-        WriteFileBytes(steam + "/userdata/1/config/shortcuts.vdf", shortcuts.substr(0, shortcuts.size() - 3));
-        WriteFileBytes(steam + "/userdata/2/config/shortcuts.vdf", shortcuts);
-
-        const std::vector<TWineDrive> expected{
-            {"Steam: Sengoku \"Sample\"", steam + "/steamapps/compatdata/2000/pfx/drive_c"},
-            {"Steam 2001", steam + "/steamapps/compatdata/2001/pfx/drive_c"},
-            {"Steam: 天下統一", card + "/steamapps/compatdata/3071567832/pfx/drive_c"},
-            {"Steam 4000", card + "/steamapps/compatdata/4000/pfx/drive_c"},
-        };
-        const std::vector<TWineDrive> found = WineDriveFolders(home, "");
-        std::string names;
-        for (const TWineDrive& drive : found) names += drive.Name + " | ";
-        QVERIFY2(found == expected, names.c_str());
-
-        // Cut anywhere but before the first byte or the last end mark, the
-        // shortcuts are damaged, and never read past their end.
-        for (std::size_t size = 1; size + 1 < shortcuts.size(); ++size)
-            QVERIFY2(!ParseBinaryVdf(std::string_view(shortcuts).substr(0, size)), qPrintable(QString::number(size)));
-        std::string deep;
-        for (int level = 0; level < 100000; ++level) deep += "\"k\" { ";
-        QVERIFY(!ParseTextVdf(deep));
-        QVERIFY(!ParseBinaryVdf(std::string(100000, '\0')));
-    }
-
-    // The chooser's side bar shows and announces those names, not five
+    // The side bar shows and announces the Wine places by name, not five
     // "drive_c", whole; the list's columns show their contents whole, and
     // the chooser lies within the screen.
     void sideBarNamesEachPrefix() {

@@ -21,7 +21,7 @@
 #include <vector>
 
 #include "ui/qt/qt_text.h"
-#include "ui/qt/wine_prefixes.h"
+#include "places/wine_prefixes.h"
 #include "ui/window_fit.h"
 
 namespace {

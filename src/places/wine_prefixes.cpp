@@ -1,6 +1,6 @@
 // Finds the drive_c of Wine prefixes, so the folder chooser can offer them
 // beside its usual places: a game installed through Wine lies in a hidden folder.
-#include "ui/qt/wine_prefixes.h"
+#include "places/wine_prefixes.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -8,7 +8,7 @@
 #include <optional>
 #include <system_error>
 
-#include "ui/qt/steam_library.h"
+#include "places/steam_library.h"
 
 namespace fs = std::filesystem;
 

@@ -1,14 +1,14 @@
 // Reads libraryfolders.vdf, appmanifest_*.acf (text VDF) and shortcuts.vdf
 // (binary VDF); each read is bounded, and whatever fails is left out.
-#include "ui/qt/steam_library.h"
+#include "places/steam_library.h"
 
 #include <algorithm>
 #include <system_error>
 
 #include "common/durable_file.h"
 #include "common/errors.h"
-#include "ui/qt/binary_vdf.h"
-#include "ui/qt/text_vdf.h"
+#include "places/binary_vdf.h"
+#include "places/text_vdf.h"
 
 namespace fs = std::filesystem;
 
