@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-enum class TCliCommand { Usage, Help, Version, Rewrite, Slots, Backups, Restore };
+enum class TCliCommand { Usage, Help, Version, Rewrite, Slots, Backups, Restore, Places };
 
 struct TCliArguments {
     TCliCommand Command = TCliCommand::Usage;

@@ -356,6 +356,32 @@ TEST(KasumiroCli, OtherProgramsAnswerTheTerminal) {
     }
 }
 
+// places prints each game folder found in the prefixes, name TAB path; none
+// found fails with the number of places searched.
+TEST(KasumiroCli, PlacesPrintsTheGameFoldersFound) {
+    if (kPathSeparator != '/') GTEST_SKIP() << "Wine's prefixes are a POSIX system's";
+    TTempDir home;
+    const std::string game = home.Path() + ".local/share/bottles/bottles/Tenka/drive_c/GAMES/TENKA";
+    MakeSampleGame(game);
+    const struct {
+        std::string Home;
+        int ExitCode;
+        std::string Out;
+        std::string Err;
+    } cases[] = {
+        {home.Path(), 0, "Bottles: Tenka — TENKA\t" + game + "\n", ""},
+        {home.Path() + "none", 1, "",
+         "kasumiro-cli: ゲームのフォルダが見つかりません (Wine の場所 0 か所を探しました).\n"},
+    };
+    for (const auto& c : cases) {
+        const TProgramResult result = RunProgram("env",
+                                                 {"-u", "WINEPREFIX", "HOME=" + c.Home, KASUMIRO_CLI_PATH, "places"});
+        EXPECT_EQ(result.ExitCode, c.ExitCode) << c.Home;
+        EXPECT_EQ(result.Out, c.Out);
+        EXPECT_EQ(result.Err, c.Err);
+    }
+}
+
 TEST(KasumiroCli, HelpAndVersion) {
     const TProgramResult help = RunCli({"--help"});
     EXPECT_EQ(help.ExitCode, 0);

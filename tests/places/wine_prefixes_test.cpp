@@ -8,6 +8,7 @@
 
 #include "file_kit/temp_dir.h"
 #include "places/binary_vdf.h"
+#include "places/game_search.h"
 #include "places/steam_library.h"
 #include "places/text_vdf.h"
 #include "places/wine_prefixes.h"
@@ -37,9 +38,9 @@ std::string ShortcutsFile(std::uint32_t appid, const std::string& name) {
     return VdfEntry('\0', "shortcuts", VdfEntry('\0', "0", shortcut + end) + end) + end;
 }
 
-std::string Names(const std::vector<TWineDrive>& found) {
+std::string Names(const std::vector<TPlace>& found) {
     std::string names;
-    for (const TWineDrive& drive : found) names += drive.Name + " | ";
+    for (const TPlace& drive : found) names += drive.Name + " | ";
     return names;
 }
 
@@ -54,7 +55,7 @@ TEST(WinePrefixes, FoundInTheirUsualPlaces) {
           home + "/.local/share/bottles/bottles/game/drive_c", home + "/Games/tenka/drive_c"}) {
         MakeFolders(folder);
     }
-    const std::vector<TWineDrive> expected{
+    const std::vector<TPlace> expected{
         {"Wine ($WINEPREFIX)", prefix + "/drive_c"},
         {"Wine (~/.wine)", home + "/.wine/drive_c"},
         {"Steam 10", home + "/.steam/steam/steamapps/compatdata/10/pfx/drive_c"},
@@ -97,13 +98,13 @@ TEST(WinePrefixes, SteamGamesByName) {
     WriteFileBytes(steam + "/userdata/1/config/shortcuts.vdf", shortcuts.substr(0, shortcuts.size() - 3));
     WriteFileBytes(steam + "/userdata/2/config/shortcuts.vdf", shortcuts);
 
-    const std::vector<TWineDrive> expected{
+    const std::vector<TPlace> expected{
         {"Steam: Sengoku \"Sample\"", steam + "/steamapps/compatdata/2000/pfx/drive_c"},
         {"Steam 2001", steam + "/steamapps/compatdata/2001/pfx/drive_c"},
         {"Steam: 天下統一", card + "/steamapps/compatdata/3071567832/pfx/drive_c"},
         {"Steam 4000", card + "/steamapps/compatdata/4000/pfx/drive_c"},
     };
-    const std::vector<TWineDrive> found = WineDriveFolders(home, "");
+    const std::vector<TPlace> found = WineDriveFolders(home, "");
     EXPECT_EQ(found, expected) << Names(found);
 
     // Cut anywhere but before the first byte or the last end mark, the
@@ -114,6 +115,49 @@ TEST(WinePrefixes, SteamGamesByName) {
     for (int level = 0; level < 100000; ++level) deep += "\"k\" { ";
     EXPECT_FALSE(ParseTextVdf(deep));
     EXPECT_FALSE(ParseBinaryVdf(std::string(100000, '\0')));
+}
+
+// A game folder as the search knows one; which of its parts to make.
+void MakeGame(const std::string& folder, bool officerFile = true, bool slot = true) {
+    MakeFolders(folder + "/NEW.DAT");
+    if (officerFile) WriteFileBytes(folder + "/NEW.DAT/BUSYO21.BIN", "");
+    if (slot) MakeFolders(folder + "/LOG3.DAT");
+}
+
+// Game folders inside the prefixes, three levels deep in a Steam prefix and
+// in a Bottles prefix, named by place and folder; what is not a game, what
+// lies in Wine's windows folder, behind a link or too deep, is not offered.
+TEST(GameSearch, FindsGameFoldersInsidePlacesByName) {
+    TTempDir temp;
+    const std::string home = temp.Path() + "home";
+    const std::string steam = home + "/.steam/steam/steamapps/compatdata/2000/pfx/drive_c";
+    const std::string bottle = home + "/.local/share/bottles/bottles/Tenka/drive_c";
+    MakeGame(steam + "/Program Files/KOEI/天下統一");
+    MakeGame(bottle + "/GAMES/TENKA");
+    MakeGame(steam + "/no_slot", true, false);
+    MakeGame(steam + "/no_officers", false, true);
+    MakeGame(steam + "/windows/TENKA");
+    MakeGame(bottle + "/a/b/c/d/e/f/TENKA");
+    std::filesystem::create_directory_symlink(steam + "/Program Files", bottle + "/link");
+    WriteFileBytes(home + "/.steam/steam/steamapps/appmanifest_2000.acf", "\"AppState\" { \"name\" \"天下統一\" }");
+
+    const std::vector<TPlace> places = WineDriveFolders(home, "");
+    const std::vector<TPlace> expected{
+        {"Bottles: Tenka — TENKA", bottle + "/GAMES/TENKA"},
+        {"Steam: 天下統一 — 天下統一", steam + "/Program Files/KOEI/天下統一"},
+    };
+    EXPECT_EQ(FindGameFolders(places), expected) << Names(FindGameFolders(places));
+    // Each bound ends the search early, with what was found by then.
+    const struct {
+        TGameSearchBounds Bounds;
+        std::size_t Found;
+    } bounded[] = {{{.MaxDepth = 2}, 1}, {{.MaxFolders = 2}, 0}, {{.MaxTime = std::chrono::milliseconds(0)}, 0}};
+    for (const auto& c : bounded) EXPECT_EQ(FindGameFolders(places, c.Bounds).size(), c.Found);
+    std::stop_source stopped;
+    stopped.request_stop();
+    EXPECT_TRUE(FindGameFolders(places, {}, stopped.get_token()).empty());
+    // A place that is the game folder itself is offered by its own name.
+    EXPECT_EQ(FindGameFolders({{"Wine", bottle + "/GAMES/TENKA"}}).front().Name, "Wine — TENKA");
 }
 
 }  // namespace

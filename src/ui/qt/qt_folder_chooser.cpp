@@ -20,13 +20,13 @@
 #include <cstdlib>
 #include <vector>
 
-#include "ui/qt/qt_text.h"
 #include "places/wine_prefixes.h"
+#include "ui/qt/qt_text.h"
 #include "ui/window_fit.h"
 
 namespace {
 
-std::vector<TWineDrive> WineDrives() {
+std::vector<TPlace> WineDrives() {
     const char* home = std::getenv("HOME");
     const char* prefix = std::getenv("WINEPREFIX");
     return WineDriveFolders(home ? home : "", prefix ? prefix : "");
@@ -36,13 +36,12 @@ std::vector<TWineDrive> WineDrives() {
 // every prefix; each Wine place is renamed by its origin instead, again
 // whenever the side bar refreshes or re-adds a place. Its model
 // keeps each entry's URL in the role after Qt::UserRole.
-void NameWineDrives(QFileDialog& dialog, const std::vector<TWineDrive>& drives) {
+void NameWineDrives(QFileDialog& dialog, const std::vector<TPlace>& drives) {
     auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
     QAbstractItemModel* model = sidebar ? sidebar->model() : nullptr;
     if (!model) return;
     QHash<QUrl, QString> names;
-    for (const TWineDrive& drive : drives)
-        names.insert(QUrl::fromLocalFile(ToQString(drive.Path)), ToQString(drive.Name));
+    for (const TPlace& drive : drives) names.insert(QUrl::fromLocalFile(ToQString(drive.Path)), ToQString(drive.Name));
     const auto rename = [model, names] {
         for (int row = 0; row < model->rowCount(); ++row) {
             const QModelIndex index = model->index(row, 0);
@@ -104,12 +103,12 @@ std::optional<std::string> TQtFolderChooser::ChooseFolder(const std::string& tit
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setFilter(QDir::AllDirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::Drives);
-    const std::vector<TWineDrive> drives = WineDrives();
+    const std::vector<TPlace> drives = WineDrives();
     // Qt keeps the side bar of the last dialog in its settings: Wine places
     // from then, some perhaps gone since, are dropped and found afresh.
     QList<QUrl> places = dialog.sidebarUrls();
     places.removeIf([](const QUrl& url) { return url.fileName() == QLatin1String("drive_c"); });
-    for (const TWineDrive& drive : drives) places.append(QUrl::fromLocalFile(ToQString(drive.Path)));
+    for (const TPlace& drive : drives) places.append(QUrl::fromLocalFile(ToQString(drive.Path)));
     dialog.setSidebarUrls(places);
     NameWineDrives(dialog, drives);
     dialog.setDirectory(QDir::homePath());
