@@ -18,6 +18,7 @@ kasumiro_sources(kasumiro_qt
   src/ui/qt/box_placement.cpp
   src/ui/qt/change_list_view.cpp
   src/ui/qt/command_line.cpp
+  src/ui/qt/display_choice.cpp
   src/ui/qt/japanese_font.cpp
   src/ui/qt/main_window.cpp
   src/ui/qt/message_form.cpp

@@ -36,8 +36,9 @@ packages_of() {
     lint)    echo clang clang-tidy clang-format shellcheck g++-mingw-w64-i686 googletest python3 ;;
     bench)   echo build-essential cmake make libbenchmark-dev hyperfine strace ;;
     release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
-    qt)      echo qt6-base-dev qt6-translations-l10n libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool x11-apps \
-                  imagemagick dbus at-spi2-core python3-pyatspi ;;
+    # qt6-wayland for Wayland sessions; weston, headless, for the test of one.
+    qt)      echo qt6-base-dev qt6-translations-l10n qt6-wayland libfontconfig-dev fonts-ipafont-gothic xvfb xauth xdotool \
+                  x11-apps imagemagick dbus at-spi2-core python3-pyatspi weston ;;
     package) echo dpkg-dev debhelper fakeroot file help2man librsvg2-bin lintian appstream desktop-file-utils \
                   man-db autopkgtest diffoscope-minimal ;;
     *) echo "install-deps: unknown group '$1'" >&2; return 1 ;;
