@@ -17,6 +17,8 @@ add_library(kasumiro_qt STATIC)
 kasumiro_sources(kasumiro_qt
   src/ui/qt/box_placement.cpp
   src/ui/qt/change_list_view.cpp
+  src/ui/qt/chooser_places.cpp
+  src/ui/qt/chooser_texts.cpp
   src/ui/qt/command_line.cpp
   src/ui/qt/display_choice.cpp
   src/ui/qt/japanese_font.cpp
