@@ -24,7 +24,7 @@ class QFileDialog;
 
 // How long the chooser waits for the search before it opens: what is
 // found later joins the open side bar.
-inline constexpr std::chrono::milliseconds kPlacesWait{250};
+inline constexpr std::chrono::milliseconds kPlacesWait{100};
 // How many game folders and how many prefixes the side bar shows at most.
 inline constexpr int kMaxSideBarPlaces = 40;
 
