@@ -29,7 +29,8 @@ kasumiro_sources(kasumiro_qt
   src/ui/qt/qt_frame.cpp
   src/ui/qt/qt_program.cpp
   src/ui/qt/quit_signals.cpp
-  src/ui/qt/radio_view.cpp)
+  src/ui/qt/radio_view.cpp
+  src/ui/qt/slot_notice.cpp)
 # Qt's widgets appear in its headers; fontconfig only its own code calls.
 target_link_libraries(kasumiro_qt PUBLIC kasumiro_ui kasumiro_places Qt6::Widgets)
 target_link_libraries(kasumiro_qt PRIVATE Fontconfig::Fontconfig)

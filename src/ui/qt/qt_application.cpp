@@ -14,6 +14,7 @@
 #include "ui/main_form.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_folder_chooser.h"
+#include "ui/qt/slot_notice.h"
 #include "ui/undoable_rewrite.h"
 
 namespace {
@@ -74,6 +75,7 @@ void RunKasumiro(TQtFrame& frame, const std::string& settingsPath) {
     form.ExecuteRewrite = RewriteWithUndo;
     form.ExecuteChoosesMissingFolder = true;
     window.Bind(form);
+    FollowSlotNotice(window, form.SaveDataGroup);
     frame.SetMainWindow(&window);
     MakeSettingsFolder(settingsPath);
 
