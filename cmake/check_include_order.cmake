@@ -106,8 +106,9 @@ if(DEFINED LINKS_FILE)
     if(skip_suffix STREQUAL "_win32" AND relative MATCHES "^(src/ui/win32|tests/e2e)/")
       continue()
     endif()
-    # The fault injection wraps the Linux system calls: no Windows build of it.
-    if(skip_suffix STREQUAL "_posix" AND relative MATCHES "^tests/fault/")
+    # The fault injection wraps the Linux system calls, and Wine's prefixes
+    # are a Linux user's: no Windows build of either.
+    if(skip_suffix STREQUAL "_posix" AND relative MATCHES "^(tests/fault|src/places)/")
       continue()
     endif()
     if(NOT DEFINED links_kasumiro_qt AND relative MATCHES "^(src/ui/qt|tests/qt)/")

@@ -9,8 +9,6 @@
 #include "cli/saved_game_check.h"
 #include "common/game_paths.h"
 #include "common/system_text.h"
-#include "places/game_search.h"
-#include "places/wine_prefixes.h"
 #include "process/process.h"
 #include "settings/save_slot_list.h"
 
@@ -116,17 +114,4 @@ int RunRestoreCommand(const TCliArguments& arguments, std::ostream& out, std::os
         PrintLine(err, restore.Backup.Path, TTextOrigin::System);
         PrintLine(out, kRestoredText, TTextOrigin::Program);
     });
-}
-
-int RunPlacesCommand(std::ostream& out, std::ostream& err) {
-    const std::vector<TPlace> places = UserPlaces();
-    const std::vector<TPlace> games = FindGameFolders(places);
-    for (const TPlace& game : games) WriteText(out, game.Name + '\t' + game.Path + '\n', TTextOrigin::System);
-    out << std::flush;
-    if (!games.empty()) return kExitSuccess;
-    PrintLine(err,
-              "kasumiro-cli: ゲームのフォルダが見つかりません (Wine の場所 " + std::to_string(places.size()) +
-                  " か所を探しました).",
-              TTextOrigin::Program);
-    return kExitFailure;
 }

@@ -28,5 +28,5 @@ int RunRestoreCommand(const TCliArguments& arguments, std::ostream& out, std::os
 
 // Prints the game folders found in the user's Wine, Steam, Bottles and
 // Lutris prefixes, one a line: name, tab, path. None found is a failure,
-// said on err with the number of places searched.
+// said on err with the number of places searched. Refused on Windows.
 int RunPlacesCommand(std::ostream& out, std::ostream& err);
