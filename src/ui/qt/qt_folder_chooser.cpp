@@ -36,6 +36,8 @@ namespace {
 // unknown before the first show.
 constexpr int kFrameWidth = 8;
 constexpr int kFrameHeight = 27;
+// Set once the side bar gave up room for the names of the list.
+constexpr char kSideBarShrunk[] = "kasumiroSideBarShrunk";
 
 // Asks whether to keep a folder without NEW.DAT; いいえ is the default.
 bool KeepFolderWithoutScenario(QWidget* parent, const QString& folder) {
@@ -71,23 +73,41 @@ QRect AvailableArea(const QWidget& dialog) {
     return screen ? screen->availableGeometry() : QRect();
 }
 
+// The widest of a list's names with its icon, measured from the texts: the
+// list's own measure sees only the rows laid out, none while it is narrow.
+int NameWidth(const QListView& list) {
+    const QAbstractItemModel* model = list.model();
+    const QFontMetrics metrics(list.font());
+    int widest = 0;
+    for (int row = 0; model && row < model->rowCount(); ++row)
+        widest = std::max(widest, metrics.horizontalAdvance(model->index(row, 0).data().toString()));
+    const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
+    return widest + list.iconSize().width() + 4 * margin;
+}
+
 // The side bar as wide as its longest name (a place is named for the user
 // to tell it from the others), up to a third of the screen; less by lessBy,
-// down to a sixth, when the folder list needs the room. Qt restores the
-// widths of the last dialog: they are set afresh. Whether its width changed.
+// down to a sixth, when the folder list needs the room (the dialog shown).
+// Whether its width changed.
 bool FitSideBar(QFileDialog& dialog, int lessBy = 0) {
     auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
     auto* splitter = dialog.findChild<QSplitter*>(QStringLiteral("splitter"));
     if (!sidebar || !splitter || splitter->count() != 2) return false;
     const int scrollBar = sidebar->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, sidebar);
     const int third = AvailableArea(dialog).width() / 3;
-    const int needed = std::min(sidebar->sizeHintForColumn(0) + 2 * sidebar->frameWidth() + scrollBar, third);
-    const int width = std::max(third / 2, std::min(needed, sidebar->width()) - lessBy);
-    sidebar->setMinimumWidth(lessBy > 0 ? width : needed);
+    const int needed = std::min(NameWidth(*sidebar) + 2 * sidebar->frameWidth() + scrollBar, third);
     const QList<int> sizes = splitter->sizes();
-    const int total = sizes[0] + sizes[1];
-    const int side = lessBy > 0 ? width : std::max(needed, std::min(sizes[0], third));
-    splitter->setSizes({side, std::max(0, total - side)});
+    if (lessBy <= 0) {
+        // Qt gives the side bar the width of the last dialog once shown.
+        sidebar->setMinimumWidth(needed);
+        if (sizes[0] < needed && dialog.isVisible() && !dialog.property(kSideBarShrunk).toBool())
+            splitter->setSizes({needed, sizes[0] + sizes[1] - needed});
+        return false;
+    }
+    const int side = std::max(third / 2, std::min(needed, sizes[0]) - lessBy);
+    sidebar->setMinimumWidth(side);
+    dialog.setProperty(kSideBarShrunk, true);
+    splitter->setSizes({side, sizes[0] + sizes[1] - side});
     return side != sizes[0];
 }
 
@@ -151,7 +171,10 @@ void KeepColumnsFitted(QFileDialog& dialog) {
     auto* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
     auto* files = dialog.findChild<QFileSystemModel*>();
     if (!list) return;
-    const auto fit = [&dialog] { FitColumns(dialog); };
+    const auto fit = [&dialog] {
+        FitSideBar(dialog);
+        FitColumns(dialog);
+    };
     if (files) QObject::connect(files, &QFileSystemModel::directoryLoaded, &dialog, fit, Qt::QueuedConnection);
     QObject::connect(&dialog, &QFileDialog::directoryEntered, &dialog, fit, Qt::QueuedConnection);
     QObject::connect(list->verticalScrollBar(), &QScrollBar::valueChanged, &dialog, fit);
