@@ -86,11 +86,10 @@ void TChooserPlaces::Show() {
     AddPlaces(games, urls, names_);
     urls.append(own_);
     AddPlaces(places, urls, names_);
-    if (urls != dialog_.sidebarUrls()) {
-        dialog_.setSidebarUrls(urls);
-        Rename();
-        if (changed_) changed_();
-    }
+    // Qt may have restored the same places, named by their folders, from its settings.
+    if (urls != dialog_.sidebarUrls()) dialog_.setSidebarUrls(urls);
+    Rename();
+    if (changed_) changed_();
     // Opens on the one game folder, unless the player has moved on meanwhile.
     if (finished && openOnOnlyGame_ && games.size() == 1 && dialog_.directory().absolutePath() == startFolder_) {
         dialog_.setDirectory(ToQString(games.front().Path));
