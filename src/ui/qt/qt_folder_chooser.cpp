@@ -82,7 +82,7 @@ int NameWidth(const QListView& list) {
     for (int row = 0; model && row < model->rowCount(); ++row)
         widest = std::max(widest, metrics.horizontalAdvance(model->index(row, 0).data().toString()));
     const int margin = list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1;
-    return widest + list.iconSize().width() + 4 * margin;
+    return std::max(list.sizeHintForColumn(0), widest + list.iconSize().width() + 8 * margin);
 }
 
 // The side bar as wide as its longest name (a place is named for the user
