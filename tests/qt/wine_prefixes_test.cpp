@@ -107,8 +107,7 @@ private slots:
         QCOMPARE(chooser.ChooseFolder("title", "").value_or("(none)"), bottle + "/drive_c");
         qputenv("HOME", savedHome);
         if (!savedPrefix.isNull()) qputenv("WINEPREFIX", savedPrefix);
-        const QStringList expected{QStringLiteral("Bottles: Sengoku 1998 — TENKA"),
-                                   QStringLiteral("コンピュータ")};
+        const QStringList expected{QStringLiteral("Bottles: Sengoku 1998 — TENKA"), QStringLiteral("コンピュータ")};
         QVERIFY2(names.mid(0, 2) == expected, qPrintable(names.join(QLatin1Char('|'))));
         QVERIFY2(names.contains(QStringLiteral("Wine (~/.wine)")), qPrintable(names.join(QLatin1Char('|'))));
         QVERIFY2(!names.contains(QStringLiteral("drive_c")), qPrintable(names.join(QLatin1Char('|'))));
