@@ -61,7 +61,7 @@ void TChooserPlaces::Search(std::stop_token stop) {
         found_->Places = places;
     }
     QMetaObject::invokeMethod(this, &TChooserPlaces::Show, Qt::QueuedConnection);
-    std::vector<TPlace> games = FindGameFolders(places, {}, stop);
+    std::vector<TPlace> games = FindGameFolders(places, {}, std::move(stop));
     {
         const std::lock_guard lock(found_->Lock);
         found_->Games = std::move(games);

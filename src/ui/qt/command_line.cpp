@@ -36,7 +36,7 @@ constexpr char kHelpText[] =
 // place (a full disk, a closed pipe).
 bool Write(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
-    const std::size_t size = static_cast<std::size_t>(bytes.size());
+    const auto size = static_cast<std::size_t>(bytes.size());
     return std::fwrite(bytes.constData(), 1, size, stream) == size && std::fflush(stream) == 0;
 }
 
