@@ -321,9 +321,11 @@ TEST(KasumiroCli, UsageErrorsExitWith2) {
 // does; neither needs a display for it, and the Linux program says when it
 // has none instead of aborting.
 TEST(KasumiroCli, OtherProgramsAnswerTheTerminal) {
+#ifdef KASUMIRO_QT_PROGRAM_PATH
     const char* const kNoDisplay =
         "ウィンドウを表示できません: Wayland のディスプレイにも X のディスプレイにもつなげません (WAYLAND_DISPLAY と "
         "DISPLAY をご確認下さい).\n";
+#endif
     const std::vector<std::string> noDisplay{"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM"};
     const struct {
         std::string Program;
