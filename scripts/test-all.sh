@@ -98,7 +98,7 @@ wait
 # program; after the lanes, since two xvfb-run -a starting at one moment can
 # take the same display (the sanitizer tests run this test too, and its
 # Wayland form under a headless weston).
-stage atspi "Accessibility tree of the package's program" package_tests -R '^kasumiro_atspi$'
+stage atspi "Accessibility tree of the package's program, on X11 and Wayland" package_tests -R '^kasumiro_(atspi|wayland)$'
 sort -n "$logs/stages" | while IFS=$'\t' read -r _ _ status id quiet title; do
   [ "$quiet" = 1 ] || continue
   echo "==> $title"
