@@ -110,5 +110,7 @@ void TChooserPlaces::Rename() {
                                : url.isLocalFile() && url.toLocalFile().isEmpty() ? QStringLiteral("コンピュータ")
                                                                                   : index.data().toString();
         if (index.data().toString() != wanted) model->setData(index, wanted);
+        // A narrow side bar cuts long names: the whole name shows on hover.
+        if (index.data(Qt::ToolTipRole).toString() != wanted) model->setData(index, wanted, Qt::ToolTipRole);
     }
 }
