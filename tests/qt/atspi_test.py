@@ -7,6 +7,7 @@ or, with "wayland" after them, inside a D-Bus session only: the program then
 runs as a native client of a headless weston of its own, with only
 WAYLAND_DISPLAY set.
 """
+import ctypes
 import os
 import signal
 import subprocess
@@ -86,6 +87,11 @@ def confirmation(app, seconds=10):
     raise AssertionError("no confirmation box")
 
 
+def end_with_parent():
+    """The child gets SIGTERM when this script ends, also by an abort (AT-SPI's dbind errors abort)."""
+    ctypes.CDLL("libc.so.6", use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+
+
 def start_weston(temp):
     """A headless weston on a socket in temp; the environment that names only it."""
     runtime = os.path.join(temp, "runtime")
@@ -93,7 +99,7 @@ def start_weston(temp):
     weston = subprocess.Popen(["weston", "--backend=headless-backend.so", "--socket=wayland-kasumiro",
                                "--idle-time=0", "--width=1280", "--height=800"],
                               env=dict(os.environ, XDG_RUNTIME_DIR=runtime), stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL)
+                              stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
     socket = os.path.join(runtime, "wayland-kasumiro")
     deadline = time.time() + 20
     while not os.path.exists(socket) and time.time() < deadline:
