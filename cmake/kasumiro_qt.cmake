@@ -16,10 +16,12 @@ endif()
 add_library(kasumiro_qt STATIC)
 kasumiro_sources(kasumiro_qt
   src/ui/qt/backup_list_dialog.cpp
-  src/ui/qt/binary_vdf.cpp
   src/ui/qt/box_placement.cpp
   src/ui/qt/change_list_view.cpp
+  src/ui/qt/chooser_places.cpp
+  src/ui/qt/chooser_texts.cpp
   src/ui/qt/command_line.cpp
+  src/ui/qt/display_choice.cpp
   src/ui/qt/japanese_font.cpp
   src/ui/qt/main_window.cpp
   src/ui/qt/message_form.cpp
@@ -29,13 +31,10 @@ kasumiro_sources(kasumiro_qt
   src/ui/qt/qt_program.cpp
   src/ui/qt/quit_signals.cpp
   src/ui/qt/radio_view.cpp
-  src/ui/qt/steam_library.cpp
-  src/ui/qt/text_vdf.cpp
-  src/ui/qt/undo_menu.cpp
-  src/ui/qt/vdf_object.cpp
-  src/ui/qt/wine_prefixes.cpp)
+  src/ui/qt/slot_notice.cpp
+  src/ui/qt/undo_menu.cpp)
 # Qt's widgets appear in its headers; fontconfig only its own code calls.
-target_link_libraries(kasumiro_qt PUBLIC kasumiro_ui Qt6::Widgets)
+target_link_libraries(kasumiro_qt PUBLIC kasumiro_ui kasumiro_places Qt6::Widgets)
 target_link_libraries(kasumiro_qt PRIVATE Fontconfig::Fontconfig)
 
 add_executable(kasumiro ${CMAKE_SOURCE_DIR}/src/main/kasumiro_main_posix.cpp)

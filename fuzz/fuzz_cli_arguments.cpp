@@ -11,9 +11,9 @@
 
 namespace {
 
-const char* const kWords[] = {"rewrite",     "slots",   "backups", "restore", "--dry-run",
-                              "--no-backup", "--force", "--help",  "-h",      "--version",
-                              "--",          "1",       "5",       "6",       ""};
+const char* const kWords[] = {"rewrite", "slots",  "backups", "restore",   "--dry-run", "--no-backup",
+                              "--force", "--help", "-h",      "--version", "--",        "1",
+                              "5",       "6",      "",        "places"};
 
 bool IsOneOf(const std::string& value, const std::vector<std::string>& args) {
     for (const std::string& arg : args) {

@@ -40,7 +40,9 @@ packages_of() {
     lint)    echo clang clang-tidy clang-format shellcheck g++-mingw-w64-i686 googletest python3 ;;
     bench)   echo build-essential cmake make libbenchmark-dev hyperfine strace ;;
     release) echo cmake make g++-mingw-w64-i686 googletest zip unzip ;;
-    qt)      echo qt6-translations-l10n xvfb xauth xdotool x11-apps imagemagick dbus at-spi2-core python3-pyatspi ;;
+    # qt6-wayland for Wayland sessions; weston, headless, for the test of one.
+    qt)      echo qt6-translations-l10n qt6-wayland xvfb xauth xdotool x11-apps imagemagick dbus at-spi2-core \
+                  python3-pyatspi weston ;;
     portable) echo patchelf xz-utils librsvg2-bin qt6-wayland qt6-translations-l10n fonts-ipafont-gothic \
                   hicolor-icon-theme xkb-data debootstrap ;;
     package) echo dpkg-dev fakeroot file lintian appstream desktop-file-utils man-db autopkgtest diffoscope-minimal ;;

@@ -121,8 +121,10 @@ stage asan-tests "Sanitizer tests" ctest --preset linux-asan -j "$jobs" --output
 wait
 # The accessibility test, which needs an X server, on the package build's
 # program; after the lanes, since two xvfb-run -a starting at one moment can
-# take the same display (the sanitizer tests run this test too).
-stage atspi "Accessibility tree of the package's program" package_tests -R '^kasumiro_atspi$' --output-junit "$PWD/$logs/atspi.xml"
+# take the same display (the sanitizer tests run this test too, and its
+# Wayland form under a headless weston).
+stage atspi "Accessibility tree of the package's program, on X11 and Wayland" package_tests -R '^kasumiro_(atspi|wayland)$' \
+  --output-junit "$PWD/$logs/atspi.xml"
 sort -n "$logs/stages" | while IFS=$'\t' read -r _ _ status id quiet title; do
   [ "$quiet" = 1 ] || continue
   echo "==> $title"

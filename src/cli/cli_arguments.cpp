@@ -64,6 +64,12 @@ bool ParseSlot(const std::string& slot, TCliArguments& result) {
 TProblem ParseCommand(const std::vector<std::string>& operands, const TOptions& options, TCliArguments& result) {
     const std::string& command = operands[0];
     const std::size_t count = operands.size();
+    if (command == "places") {
+        if (count != 1) return {"places に引数はありません: ", operands[1]};
+        if (options.DryRun || options.NoBackup || options.Force) return {"places にオプションは付けられません"};
+        result.Command = TCliCommand::Places;
+        return {};
+    }
     if (command == "rewrite") {
         if (count != 3) return {"rewrite の引数は GAME_FOLDER と SLOT です"};
         result.Command = TCliCommand::Rewrite;
@@ -121,6 +127,7 @@ std::string CliUsageText() {
            "  または: kasumiro-cli slots GAME_FOLDER\n"
            "  または: kasumiro-cli backups GAME_FOLDER SLOT\n"
            "  または: kasumiro-cli restore [--force] GAME_FOLDER SLOT [BACKUP]\n"
+           "  または: kasumiro-cli places\n"
            "  または: kasumiro-cli --help | --version\n"
            "\n"
            "GAME_FOLDER は天下統一のフォルダ, SLOT はセーブデータの番号 1 から 5\n"
@@ -136,6 +143,8 @@ std::string CliUsageText() {
            "               ものを. BACKUP はバックアップの番号 (ファイル名の先頭の数) か\n"
            "               ファイル名です. セーブデータが書き換えの後に変更されていれば\n"
            "               戻しません\n"
+           "  places       Wine, Steam, Bottles と Lutris のプレフィックスの中で見つけた\n"
+           "               ゲームのフォルダを, 名前とパスをタブで区切って一行ずつ示します\n"
            "\n"
            "  --dry-run    何も書かずに, 書き換わる武将の番号, 今の名前と新しい名前を\n"
            "               一行ずつ示します\n"

@@ -6,7 +6,7 @@
 
 #include "common/version.h"
 
-enum class TCliCommand { Usage, Help, Version, Rewrite, Slots, Backups, Restore };
+enum class TCliCommand { Usage, Help, Version, Rewrite, Slots, Backups, Restore, Places };
 
 struct TCliArguments {
     TCliCommand Command = TCliCommand::Usage;

@@ -26,3 +26,8 @@ int RunBackupsCommand(const TCliArguments& arguments, std::ostream& out, std::os
 // Puts the slot's newest or named backup back; its path goes to standard
 // error. A save that is that backup already is said so, exit 0.
 int RunRestoreCommand(const TCliArguments& arguments, std::ostream& out, std::ostream& err);
+
+// Prints the game folders found in the user's Wine, Steam, Bottles and
+// Lutris prefixes, one a line: name, tab, path. None found is a failure,
+// said on err with the number of places searched. Refused on Windows.
+int RunPlacesCommand(std::ostream& out, std::ostream& err);

@@ -22,6 +22,7 @@ int Run(const TCliArguments& arguments) {
     case TCliCommand::Slots: return RunSlotsCommand(arguments, std::cout, std::cerr);
     case TCliCommand::Backups: return RunBackupsCommand(arguments, std::cout, std::cerr);
     case TCliCommand::Restore: return RunRestoreCommand(arguments, std::cout, std::cerr);
+    case TCliCommand::Places: return RunPlacesCommand(std::cout, std::cerr);
     case TCliCommand::Usage: break;
     }
     // The problem is the program's words, the argument it quotes the system's

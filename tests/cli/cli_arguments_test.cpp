@@ -30,6 +30,7 @@ TEST(CliArguments, AcceptsEveryCommandWithOptionsAnywhere) {
         {{"slots", "game", "--help"}, TCliCommand::Help, "", 0, false},
         {{"--version"}, TCliCommand::Version, "", 0, false},
         {{"--help", "--version"}, TCliCommand::Help, "", 0, false},
+        {{"places"}, TCliCommand::Places, "", 0, false},
     };
     for (const TParseCase& c : cases) {
         const TCliArguments parsed = ParseCliArguments(c.Args);
@@ -66,6 +67,8 @@ TEST(CliArguments, RefusesWhatIsNotACompleteCommand) {
         {"rewrite", "--force", "game", "1"},
         {"slots", "game", "--no-backup"},
         {"unknown", "game"},
+        {"places", "game"},
+        {"places", "--force"},
     };
     for (const auto& args : cases) {
         const TCliArguments parsed = ParseCliArguments(args);

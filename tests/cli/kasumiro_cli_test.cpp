@@ -336,6 +336,11 @@ TEST(KasumiroCli, UsageErrorsExitWith2) {
 // does; neither needs a display for it, and the Linux program says when it
 // has none instead of aborting.
 TEST(KasumiroCli, OtherProgramsAnswerTheTerminal) {
+#ifdef KASUMIRO_QT_PROGRAM_PATH
+    const char* const kNoDisplay =
+        "ウィンドウを表示できません: Wayland のディスプレイにも X のディスプレイにもつなげません (WAYLAND_DISPLAY と "
+        "DISPLAY をご確認下さい).\n";
+#endif
     const std::vector<std::string> noDisplay{"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM"};
     const struct {
         std::string Program;
@@ -347,14 +352,18 @@ TEST(KasumiroCli, OtherProgramsAnswerTheTerminal) {
         {KASUMIRO_SAMPLE_TOOL_PATH, {"--help"}, 0, "usage: make-sample-game GAME_FOLDER\n", ""},
         {KASUMIRO_SAMPLE_TOOL_PATH, {"--bogus"}, 2, "", "usage: make-sample-game GAME_FOLDER\n"},
 #ifdef KASUMIRO_QT_PROGRAM_PATH
-        {KASUMIRO_QT_PROGRAM_PATH, {"--bogus"}, 2, "", "kasumiro: Unknown option 'bogus'. (see kasumiro --help)\n"},
-        {KASUMIRO_QT_PROGRAM_PATH, {"extra"}, 2, "", "kasumiro: unexpected argument: extra (see kasumiro --help)\n"},
         {KASUMIRO_QT_PROGRAM_PATH,
-         {},
-         1,
+         {"--bogus"},
+         2,
          "",
-         "kasumiro: a display is needed to show the window (DISPLAY is not set)\n"},
+         "kasumiro: 不明なオプションです: --bogus (詳しくは kasumiro --help)\n"},
+        {KASUMIRO_QT_PROGRAM_PATH, {"extra"}, 2, "", "kasumiro: 余分な引数です: extra (詳しくは kasumiro --help)\n"},
+        {KASUMIRO_QT_PROGRAM_PATH, {}, 1, "", std::string("kasumiro: ") + kNoDisplay},
+        // A display named but not there, X or Wayland: the same one line, never Qt's abort.
+        {KASUMIRO_QT_PROGRAM_PATH, {"-display", ":79"}, 1, "", std::string("kasumiro: ") + kNoDisplay},
+        {KASUMIRO_QT_PROGRAM_PATH, {"-platform", "wayland"}, 1, "", std::string("kasumiro: ") + kNoDisplay},
         {KASUMIRO_QT_PROGRAM_PATH, {"--version"}, 0, "kasumiro " KASUMIRO_VERSION "\n", ""},
+        {KASUMIRO_QT_PROGRAM_PATH, {"--help"}, 0, "使い方: kasumiro", ""},
 #endif
     };
     for (const auto& c : cases) {
@@ -367,7 +376,35 @@ TEST(KasumiroCli, OtherProgramsAnswerTheTerminal) {
         EXPECT_EQ(result.Err.substr(0, c.Err.size()), c.Err) << c.Program << " " << ::testing::PrintToString(c.Args);
         if (c.ExitCode == 2) {
             EXPECT_LE(std::count(result.Err.begin(), result.Err.end(), '\n'), 3) << result.Err;
+        } else if (c.ExitCode == 1) {
+            EXPECT_EQ(result.Err, c.Err);  // one line, nothing of Qt's
         }
+    }
+}
+
+// places prints each game folder found in the prefixes, name TAB path; none
+// found fails with the number of places searched.
+TEST(KasumiroCli, PlacesPrintsTheGameFoldersFound) {
+    if (kPathSeparator != '/') GTEST_SKIP() << "Wine's prefixes are a POSIX system's";
+    TTempDir home;
+    const std::string game = home.Path() + ".local/share/bottles/bottles/Tenka/drive_c/GAMES/TENKA";
+    MakeSampleGame(game);
+    const struct {
+        std::string Home;
+        int ExitCode;
+        std::string Out;
+        std::string Err;
+    } cases[] = {
+        {home.Path(), 0, "Bottles: Tenka — TENKA\t" + game + "\n", ""},
+        {home.Path() + "none", 1, "",
+         "kasumiro-cli: ゲームのフォルダが見つかりません (Wine の場所 0 か所を探しました).\n"},
+    };
+    for (const auto& c : cases) {
+        const TProgramResult result = RunProgram("env",
+                                                 {"-u", "WINEPREFIX", "HOME=" + c.Home, KASUMIRO_CLI_PATH, "places"});
+        EXPECT_EQ(result.ExitCode, c.ExitCode) << c.Home;
+        EXPECT_EQ(result.Out, c.Out);
+        EXPECT_EQ(result.Err, c.Err);
     }
 }
 
@@ -406,6 +443,13 @@ TEST(KasumiroCli, LostOutputExitsWith1) {
         EXPECT_EQ(RunShellCommand(commandLine + " 2>&1 >/dev/full", err), 1) << ::testing::PrintToString(args);
         EXPECT_EQ(err, "kasumiro-cli: 標準出力に書き込めません.\n") << ::testing::PrintToString(args);
     }
+#ifdef KASUMIRO_QT_PROGRAM_PATH
+    for (const char* option : {"--help", "--version"}) {
+        std::string err;
+        EXPECT_EQ(RunShellCommand(ShellQuoted(KASUMIRO_QT_PROGRAM_PATH) + " " + option + " 2>&1 >/dev/full", err), 1);
+        EXPECT_EQ(err, "kasumiro: 標準出力に書き込めません.\n") << option;
+    }
+#endif
 }
 
 TEST(KasumiroCli, SlotsShowsSaveTimesAndEmptySlots) {

@@ -3,7 +3,11 @@
 
 Run inside a D-Bus session and an X server:
     dbus-run-session -- xvfb-run -a python3 atspi_test.py KASUMIRO MAKE_SAMPLE_GAME
+or, with "wayland" after them, inside a D-Bus session only: the program then
+runs as a native client of a headless weston of its own, with only
+WAYLAND_DISPLAY set.
 """
+import ctypes
 import os
 import signal
 import subprocess
@@ -83,7 +87,28 @@ def confirmation(app, seconds=10):
     raise AssertionError("no confirmation box")
 
 
-def main(kasumiro, make_sample_game):
+def end_with_parent():
+    """The child gets SIGTERM when this script ends, also by an abort (AT-SPI's dbind errors abort)."""
+    ctypes.CDLL("libc.so.6", use_errno=True).prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
+
+
+def start_weston(temp):
+    """A headless weston on a socket in temp; the environment that names only it."""
+    runtime = os.path.join(temp, "runtime")
+    os.makedirs(runtime, mode=0o700)
+    weston = subprocess.Popen(["weston", "--backend=headless-backend.so", "--socket=wayland-kasumiro",
+                               "--idle-time=0", "--width=1280", "--height=800"],
+                              env=dict(os.environ, XDG_RUNTIME_DIR=runtime), stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL, preexec_fn=end_with_parent)
+    socket = os.path.join(runtime, "wayland-kasumiro")
+    deadline = time.time() + 20
+    while not os.path.exists(socket) and time.time() < deadline:
+        time.sleep(0.1)
+    env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "QT_QPA_PLATFORM")}
+    return weston, dict(env, XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY="wayland-kasumiro")
+
+
+def main(kasumiro, make_sample_game, platform="xcb"):
     with tempfile.TemporaryDirectory() as temp:
         game = os.path.join(temp, "game") + "/"
         os.makedirs(game)
@@ -91,8 +116,9 @@ def main(kasumiro, make_sample_game):
         os.makedirs(os.path.join(temp, "config", "kasumiro"))
         with open(os.path.join(temp, "config", "kasumiro", "kasumiro.ini"), "w") as ini:
             ini.write(f"[Kasumiro]\nBaseDir={game}\nSaveData=1\n")
-        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(temp, "config"), XDG_DATA_HOME=os.path.join(temp, "data"),
-                   QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_TIME="ja_JP.UTF-8")
+        weston, env = start_weston(temp) if platform == "wayland" else (None, dict(os.environ, QT_QPA_PLATFORM="xcb"))
+        env = dict(env, XDG_CONFIG_HOME=os.path.join(temp, "config"), XDG_DATA_HOME=os.path.join(temp, "data"),
+                   QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LC_TIME="ja_JP.UTF-8")
         program = subprocess.Popen([kasumiro], env=env)
         try:
             app = find_application(os.path.basename(kasumiro))
@@ -102,6 +128,11 @@ def main(kasumiro, make_sample_game):
         finally:
             program.send_signal(signal.SIGTERM)
             status = program.wait(timeout=20)
+            if weston:
+                weston.terminate()
+                weston.wait(timeout=20)
+        with open(os.path.join(temp, "config", "kasumiro", "kasumiro.ini")) as ini:
+            stored = ini.read()
     for line in found + box:
         print(*line, sep="\t")
     expected = [
@@ -131,10 +162,12 @@ def main(kasumiro, make_sample_game):
         problems.append(f"group boxes: {groups}")
     if status != 0:
         problems.append(f"exit code {status} after SIGTERM")
+    if "SaveData=1" not in stored:
+        problems.append(f"slot not stored: {stored}")
     for problem in problems:
         print("FAIL:", problem)
     return 1 if problems else 0
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1], sys.argv[2]))
+    sys.exit(main(*sys.argv[1:4]))

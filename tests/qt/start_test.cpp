@@ -15,6 +15,7 @@
 #include "ui/app_title.h"
 #include "ui/main_form_layout.h"
 #include "ui/qt/qt_text.h"
+#include "ui/qt/slot_notice.h"
 
 namespace {
 
@@ -88,18 +89,24 @@ private slots:
         QVERIFY(f.Settings().find("SaveData=2") != std::string::npos);
     }
 
-    // 設定 opens the chooser at the game folder; choosing a folder, even the
-    // same one, clears the slot selection and stores -1.
+    // 設定 opens the chooser at the stored folder, whose lack of save slots
+    // the heading tells; choosing a folder clears the slot selection and
+    // stores -1, and the heading is the designed one again.
     void settingsButtonChoosesTheFolderAgain() {
         TQtFixture f;
-        f.StoreSettings(f.MakeGame({0, 2}), 2);
-        f.Script.OnMainWindow([](QWidget&) { Press(Control<QPushButton>("Button2")); });
+        const std::string notGame = f.MakeGame({0, 2}) + "LOG1.DAT/";
+        f.StoreSettings(notGame, 2);
+        f.Script.OnMainWindow([](QWidget&) {
+            QCOMPARE(Control<QLabel>("Label1")->text(), QString::fromUtf8(kNoSlotsText));
+            Press(Control<QPushButton>("Button2"));
+        });
         f.Script.OnModal<QFileDialog>([&](QFileDialog& dialog) {
-            QCOMPARE(dialog.directory().absolutePath() + "/", ToQString(f.GameFolder()));
+            QCOMPARE(dialog.directory().absolutePath() + "/", ToQString(notGame));
             ChooseFolder(dialog, f.GameFolder());
         });
         f.Script.OnMainWindow([&](QWidget&) {
             QCOMPARE(CheckedSlot(), -1);
+            QCOMPARE(Control<QLabel>("Label1")->text(), ToQString(kLabel1.Caption));
             QVERIFY(f.Settings().find("SaveData=-1") != std::string::npos);
             Press(Control<QPushButton>("Button3"));
         });

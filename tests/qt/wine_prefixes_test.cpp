@@ -1,169 +1,117 @@
-// The Wine prefixes the folder chooser offers: each existing drive_c once, in
-// order, named by where it comes from.
+// The folder chooser's side bar: the Wine prefixes, each named by where it
+// comes from, and the list's columns whole.
+#include <QApplication>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QListView>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeView>
 
-#include <cstdint>
-#include <cstdlib>
+#include <algorithm>
 #include <filesystem>
 
 #include "file_kit/temp_dir.h"
 #include "qt_fixture.h"
 #include "qt_tests.h"
-#include "ui/qt/binary_vdf.h"
 #include "ui/qt/qt_folder_chooser.h"
-#include "ui/qt/steam_library.h"
-#include "ui/qt/text_vdf.h"
-#include "ui/qt/wine_prefixes.h"
+#include "ui/qt/qt_text.h"
 #include "ui_script.h"
 
 namespace {
 
-void MakeFolders(const std::string& folder) { std::filesystem::create_directories(folder); }
-
-// A binary VDF entry: type byte, key, zero byte, value.
-std::string VdfEntry(char type, const std::string& key, const std::string& value) {
-    return std::string(1, type) + key + std::string(1, '\0') + value;
+// The chooser is open, its list shows folders, and every column is as wide
+// as its contents in view, the name column too.
+bool ListFitted() {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    auto* tree = dialog ? dialog->findChild<QTreeView*>(QStringLiteral("treeView")) : nullptr;
+    if (!tree || tree->model()->rowCount(tree->rootIndex()) == 0) return false;
+    // QTreeView hides the measure that its base class offers.
+    const QAbstractItemView* list = tree;
+    for (int column = 0; column < tree->header()->count(); ++column) {
+        if (tree->header()->sectionSize(column) < list->sizeHintForColumn(column)) return false;
+    }
+    return true;
 }
 
-std::string VdfNumber(std::uint32_t value) {
-    std::string bytes;
-    for (int i = 0; i < 4; ++i) bytes += static_cast<char>((value >> (8 * i)) & 0xFF);
-    return bytes;
-}
-
-// shortcuts.vdf with one non-Steam shortcut, as Steam writes it.
-std::string ShortcutsFile(std::uint32_t appid, const std::string& name) {
-    const std::string end(1, '\x08');
-    const std::string shortcut =
-        VdfEntry('\x02', "appid", VdfNumber(appid)) + VdfEntry('\x01', "AppName", name + '\0') +
-        VdfEntry('\x01', "Exe", "\"/games/TENKA.EXE\"" + std::string(1, '\0')) +
-        VdfEntry('\x07', "LastPlayTime8", std::string(8, '\x01')) + VdfEntry('\0', "tags", end);
-    return VdfEntry('\0', "shortcuts", VdfEntry('\0', "0", shortcut + end) + end) + end;
+// The texts of the chooser's labels, buttons and column headings that hold
+// no Japanese.
+QStringList EnglishWords(const QFileDialog& dialog) {
+    QStringList texts;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
+    for (const QPushButton* button : dialog.findChildren<QPushButton*>()) texts << button->text();
+    for (const QAbstractButton* button : dialog.findChildren<QToolButton*>()) texts << button->toolTip();
+    const QAbstractItemModel* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))->model();
+    for (int column = 0; column < list->columnCount(); ++column)
+        texts << list->headerData(column, Qt::Horizontal).toString();
+    texts.removeIf([](const QString& text) {
+        return text.isEmpty() || std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F; });
+    });
+    return texts;
 }
 
 class WinePrefixTest : public QObject {
     Q_OBJECT
 private slots:
-    void foundInTheirUsualPlaces() {
+    // The side bar shows and announces the game folder found first, then the
+    // Wine places by name, not "drive_c"; the chooser opens on the one game
+    // folder, every word in Japanese without Qt's translations; the list's
+    // columns (the names first) show their contents whole, within the
+    // screen. A folder without NEW.DAT is kept only when the player says so.
+    void sideBarOffersTheGameAndPrefixesByName() {
         TTempDir temp;
         const std::string home = temp.Path() + "home";
-        const std::string prefix = temp.Path() + "prefix";
-        for (const std::string& folder :
-             {prefix + "/drive_c", home + "/.wine/drive_c", home + "/.steam/steam/steamapps/compatdata/20/pfx/drive_c",
-              home + "/.steam/steam/steamapps/compatdata/10/pfx/drive_c",
-              home + "/.steam/steam/steamapps/compatdata/30/pfx",  // no drive_c
-              home + "/.local/share/bottles/bottles/game/drive_c", home + "/Games/tenka/drive_c"}) {
-            MakeFolders(folder);
-        }
-        const std::vector<TWineDrive> expected{
-            {"Wine ($WINEPREFIX)", prefix + "/drive_c"},
-            {"Wine (~/.wine)", home + "/.wine/drive_c"},
-            {"Steam 10", home + "/.steam/steam/steamapps/compatdata/10/pfx/drive_c"},
-            {"Steam 20", home + "/.steam/steam/steamapps/compatdata/20/pfx/drive_c"},
-            {"Bottles: game", home + "/.local/share/bottles/bottles/game/drive_c"},
-            {"Lutris: tenka", home + "/Games/tenka/drive_c"},
-        };
-        QVERIFY(WineDriveFolders(home, prefix) == expected);
-        // $WINEPREFIX naming ~/.wine gives it once; no home, no prefix: nothing.
-        const auto same = WineDriveFolders(home, home + "/.wine");
-        QCOMPARE(same.size(), expected.size() - 1);
-        QVERIFY(same.front().Name == "Wine ($WINEPREFIX)");
-        QVERIFY(WineDriveFolders("", "").empty());
-    }
-
-    // Steam's games by their names: a Steam game by its appmanifest, a
-    // non-Steam shortcut (appid past 2^31) by shortcuts.vdf, in a library
-    // on another mount that libraryfolders.vdf lists; a huge manifest and a
-    // damaged shortcuts.vdf are skipped.
-    void steamGamesByName() {
-        TTempDir temp;
-        const std::string home = temp.Path() + "home";
-        const std::string steam = home + "/.local/share/Steam";
-        const std::string card = temp.Path() + "run/media/deck/SD card";
-        for (const std::string& folder :
-             {steam + "/steamapps/compatdata/2000/pfx/drive_c", steam + "/steamapps/compatdata/2001/pfx/drive_c",
-              card + "/steamapps/compatdata/3071567832/pfx/drive_c", card + "/steamapps/compatdata/4000/pfx/drive_c",
-              steam + "/userdata/1/config", steam + "/userdata/2/config"})
-            MakeFolders(folder);
-        WriteFileBytes(steam + "/steamapps/libraryfolders.vdf",
-                       "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"" + steam +
-                           "\"\n\t\t\"apps\"\n\t\t{\n\t\t\t\"2000\"\t\t\"1024\"\n\t\t}\n\t}\n"
-                           "\t\"1\" { \"path\" \"" +
-                           card + "\" \"label\" \"SD\" } // the card\n}\n");
-        WriteFileBytes(steam + "/steamapps/appmanifest_2000.acf",
-                       "\"AppState\"\n{\n\t\"appid\"\t\t\"2000\"\n\t\"name\"\t\t\"Sengoku \\\"Sample\\\"\"\n}\n");
-        WriteFileBytes(steam + "/steamapps/appmanifest_2001.acf", "");
-        std::filesystem::resize_file(steam + "/steamapps/appmanifest_2001.acf", kMaxSteamTextFileBytes + 1);
-        const std::string shortcuts = ShortcutsFile(3071567832U, "天下統一");
-        WriteFileBytes(steam + "/userdata/1/config/shortcuts.vdf", shortcuts.substr(0, shortcuts.size() - 3));
-        WriteFileBytes(steam + "/userdata/2/config/shortcuts.vdf", shortcuts);
-
-        const std::vector<TWineDrive> expected{
-            {"Steam: Sengoku \"Sample\"", steam + "/steamapps/compatdata/2000/pfx/drive_c"},
-            {"Steam 2001", steam + "/steamapps/compatdata/2001/pfx/drive_c"},
-            {"Steam: 天下統一", card + "/steamapps/compatdata/3071567832/pfx/drive_c"},
-            {"Steam 4000", card + "/steamapps/compatdata/4000/pfx/drive_c"},
-        };
-        const std::vector<TWineDrive> found = WineDriveFolders(home, "");
-        std::string names;
-        for (const TWineDrive& drive : found) names += drive.Name + " | ";
-        QVERIFY2(found == expected, names.c_str());
-
-        // Cut anywhere but before the first byte or the last end mark, the
-        // shortcuts are damaged, and never read past their end.
-        for (std::size_t size = 1; size + 1 < shortcuts.size(); ++size)
-            QVERIFY2(!ParseBinaryVdf(std::string_view(shortcuts).substr(0, size)), qPrintable(QString::number(size)));
-        std::string deep;
-        for (int level = 0; level < 100000; ++level) deep += "\"k\" { ";
-        QVERIFY(!ParseTextVdf(deep));
-        QVERIFY(!ParseBinaryVdf(std::string(100000, '\0')));
-    }
-
-    // The chooser's side bar shows and announces those names, not five
-    // "drive_c", whole; the list's columns show their contents whole, and
-    // the chooser lies within the screen.
-    void sideBarNamesEachPrefix() {
-        TTempDir temp;
-        const std::string home = temp.Path() + "home";
-        const std::string bottle = home + "/.local/share/bottles/bottles/Sengoku Strategy 1998";
-        for (const std::string& folder :
-             {home, home + "/.wine", home + "/.wine/drive_c", home + "/.local", home + "/.local/share",
-              home + "/.local/share/bottles", home + "/.local/share/bottles/bottles", bottle, bottle + "/drive_c"})
-            MakeFolder(folder);
+        const std::string bottle = home + "/.local/share/bottles/bottles/Sengoku 1998";
+        const std::string game = bottle + "/drive_c/GAMES/TENKA";
+        for (const std::string& folder : {home + "/.wine/drive_c", game + "/NEW.DAT", game + "/LOG2.DAT"})
+            std::filesystem::create_directories(folder);
+        WriteFileBytes(game + "/NEW.DAT/BUSYO21.BIN", "");
         const QByteArray savedHome = qgetenv("HOME");
         const QByteArray savedPrefix = qgetenv("WINEPREFIX");
         ::setenv("HOME", home.c_str(), 1);
         ::unsetenv("WINEPREFIX");
         QStringList names;
-        QStringList cut;
+        QStringList problems;
         TUiScript script;
-        script.OnModal<QFileDialog>([&names, &cut](QFileDialog& dialog) {
-            const QAbstractItemModel* model = dialog.findChild<QListView*>(QStringLiteral("sidebar"))->model();
-            for (int row = 0; row < model->rowCount(); ++row) names << model->index(row, 0).data().toString();
-            const auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
-            if (sidebar->viewport()->width() < sidebar->sizeHintForColumn(0)) cut << QStringLiteral("side bar");
-            // QTreeView hides the measure that its base class offers.
-            const QAbstractItemView* list = dialog.findChild<QTreeView*>(QStringLiteral("treeView"));
-            const QHeaderView* header = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))->header();
-            for (int column = 1; column < header->count(); ++column) {
-                if (header->sectionSize(column) < list->sizeHintForColumn(column))
-                    cut << QStringLiteral("column %1").arg(column);
-            }
-            if (!dialog.screen()->availableGeometry().contains(dialog.geometry())) cut << QStringLiteral("screen");
-            CancelChooser(dialog);
-        });
+        // Ready once the name column has been fitted to the names in view.
+        script.Then(
+            [] { return ListFitted(); },
+            [&] {
+                auto& dialog = *qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+                const QAbstractItemModel* model = dialog.findChild<QListView*>(QStringLiteral("sidebar"))->model();
+                for (int row = 0; row < model->rowCount(); ++row) names << model->index(row, 0).data().toString();
+                if (dialog.directory().absolutePath() != ToQString(game)) problems << dialog.directory().absolutePath();
+                const auto* sidebar = dialog.findChild<QListView*>(QStringLiteral("sidebar"));
+                if (sidebar->viewport()->width() < sidebar->sizeHintForColumn(0))
+                    problems << QStringLiteral("side bar");
+                if (!dialog.screen()->availableGeometry().contains(dialog.geometry()))
+                    problems << QStringLiteral("screen");
+                problems << EnglishWords(dialog);
+                ChooseFolder(dialog, bottle + "/drive_c");
+            });
+        const QString question = ToQString(bottle + "/drive_c: NEW.DAT がありません. このフォルダを使いますか?");
+        for (const bool keep : {false, true}) {
+            script.OnModal<QMessageBox>([&, keep](QMessageBox& box) {
+                if (box.text() != question || box.defaultButton()->text() != QStringLiteral("いいえ(&N)"))
+                    problems << box.text() + box.defaultButton()->text();
+                Press(keep ? box.buttons().constFirst() : box.defaultButton());
+            });
+            if (!keep)
+                script.OnModal<QFileDialog>([&](QFileDialog& dialog) { ChooseFolder(dialog, bottle + "/drive_c"); });
+        }
         TQtFolderChooser chooser;
-        QVERIFY(!chooser.ChooseFolder("title", "").has_value());
+        QCOMPARE(chooser.ChooseFolder("title", "").value_or("(none)"), bottle + "/drive_c");
         qputenv("HOME", savedHome);
         if (!savedPrefix.isNull()) qputenv("WINEPREFIX", savedPrefix);
+        const QStringList expected{QStringLiteral("Bottles: Sengoku 1998 — TENKA"), QStringLiteral("コンピュータ")};
+        QVERIFY2(names.mid(0, 2) == expected, qPrintable(names.join(QLatin1Char('|'))));
         QVERIFY2(names.contains(QStringLiteral("Wine (~/.wine)")), qPrintable(names.join(QLatin1Char('|'))));
         QVERIFY2(!names.contains(QStringLiteral("drive_c")), qPrintable(names.join(QLatin1Char('|'))));
-        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('|'))));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('|'))));
     }
 };
 

@@ -1,5 +1,6 @@
 // Parses before the QApplication exists: that needs a display, and a user
-// asking for help in a terminal may have none.
+// asking for help in a terminal may have none. Every text is Japanese, as
+// kasumiro-cli's are.
 #include "ui/qt/command_line.h"
 
 #include "common/version.h"
@@ -10,16 +11,42 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "ui/qt/display_choice.h"
+
 namespace {
 
 constexpr char kProgramName[] = "kasumiro";
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
-void Write(std::FILE* stream, const QString& text) {
+constexpr char kHelpText[] =
+    "使い方: kasumiro [-h | --help | -v | --version]\n"
+    "\n"
+    "天下統一のセーブデータ一つで, 武将の名前を書き換えます: セーブデータで\n"
+    "シナリオと名前の違う武将は, シナリオの名前に 嗣 を付けた名前になります.\n"
+    "ウィンドウの 設定 でゲームのフォルダを選び, セーブデータを選んで 実行 を\n"
+    "押します. 設定は ${XDG_CONFIG_HOME:-~/.config}/kasumiro/kasumiro.ini に\n"
+    "残ります. スクリプトには kasumiro-cli を使います.\n"
+    "\n"
+    "  -h, --help     この説明を示して終わります\n"
+    "  -v, --version  版を示して終わります\n"
+    "\n"
+    "Wayland のセッションでは Wayland の, ほかでは X のウィンドウを開きます.\n"
+    "終了コード: 0 終了, 1 ウィンドウを表示できないか出力できない, 2 引数の誤り\n";
+
+// Writes the whole text and flushes it; false when it did not reach its
+// place (a full disk, a closed pipe).
+bool Write(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toLocal8Bit();
-    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
-    std::fflush(stream);
+    const auto size = static_cast<std::size_t>(bytes.size());
+    return std::fwrite(bytes.constData(), 1, size, stream) == size && std::fflush(stream) == 0;
+}
+
+// An answer on standard output, or exit 1 with the reason when it is lost.
+int Answer(const QString& text) {
+    if (Write(stdout, text)) return 0;
+    Write(stderr, QStringLiteral("%1: 標準出力に書き込めません.\n").arg(QLatin1String(kProgramName)));
+    return kExitFailure;
 }
 
 // The options that QGuiApplication and QApplication take for themselves,
@@ -46,21 +73,14 @@ void AddQtOptions(QCommandLineParser& parser) {
     }
 }
 
-// Whether the window would open on X11 or Wayland with neither there: Qt
-// would end the program with its plugin message and an abort. Other
-// platforms (offscreen, a frame buffer) need no display.
-bool DisplayMissing(const QCommandLineParser& parser) {
-    QString platforms = parser.value(QStringLiteral("platform"));
-    if (platforms.isEmpty()) platforms = QString::fromLocal8Bit(qgetenv("QT_QPA_PLATFORM"));
-    for (const QString& platform : platforms.split(QLatin1Char(';'))) {
-        const QString name = platform.section(QLatin1Char(':'), 0, 0).trimmed();
-        if (!name.isEmpty() && name != QLatin1String("xcb") && name != QLatin1String("wayland")) return false;
-    }
-    const auto unset = [](const char* variable) {
-        const char* value = std::getenv(variable);
-        return !value || !*value;
-    };
-    return unset("DISPLAY") && unset("WAYLAND_DISPLAY") && !parser.isSet(QStringLiteral("display"));
+// What was wrong with arguments that did not parse, or the first operand.
+QString Problem(const QCommandLineParser& parser, bool parsed) {
+    if (parsed) return QStringLiteral("余分な引数です: ") + parser.positionalArguments().first();
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty())
+        return QStringLiteral("不明なオプションです: ") +
+               (unknown.first().size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + unknown.first();
+    return QStringLiteral("オプションに値がありません");
 }
 
 }  // namespace
@@ -69,41 +89,30 @@ std::optional<int> AnswerCommandLine(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Kasumiro rewrites the officer names of one saved game of 天下統一: every officer\n"
-                       "whose name in the save slot differs from the scenario's gets the scenario's name\n"
-                       "with the suffix 嗣. In the window, choose the game folder with 設定, pick a save\n"
-                       "slot and press 実行. Settings are kept in\n"
-                       "${XDG_CONFIG_HOME:-~/.config}/kasumiro/kasumiro.ini. For scripts, see kasumiro-cli."));
-    // Not addHelpOption(): its --help-all needs the QApplication.
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Displays this help and exits."));
+    // Not addHelpOption() nor addVersionOption(): their texts are English.
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     parser.addOption(help);
-    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOption(version);
     AddQtOptions(parser);
     // Qt's options are single-dash words: read as long options, their
     // letters never stand for -h or -v.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const bool parsed = parser.parse(arguments);
-    if (parser.isSet(help)) {
-        // Without a QCoreApplication the parser cannot name the program itself.
-        Write(stdout, parser.helpText().replace(QStringLiteral("<executable_name>"), QLatin1String(kProgramName)));
-        return 0;
-    }
-    if (parser.isSet(version)) {
-        Write(stdout, QStringLiteral("%1 %2\n").arg(QLatin1String(kProgramName), QStringLiteral(KASUMIRO_VERSION)));
-        return 0;
-    }
+    if (parser.isSet(help)) return Answer(QString::fromUtf8(kHelpText));
+    if (parser.isSet(version))
+        return Answer(QStringLiteral("%1 %2\n").arg(QLatin1String(kProgramName), QStringLiteral(KASUMIRO_VERSION)));
     if (!parsed || !parser.positionalArguments().isEmpty()) {
-        const QString problem = parsed ? QStringLiteral("unexpected argument: ") + parser.positionalArguments().first()
-                                       : parser.errorText();
-        Write(stderr, QStringLiteral("%1: %2 (see %1 --help)\n").arg(QLatin1String(kProgramName), problem));
+        Write(
+            stderr,
+            QStringLiteral("%1: %2 (詳しくは %1 --help)\n").arg(QLatin1String(kProgramName), Problem(parser, parsed)));
         return kExitUsage;
     }
-    if (DisplayMissing(parser)) {
-        Write(stderr, QStringLiteral("%1: a display is needed to show the window (DISPLAY is not set)\n")
-                          .arg(QLatin1String(kProgramName)));
+    const QString platform = parser.value(QStringLiteral("platform"));
+    if (DisplayMissing(platform, parser.isSet(QStringLiteral("display")))) {
+        Write(stderr, QStringLiteral("%1: %2\n").arg(QLatin1String(kProgramName), QString::fromUtf8(kNoDisplayText)));
         return kExitFailure;
     }
+    if (platform.isEmpty()) ChoosePlatform();
     return std::nullopt;
 }

@@ -13,6 +13,7 @@
 #include "ui/main_form.h"
 #include "ui/qt/main_window.h"
 #include "ui/qt/qt_folder_chooser.h"
+#include "ui/qt/slot_notice.h"
 #include "ui/undoable_rewrite.h"
 
 namespace {
@@ -50,6 +51,7 @@ void RunKasumiro(TQtFrame& frame, const std::string& settingsPath) {
     form.ExecuteRewrite = RunUndoableRewrite;
     form.ExecuteChoosesMissingFolder = true;
     window.Bind(form);
+    FollowSlotNotice(window, form.SaveDataGroup);
     frame.SetMainWindow(&window);
     MakeSettingsFolder(settingsPath);
 

@@ -14,6 +14,7 @@
 #include "ui/application_run.h"
 #include "ui/frame.h"
 #include "ui/qt/command_line.h"
+#include "ui/qt/display_choice.h"
 #include "ui/qt/qt_application.h"
 #include "ui/qt/qt_frame.h"
 #include "ui/qt/quit_signals.h"
@@ -40,7 +41,9 @@ protected:
 
 int RunKasumiroProgram(int argc, char** argv) {
     if (const std::optional<int> answered = AnswerCommandLine(argc, argv)) return *answered;
+    std::optional<TDisplayStartGuard> displayStart(std::in_place);
     QApplication application(argc, argv);
+    displayStart.reset();
     QTranslator qtTexts;
     TIconAfterFirstPaint iconSetter;
     TQtFrame frame;

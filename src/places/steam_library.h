@@ -24,6 +24,10 @@ std::vector<std::filesystem::path> SteamLibraries(const std::filesystem::path& r
 // root/userdata/*/config/shortcuts.vdf.
 std::map<std::string, std::string> SteamShortcutNames(const std::filesystem::path& root);
 
-// The "name" of the Steam game appid in the first library holding its
-// steamapps/appmanifest_APPID.acf; nothing when none names it.
-std::optional<std::string> SteamGameName(const std::vector<std::filesystem::path>& libraries, const std::string& appid);
+// The Steam games' manifests by appid: each library's
+// steamapps/appmanifest_APPID.acf, the first library's where several hold one.
+// Listed by name only, so that thousands of prefixes cost one listing a library.
+std::map<std::string, std::filesystem::path> SteamManifests(const std::vector<std::filesystem::path>& libraries);
+
+// The "name" of the Steam game in its manifest; nothing when it names none.
+std::optional<std::string> SteamGameName(const std::filesystem::path& manifest);

@@ -1,6 +1,6 @@
 // The text VDF reader: a tokenizer and one recursive descent a level, the
 // depth bounded so that a damaged file cannot exhaust the stack.
-#include "ui/qt/text_vdf.h"
+#include "places/text_vdf.h"
 
 #include <string>
 

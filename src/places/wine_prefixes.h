@@ -9,10 +9,10 @@
 // "Wine ($WINEPREFIX)", "Wine (~/.wine)", "Steam: GAME" (GAME: the Steam
 // game's or non-Steam shortcut's name; "Steam APPID" when Steam's files do
 // not name it), "Bottles: NAME", "Lutris: NAME" (NAME: the prefix's folder name).
-struct TWineDrive {
+struct TPlace {
     std::string Name;
     std::string Path;
-    friend bool operator==(const TWineDrive&, const TWineDrive&) = default;
+    friend bool operator==(const TPlace&, const TPlace&) = default;
 };
 
 // home: the user's home folder; winePrefix: $WINEPREFIX, empty when unset.
@@ -20,4 +20,7 @@ struct TWineDrive {
 // Steam installation (its libraryfolders.vdf lists them, SD cards included),
 // Bottles' and Lutris' usual folders; gives each existing drive_c once, in
 // that order.
-std::vector<TWineDrive> WineDriveFolders(const std::string& home, const std::string& winePrefix);
+std::vector<TPlace> WineDriveFolders(const std::string& home, const std::string& winePrefix);
+
+// The same for the user running the program: $HOME and $WINEPREFIX.
+std::vector<TPlace> UserPlaces();

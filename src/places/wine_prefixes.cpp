@@ -1,14 +1,16 @@
 // Finds the drive_c of Wine prefixes, so the folder chooser can offer them
 // beside its usual places: a game installed through Wine lies in a hidden folder.
-#include "ui/qt/wine_prefixes.h"
+#include "places/wine_prefixes.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <optional>
+#include <set>
 #include <system_error>
 
-#include "ui/qt/steam_library.h"
+#include "places/steam_library.h"
 
 namespace fs = std::filesystem;
 
@@ -28,20 +30,22 @@ constexpr TPrefixFolder kPrefixFolders[] = {
     {"Games", "drive_c", "Lutris: "},
 };
 
-void AddIfFolder(const std::string& name, const fs::path& path, std::vector<TWineDrive>& found,
-                 std::vector<fs::path>& seen) {
+void AddIfFolder(const std::string& name, const fs::path& path, std::vector<TPlace>& found, std::set<fs::path>& seen) {
     std::error_code error;
     if (!fs::is_directory(path, error)) return;
     const fs::path real = fs::canonical(path, error);
-    if (error || std::find(seen.begin(), seen.end(), real) != seen.end()) return;
-    seen.push_back(real);
-    found.push_back(TWineDrive{name, path.string()});
+    if (error || !seen.insert(real).second) return;
+    found.push_back(TPlace{name, path.string()});
 }
+
+// How many prefixes one folder of prefixes may offer.
+constexpr std::size_t kMaxPrefixes = 100000;
 
 std::vector<fs::path> SortedSubFolders(const fs::path& folder) {
     std::vector<fs::path> subFolders;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    for (fs::directory_iterator it(folder, error), end; !error && it != end && subFolders.size() < kMaxPrefixes;
+         it.increment(error)) {
         subFolders.push_back(it->path());
     }
     std::sort(subFolders.begin(), subFolders.end());
@@ -59,19 +63,22 @@ bool IsAppId(const std::string& name) {
 
 // The prefixes of every library of one Steam installation, each named by its
 // game where Steam's files name it, else by its appid.
-void AddSteamPrefixes(const fs::path& root, std::vector<TWineDrive>& found, std::vector<fs::path>& seen) {
+void AddSteamPrefixes(const fs::path& root, std::vector<TPlace>& found, std::set<fs::path>& seen) {
     std::error_code error;
     if (!fs::is_directory(root, error)) return;
     const std::vector<fs::path> libraries = SteamLibraries(root);
     const std::map<std::string, std::string> shortcuts = SteamShortcutNames(root);
+    const std::map<std::string, fs::path> manifests = SteamManifests(libraries);
     for (const fs::path& library : libraries) {
         for (const fs::path& prefix : SortedSubFolders(library / "steamapps" / "compatdata")) {
             const std::string appid = prefix.filename().string();
             const fs::path drive = prefix / "pfx" / "drive_c";
             if (!IsAppId(appid) || !fs::is_directory(drive, error)) continue;
             const auto shortcut = shortcuts.find(appid);
-            std::optional<std::string> name = shortcut != shortcuts.end() ? shortcut->second
-                                                                          : SteamGameName(libraries, appid);
+            const auto manifest = manifests.find(appid);
+            std::optional<std::string> name = shortcut != shortcuts.end()   ? shortcut->second
+                                              : manifest != manifests.end() ? SteamGameName(manifest->second)
+                                                                            : std::nullopt;
             AddIfFolder(name ? "Steam: " + *name : "Steam " + appid, drive, found, seen);
         }
     }
@@ -79,9 +86,9 @@ void AddSteamPrefixes(const fs::path& root, std::vector<TWineDrive>& found, std:
 
 }  // namespace
 
-std::vector<TWineDrive> WineDriveFolders(const std::string& home, const std::string& winePrefix) {
-    std::vector<TWineDrive> found;
-    std::vector<fs::path> seen;
+std::vector<TPlace> WineDriveFolders(const std::string& home, const std::string& winePrefix) {
+    std::vector<TPlace> found;
+    std::set<fs::path> seen;
     if (!winePrefix.empty()) AddIfFolder("Wine ($WINEPREFIX)", fs::path(winePrefix) / "drive_c", found, seen);
     if (home.empty()) return found;
     const fs::path homeFolder(home);
@@ -93,4 +100,10 @@ std::vector<TWineDrive> WineDriveFolders(const std::string& home, const std::str
         }
     }
     return found;
+}
+
+std::vector<TPlace> UserPlaces() {
+    const char* home = std::getenv("HOME");
+    const char* prefix = std::getenv("WINEPREFIX");
+    return WineDriveFolders(home ? home : "", prefix ? prefix : "");
 }

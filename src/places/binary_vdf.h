@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "ui/qt/vdf_object.h"
+#include "places/vdf_object.h"
 
 // The file's top level as one object. Each entry is a type byte, a key ending
 // in a zero byte, then its value: 0x00 an object up to its 0x08, 0x01 a

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "ui/qt/vdf_object.h"
+#include "places/vdf_object.h"
 
 // The file's top level as one object: "key" "value" pairs and "key" { ... }
 // objects, quoted or bare tokens, \" \\ \n \t escapes, // comments and

@@ -1,22 +1,26 @@
 // Reads libraryfolders.vdf, appmanifest_*.acf (text VDF) and shortcuts.vdf
 // (binary VDF); each read is bounded, and whatever fails is left out.
-#include "ui/qt/steam_library.h"
+#include "places/steam_library.h"
 
 #include <algorithm>
+#include <set>
+#include <string_view>
 #include <system_error>
 
 #include "common/durable_file.h"
 #include "common/errors.h"
-#include "ui/qt/binary_vdf.h"
-#include "ui/qt/text_vdf.h"
+#include "places/binary_vdf.h"
+#include "places/text_vdf.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 // How many libraries and user folders are looked at, at most: a Steam
-// installation has a few of each.
-constexpr std::size_t kMaxSteamFolders = 64;
+// installation has a few of each, a collector's some dozens of libraries.
+constexpr std::size_t kMaxSteamFolders = 256;
+// How many entries of one library's steamapps folder are read.
+constexpr std::size_t kMaxSteamAppsEntries = 100000;
 
 std::optional<std::string> ReadBounded(const fs::path& path, std::size_t maxSize) {
     try {
@@ -39,13 +43,11 @@ std::string Printable(std::string name) {
 }
 
 // A library once, by its real path; a relative path (never Steam's) is left out.
-void AddLibrary(const fs::path& library, std::vector<fs::path>& libraries, std::vector<fs::path>& seen) {
+void AddLibrary(const fs::path& library, std::vector<fs::path>& libraries, std::set<fs::path>& seen) {
     std::error_code error;
     if (!library.is_absolute()) return;
     const fs::path real = fs::canonical(library, error);
-    if (error || libraries.size() >= kMaxSteamFolders || std::find(seen.begin(), seen.end(), real) != seen.end())
-        return;
-    seen.push_back(real);
+    if (error || libraries.size() >= kMaxSteamFolders || !seen.insert(real).second) return;
     libraries.push_back(library);
 }
 
@@ -53,7 +55,7 @@ void AddLibrary(const fs::path& library, std::vector<fs::path>& libraries, std::
 
 std::vector<fs::path> SteamLibraries(const fs::path& root) {
     std::vector<fs::path> libraries;
-    std::vector<fs::path> seen;
+    std::set<fs::path> seen;
     AddLibrary(root, libraries, seen);
     const std::optional<TVdfObject> file = ReadTextVdf(root / "steamapps" / "libraryfolders.vdf");
     const TVdfObject* folders = file ? file->Object("libraryfolders") : nullptr;
@@ -89,12 +91,29 @@ std::map<std::string, std::string> SteamShortcutNames(const fs::path& root) {
     return names;
 }
 
-std::optional<std::string> SteamGameName(const std::vector<fs::path>& libraries, const std::string& appid) {
+std::map<std::string, fs::path> SteamManifests(const std::vector<fs::path>& libraries) {
+    static constexpr std::string_view kPrefix = "appmanifest_";
+    static constexpr std::string_view kSuffix = ".acf";
+    std::map<std::string, fs::path> manifests;
     for (const fs::path& library : libraries) {
-        const std::optional<TVdfObject> file = ReadTextVdf(library / "steamapps" / ("appmanifest_" + appid + ".acf"));
-        const TVdfObject* state = file ? file->Object("AppState") : nullptr;
-        const std::string* name = state ? state->Value("name") : nullptr;
-        if (name && !name->empty()) return Printable(*name);
+        std::error_code error;
+        std::size_t entries = 0;
+        for (fs::directory_iterator it(library / "steamapps", error), end;
+             !error && it != end && entries < kMaxSteamAppsEntries; it.increment(error), ++entries) {
+            const std::string name = it->path().filename().string();
+            if (name.size() <= kPrefix.size() + kSuffix.size() || !name.starts_with(kPrefix) ||
+                !name.ends_with(kSuffix))
+                continue;
+            manifests.emplace(name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size()), it->path());
+        }
     }
+    return manifests;
+}
+
+std::optional<std::string> SteamGameName(const fs::path& manifest) {
+    const std::optional<TVdfObject> file = ReadTextVdf(manifest);
+    const TVdfObject* state = file ? file->Object("AppState") : nullptr;
+    const std::string* name = state ? state->Value("name") : nullptr;
+    if (name && !name->empty()) return Printable(*name);
     return std::nullopt;
 }

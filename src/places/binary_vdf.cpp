@@ -1,6 +1,6 @@
 // The binary VDF reader: one recursive descent a level, every read checked
 // against the bytes left and the depth bounded.
-#include "ui/qt/binary_vdf.h"
+#include "places/binary_vdf.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 // Key lookup in a VDF object: keys match case-insensitively, as Steam reads
 // them ("appid", "AppID" and "appID" all occur).
-#include "ui/qt/vdf_object.h"
+#include "places/vdf_object.h"
 
 #include <algorithm>
 
