@@ -2,7 +2,7 @@
 # Each target installs only the package groups it uses (scripts/install-deps.sh)
 # and turns on the repository's git hooks (.githooks/). A bare `make` only
 # lists the targets.
-.PHONY: help hooks run run-linux test fuzz lint bench bench-linux release package reproducible clean
+.PHONY: help hooks run run-linux test fuzz lint bench bench-linux bench-exe release package reproducible clean
 .DEFAULT_GOAL := help
 
 help:
@@ -13,6 +13,7 @@ help:
 	@echo "make lint         clang-tidy (Linux and Windows code), clang-format, shellcheck"
 	@echo "make bench        benchmark of the rewrite and the name builder"
 	@echo "make bench-linux  start-to-first-paint benchmark of kasumiro"
+	@echo "make bench-exe    start time of Kasumiro.exe against a bare window, under Wine"
 	@echo "make release      dist/kasumiro-1.0.0.zip for Windows"
 	@echo "make package      the Debian package, tests included, and its checks: dist/*.deb, .changes"
 	@echo "make reproducible two builds of HEAD from two clones compare equal"
@@ -55,6 +56,10 @@ bench: hooks
 bench-linux: hooks
 	@scripts/install-deps.sh build qt
 	@scripts/bench-linux.sh
+
+bench-exe: hooks
+	@scripts/install-deps.sh build windows
+	@scripts/bench-exe.sh
 
 release: hooks
 	@scripts/install-deps.sh release
