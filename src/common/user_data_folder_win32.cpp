@@ -6,6 +6,7 @@
 
 #include "common/durable_file.h"
 #include "common/game_paths.h"
+#include "common/shell32_function.h"
 #include "common/user_data_folder.h"
 #include "common/wide_text.h"
 
@@ -15,9 +16,10 @@ std::string UserDataFolder() {
     wchar_t buffer[MAX_PATH];
     DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", buffer, MAX_PATH);
     // Flags 0 (SHGFP_TYPE_CURRENT): the folder where it is now.
-    if (length == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND &&
-        SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer) == S_OK) {
-        length = static_cast<DWORD>(wcslen(buffer));
+    if (length == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND) {
+        const auto folderPath = Shell32Function<decltype(&::SHGetFolderPathW)>("SHGetFolderPathW");
+        if (folderPath && folderPath(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer) == S_OK)
+            length = static_cast<DWORD>(wcslen(buffer));
     }
     if (length == 0 || length >= MAX_PATH) return "";
     std::string folder;

@@ -236,6 +236,42 @@ TEST_F(FolderChooserTest, EnterOnTheReopenedChooserKeepsTheFolder) {
     EXPECT_EQ(Stored(0), SettingsLines(IniPath));
 }
 
+// After 実行, 設定 opens on the stored folder, selected in the tree and on
+// the status line, twenty times in a row, while another process keeps making
+// and removing a folder beside the game folder: the folders on the way change
+// as the chooser fills its tree (under Wine the shell's own selection by path
+// then misses, and the tree's focus picks a parent).
+TEST_F(FolderChooserTest, OpensOnTheStoredFolderAfterExecuteWhileFoldersChangeBeside) {
+    MakeGameAndSettings({TSlotTime{2004, 4, 4, 4, 4}}, 0);
+    char system[MAX_PATH] = {};
+    ASSERT_NE(0u, GetSystemDirectoryA(system, MAX_PATH));
+    const std::string beside = Folder.Path() + "beside";
+    const TChildProcess writer(std::string(system) + "\\cmd.exe", SW_HIDE,
+                               "/c for /L %i in (1,1,10000000) do @(mkdir " + beside + " & rmdir " + beside + ")");
+    Launch();
+    Main = WaitForMainWindow();
+    ASSERT_TRUE(Main.Window);
+    for (int opening = 1; opening <= 20; ++opening) {
+        SCOPED_TRACE("opening " + std::to_string(opening));
+        WriteFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN", SaveOfficerFile());
+        const HWND done = ExecuteConfirmed(Main);
+        ASSERT_TRUE(done);
+        Answer(done, "OK");
+        ASSERT_TRUE(PostClick(Main.SettingsButton));
+        const HWND chooser = WaitForChooser();
+        ASSERT_TRUE(chooser);
+        TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
+        ASSERT_TRUE(ShowsTheStoredFolder(view));
+        const HWND status = FindDescendantById(chooser, kStatusId);
+        ASSERT_TRUE(WaitUntil([&] { return WindowText(status) == WithoutTrailingSeparator(GameDir); }, 3000))
+            << "the status line shows \"" << WindowText(status) << "\"";
+        ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDCANCEL)));
+        ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
+    }
+    EXPECT_TRUE(writer.IsRunning()) << "the folder writer ended early";
+    Quit(Main);
+}
+
 TEST_F(FolderChooserTest, ChoosingAnotherFolderStoresItAndShowsItsSlots) {
     const std::string otherGame = Folder.Path() + "other\\";
     MakeGameFolder(otherGame, {std::nullopt, std::nullopt, std::nullopt, TSlotTime{2005, 5, 5, 5, 5}});
