@@ -12,7 +12,8 @@ std::wstring ItemText(HWND tree, HTREEITEM item) {
     data.hItem = item;
     data.pszText = text;
     data.cchTextMax = MAX_PATH;
-    return TreeView_GetItem(tree, &data) ? text : L"";
+    // The wide message by name: the program is built without UNICODE.
+    return SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&data)) ? text : L"";
 }
 
 std::wstring Upper(std::wstring text) {
