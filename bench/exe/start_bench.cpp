@@ -96,8 +96,10 @@ std::optional<double> TimeStart(const std::wstring& program, bool describe = fal
     std::optional<double> elapsed;
     while (!elapsed && NowMs() - start < kStartTimeoutMs) {
         window = MainWindowOf(created.dwProcessId);
-        if (window && FullyPainted(window)) elapsed = NowMs() - start;
-        else if (WaitForSingleObject(process.Get(), 1) == WAIT_OBJECT_0) break;
+        if (window && FullyPainted(window))
+            elapsed = NowMs() - start;
+        else if (WaitForSingleObject(process.Get(), 1) == WAIT_OBJECT_0)
+            break;
     }
     if (!elapsed) std::fwprintf(stderr, L"%ls: no main window painted\n", program.c_str());
     if (elapsed && describe) Describe(program, window);

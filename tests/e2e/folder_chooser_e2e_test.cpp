@@ -310,7 +310,8 @@ TEST_F(FolderChooserTest, OpensOnTheStoredFolderAfterExecuteWhileFoldersChangeBe
         Sleep(100);
         ASSERT_TRUE(ShowsTheStoredFolder(view));
         const std::string status = WindowText(FindDescendantById(chooser, kStatusId));
-        ASSERT_TRUE(status.empty() || status == WithoutTrailingSeparator(GameDir)) << "the status line shows " << status;
+        ASSERT_TRUE(status.empty() || status == WithoutTrailingSeparator(GameDir))
+            << "the status line shows " << status;
         ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDCANCEL)));
         ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
     }

@@ -150,10 +150,11 @@ public:
         if (!pathText) return ::SendMessageW(static_cast<HWND>(window), message, wParam, lParam);
         const std::wstring text = SystemText(reinterpret_cast<const char*>(lParam));
         const UINT wide = message == kBffmSetStatusTextA ? BFFM_SETSTATUSTEXTW : BFFM_SETSELECTIONW;
-        const LRESULT result =
-            ::SendMessageW(static_cast<HWND>(window), wide, wParam, reinterpret_cast<LPARAM>(text.c_str()));
+        const LRESULT result = ::SendMessageW(static_cast<HWND>(window), wide, wParam,
+                                              reinterpret_cast<LPARAM>(text.c_str()));
         // Made certain by name: the browser's own walk misses a folder written to meanwhile.
-        if (wide == BFFM_SETSELECTIONW) SelectFolderInTree(::GetDlgItem(static_cast<HWND>(window), kBrowserTreeId), text);
+        if (wide == BFFM_SETSELECTIONW)
+            SelectFolderInTree(::GetDlgItem(static_cast<HWND>(window), kBrowserTreeId), text);
         return result;
     }
 
