@@ -27,7 +27,7 @@ std::wstring Upper(std::wstring text) {
 HTREEITEM FindChild(HWND tree, HTREEITEM parent, const std::wstring& name, bool drive) {
     TreeView_Expand(tree, parent, TVE_EXPAND);
     const std::wstring wanted = Upper(name);
-    for (HTREEITEM child = TreeView_GetChild(tree, parent); child; child = TreeView_GetNextSibling(tree, child)) {
+    for (auto child = TreeView_GetChild(tree, parent); child; child = TreeView_GetNextSibling(tree, child)) {
         const std::wstring text = Upper(ItemText(tree, child));
         if (drive ? text.find(wanted) != std::wstring::npos : text == wanted) return child;
     }
