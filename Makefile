@@ -2,7 +2,7 @@
 # Each target installs only the package groups it uses (scripts/install-deps.sh)
 # and turns on the repository's git hooks (.githooks/). A bare `make` only
 # lists the targets.
-.PHONY: help hooks run run-linux test fuzz lint bench bench-linux release portable package reproducible clean
+.PHONY: help hooks run run-linux test fuzz lint bench bench-linux bench-exe release portable package reproducible clean
 .DEFAULT_GOAL := help
 
 help:
@@ -13,6 +13,7 @@ help:
 	@echo "make lint         clang-tidy (Linux and Windows code), clang-format, shellcheck"
 	@echo "make bench        benchmark of the rewrite and the name builder"
 	@echo "make bench-linux  start-to-first-paint benchmark of kasumiro"
+	@echo "make bench-exe    start time of Kasumiro.exe against a bare window, under Wine"
 	@echo "make release      dist/kasumiro-VERSION.zip for Windows and the portable Linux build"
 	@echo "make portable     dist/kasumiro-VERSION-linux-x86_64.tar.xz, the portable Linux build"
 	@echo "make package      the Debian package, tests included, and its checks: dist/*.deb, .changes"
@@ -56,6 +57,10 @@ bench: hooks
 bench-linux: hooks
 	@scripts/install-deps.sh build qt
 	@scripts/bench-linux.sh
+
+bench-exe: hooks
+	@scripts/install-deps.sh build windows
+	@scripts/bench-exe.sh
 
 release: hooks
 	@scripts/install-deps.sh release build qt portable

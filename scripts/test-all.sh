@@ -108,7 +108,7 @@ portable() {
 fuzz_regression() { stage fuzz "Fuzz regression" scripts/fuzz.sh "${FUZZ_REGRESSION_SECONDS:-10}"; }
 
 stage mingw "Windows build" build mingw
-stage exe "Window program without streams, at most 512 KiB" scripts/check-exe.sh build/mingw
+stage exe "Both exes held to Windows XP; Kasumiro.exe without streams, at most 512 KiB" scripts/check-exe.sh build/mingw
 beside wine_japanese
 beside wine_english
 beside linters

@@ -10,7 +10,8 @@ if [ "${1:-}" = "--inside-xvfb" ]; then
   shift
   wineboot -i >/dev/null 2>&1 || true
   wineserver -w
-  "$(dirname "$0")/setup-wine-prefix.sh"
+  # KASUMIRO_PLAIN_PREFIX: as wineboot left it, as a player's would be.
+  [ -n "${KASUMIRO_PLAIN_PREFIX:-}" ] || "$(dirname "$0")/setup-wine-prefix.sh"
   status=0
   "$@" || status=$?
   wineserver -k 2>/dev/null || true

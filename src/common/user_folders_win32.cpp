@@ -6,6 +6,7 @@
 
 #include "common/executable_path.h"
 #include "common/paths.h"
+#include "common/shell32_function.h"
 #include "common/wide_text.h"
 
 const char kUserDataVariable[] = "LOCALAPPDATA";
@@ -14,9 +15,10 @@ std::string UserDataFolder() {
     wchar_t buffer[MAX_PATH];
     DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", buffer, MAX_PATH);
     // Flags 0 (SHGFP_TYPE_CURRENT): the folder where it is now.
-    if (length == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND &&
-        SHGetFolderPathW(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer) == S_OK) {
-        length = static_cast<DWORD>(wcslen(buffer));
+    if (length == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND) {
+        const auto folderPath = Shell32Function<decltype(&::SHGetFolderPathW)>("SHGetFolderPathW");
+        if (folderPath && folderPath(nullptr, CSIDL_LOCAL_APPDATA, nullptr, 0, buffer) == S_OK)
+            length = static_cast<DWORD>(wcslen(buffer));
     }
     if (length == 0 || length >= MAX_PATH) return "";
     std::string folder;

@@ -2,6 +2,8 @@
 // driven with the mouse as a person would: it opens on the stored folder,
 // Cancel changes nothing, OK can be pressed on a drive or a folder, and a
 // confirmed folder is stored with the slot selection cleared.
+#include <atomic>
+
 #include "common/wide_text.h"
 #include "e2e/kasumiro_fixture.h"
 #include "e2e/remote_tree_view.h"
@@ -234,6 +236,87 @@ TEST_F(FolderChooserTest, EnterOnTheReopenedChooserKeepsTheFolder) {
     ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
     Quit(Main);
     EXPECT_EQ(Stored(0), SettingsLines(IniPath));
+}
+
+// Moves the last-write time of the folders back and forth by a day, every
+// millisecond, until destroyed. Under Wine a folder's shell item holds that
+// time to two seconds: one changed between the chooser's reading of the stored
+// path and its filling of the tree no longer matches by it.
+class TFolderTimeShaker {
+public:
+    explicit TFolderTimeShaker(std::vector<std::string> folders) : folders_(std::move(folders)) {
+        thread_ = TProcessHandle(CreateThread(nullptr, 0, &Run, this, 0, nullptr));
+    }
+    ~TFolderTimeShaker() {
+        stop_ = true;
+        WaitForSingleObject(thread_.Get(), INFINITE);
+    }
+    TFolderTimeShaker(const TFolderTimeShaker&) = delete;
+    TFolderTimeShaker& operator=(const TFolderTimeShaker&) = delete;
+
+private:
+    static DWORD WINAPI Run(LPVOID self) {
+        auto& shaker = *static_cast<TFolderTimeShaker*>(self);
+        for (WORD day = 1; !shaker.stop_; day = static_cast<WORD>(3 - day), Sleep(1)) {
+            SYSTEMTIME time{};
+            time.wYear = 2001, time.wMonth = 1, time.wDay = day;
+            FILETIME written{};
+            SystemTimeToFileTime(&time, &written);
+            for (const std::string& folder : shaker.folders_) {
+                const TFileHandle handle(CreateFileA(folder.c_str(), FILE_WRITE_ATTRIBUTES,
+                                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+                SetFileTime(handle.Get(), nullptr, nullptr, &written);
+            }
+        }
+        return 0;
+    }
+
+    std::vector<std::string> folders_;
+    TProcessHandle thread_;
+    std::atomic<bool> stop_ = false;
+};
+
+// After 実行, 設定 opens on the stored folder twenty times in a row, while
+// another process keeps making and removing a folder beside the game folder
+// and the game folder's and its parent's times keep changing: the shell's own
+// selection by path then misses, and the tree's focus used to pick the root
+// or a parent, which the status line showed and OK would have stored.
+TEST_F(FolderChooserTest, OpensOnTheStoredFolderAfterExecuteWhileFoldersChangeBeside) {
+    MakeGameAndSettings({TSlotTime{2004, 4, 4, 4, 4}}, 0);
+    char system[MAX_PATH] = {};
+    ASSERT_NE(0u, GetSystemDirectoryA(system, MAX_PATH));
+    const std::string beside = Folder.Path() + "beside";
+    const TChildProcess writer(std::string(system) + "\\cmd.exe", SW_HIDE,
+                               "/c for /L %i in (1,1,10000000) do @(mkdir " + beside + " & rmdir " + beside + ")");
+    const TFolderTimeShaker shaker({GameDir, Folder.Path()});
+    Launch();
+    Main = WaitForMainWindow();
+    ASSERT_TRUE(Main.Window);
+    for (int opening = 1; opening <= 20; ++opening) {
+        SCOPED_TRACE("opening " + std::to_string(opening));
+        WriteFileBytes(SlotFolder(GameDir, 0) + "BUSYO21.BIN", SaveOfficerFile());
+        const HWND done = ExecuteConfirmed(Main);
+        ASSERT_TRUE(done);
+        Answer(done, "OK");
+        ASSERT_TRUE(PostClick(Main.SettingsButton));
+        const HWND chooser = WaitForChooser();
+        ASSERT_TRUE(chooser);
+        TRemoteTreeView view(FindDescendantById(chooser, kTreeId));
+        ASSERT_TRUE(ShowsTheStoredFolder(view));
+        // OK is enabled and the tree focused by posts: once OK is, still the
+        // stored folder, and no other path on the status line.
+        ASSERT_TRUE(WaitUntil([&] { return IsPressable(FindDescendantById(chooser, IDOK)); }, kPressableTimeoutMs));
+        Sleep(100);
+        ASSERT_TRUE(ShowsTheStoredFolder(view));
+        const std::string status = WindowText(FindDescendantById(chooser, kStatusId));
+        ASSERT_TRUE(status.empty() || status == WithoutTrailingSeparator(GameDir))
+            << "the status line shows " << status;
+        ASSERT_TRUE(PostClick(FindDescendantById(chooser, IDCANCEL)));
+        ASSERT_TRUE(WaitUntilGone(chooser)) << Windows();
+    }
+    EXPECT_TRUE(writer.IsRunning()) << "the folder writer ended early";
+    Quit(Main);
 }
 
 TEST_F(FolderChooserTest, ChoosingAnotherFolderStoresItAndShowsItsSlots) {

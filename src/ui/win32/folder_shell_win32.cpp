@@ -12,7 +12,9 @@
 #include <windows.h>
 #include <shlobj.h>
 
+#include "common/shell32_function.h"
 #include "common/wide_text.h"
+#include "ui/win32/folder_tree.h"
 #include "ui/win32/readable_font.h"
 
 // The portable chooser logic uses copies of these shell and file constants.
@@ -97,7 +99,8 @@ class TSystemFolderShell final : public IFolderShell {
 public:
     IShellAllocator* SHGetMalloc() override {
         IMalloc* malloc = nullptr;
-        if (FAILED(::SHGetMalloc(&malloc)) || malloc == nullptr) return nullptr;
+        const auto getMalloc = Shell32Function<decltype(&::SHGetMalloc)>("SHGetMalloc");
+        if (!getMalloc || FAILED(getMalloc(&malloc)) || malloc == nullptr) return nullptr;
         auto* allocator = new (std::nothrow) TShellMalloc(malloc);
         if (allocator == nullptr) malloc->Release();
         return allocator;
@@ -105,7 +108,9 @@ public:
 
     std::int32_t SHGetSpecialFolderLocation(TWindowHandle owner, std::int32_t folder, TItemIdList& list) override {
         LPITEMIDLIST found = nullptr;
-        const HRESULT result = ::SHGetSpecialFolderLocation(static_cast<HWND>(owner), folder, &found);
+        const auto location = Shell32Function<decltype(&::SHGetSpecialFolderLocation)>("SHGetSpecialFolderLocation");
+        if (!location) return E_NOTIMPL;
+        const HRESULT result = location(static_cast<HWND>(owner), folder, &found);
         if (SUCCEEDED(result)) list = found;
         return result;
     }
@@ -122,7 +127,8 @@ public:
         TBrowseCall call{info, title, TFont()};
         browse.lpfn = &BrowseTrampoline;
         browse.lParam = reinterpret_cast<LPARAM>(&call);
-        LPITEMIDLIST chosen = ::SHBrowseForFolderW(&browse);
+        const auto browseForFolder = Shell32Function<decltype(&::SHBrowseForFolderW)>("SHBrowseForFolderW");
+        LPITEMIDLIST chosen = browseForFolder ? browseForFolder(&browse) : nullptr;
         info.Image = browse.iImage;
         if (info.DisplayName != nullptr) CopyAnsiPath(displayName, info.DisplayName);
         return chosen;
@@ -130,7 +136,8 @@ public:
 
     bool SHGetPathFromIDListA(TItemIdList list, char* path) override {
         wchar_t wide[kMaxPath] = {};
-        if (!::SHGetPathFromIDListW(static_cast<LPCITEMIDLIST>(list), wide)) return false;
+        const auto pathFromList = Shell32Function<decltype(&::SHGetPathFromIDListW)>("SHGetPathFromIDListW");
+        if (!pathFromList || !pathFromList(static_cast<LPCITEMIDLIST>(list), wide)) return false;
         CopyAnsiPath(wide, path);
         return true;
     }
@@ -143,7 +150,12 @@ public:
         if (!pathText) return ::SendMessageW(static_cast<HWND>(window), message, wParam, lParam);
         const std::wstring text = SystemText(reinterpret_cast<const char*>(lParam));
         const UINT wide = message == kBffmSetStatusTextA ? BFFM_SETSTATUSTEXTW : BFFM_SETSELECTIONW;
-        return ::SendMessageW(static_cast<HWND>(window), wide, wParam, reinterpret_cast<LPARAM>(text.c_str()));
+        const LRESULT result = ::SendMessageW(static_cast<HWND>(window), wide, wParam,
+                                              reinterpret_cast<LPARAM>(text.c_str()));
+        // Made certain by name: the browser's own walk misses a folder written to meanwhile.
+        if (wide == BFFM_SETSELECTIONW)
+            SelectFolderInTree(::GetDlgItem(static_cast<HWND>(window), kBrowserTreeId), text);
+        return result;
     }
 
     void PostMessageA(TWindowHandle window, std::uint32_t message, std::uintptr_t wParam,

@@ -129,8 +129,9 @@ void TMainWindow::Bind(TForm1& form) {
     // The label sizes itself to its text, so another font never cuts it off.
     PlaceHeading(label_, font_.Get(), ScaleBounds(kSaveDataGroup.Bounds, textHeight_), textHeight_);
     LayOutSlotGroup();
+    // Added greyed; whether there is a rewrite to undo (which reads the slot's
+    // backups) is asked when the menu opens (WM_INITMENUPOPUP), not at the start.
     AddUndoMenuItem(window_.Get(), undoItem_);
-    RefreshUndoMenuItem(window_.Get(), form_);
 }
 
 // The slot group and its buttons widen by what the widest label lacks, Quit
@@ -170,9 +171,7 @@ void TMainWindow::Mirror(TRadioView& view) {
         style = tabStop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
         SetWindowLongPtrW(button, GWL_STYLE, style);
     }
-    if (&view != &saveData_) return;
-    if (relabelled) LayOutSlotGroup();
-    RefreshUndoMenuItem(window_.Get(), form_);
+    if (&view == &saveData_ && relabelled) LayOutSlotGroup();
 }
 
 HWND TMainWindow::FirstTabControl() const { return GetNextDlgTabItem(window_.Get(), nullptr, FALSE); }

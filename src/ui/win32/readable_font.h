@@ -20,7 +20,8 @@ bool FontDrawsAll(HFONT font, const std::wstring& text);
 // Droid Sans Fallback for a Japanese face), drawing empty boxes: then the
 // first installed Japanese face that draws every character takes its place
 // at the same size and weight, a proportional one before a fixed-pitch one.
-// When none does, the designed font stays.
+// The face found last is asked first, and the search of the installed faces
+// stops at the first that serves. When none does, the designed font stays.
 TFont CreateReadableFont(const LOGFONTW& designed, const std::wstring& text);
 
 // The font a system menu, a message box or a dialog is drawn with by the

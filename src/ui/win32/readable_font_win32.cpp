@@ -3,36 +3,71 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace {
 
-// The installed faces that hold Japanese, proportional ones first, each
-// once; vertical faces ("@" before the name) and bitmap fonts left out.
-struct TJapaneseFaces {
-    std::vector<std::wstring> Proportional;
-    std::vector<std::wstring> Fixed;
-};
-
-int CALLBACK AddFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM faces) {
-    if (font->lfFaceName[0] == L'@' || (type & TRUETYPE_FONTTYPE) == 0) return 1;
-    auto& list = (font->lfPitchAndFamily & 0x3) == FIXED_PITCH ? reinterpret_cast<TJapaneseFaces*>(faces)->Fixed
-                                                               : reinterpret_cast<TJapaneseFaces*>(faces)->Proportional;
-    const std::wstring name = font->lfFaceName;
-    if (std::find(list.begin(), list.end(), name) == list.end()) list.push_back(name);
-    return 1;
+// The Japanese face that last drew a whole text in place of a designed one:
+// asked first the next time, so that one search serves the window, its menu
+// and its boxes.
+std::wstring& ServingFace() {
+    static std::wstring face;
+    return face;
 }
 
-std::vector<std::wstring> JapaneseFaces() {
-    TJapaneseFaces faces;
-    HDC dc = CreateCompatibleDC(nullptr);
-    if (!dc) return {};
-    LOGFONTW wanted{};
-    wanted.lfCharSet = SHIFTJIS_CHARSET;
-    EnumFontFamiliesExW(dc, &wanted, &AddFace, reinterpret_cast<LPARAM>(&faces), 0);
-    DeleteDC(dc);
-    faces.Proportional.insert(faces.Proportional.end(), faces.Fixed.begin(), faces.Fixed.end());
-    return faces.Proportional;
+// The face at the designed size and weight in Shift-JIS, when it draws every
+// character of text.
+TFont FaceDrawingAll(const LOGFONTW& designed, const std::wstring& face, const std::wstring& text) {
+    if (face.empty() || face.size() >= LF_FACESIZE) return TFont();
+    LOGFONTW other = designed;
+    other.lfCharSet = SHIFTJIS_CHARSET;
+    std::copy(face.c_str(), face.c_str() + face.size() + 1, other.lfFaceName);
+    TFont candidate(CreateFontIndirectW(&other));
+    if (candidate.Get() && FontDrawsAll(candidate.Get(), text)) return candidate;
+    return TFont();
+}
+
+// The installed Japanese faces asked in the system's order, each once, the
+// proportional ones as they come and the fixed-pitch ones kept for after;
+// vertical faces ("@" before the name) and bitmap fonts left out. The search
+// stops at the first face that serves.
+struct TFaceSearch {
+    const LOGFONTW& Designed;
+    const std::wstring& Text;
+    std::vector<std::wstring> Asked;
+    std::vector<std::wstring> Fixed;
+    TFont Found;
+    std::wstring FoundFace;
+
+    void Ask(const std::wstring& face) {
+        Found = FaceDrawingAll(Designed, face, Text);
+        if (Found.Get()) FoundFace = face;
+    }
+};
+
+int CALLBACK AskFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM data) {
+    auto& search = *reinterpret_cast<TFaceSearch*>(data);
+    if (font->lfFaceName[0] == L'@' || (type & TRUETYPE_FONTTYPE) == 0) return 1;
+    const std::wstring face = font->lfFaceName;
+    const bool fixed = (font->lfPitchAndFamily & 0x3) == FIXED_PITCH;
+    auto& seen = fixed ? search.Fixed : search.Asked;
+    if (std::find(seen.begin(), seen.end(), face) != seen.end()) return 1;
+    seen.push_back(face);
+    if (!fixed) search.Ask(face);
+    return search.Found.Get() ? 0 : 1;
+}
+
+TFont SearchJapaneseFaces(TFaceSearch& search) {
+    if (HDC dc = CreateCompatibleDC(nullptr)) {
+        LOGFONTW wanted{};
+        wanted.lfCharSet = SHIFTJIS_CHARSET;
+        EnumFontFamiliesExW(dc, &wanted, &AskFace, reinterpret_cast<LPARAM>(&search), 0);
+        DeleteDC(dc);
+    }
+    for (std::size_t i = 0; !search.Found.Get() && i < search.Fixed.size(); ++i) search.Ask(search.Fixed[i]);
+    if (search.Found.Get()) ServingFace() = search.FoundFace;
+    return std::move(search.Found);
 }
 
 }  // namespace
@@ -67,14 +102,9 @@ bool FontDrawsAll(HFONT font, const std::wstring& text) {
 TFont CreateReadableFont(const LOGFONTW& designed, const std::wstring& text) {
     TFont font(CreateFontIndirectW(&designed));
     if (!font.Get() || FontDrawsAll(font.Get(), text)) return font;
-    LOGFONTW other = designed;
-    other.lfCharSet = SHIFTJIS_CHARSET;
-    for (const std::wstring& face : JapaneseFaces()) {
-        if (face.size() >= LF_FACESIZE) continue;
-        std::copy(face.c_str(), face.c_str() + face.size() + 1, other.lfFaceName);
-        TFont candidate(CreateFontIndirectW(&other));
-        if (candidate.Get() && FontDrawsAll(candidate.Get(), text)) return candidate;
-    }
+    if (TFont served = FaceDrawingAll(designed, ServingFace(), text); served.Get()) return served;
+    TFaceSearch search{designed, text, {}, {}, TFont(), {}};
+    if (TFont found = SearchJapaneseFaces(search); found.Get()) return found;
     return font;
 }
 
