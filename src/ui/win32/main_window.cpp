@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "common/wide_text.h"
 #include "settings/date_settings.h"
@@ -40,8 +41,7 @@ TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), 
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignPixelsPerInch;
     if (screen) ReleaseDC(nullptr, screen);
     font_ = CreateWindowFont(ScaledFontHeight(dpi));
-    {
-        // Measured on the screen before the window exists, so that it is made at its size once.
+    {  // measured on the screen, so that the window is made at its size at once
         TMeasureDc dc(nullptr, font_.Get());
         SIZE extent{};
         GetTextExtentPoint32W(dc.Get(), L"0", 1, &extent);
@@ -106,8 +106,7 @@ void TMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription& 
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
         view.Buttons.push_back(button);
     }
-    model.OnChange = [this, &view] { Mirror(view); };
-    Mirror(view);
+    model.OnChange = [this, &view] { Mirror(view); };  // mirrored first by Release
 }
 
 void TMainWindow::Bind(TForm1& form) {
@@ -145,16 +144,14 @@ void TMainWindow::LayOutSlotGroup() {
     slotGrowth_ = fit.Growth;
 }
 
-// Until the window is first shown, the models' changes (one per slot label
-// at the start) are mirrored and laid out once, when it is.
+// Until the window is first shown, the models' changes (one per slot label at the start) wait for Release.
 void TMainWindow::Mirror(TRadioView& view) {
     if (held_) return;
     if (MirrorButtons(view) && &view == &saveData_) LayOutSlotGroup();
 }
 
 void TMainWindow::Release() {
-    if (!held_) return;
-    held_ = false;
+    if (!std::exchange(held_, false)) return;
     MirrorButtons(scenario_);
     MirrorButtons(saveData_);
     LayOutSlotGroup();
