@@ -31,7 +31,6 @@ std::int32_t StartupShowCommand() {
 // minimised start leaves only the task-bar entry on screen.
 void ShowAtStart(TApplicationWindow& application, TMainWindow& window) {
     const std::int32_t show = StartupShowCommand();
-    window.Release();
     if (show == kSwShowMinNoActive) {
         application.StartMinimised();
     } else {

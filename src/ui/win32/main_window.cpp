@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <string>
-#include <utility>
 
 #include "common/wide_text.h"
 #include "settings/date_settings.h"
@@ -41,19 +40,24 @@ TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), 
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignPixelsPerInch;
     if (screen) ReleaseDC(nullptr, screen);
     font_ = CreateWindowFont(ScaledFontHeight(dpi));
-    {  // measured on the screen, so that the window is made at its size at once
-        TMeasureDc dc(nullptr, font_.Get());
-        SIZE extent{};
-        GetTextExtentPoint32W(dc.Get(), L"0", 1, &extent);
-        textHeight_ = LayoutTextHeight(dpi, extent.cy);
-    }
-    // Left and top stay at the designed screen place; the size follows the text height.
-    const TBounds size = ScaleBounds(kForm1Bounds, textHeight_);
+
+    const TBounds size = ScaleBounds(kForm1Bounds, kDesignTextHeight);  // sized once the font is measured
     window_ = TWindow(CreateWindowExW(0, kMainWindowClass, ProgramText(kForm1Caption).c_str(), WS_OVERLAPPEDWINDOW,
                                       kForm1Bounds.Left, kForm1Bounds.Top, size.Width, size.Height, owner, nullptr,
                                       instance, nullptr));
     if (!window_.Get()) RaiseWindowNotCreated();
     SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+
+    {
+        TMeasureDc dc(window_.Get(), font_.Get());
+        SIZE extent{};
+        GetTextExtentPoint32W(dc.Get(), L"0", 1, &extent);
+        textHeight_ = LayoutTextHeight(dpi, extent.cy);
+    }
+    // Left and top stay at the designed screen place; the size follows the text height.
+    const TBounds scaled = ScaleBounds(kForm1Bounds, textHeight_);
+    SetWindowPos(window_.Get(), nullptr, kForm1Bounds.Left, kForm1Bounds.Top, scaled.Width, scaled.Height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The models may already be gone here (the form is destroyed first when an
@@ -106,7 +110,8 @@ void TMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription& 
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
         view.Buttons.push_back(button);
     }
-    model.OnChange = [this, &view] { Mirror(view); };  // mirrored first by Release
+    model.OnChange = [this, &view] { Mirror(view); };
+    Mirror(view);
 }
 
 void TMainWindow::Bind(TForm1& form) {
@@ -123,6 +128,7 @@ void TMainWindow::Bind(TForm1& form) {
                            kLabel1Id);
     // The label sizes itself to its text, so another font never cuts it off.
     PlaceHeading(label_, font_.Get(), ScaleBounds(kSaveDataGroup.Bounds, textHeight_), textHeight_);
+    LayOutSlotGroup();
     // Added greyed; whether there is a rewrite to undo (which reads the slot's
     // backups) is asked when the menu opens (WM_INITMENUPOPUP), not at the start.
     AddUndoMenuItem(window_.Get(), undoItem_);
@@ -144,22 +150,9 @@ void TMainWindow::LayOutSlotGroup() {
     slotGrowth_ = fit.Growth;
 }
 
-// Until the window is first shown, the models' changes (one per slot label at the start) wait for Release.
-void TMainWindow::Mirror(TRadioView& view) {
-    if (held_) return;
-    if (MirrorButtons(view) && &view == &saveData_) LayOutSlotGroup();
-}
-
-void TMainWindow::Release() {
-    if (!std::exchange(held_, false)) return;
-    MirrorButtons(scenario_);
-    MirrorButtons(saveData_);
-    LayOutSlotGroup();
-}
-
 // Check marks, labels and the tab stop follow the model: only the checked
-// button (or the first when none is) takes the focus by Tab. True when a label changed.
-bool TMainWindow::MirrorButtons(TRadioView& view) {
+// button (or the first when none is) takes the focus by Tab.
+void TMainWindow::Mirror(TRadioView& view) {
     wchar_t current[256];
     bool relabelled = false;
     for (std::size_t i = 0; i < view.Buttons.size(); ++i) {
@@ -178,13 +171,12 @@ bool TMainWindow::MirrorButtons(TRadioView& view) {
         style = tabStop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
         SetWindowLongPtrW(button, GWL_STYLE, style);
     }
-    return relabelled;
+    if (&view == &saveData_ && relabelled) LayOutSlotGroup();
 }
 
 HWND TMainWindow::FirstTabControl() const { return GetNextDlgTabItem(window_.Get(), nullptr, FALSE); }
 
 void TMainWindow::Show(std::int32_t showCommand) {
-    Release();
     ShowWindow(window_.Get(), showCommand);
     if (showCommand != SW_SHOWMINNOACTIVE) {
         UpdateWindow(window_.Get());

@@ -33,8 +33,6 @@ public:
     // before the process is ended.
     std::function<void()> OnEndSession;
 
-    // Mirrors the models as they now are and holds them no more; Show does it first.
-    void Release();
     void Show(std::int32_t showCommand);
     void Hide();
     // Disconnects the models and destroys the window; call while the form still exists.
@@ -57,7 +55,6 @@ private:
     HWND CreateControl(const wchar_t* className, const std::wstring& text, DWORD style, const TBounds& bounds, int id);
     void CreateRadioGroup(TRadioView& view, const TControlDescription& description, TRadioGroup& model, int firstId);
     void Mirror(TRadioView& view);
-    bool MirrorButtons(TRadioView& view);
     // Lays the slot group, Quit and the window out for the slot labels as they
     // now read: each label whole, nothing narrower than designed.
     void LayOutSlotGroup();
@@ -71,7 +68,6 @@ private:
     TForm1* form_ = nullptr;
     TRadioView scenario_;
     TRadioView saveData_;
-    bool held_ = true;             // the models not yet mirrored: the window not yet shown
     std::int32_t slotGrowth_ = 0;  // what the slot group is wider than designed
     HWND label_ = nullptr;
     HWND focused_ = nullptr;      // the control to give the focus back to on activation
