@@ -2,6 +2,7 @@
 #include "ui/radio_group.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 TRadioGroup::TRadioGroup(std::string caption, std::vector<std::string> items, std::int32_t itemIndex)
     : caption_(std::move(caption)), names_(items), items_(std::move(items)), empty_(items_.size(), false),
@@ -10,6 +11,15 @@ TRadioGroup::TRadioGroup(std::string caption, std::vector<std::string> items, st
 void TRadioGroup::SetItem(std::int32_t index, std::string label, bool empty) {
     items_.at(static_cast<std::size_t>(index)) = std::move(label);
     empty_.at(static_cast<std::size_t>(index)) = empty;
+    Changed();
+}
+
+void TRadioGroup::SetItems(std::vector<TRadioItem> items) {
+    if (items.size() > items_.size()) throw std::out_of_range("TRadioGroup::SetItems: more items than the group has");
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        items_[i] = std::move(items[i].Label);
+        empty_[i] = items[i].Empty;
+    }
     Changed();
 }
 

@@ -11,6 +11,12 @@
 #include <string>
 #include <vector>
 
+// One item's label and its empty flag.
+struct TRadioItem {
+    std::string Label;
+    bool Empty = false;
+};
+
 class TRadioGroup {
 public:
     // The described state: the item at itemIndex is checked and no handler
@@ -28,6 +34,10 @@ public:
 
     // Replaces a label and its empty flag; keeps the selection and runs no handler.
     void SetItem(std::int32_t index, std::string label, bool empty);
+    // Replaces the labels and flags of the first items.size() items at once,
+    // so that a view mirrors and lays them out once; keeps the selection and
+    // runs no handler.
+    void SetItems(std::vector<TRadioItem> items);
 
     std::int32_t ItemIndex() const { return itemIndex_; }
     // Clamps value to -1 .. Count()-1; when that moves the selection, checks

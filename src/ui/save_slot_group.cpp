@@ -16,10 +16,12 @@ void RefreshSaveDataList(TRadioGroup& saveDataGroup, const TIniFile& iniFile, co
     for (std::int32_t i = 0; i < saveDataGroup.Count(); ++i) {
         slotNames.push_back(saveDataGroup.ItemName(i));
     }
-    const std::vector<TSaveSlotLabel> labels = SaveSlotLabels(baseDir, slotNames, dateSettings);
-    for (std::size_t i = 0; i < labels.size(); ++i) {
-        saveDataGroup.SetItem(static_cast<std::int32_t>(i), labels[i].Text, labels[i].Empty);
+    std::vector<TRadioItem> items;
+    items.reserve(slotNames.size());
+    for (TSaveSlotLabel& label : SaveSlotLabels(baseDir, slotNames, dateSettings)) {
+        items.push_back({std::move(label.Text), label.Empty});
     }
+    saveDataGroup.SetItems(std::move(items));
 }
 
 void RefreshSaveDataList(TRadioGroup& saveDataGroup, const TIniFile& iniFile, const std::string& baseDir) {

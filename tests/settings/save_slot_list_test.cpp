@@ -127,8 +127,11 @@ TEST_F(SaveSlotTest, RefreshSelectsBeforeRelabelling) {
     TRadioGroup group = SlotGroup();
     std::vector<std::vector<std::string>> seen;
     group.OnClick = [&] { seen.push_back(Labels(group)); };
+    int changes = 0;  // a view mirrors and lays out the five labels once
+    group.OnChange = [&] { ++changes; };
     RefreshSaveDataList(group, iniFile, Base(), japanese_);
 
+    EXPECT_EQ(changes, 2);
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0], kSlots);
     EXPECT_EQ(group.ItemIndex(), 2);

@@ -40,24 +40,21 @@ TMainWindow::TMainWindow(HINSTANCE instance, HWND owner) : instance_(instance), 
     const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : kDesignPixelsPerInch;
     if (screen) ReleaseDC(nullptr, screen);
     font_ = CreateWindowFont(ScaledFontHeight(dpi));
-
-    const TBounds size = ScaleBounds(kForm1Bounds, kDesignTextHeight);  // sized once the font is measured
-    window_ = TWindow(CreateWindowExW(0, kMainWindowClass, ProgramText(kForm1Caption).c_str(), WS_OVERLAPPEDWINDOW,
-                                      kForm1Bounds.Left, kForm1Bounds.Top, size.Width, size.Height, owner, nullptr,
-                                      instance, nullptr));
-    if (!window_.Get()) RaiseWindowNotCreated();
-    SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-
     {
-        TMeasureDc dc(window_.Get(), font_.Get());
+        // Measured on the screen, as the window's own DC would: the window
+        // is then made once at the size its text height gives.
+        TMeasureDc dc(nullptr, font_.Get());
         SIZE extent{};
         GetTextExtentPoint32W(dc.Get(), L"0", 1, &extent);
         textHeight_ = LayoutTextHeight(dpi, extent.cy);
     }
     // Left and top stay at the designed screen place; the size follows the text height.
-    const TBounds scaled = ScaleBounds(kForm1Bounds, textHeight_);
-    SetWindowPos(window_.Get(), nullptr, kForm1Bounds.Left, kForm1Bounds.Top, scaled.Width, scaled.Height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const TBounds size = ScaleBounds(kForm1Bounds, textHeight_);
+    window_ = TWindow(CreateWindowExW(0, kMainWindowClass, ProgramText(kForm1Caption).c_str(), WS_OVERLAPPEDWINDOW,
+                                      kForm1Bounds.Left, kForm1Bounds.Top, size.Width, size.Height, owner, nullptr,
+                                      instance, nullptr));
+    if (!window_.Get()) RaiseWindowNotCreated();
+    SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 // The models may already be gone here (the form is destroyed first when an
@@ -164,12 +161,16 @@ void TMainWindow::Mirror(TRadioView& view) {
             SetWindowTextW(button, label.c_str());
             relabelled = true;
         }
+        // Only what differs is sent: each change is a round trip to the
+        // window server, and a start mirrors every button.
         const bool checked = view.Model->ItemIndex() == index;
-        SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+        const WPARAM check = checked ? BST_CHECKED : BST_UNCHECKED;
+        if (static_cast<WPARAM>(SendMessageW(button, BM_GETCHECK, 0, 0)) != check)
+            SendMessageW(button, BM_SETCHECK, check, 0);
         const bool tabStop = checked || (view.Model->ItemIndex() < 0 && i == 0);
-        LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
-        style = tabStop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
-        SetWindowLongPtrW(button, GWL_STYLE, style);
+        const LONG_PTR style = GetWindowLongPtrW(button, GWL_STYLE);
+        const LONG_PTR wanted = tabStop ? (style | WS_TABSTOP) : (style & ~static_cast<LONG_PTR>(WS_TABSTOP));
+        if (wanted != style) SetWindowLongPtrW(button, GWL_STYLE, wanted);
     }
     if (&view == &saveData_ && relabelled) LayOutSlotGroup();
 }

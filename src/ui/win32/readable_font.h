@@ -18,10 +18,12 @@ bool FontDrawsAll(HFONT font, const std::wstring& text);
 // system without the designed face picks one for it, which may lack the
 // Japanese characters (an English system) or the Latin ones (Wine picks
 // Droid Sans Fallback for a Japanese face), drawing empty boxes: then the
-// first installed Japanese face that draws every character takes its place
-// at the same size and weight, a proportional one before a fixed-pitch one.
-// The face found last is asked first, and the search of the installed faces
-// stops at the first that serves. When none does, the designed font stays.
+// first Japanese face that draws every character takes its place at the same
+// size and weight. Asked in turn: the face found last, well-known Japanese
+// faces by name (Windows' own, then those Linux systems give Wine), then the
+// installed Japanese faces in the system's order, a proportional one before
+// a fixed-pitch one; the search stops at the first that serves. When none
+// does, the designed font stays.
 TFont CreateReadableFont(const LOGFONTW& designed, const std::wstring& text);
 
 // The font a system menu, a message box or a dialog is drawn with by the
