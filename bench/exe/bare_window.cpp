@@ -9,8 +9,8 @@ namespace {
 
 #ifdef KASUMIRO_BENCH_CONTROLS
 HWND AddControl(HWND window, HFONT font, const wchar_t* text, DWORD style, RECT r) {
-    HWND control = CreateWindowExW(0, L"Button", text, style | WS_CHILD | WS_VISIBLE, r.left, r.top, r.right,
-                                   r.bottom, window, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND control = CreateWindowExW(0, L"Button", text, style | WS_CHILD | WS_VISIBLE, r.left, r.top, r.right, r.bottom,
+                                   window, nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return control;
 }
@@ -60,8 +60,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
     HWND window = CreateWindowExW(0, wc.lpszClassName, L"Bare window", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                                   CW_USEDEFAULT, 400, 200, nullptr, nullptr, instance, nullptr);
     if (!window) return 1;
-    HWND label = CreateWindowExW(0, L"Static", L"\u6B66\u5C06\u540D\u306E\u66F8\u304D\u63DB\u3048", WS_CHILD | WS_VISIBLE | SS_LEFT,
-                    16, 16, 300, 24, window, nullptr, instance, nullptr);
+    HWND label = CreateWindowExW(0, L"Static", L"\u6B66\u5C06\u540D\u306E\u66F8\u304D\u63DB\u3048",
+                                 WS_CHILD | WS_VISIBLE | SS_LEFT, 16, 16, 300, 24, window, nullptr, instance, nullptr);
 #ifdef KASUMIRO_BENCH_CONTROLS
     SetWindowPos(window, nullptr, 0, 0, 434, 297, SWP_NOMOVE | SWP_NOZORDER);
     AddMainWindowControls(window, label);
