@@ -57,9 +57,17 @@ void RunApplication(HINSTANCE instance, TWin32Frame& frame) {
     TShellFolderBrowser chooser(SystemFolderShell(), [&window] { return static_cast<TWindowHandle>(window.Handle()); });
     SetUpGameFolderBrowser(chooser);
     TForm1 form(chooser, SettingsFilePath());
-    window.Bind(form);
 
-    TApplicationRun run(form, {.ShowMainWindow = [&] { ShowAtStart(application, window); },
+    // The controls are made after FormCreate, from the slot list it read,
+    // so that the slot group is made at the width its labels need rather
+    // than widened once they arrive. Nothing shows before then: the window
+    // stays hidden until its first show, and FormCreate's boxes and chooser
+    // only need it as their owner.
+    TApplicationRun run(form, {.ShowMainWindow =
+                                   [&] {
+                                       window.Bind(form);
+                                       ShowAtStart(application, window);
+                                   },
                                .RunEventLoop = [&] { RunMessageLoop(window); },
                                .HideMainWindow = [&] { window.Hide(); }});
     window.OnEndSession = [&run] { run.EndSession(); };

@@ -75,9 +75,8 @@ void TMainWindow::Destroy() {
     window_.Reset();
 }
 
-HWND TMainWindow::CreateControl(const wchar_t* className, const std::wstring& text, DWORD style, const TBounds& bounds,
+HWND TMainWindow::CreateControl(const wchar_t* className, const std::wstring& text, DWORD style, const TBounds& b,
                                 int id) {
-    const TBounds b = ScaleBounds(bounds, textHeight_);
     HWND control = CreateWindowExW(0, className, text.c_str(), style | WS_CHILD | WS_VISIBLE, b.Left, b.Top, b.Width,
                                    b.Height, window_.Get(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                    instance_, nullptr);
@@ -86,19 +85,16 @@ HWND TMainWindow::CreateControl(const wchar_t* className, const std::wstring& te
     return control;
 }
 
-void TMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription& description, TRadioGroup& model,
-                                   int firstId) {
+void TMainWindow::CreateRadioGroup(TRadioView& view, const TBounds& group, TRadioGroup& model, int firstId) {
     view.Model = &model;
     view.FirstId = firstId;
-    view.Box = CreateControl(L"Button", ProgramText(model.Caption()), BS_GROUPBOX | WS_GROUP, description.Bounds,
-                             firstId - 10);
+    view.Box = CreateControl(L"Button", ProgramText(model.Caption()), BS_GROUPBOX | WS_GROUP, group, firstId - 10);
     // The buttons are laid out on the group's scaled size with the real text height.
-    const TBounds group = ScaleBounds(description.Bounds, textHeight_);
     const std::vector<TBounds> rects = RadioButtonRects(group.Width, group.Height, textHeight_, model.Count());
     for (std::int32_t i = 0; i < model.Count(); ++i) {
         const TBounds& r = rects[static_cast<std::size_t>(i)];
-        // Placed in window coordinates, already scaled: bypass CreateControl's
-        // scaling. The labels are the system's text (names and dates).
+        // Placed in window coordinates. The labels are the system's text
+        // (names and dates).
         HWND button = CreateWindowExW(0, L"Button", SystemText(model.Item(i)).c_str(),
                                       BS_RADIOBUTTON | WS_CHILD | WS_VISIBLE | (i == 0 ? WS_GROUP : 0),
                                       group.Left + r.Left, group.Top + r.Top, r.Width, r.Height, window_.Get(),
@@ -113,19 +109,26 @@ void TMainWindow::CreateRadioGroup(TRadioView& view, const TControlDescription& 
 
 void TMainWindow::Bind(TForm1& form) {
     form_ = &form;
+    // The slot group, Quit and the window are made at the size the slot
+    // labels need as they read now, so that they are laid out once.
+    const TSlotLabelFit fit = FitSlotLabels(SlotButtonWidthNeeded(window_.Get(), font_.Get(), form.SaveDataGroup),
+                                            ScaleBounds(kSaveDataGroup.Bounds, textHeight_),
+                                            ScaleBounds(kButton3.Bounds, textHeight_), 0, textHeight_);
+    const auto scaled = [this](const TControlDescription& control) { return ScaleBounds(control.Bounds, textHeight_); };
     // Created in tab order: the window order is the order Tab walks.
-    CreateRadioGroup(scenario_, kScenarioGroup, form.ScenarioGroup, kScenarioFirstId);
-    CreateRadioGroup(saveData_, kSaveDataGroup, form.SaveDataGroup, kSaveDataFirstId);
+    CreateRadioGroup(scenario_, scaled(kScenarioGroup), form.ScenarioGroup, kScenarioFirstId);
+    CreateRadioGroup(saveData_, fit.Group, form.SaveDataGroup, kSaveDataFirstId);
     // The push buttons report their focus (BS_NOTIFY), which the default-button look follows.
     constexpr DWORD kPushButton = BS_PUSHBUTTON | BS_NOTIFY | WS_TABSTOP;
-    CreateControl(L"Button", ProgramText(kButton1.Caption), kPushButton | WS_GROUP, kButton1.Bounds, kButton1Id);
-    CreateControl(L"Button", ProgramText(kButton2.Caption), kPushButton, kButton2.Bounds, kButton2Id);
-    CreateControl(L"Button", ProgramText(kButton3.Caption), kPushButton, kButton3.Bounds, kButton3Id);
-    label_ = CreateControl(L"Static", ProgramText(kLabel1.Caption), SS_LEFT | SS_NOPREFIX | WS_GROUP, kLabel1.Bounds,
+    CreateControl(L"Button", ProgramText(kButton1.Caption), kPushButton | WS_GROUP, scaled(kButton1), kButton1Id);
+    CreateControl(L"Button", ProgramText(kButton2.Caption), kPushButton, scaled(kButton2), kButton2Id);
+    CreateControl(L"Button", ProgramText(kButton3.Caption), kPushButton, fit.Quit, kButton3Id);
+    label_ = CreateControl(L"Static", ProgramText(kLabel1.Caption), SS_LEFT | SS_NOPREFIX | WS_GROUP, scaled(kLabel1),
                            kLabel1Id);
     // The label sizes itself to its text, so another font never cuts it off.
-    PlaceHeading(label_, font_.Get(), ScaleBounds(kSaveDataGroup.Bounds, textHeight_), textHeight_);
-    LayOutSlotGroup();
+    PlaceHeading(label_, font_.Get(), fit.Group, textHeight_);
+    WidenWindow(window_.Get(), fit.Growth);
+    slotGrowth_ = fit.Growth;
     // Added greyed; whether there is a rewrite to undo (which reads the slot's
     // backups) is asked when the menu opens (WM_INITMENUPOPUP), not at the start.
     AddUndoMenuItem(window_.Get(), undoItem_);

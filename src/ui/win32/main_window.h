@@ -27,7 +27,8 @@ public:
 
     HWND Handle() const { return window_.Get(); }
 
-    // Creates the controls from the form's models and connects them.
+    // Creates the controls from the form's models as they are now, laid out
+    // for their labels, and connects them.
     void Bind(TForm1& form);
     // Runs once when Windows ends the session, so the stop sequence can run
     // before the process is ended.
@@ -52,8 +53,9 @@ private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Command(int id, int code);
 
+    // Bounds are the window's client coordinates, already scaled.
     HWND CreateControl(const wchar_t* className, const std::wstring& text, DWORD style, const TBounds& bounds, int id);
-    void CreateRadioGroup(TRadioView& view, const TControlDescription& description, TRadioGroup& model, int firstId);
+    void CreateRadioGroup(TRadioView& view, const TBounds& group, TRadioGroup& model, int firstId);
     void Mirror(TRadioView& view);
     // Lays the slot group, Quit and the window out for the slot labels as they
     // now read: each label whole, nothing narrower than designed.
