@@ -111,9 +111,7 @@ void TMainWindow::Bind(TForm1& form) {
     form_ = &form;
     // The slot group, Quit and the window are made at the size the slot
     // labels need as they read now, so that they are laid out once.
-    const TSlotLabelFit fit = FitSlotLabels(SlotButtonWidthNeeded(window_.Get(), font_.Get(), form.SaveDataGroup),
-                                            ScaleBounds(kSaveDataGroup.Bounds, textHeight_),
-                                            ScaleBounds(kButton3.Bounds, textHeight_), 0, textHeight_);
+    const TSlotLabelFit fit = FitSlotGroup(form.SaveDataGroup);
     const auto scaled = [this](const TControlDescription& control) { return ScaleBounds(control.Bounds, textHeight_); };
     // Created in tab order: the window order is the order Tab walks.
     CreateRadioGroup(scenario_, scaled(kScenarioGroup), form.ScenarioGroup, kScenarioFirstId);
@@ -134,14 +132,18 @@ void TMainWindow::Bind(TForm1& form) {
     AddUndoMenuItem(window_.Get(), undoItem_);
 }
 
+TSlotLabelFit TMainWindow::FitSlotGroup(const TRadioGroup& slots) const {
+    return FitSlotLabels(SlotButtonWidthNeeded(window_.Get(), font_.Get(), slots),
+                         ScaleBounds(kSaveDataGroup.Bounds, textHeight_), ScaleBounds(kButton3.Bounds, textHeight_), 0,
+                         textHeight_);
+}
+
 // The slot group and its buttons widen by what the widest label lacks, Quit
 // moves along, the heading stays centred over them and the window grows; when the labels get shorter
 // again, all go back towards the designed sizes, never below them.
 void TMainWindow::LayOutSlotGroup() {
     if (!saveData_.Model || !saveData_.Box) return;
-    const TSlotLabelFit fit = FitSlotLabels(SlotButtonWidthNeeded(window_.Get(), font_.Get(), *saveData_.Model),
-                                            ScaleBounds(kSaveDataGroup.Bounds, textHeight_),
-                                            ScaleBounds(kButton3.Bounds, textHeight_), 0, textHeight_);
+    const TSlotLabelFit fit = FitSlotGroup(*saveData_.Model);
     if (fit.Growth == slotGrowth_) return;
     PlaceSlotGroup(fit, saveData_.Box, saveData_.Buttons, GetDlgItem(window_.Get(), kButton3Id), textHeight_);
     if (label_) PlaceHeading(label_, font_.Get(), fit.Group, textHeight_);

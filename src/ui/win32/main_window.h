@@ -13,6 +13,7 @@
 #include "ui/main_form.h"
 #include "ui/main_form_layout.h"
 #include "ui/radio_group.h"
+#include "ui/slot_label_fit.h"
 #include "ui/win32/readable_menu_item.h"
 #include "ui/win32/win32_handles.h"
 
@@ -57,6 +58,8 @@ private:
     HWND CreateControl(const wchar_t* className, const std::wstring& text, DWORD style, const TBounds& bounds, int id);
     void CreateRadioGroup(TRadioView& view, const TBounds& group, TRadioGroup& model, int firstId);
     void Mirror(TRadioView& view);
+    // Where the slot group, Quit and the window go for the slot labels as they read.
+    TSlotLabelFit FitSlotGroup(const TRadioGroup& slots) const;
     // Lays the slot group, Quit and the window out for the slot labels as they
     // now read: each label whole, nothing narrower than designed.
     void LayOutSlotGroup();

@@ -45,16 +45,26 @@ struct TFaceSearch {
         Found = FaceDrawingAll(Designed, face, Text);
         if (Found.Get()) FoundFace = face;
     }
+
+    // Notes face in seen; false when it was there already.
+    static bool FirstTime(std::vector<std::wstring>& seen, const std::wstring& face) {
+        if (std::find(seen.begin(), seen.end(), face) != seen.end()) return false;
+        seen.push_back(face);
+        return true;
+    }
 };
+
+// A face the search asks: TrueType, and not a vertical one ("@" before the name).
+bool Searchable(const LOGFONTW* font, DWORD type) {
+    return font->lfFaceName[0] != L'@' && (type & TRUETYPE_FONTTYPE) != 0;
+}
 
 int CALLBACK AskFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM data) {
     auto& search = *reinterpret_cast<TFaceSearch*>(data);
-    if (font->lfFaceName[0] == L'@' || (type & TRUETYPE_FONTTYPE) == 0) return 1;
+    if (!Searchable(font, type)) return 1;
     const std::wstring face = font->lfFaceName;
     const bool fixed = (font->lfPitchAndFamily & 0x3) == FIXED_PITCH;
-    auto& seen = fixed ? search.Fixed : search.Asked;
-    if (std::find(seen.begin(), seen.end(), face) != seen.end()) return 1;
-    seen.push_back(face);
+    if (!TFaceSearch::FirstTime(fixed ? search.Fixed : search.Asked, face)) return 1;
     if (!fixed) search.Ask(face);
     return search.Found.Get() ? 0 : 1;
 }
@@ -68,7 +78,7 @@ constexpr const wchar_t* kKnownJapaneseFaces[] = {
 };
 
 int CALLBACK NoteFace(const LOGFONTW* font, const TEXTMETRICW*, DWORD type, LPARAM data) {
-    if (font->lfFaceName[0] == L'@' || (type & TRUETYPE_FONTTYPE) == 0) return 1;
+    if (!Searchable(font, type)) return 1;
     *reinterpret_cast<std::wstring*>(data) = font->lfFaceName;
     return 0;
 }
@@ -83,9 +93,7 @@ bool AskKnownFaces(HDC dc, TFaceSearch& search) {
         std::copy(known, known + std::char_traits<wchar_t>::length(known) + 1, wanted.lfFaceName);
         std::wstring installed;
         EnumFontFamiliesExW(dc, &wanted, &NoteFace, reinterpret_cast<LPARAM>(&installed), 0);
-        if (installed.empty() || std::find(search.Asked.begin(), search.Asked.end(), installed) != search.Asked.end())
-            continue;
-        search.Asked.push_back(installed);
+        if (installed.empty() || !TFaceSearch::FirstTime(search.Asked, installed)) continue;
         search.Ask(installed);
         if (search.Found.Get()) return true;
     }
